@@ -1,0 +1,33 @@
+# Verdimark: `make run` to use the program, `make test` to check it.
+BUILD ?= build
+DATA ?= demo-data
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+# Seeds the demonstration folder on first use, then starts the program on it.
+run: build
+	@$(BUILD)/src/app/verdimark-demo-seed "$(DATA)"
+	@$(BUILD)/src/app/verdimark --data-dir "$(DATA)"
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 120
+
+bench: deps
+	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVERDIMARK_BENCH=ON >/dev/null
+	@cmake --build $(BUILD)-bench -j $(JOBS)
+	@for b in $(BUILD)-bench/bench/bench_*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-bench
