@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace vm::store {
+
+// The four record files. Their names are fixed; they sit side by side in the data folder.
+enum class DataFile { Users, Names, Courses, Training };
+
+inline constexpr std::array<DataFile, 4> kRecordFiles = {DataFile::Users, DataFile::Names,
+                                                         DataFile::Courses, DataFile::Training};
+
+constexpr std::string_view fileName(DataFile f) {
+  switch (f) {
+    case DataFile::Users: return "User.List";
+    case DataFile::Names: return "Name.List";
+    case DataFile::Courses: return "Course.Index";
+    case DataFile::Training: return "Training.Records";
+  }
+  return {};
+}
+
+constexpr std::size_t recordLength(DataFile f) {
+  switch (f) {
+    case DataFile::Users: return 500;
+    case DataFile::Names: return 1000;
+    case DataFile::Courses: return 300;
+    case DataFile::Training: return 300;
+  }
+  return 0;
+}
+
+// Users, persons and courses are counted in 16 bits; training records in 32 bits.
+constexpr std::int32_t maxRecords(DataFile f) {
+  return f == DataFile::Training ? 2147483647 : 32767;
+}
+
+inline constexpr std::string_view kUserLogName = "User.Log";
+inline constexpr std::string_view kTempFileName = "TempFile.$$$";
+
+// The files that backup copies, restore replaces and the clean-up at exit checks, in order.
+inline constexpr std::array<std::string_view, 5> kDataFileNames = {
+    "User.List", "User.Log", "Name.List", "Course.Index", "Training.Records"};
+
+}  // namespace vm::store

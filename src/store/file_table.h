@@ -1,0 +1,127 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/data_files.h"
+#include "store/file_system.h"
+#include "store/record_codec.h"
+#include "store/store_error.h"
+
+namespace vm::store {
+
+// The process-wide slots and record counts of the four record files. Files are opened
+// for one user action and closed again; a missing file is created empty when opened.
+class FileTable {
+ public:
+  FileTable(FileSystem& fs, std::string folder);
+  ~FileTable();
+  FileTable(const FileTable&) = delete;
+  FileTable& operator=(const FileTable&) = delete;
+
+  // Opens the file (closing it first when it is open) and returns its record count:
+  // the length divided by the record length, rounded to the nearest whole number
+  // with halves going to the even one.
+  std::int32_t open(DataFile f);
+  void close(DataFile f);
+  void closeAll();
+
+  bool isOpen(DataFile f) const { return slot(f).handle.has_value(); }
+  // The count found at the last open, kept up to date by appends.
+  std::int32_t count(DataFile f) const { return slot(f).count; }
+  // Whether one more record fits the file's count (32,767 for all but training records).
+  bool canAppend(DataFile f) const { return count(f) < maxRecords(f); }
+
+  bool exists(DataFile f) const { return exists(fileName(f)); }
+  bool exists(std::string_view name) const;
+  std::optional<std::uint64_t> fileSize(std::string_view name) const;
+  std::string pathOf(std::string_view name) const;
+  const std::string& folder() const { return folder_; }
+  FileSystem& fileSystem() const { return fs_; }
+
+  // Record n (1-based) of an open file. Bytes beyond the end of the file read as zero.
+  void readBytes(DataFile f, std::int32_t n, std::span<char> out) const;
+  // Writes record n of an open file; n = count + 1 appends.
+  void writeBytes(DataFile f, std::int32_t n, std::span<const char> in);
+
+  template <typename Record>
+  Record read(std::int32_t n) const {
+    std::vector<char> bytes(recordLength(RecordTraits<Record>::file));
+    readBytes(RecordTraits<Record>::file, n, bytes);
+    return RecordTraits<Record>::decode(bytes);
+  }
+
+  template <typename Record>
+  void write(std::int32_t n, const Record& r) {
+    std::vector<char> bytes(recordLength(RecordTraits<Record>::file));
+    RecordTraits<Record>::encode(r, bytes);
+    writeBytes(RecordTraits<Record>::file, n, bytes);
+  }
+
+  // Reads records first..last of an open file in large blocks, handing each to `visit`
+  // with its number; stops early when `visit` returns false. `visit` may write the
+  // record it was given back in place.
+  template <typename Visit>
+  void scan(DataFile f, std::int32_t first, std::int32_t last, Visit&& visit) const {
+    const std::size_t len = recordLength(f);
+    std::vector<char> block(len * kScanBlock);
+    for (std::int32_t n = first; n <= last;) {
+      const std::int32_t take = std::min<std::int32_t>(kScanBlock, last - n + 1);
+      readBlock(f, n, take, block);
+      for (std::int32_t i = 0; i < take; ++i, ++n) {
+        if (!visit(n, std::span<const char>(block.data() + i * len, len))) return;
+      }
+    }
+  }
+
+  // Used by compaction: the fifth slot, for "TempFile.$$$".
+  FileSystem::Handle openTemp();
+  void closeTemp();
+
+ private:
+  static constexpr std::int32_t kScanBlock = 512;
+
+  struct Slot {
+    std::optional<FileSystem::Handle> handle;
+    std::int32_t count = 0;
+  };
+
+  const Slot& slot(DataFile f) const { return slots_[static_cast<std::size_t>(f)]; }
+  Slot& slot(DataFile f) { return slots_[static_cast<std::size_t>(f)]; }
+  FileSystem::Handle handleOf(DataFile f) const;
+  void readBlock(DataFile f, std::int32_t first, std::int32_t n, std::span<char> out) const;
+
+  FileSystem& fs_;
+  std::string folder_;
+  std::array<Slot, 4> slots_;
+  std::optional<FileSystem::Handle> temp_;
+};
+
+// Opens a file for the length of a scope, so that it is closed again on every way out.
+class OpenFile {
+ public:
+  OpenFile(FileTable& table, DataFile f) : table_(table), file_(f), count_(table.open(f)) {}
+  ~OpenFile() {
+    try {
+      table_.close(file_);
+    } catch (const StoreError&) {
+      // Closing after a failure must not hide the failure that is already on its way.
+    }
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+
+  std::int32_t count() const { return count_; }
+
+ private:
+  FileTable& table_;
+  DataFile file_;
+  std::int32_t count_;
+};
+
+}  // namespace vm::store

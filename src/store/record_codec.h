@@ -1,0 +1,43 @@
+#pragma once
+
+#include <span>
+
+#include "store/data_files.h"
+#include "store/records.h"
+
+namespace vm::store {
+
+// Conversion between each record type and its exact bytes on disk. `encode` fills the
+// whole record (the span must be the record's length); `decode` reads it back.
+template <typename Record>
+struct RecordTraits;
+
+template <>
+struct RecordTraits<UserRecord> {
+  static constexpr DataFile file = DataFile::Users;
+  static void encode(const UserRecord& r, std::span<char> bytes);
+  static UserRecord decode(std::span<const char> bytes);
+};
+
+template <>
+struct RecordTraits<NameRecord> {
+  static constexpr DataFile file = DataFile::Names;
+  static void encode(const NameRecord& r, std::span<char> bytes);
+  static NameRecord decode(std::span<const char> bytes);
+};
+
+template <>
+struct RecordTraits<CourseRecord> {
+  static constexpr DataFile file = DataFile::Courses;
+  static void encode(const CourseRecord& r, std::span<char> bytes);
+  static CourseRecord decode(std::span<const char> bytes);
+};
+
+template <>
+struct RecordTraits<TrainingRecord> {
+  static constexpr DataFile file = DataFile::Training;
+  static void encode(const TrainingRecord& r, std::span<char> bytes);
+  static TrainingRecord decode(std::span<const char> bytes);
+};
+
+}  // namespace vm::store

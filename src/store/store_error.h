@@ -1,0 +1,37 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace vm::store {
+
+// A failure of the file system under the record store: the open, read, write, rename
+// or removal that failed, the file, and the system's own error text. It is not caught
+// by the program's logic; the top of the event loop reports it and ends the program.
+class StoreError : public std::runtime_error {
+ public:
+  StoreError(std::string operation, std::string path, std::string systemText)
+      : std::runtime_error(operation + " \"" + path + "\": " + systemText),
+        operation_(std::move(operation)),
+        path_(std::move(path)),
+        systemText_(std::move(systemText)) {}
+
+  const std::string& operation() const { return operation_; }
+  const std::string& path() const { return path_; }
+  const std::string& systemText() const { return systemText_; }
+
+ private:
+  std::string operation_;
+  std::string path_;
+  std::string systemText_;
+};
+
+// A record appended beyond the 32,767 records that a file with a 16-bit count can hold.
+// Callers check `FileTable::canAppend` first and refuse with a message; this is the
+// last line of defence so that a full file is never overflowed.
+class RecordLimitError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+}  // namespace vm::store

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include "store/compaction.h"
+#include "store/posix_file_system.h"
+#include "support/failing_file_system.h"
+#include "support/temp_folder.h"
+
+using namespace vm::store;
+
+namespace {
+
+CourseRecord course(const std::string& code, double created) {
+  CourseRecord c;
+  c.DateCreated = created;
+  c.CourseCode = code;
+  c.CourseName = "Course " + code;
+  c.Hours = 1.5f;
+  return c;
+}
+
+std::vector<std::string> codes(FileTable& table) {
+  std::vector<std::string> out;
+  const std::int32_t n = table.open(DataFile::Courses);
+  for (std::int32_t i = 1; i <= n; ++i) out.push_back(table.read<CourseRecord>(i).CourseCode);
+  table.close(DataFile::Courses);
+  return out;
+}
+
+struct CompactionTest : ::testing::Test {
+  vm::test::TempFolder folder;
+  PosixFileSystem fs;
+  FileTable table{fs, folder.str()};
+
+  void writeCourses(const std::vector<std::string>& list) {
+    table.open(DataFile::Courses);
+    for (std::size_t i = 0; i < list.size(); ++i)
+      table.write(static_cast<std::int32_t>(i + 1), course(list[i], 100.0 + i));
+    table.close(DataFile::Courses);
+  }
+};
+
+}  // namespace
+
+TEST_F(CompactionTest, RemovingRecordThreeOfFiveKeepsTheOthersByteIdenticalAndInOrder) {
+  writeCourses({"A", "B", "C", "D", "E"});
+  const std::string before = folder.read("Course.Index");
+  EXPECT_EQ(removeRecord(table, DataFile::Courses, 3), 4);
+  const std::string after = folder.read("Course.Index");
+  EXPECT_EQ(after, before.substr(0, 600) + before.substr(900));
+  EXPECT_FALSE(table.isOpen(DataFile::Courses));
+  EXPECT_FALSE(folder.has("TempFile.$$$"));
+}
+
+TEST_F(CompactionTest, RemovingTheOnlyRecordLeavesNoDataFile) {
+  writeCourses({"ONLY"});
+  EXPECT_EQ(removeRecord(table, DataFile::Courses, 1), 0);
+  EXPECT_FALSE(folder.has("Course.Index"));
+  EXPECT_FALSE(folder.has("TempFile.$$$"));
+  EXPECT_EQ(table.open(DataFile::Courses), 0);  // the next open creates it empty
+}
+
+TEST_F(CompactionTest, ALiteralTombstoneIsDroppedWhicheverRecordTheCompactionWasFor) {
+  writeCourses({"A", "$Killed$", "C", "D"});
+  removeRecord(table, DataFile::Courses, 4);
+  EXPECT_EQ(codes(table), (std::vector<std::string>{"A       ", "C       "}));
+}
+
+TEST_F(CompactionTest, TombstonesAreFoundInTheFirstTextFieldOfEveryRecordType) {
+  table.open(DataFile::Users);
+  UserRecord u;
+  u.FirstName = "Kim";
+  table.write(1, u);
+  table.write(2, u);
+  EXPECT_EQ(removeRecord(table, DataFile::Users, 1), 1);
+
+  table.open(DataFile::Names);
+  NameRecord n;
+  n.FirstName = " $Killed$ ";  // trimmed before comparing
+  table.write(1, n);
+  n.FirstName = "Ann";
+  table.write(2, n);
+  EXPECT_EQ(compact(table, DataFile::Names), 1);
+
+  table.open(DataFile::Training);
+  TrainingRecord t;
+  t.CourseCode = "X";
+  table.write(1, t);
+  table.write(2, t);
+  EXPECT_EQ(removeRecord(table, DataFile::Training, 2), 1);
+}
+
+TEST_F(CompactionTest, ALeftoverTemporaryFileIsNotCarriedIntoTheNewFile) {
+  writeCourses({"A", "B"});
+  folder.write("TempFile.$$$", std::string(900, 'Z'));
+  removeRecord(table, DataFile::Courses, 1);
+  EXPECT_EQ(folder.read("Course.Index").size(), 300u);
+  EXPECT_EQ(codes(table), std::vector<std::string>{"B       "});
+}
+
+TEST_F(CompactionTest, APredicateChoosesWhatIsKept) {
+  table.open(DataFile::Training);
+  for (int i = 1; i <= 6; ++i) {
+    TrainingRecord t;
+    t.PersonID = i % 2 ? 7.5 : 8.25;
+    t.CourseCode = "C" + std::to_string(i);
+    table.write(i, t);
+  }
+  table.close(DataFile::Training);
+  const auto kept = compact(table, DataFile::Training, [](std::span<const char> r) {
+    return RecordTraits<TrainingRecord>::decode(r).PersonID != 7.5;
+  });
+  EXPECT_EQ(kept, 3);
+  table.open(DataFile::Training);
+  EXPECT_EQ(table.read<TrainingRecord>(1).CourseCode, "C2      ");
+  EXPECT_EQ(table.read<TrainingRecord>(3).CourseCode, "C6      ");
+}
+
+// A failure at any file-system call of a removal leaves the data file whole: either
+// the old records (with the doomed one perhaps marked) or the new ones, never a mix.
+TEST(CompactionFailure, AFailureAtAnyStepLeavesEitherTheOldOrTheNewFile) {
+  const std::vector<std::string> all = {"A", "B", "C", "D", "E"};
+  int calls = 0;
+  {
+    vm::test::TempFolder folder;
+    vm::test::FailingFileSystem fs;
+    FileTable table(fs, folder.str());
+    table.open(DataFile::Courses);
+    for (std::size_t i = 0; i < all.size(); ++i)
+      table.write(static_cast<std::int32_t>(i + 1), course(all[i], 1.0 + i));
+    table.close(DataFile::Courses);
+    fs.resetCount();
+    removeRecord(table, DataFile::Courses, 2);
+    calls = fs.calls();
+  }
+  ASSERT_GT(calls, 8);
+
+  for (int k = 1; k <= calls; ++k) {
+    vm::test::TempFolder folder;
+    vm::test::FailingFileSystem fs;
+    FileTable table(fs, folder.str());
+    table.open(DataFile::Courses);
+    for (std::size_t i = 0; i < all.size(); ++i)
+      table.write(static_cast<std::int32_t>(i + 1), course(all[i], 1.0 + i));
+    table.close(DataFile::Courses);
+    const std::string original = folder.read("Course.Index");
+
+    fs.resetCount();
+    fs.failAt(k);
+    EXPECT_THROW(removeRecord(table, DataFile::Courses, 2), StoreError) << "call " << k;
+    fs.failAt(0);
+    table.closeAll();
+
+    const std::string now = folder.read("Course.Index");
+    const std::string removed = original.substr(0, 300) + original.substr(600);
+    std::string marked = original;
+    marked.replace(308, 8, "$Killed$");
+    EXPECT_TRUE(now == original || now == marked || now == removed) << "call " << k;
+    // Whatever was left, the next compaction drops a marked record and keeps the rest.
+    compact(table, DataFile::Courses);
+    const auto left = codes(table);
+    if (now == original) {
+      EXPECT_EQ(left.size(), 5u) << "call " << k;
+    } else {
+      EXPECT_EQ(left, (std::vector<std::string>{"A       ", "C       ", "D       ", "E       "}))
+          << "call " << k;
+    }
+  }
+}

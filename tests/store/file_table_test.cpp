@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include "store/file_table.h"
+#include "store/posix_file_system.h"
+#include "support/temp_folder.h"
+
+using namespace vm::store;
+
+namespace {
+
+struct FileTableTest : ::testing::Test {
+  vm::test::TempFolder folder;
+  PosixFileSystem fs;
+  FileTable table{fs, folder.str()};
+};
+
+NameRecord person(const std::string& first, double created) {
+  NameRecord n;
+  n.DateCreated = created;
+  n.FirstName = first;
+  n.LastName = "Lee";
+  n.Active = kActive;
+  return n;
+}
+
+}  // namespace
+
+TEST_F(FileTableTest, OpeningAMissingFileCreatesItEmpty) {
+  EXPECT_FALSE(folder.has("Name.List"));
+  EXPECT_EQ(table.open(DataFile::Names), 0);
+  table.close(DataFile::Names);
+  EXPECT_TRUE(folder.has("Name.List"));
+  EXPECT_EQ(folder.read("Name.List").size(), 0u);
+}
+
+TEST_F(FileTableTest, CountRoundsTheLengthToTheNearestRecordWithHalvesToEven) {
+  for (auto [bytes, count] : {std::pair{3000, 3}, {2500, 2}, {3500, 4}, {1400, 1}, {1600, 2}}) {
+    folder.write("Name.List", std::string(static_cast<std::size_t>(bytes), ' '));
+    EXPECT_EQ(table.open(DataFile::Names), count) << bytes << " bytes";
+    table.close(DataFile::Names);
+  }
+}
+
+TEST_F(FileTableTest, AppendsAtCountPlusOneAndRewritesInPlace) {
+  table.open(DataFile::Names);
+  table.write(1, person("Ann", 1.0));
+  table.write(2, person("Bob", 2.0));
+  EXPECT_EQ(table.count(DataFile::Names), 2);
+  table.write(1, person("Amy", 1.0));
+  table.close(DataFile::Names);
+
+  EXPECT_EQ(folder.read("Name.List").size(), 2000u);
+  EXPECT_EQ(table.open(DataFile::Names), 2);
+  EXPECT_EQ(table.read<NameRecord>(1).FirstName.substr(0, 3), "Amy");
+  EXPECT_EQ(table.read<NameRecord>(2).FirstName.substr(0, 3), "Bob");
+  table.close(DataFile::Names);
+}
+
+TEST_F(FileTableTest, OpeningAnOpenFileClosesTheEarlierHandleAndRecounts) {
+  table.open(DataFile::Courses);
+  CourseRecord c;
+  c.CourseCode = "A";
+  table.write(1, c);
+  EXPECT_EQ(table.open(DataFile::Courses), 1);
+  EXPECT_TRUE(table.isOpen(DataFile::Courses));
+  table.close(DataFile::Courses);
+  table.close(DataFile::Courses);  // closing a closed file does nothing
+  EXPECT_FALSE(table.isOpen(DataFile::Courses));
+}
+
+TEST_F(FileTableTest, APartialLastRecordReadsAsZerosBeyondTheEnd) {
+  folder.write("Course.Index", std::string(300, 'A') + std::string(200, 'B'));
+  EXPECT_EQ(table.open(DataFile::Courses), 2);
+  std::vector<char> bytes(300);
+  table.readBytes(DataFile::Courses, 2, bytes);
+  EXPECT_EQ(bytes[199], 'B');
+  EXPECT_EQ(bytes[200], '\0');
+  EXPECT_EQ(bytes[299], '\0');
+}
+
+TEST_F(FileTableTest, FilesWithSixteenBitCountsRefuseARecordBeyond32767) {
+  folder.write("Name.List", std::string(32767u * 1000u, ' '));
+  EXPECT_EQ(table.open(DataFile::Names), 32767);
+  EXPECT_FALSE(table.canAppend(DataFile::Names));
+  EXPECT_THROW(table.write(32768, person("Over", 3.0)), RecordLimitError);
+  table.close(DataFile::Names);
+  EXPECT_EQ(folder.read("Name.List").size(), 32767u * 1000u);  // nothing was written
+
+  folder.write("Training.Records", std::string(40000u * 300u, ' '));
+  EXPECT_EQ(table.open(DataFile::Training), 40000);
+  EXPECT_TRUE(table.canAppend(DataFile::Training));
+}
+
+TEST_F(FileTableTest, ScanVisitsEveryRecordInOrderAcrossBlocksAndMayStopEarly) {
+  table.open(DataFile::Training);
+  for (int i = 1; i <= 1300; ++i) {
+    TrainingRecord t;
+    t.PersonID = i;
+    table.write(i, t);
+  }
+  int expected = 1;
+  table.scan(DataFile::Training, 1, 1300, [&](std::int32_t n, std::span<const char> bytes) {
+    EXPECT_EQ(n, expected);
+    EXPECT_EQ(RecordTraits<TrainingRecord>::decode(bytes).PersonID, expected);
+    ++expected;
+    return true;
+  });
+  EXPECT_EQ(expected, 1301);
+
+  int visited = 0;
+  table.scan(DataFile::Training, 1, 1300, [&](std::int32_t, std::span<const char>) {
+    return ++visited < 10;
+  });
+  EXPECT_EQ(visited, 10);
+}
+
+TEST_F(FileTableTest, AMissingFolderIsAStoreErrorWithTheSystemText) {
+  FileTable elsewhere(fs, (folder / "no-such-folder").string());
+  try {
+    elsewhere.open(DataFile::Users);
+    FAIL() << "open should fail";
+  } catch (const StoreError& e) {
+    EXPECT_EQ(e.systemText(), "No such file or directory");
+  }
+}
