@@ -1,0 +1,13 @@
+#pragma once
+
+namespace vm::ui {
+struct AppState;
+}
+
+namespace vm::access {
+
+// Every way of quitting ends here: close every file, let pending window events run,
+// delete data files of length 0, close every window, end the event loop.
+void shutdownProgram(ui::AppState& state);
+
+}  // namespace vm::access

@@ -1,0 +1,13 @@
+#include "store/exit_cleanup.h"
+
+namespace vm::store {
+
+void closeAndRemoveEmptyFiles(FileTable& table) {
+  table.closeAll();
+  for (std::string_view name : kDataFileNames) {
+    const auto size = table.fileSize(name);
+    if (size && *size == 0) table.fileSystem().remove(table.pathOf(name));
+  }
+}
+
+}  // namespace vm::store

@@ -1,0 +1,36 @@
+#include "ui/app_state.h"
+
+#include "store/access_levels.h"
+#include "store/data_files.h"
+
+namespace vm::ui {
+namespace {
+
+template <typename List>
+QStringList toStringList(const List& list) {
+  QStringList out;
+  for (std::string_view s : list) out << QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+  return out;
+}
+
+}  // namespace
+
+AppState::AppState(store::FileTable& files, Settings& settings, Dialogs& dialogs,
+                   const format::Clock& clock, print::InstallValues install)
+    : AccessLevelNames(toStringList(store::kAccessLevelNames)),
+      DataFileNames(toStringList(store::kDataFileNames)),
+      files(files),
+      settings(settings),
+      dialogs(dialogs),
+      clock(clock),
+      install(std::move(install)) {}
+
+QString AppState::accessLevelName(int level) const {
+  return level >= 1 && level <= AccessLevelNames.size() ? AccessLevelNames[level - 1] : QString();
+}
+
+QString AppState::pathOf(const QString& name) const {
+  return QString::fromStdString(files.pathOf(name.toStdString()));
+}
+
+}  // namespace vm::ui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "format/clock.h"
+#include "print/install_values.h"
+#include "store/file_table.h"
+#include "store/records.h"
+
+class QWidget;
+
+namespace vm::ui {
+
+class Dialogs;
+class Settings;
+
+// What is process-wide, and nothing else: made once in main() (or by a test) and
+// passed by reference to every window.
+struct AppState {
+  AppState(store::FileTable& files, Settings& settings, Dialogs& dialogs,
+           const format::Clock& clock, print::InstallValues install = {});
+
+  const QStringList AccessLevelNames;
+  const QStringList DataFileNames;
+
+  // Set only by the log-in.
+  QString CurrentUserName;
+  int CurrentAccessLevel = 0;
+
+  int HelpTopic = 0;
+  bool FadeEnabled = false;
+  bool HistoryViewOnly = false;
+  bool DataRestored = false;
+
+  store::FileTable& files;
+  // The one working copy of each record type through which windows read and write.
+  store::UserRecord user;
+  store::NameRecord name;
+  store::CourseRecord course;
+  store::TrainingRecord training;
+
+  Settings& settings;
+  Dialogs& dialogs;
+  const format::Clock& clock;
+  print::InstallValues install;
+
+  // The admin window and the main window open each other through these, wired in main().
+  std::function<void()> showAdminWindow;
+  std::function<void()> showMainWindow;
+  // Opens the help viewer modally over the owner on the topic in HelpTopic.
+  std::function<void(QWidget* owner)> showHelp;
+  // Ends the program: closes the files, removes empty ones, closes every window.
+  std::function<void()> shutdown;
+
+  // The name of an access level, empty outside 1 to 4.
+  QString accessLevelName(int level) const;
+  // Where a data file lives.
+  QString pathOf(const QString& name) const;
+};
+
+}  // namespace vm::ui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace vm::ui {
+
+// The editors' text fields light up while they have the focus and turn cyan when they
+// lose it; whatever a field holds when it gets the focus is selected whole, so typing
+// replaces it. One object serves all the fields of a window.
+class FieldColours : public QObject {
+  Q_OBJECT
+
+ public:
+  static inline const QColor kAddMode{255, 255, 0};     // yellow
+  static inline const QColor kEditMode{255, 192, 255};  // light pink
+  static inline const QColor kLeft{0, 255, 255};        // cyan
+
+  FieldColours(QColor focused, QObject* parent);
+
+  void attach(QWidget* field);
+  void setFocusedColour(QColor c) { focused_ = c; }
+  // While set, a field that gets the focus passes it on to this widget instead (the
+  // read-only view of the lowest access level).
+  void passFocusTo(QWidget* target) { passTo_ = target; }
+
+  static void paint(QWidget* field, const QColor& colour);
+
+ signals:
+  // A field got the focus, before its text is selected (for hints that fill it first).
+  void fieldFocused(QWidget* field);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QColor focused_;
+  QPointer<QWidget> passTo_;
+};
+
+}  // namespace vm::ui

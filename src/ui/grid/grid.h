@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QTableView>
+#include <vector>
+
+#include "ui/grid/grid_model.h"
+
+namespace vm::ui {
+
+// The list grid of every window: a header row from a format string, data rows counted
+// from 1 (row 0 is the header, as the windows speak of it), hidden working columns
+// (identities, sort keys, record numbers), shading, a case-insensitive sort, and a
+// current row whose visible columns are highlighted.
+class Grid : public QTableView {
+  Q_OBJECT
+
+ public:
+  static inline const QColor kShade{240, 240, 240};
+
+  explicit Grid(QWidget* parent = nullptr);
+
+  // Resets to the header row only, with the columns, headers and alignments of the
+  // format ("<" left, ">" right, "^" centre, separated by "|").
+  void reset(const QString& format);
+  // Replaces all data rows at once; the fast way to fill.
+  void setRows(std::vector<QStringList> rows);
+  void addRow(const QStringList& cells);
+
+  int rows() const { return model_->rowCount(); }  // data rows
+  int cols() const { return model_->columnCount(); }
+  QString text(int row, int column) const;  // row >= 1
+  void setText(int row, int column, const QString& text);
+  QString headerText(int column) const { return model_->headerText(column); }
+  void setHeaderText(int column, const QString& text) { model_->setHeaderText(column, text); }
+
+  void hideColumn(int column) { setColumnHidden(column, true); }
+  void setColumnWidthTwips(int column, int twips);
+  // Widens the column so that the visible columns fill the grid and the hidden working
+  // columns after it never come into view; kept so on resizes.
+  void fillWidthWith(int column);
+  // Sets the height to n rows of the grid's row height, the header row counting as one.
+  void setHeightInRows(int n);
+
+  void sortByColumn(int column) { model_->sortByColumn(column); }
+  // Shades the 2nd, 4th, ... data rows RGB 240,240,240 in columns first..last.
+  void shadeAlternateRows(int firstColumn, int lastColumn);
+  QColor cellBackground(int row, int column) const { return model_->background(row - 1, column); }
+
+  // The current data row, 0 when there is none.
+  int currentRow() const;
+  // Makes a data row current and highlights it; with `toTop` it becomes the top row.
+  void selectRow(int row, bool toTop = true);
+  int topRow() const;
+  // The data row under a point of the viewport, 0 over the header or empty space.
+  int rowAt(const QPoint& viewportPos) const;
+
+  GridModel* gridModel() const { return model_; }
+
+ signals:
+  // The current data row changed (0: none). Named after the handlers that react to it.
+  void rowColChange(int row);
+  void rowDoubleClicked(int row);
+  // The pointer moved over the grid: the data row under it, 0 for none or the header.
+  void mouseOverRow(int row);
+
+ protected:
+  bool viewportEvent(QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void applyFill();
+
+  GridModel* model_;
+  int fillColumn_ = -1;
+};
+
+}  // namespace vm::ui

@@ -1,0 +1,113 @@
+#include "ui/qt_dialogs.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace vm::ui {
+namespace {
+
+QMessageBox::StandardButton standardButton(Answer a) {
+  switch (a) {
+    case Answer::Ok: return QMessageBox::Ok;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    case Answer::Retry: return QMessageBox::Retry;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::Icon standardIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::None: return QMessageBox::NoIcon;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// Ends a local event loop when the watched window is hidden or destroyed.
+class CloseWatcher : public QObject {
+ public:
+  CloseWatcher(QWidget* window, QEventLoop& loop) : loop_(loop) {
+    window->installEventFilter(this);
+    connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+  }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Hide) loop_.quit();
+    return false;
+  }
+
+ private:
+  QEventLoop& loop_;
+};
+
+}  // namespace
+
+QList<Answer> buttonsOf(MessageButtons set) {
+  switch (set) {
+    case MessageButtons::Ok: return {Answer::Ok};
+    case MessageButtons::OkCancel: return {Answer::Ok, Answer::Cancel};
+    case MessageButtons::YesNo: return {Answer::Yes, Answer::No};
+    case MessageButtons::YesNoCancel: return {Answer::Yes, Answer::No, Answer::Cancel};
+    case MessageButtons::RetryCancel: return {Answer::Retry, Answer::Cancel};
+  }
+  return {Answer::Ok};
+}
+
+Answer effectiveDefault(const Message& box) {
+  const QList<Answer> set = buttonsOf(box.buttons);
+  return set.contains(box.defaultButton) ? box.defaultButton : set.front();
+}
+
+Answer QtDialogs::message(QWidget* parent, const Message& box) {
+  QMessageBox mb(standardIcon(box.icon), box.title, box.text, QMessageBox::NoButton, parent);
+  for (Answer a : buttonsOf(box.buttons)) mb.addButton(standardButton(a));
+  mb.setDefaultButton(standardButton(effectiveDefault(box)));
+  const auto chosen = static_cast<QMessageBox::StandardButton>(mb.exec());
+  for (Answer a : buttonsOf(box.buttons))
+    if (standardButton(a) == chosen) return a;
+  // Closed by Esc or the close box: the box's Cancel, else its last button.
+  const QList<Answer> set = buttonsOf(box.buttons);
+  return set.contains(Answer::Cancel) ? Answer::Cancel : set.back();
+}
+
+QString QtDialogs::input(QWidget* parent, const QString& title, const QString& prompt,
+                         const QString& defaultAnswer) {
+  bool ok = false;
+  const QString text =
+      QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultAnswer, &ok);
+  return ok ? text : QString();
+}
+
+QString QtDialogs::browseForFolder(QWidget* parent, const QString& title,
+                                   const QString& startFolder) {
+  return QFileDialog::getExistingDirectory(parent, title, startFolder);
+}
+
+QAction* QtDialogs::popupMenu(QMenu* menu, const QPoint& globalPos) {
+  return menu->exec(globalPos);
+}
+
+void QtDialogs::runModal(QWidget* window) {
+  if (auto* dialog = qobject_cast<QDialog*>(window)) {
+    dialog->exec();
+    return;
+  }
+  QPointer<QWidget> guard(window);
+  window->setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  CloseWatcher watcher(window, loop);
+  window->show();
+  if (guard && guard->isVisible()) loop.exec();
+}
+
+}  // namespace vm::ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/dialogs.h"
+
+namespace vm::ui {
+
+// The real boxes, prompts and pickers of the platform.
+class QtDialogs final : public Dialogs {
+ public:
+  Answer message(QWidget* parent, const Message& box) override;
+  QString input(QWidget* parent, const QString& title, const QString& prompt,
+                const QString& defaultAnswer) override;
+  QString browseForFolder(QWidget* parent, const QString& title,
+                          const QString& startFolder) override;
+  QAction* popupMenu(QMenu* menu, const QPoint& globalPos) override;
+  void runModal(QWidget* window) override;
+};
+
+// The buttons of a set, in the order they are shown, and the one that Enter presses.
+QList<Answer> buttonsOf(MessageButtons set);
+Answer effectiveDefault(const Message& box);
+
+}  // namespace vm::ui

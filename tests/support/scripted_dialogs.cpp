@@ -1,0 +1,89 @@
+#include "support/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPointer>
+#include <QWidget>
+
+#include "ui/qt_dialogs.h"
+
+namespace vm::test {
+
+std::vector<ScriptedDialogs::Shown> ScriptedDialogs::messages() const {
+  std::vector<Shown> out;
+  for (const Shown& s : shown_)
+    if (s.kind == Kind::Message) out.push_back(s);
+  return out;
+}
+
+ScriptedDialogs::Shown ScriptedDialogs::lastMessage() const {
+  const auto all = messages();
+  if (all.empty()) {
+    ADD_FAILURE() << "no message box was shown";
+    return {};
+  }
+  return all.back();
+}
+
+ui::Answer ScriptedDialogs::message(QWidget*, const ui::Message& box) {
+  const ui::Answer def = ui::effectiveDefault(box);
+  shown_.push_back({Kind::Message, box.title, box.text, box.icon, box.buttons, def, {}});
+  if (answers_.empty()) return def;
+  const ui::Answer a = answers_.front();
+  answers_.pop_front();
+  EXPECT_TRUE(ui::buttonsOf(box.buttons).contains(a))
+      << "scripted answer is not a button of \"" << box.title.toStdString() << "\"";
+  return a;
+}
+
+QString ScriptedDialogs::input(QWidget*, const QString& title, const QString& prompt,
+                               const QString& defaultAnswer) {
+  Shown s{Kind::Input, title, prompt};
+  s.defaultAnswer = defaultAnswer;
+  shown_.push_back(s);
+  if (inputs_.empty()) return defaultAnswer;
+  const QString text = inputs_.front();
+  inputs_.pop_front();
+  return text;
+}
+
+QString ScriptedDialogs::browseForFolder(QWidget*, const QString& title, const QString&) {
+  shown_.push_back({Kind::Folder, title, {}});
+  if (folders_.empty()) return {};
+  const QString path = folders_.front();
+  folders_.pop_front();
+  return path;
+}
+
+QAction* ScriptedDialogs::popupMenu(QMenu* menu, const QPoint&) {
+  shown_.push_back({Kind::Menu, menu->title(), {}});
+  if (menuChoices_.empty()) return nullptr;
+  const QString want = menuChoices_.front();
+  menuChoices_.pop_front();
+  for (QAction* a : menu->actions()) {
+    if (QString(a->text()).remove('&') == want) {
+      a->trigger();
+      return a;
+    }
+  }
+  ADD_FAILURE() << "menu has no item " << want.toStdString();
+  return nullptr;
+}
+
+void ScriptedDialogs::runModal(QWidget* window) {
+  QPointer<QWidget> guard(window);
+  window->show();
+  QApplication::processEvents();
+  if (!guard) return;
+  shown_.push_back({Kind::Modal, window->windowTitle(), window->objectName()});
+  const auto driver = drivers_.find(window->objectName());
+  if (guard && driver != drivers_.end()) driver->second(window);
+  QApplication::processEvents();
+  if (guard && guard->isVisible()) guard->close();
+  QApplication::processEvents();
+}
+
+}  // namespace vm::test
