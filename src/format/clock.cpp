@@ -1,0 +1,16 @@
+#include "format/clock.h"
+
+#include <ctime>
+
+namespace vm::format {
+
+DateTime SystemClock::now() const {
+  const std::time_t seconds = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  // A leap second (tm_sec 60) is held as the last second of its minute.
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+          local.tm_hour,        local.tm_min,     local.tm_sec > 59 ? 59 : local.tm_sec};
+}
+
+}  // namespace vm::format

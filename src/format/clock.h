@@ -1,0 +1,29 @@
+#pragma once
+
+#include "format/date_time.h"
+
+namespace vm::format {
+
+// The source of "now" for creation stamps and log lines, so tests can fix the time.
+struct Clock {
+  virtual ~Clock() = default;
+  virtual DateTime now() const = 0;
+};
+
+// The local date and time, to the second.
+class SystemClock : public Clock {
+ public:
+  DateTime now() const override;
+};
+
+class FixedClock : public Clock {
+ public:
+  explicit FixedClock(const DateTime& time) : time_(time) {}
+  DateTime now() const override { return time_; }
+  void set(const DateTime& time) { time_ = time; }
+
+ private:
+  DateTime time_;
+};
+
+}  // namespace vm::format
