@@ -1,9 +1,47 @@
-#include <QApplication>
-#include <QLabel>
+#include <QDir>
+
+#include "access/shutdown.h"
+#include "access/single_instance.h"
+#include "app/data_folder.h"
+#include "app/program.h"
+#include "format/clock.h"
+#include "store/file_table.h"
+#include "store/posix_file_system.h"
+#include "ui/app_state.h"
+#include "ui/guarded_application.h"
+#include "ui/install_values_file.h"
+#include "ui/qt_dialogs.h"
+#include "ui/settings.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QLabel label("Verdimark");
-  label.show();
-  return app.exec();
+  vm::ui::GuardedApplication app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Verdimark"));
+  QApplication::setApplicationName(QStringLiteral("Verdimark"));
+  QApplication::setApplicationVersion(QStringLiteral(VERDIMARK_VERSION_TEXT));
+  QApplication::setQuitOnLastWindowClosed(false);  // windows hand over to one another
+
+  const QString folder = vm::app::chooseDataFolder(
+      QApplication::arguments(), qEnvironmentVariable("VERDIMARK_DATA_DIR"),
+      QApplication::applicationDirPath());
+  if (!QDir().mkpath(folder) || !QDir::setCurrent(folder)) {
+    vm::ui::reportFatalError(QStringLiteral("The data folder \"%1\" cannot be used.").arg(folder));
+    return 1;
+  }
+
+  vm::ui::QtDialogs dialogs;
+  const vm::access::SingleInstance instance(folder);
+  if (!instance.acquired()) {
+    vm::access::showAlreadyRunning(dialogs);
+    return 1;
+  }
+
+  vm::store::PosixFileSystem fileSystem;
+  vm::store::FileTable files(fileSystem, folder.toStdString());
+  vm::ui::Settings settings;
+  const vm::format::SystemClock clock;
+  vm::ui::AppState state(files, settings, dialogs, clock, vm::ui::loadInstallValues(folder));
+  state.shutdown = [&state] { vm::access::shutdownProgram(state); };
+
+  vm::app::startProgram(state);
+  return QApplication::exec();
 }

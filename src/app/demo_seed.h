@@ -1,0 +1,18 @@
+#pragma once
+
+#include "store/file_table.h"
+
+namespace vm::app {
+
+// Fills an empty data folder with a demonstration organisation: a user with full access,
+// a few dozen persons (active and inactive), a course index with category headings and
+// a few hundred training records over several years. Writes through the record store.
+// Does nothing, and returns false, when any record file already exists.
+bool seedDemonstrationData(store::FileTable& files);
+
+// The demonstration user, for the README and the first log-in.
+inline constexpr const char* kDemoUserFirst = "Dana";
+inline constexpr const char* kDemoUserLast = "Demo";
+inline constexpr const char* kDemoPassword = "demo1234";
+
+}  // namespace vm::app

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "ui/field_colours.h"
+#include "ui/fill_gauge.h"
+
+using vm::ui::FieldColours;
+
+namespace {
+
+QColor base(QWidget* w) { return w->palette().color(QPalette::Base); }
+
+}  // namespace
+
+TEST(FieldColours, FocusedFieldsLightUpAndSelectTheirTextAndTurnCyanWhenLeft) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* a = new QLineEdit("Alice", &window);
+  auto* b = new QLineEdit("Brown", &window);
+  layout->addWidget(a);
+  layout->addWidget(b);
+  FieldColours colours(FieldColours::kEditMode, &window);
+  colours.attach(a);
+  colours.attach(b);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  EXPECT_EQ(base(a), FieldColours::kLeft);
+
+  a->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(base(a), QColor(255, 192, 255));
+  EXPECT_EQ(a->selectedText(), "Alice");
+
+  b->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(base(a), QColor(0, 255, 255));
+  EXPECT_EQ(base(b), QColor(255, 192, 255));
+}
+
+TEST(FillGauge, ShowsAtLeastOnePercentAndHidesWhenEmpty) {
+  EXPECT_EQ(vm::ui::fillGaugeText(1, 439), " 1% full ");
+  EXPECT_EQ(vm::ui::fillGaugeText(439, 439), " 100% full ");
+  EXPECT_EQ(vm::ui::fillGaugeText(100, 200), " 50% full ");
+  QLabel gauge;
+  vm::ui::updateFillGauge(&gauge, 0, 200);
+  EXPECT_TRUE(gauge.isHidden());
+  vm::ui::updateFillGauge(&gauge, 3, 200);
+  EXPECT_FALSE(gauge.isHidden());
+  EXPECT_EQ(gauge.text(), " 2% full ");
+}
