@@ -41,6 +41,12 @@ class Dialogs {
   virtual QString browseForFolder(QWidget* parent, const QString& title,
                                   const QString& startFolder) = 0;
 
+  // Asks where to save a file, starting from the given path; the filter names the file
+  // types offered ("PDF files (*.pdf)"). Returns the chosen path, or an empty text when the
+  // user cancels.
+  virtual QString saveFileName(QWidget* parent, const QString& title, const QString& startPath,
+                               const QString& filter) = 0;
+
   // Pops the menu up at a global position; returns the chosen action or nullptr.
   virtual QAction* popupMenu(QMenu* menu, const QPoint& globalPos) = 0;
 

@@ -1,0 +1,128 @@
+#include "print/qt/print_job.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QWidget>
+#include <memory>
+
+#include "print/qt/qt_print_surface.h"
+#include "ui/dialogs.h"
+
+namespace vm::print {
+namespace {
+
+// Disables the window and shows the busy cursor for as long as it lives.
+class BusyWindow {
+ public:
+  BusyWindow(QWidget* window, bool keepEnabled) : window_(keepEnabled ? nullptr : window) {
+    if (keepEnabled) return;
+    active_ = true;
+    if (window_) window_->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  }
+  ~BusyWindow() { release(); }
+  BusyWindow(const BusyWindow&) = delete;
+  BusyWindow& operator=(const BusyWindow&) = delete;
+
+  void release() {
+    if (!active_) return;
+    active_ = false;
+    QApplication::restoreOverrideCursor();
+    if (window_) window_->setEnabled(true);
+  }
+
+ private:
+  QWidget* window_;
+  bool active_ = false;
+};
+
+// The device a printout goes to, with the surface over it.
+struct Destination {
+  std::unique_ptr<QPrinter> printer;
+  std::unique_ptr<QPdfWriter> pdf;
+  std::unique_ptr<QtPrintSurface> surface;
+};
+
+// Without a printer the printout is offered as a PDF file; empty when the user declines.
+QString askForPdfFile(QWidget* window, ui::Dialogs& dialogs, const QString& suggestedName) {
+  const ui::Answer answer =
+      dialogs.message(window, ui::makeMessage("No Printer Available",
+                                              "There is no printer set up on this computer.\n"
+                                              "\n"
+                                              "Would you like to save this printout\n"
+                                              "as a PDF file instead?",
+                                              ui::MessageIcon::Question, ui::MessageButtons::YesNo,
+                                              ui::Answer::Yes));
+  if (answer != ui::Answer::Yes) return {};
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString file = dialogs.saveFileName(window, "Save the Printout as a PDF File",
+                                      QDir(folder).filePath(suggestedName), "PDF files (*.pdf)");
+  if (!file.isEmpty() && !file.endsWith(".pdf", Qt::CaseInsensitive)) file += ".pdf";
+  return file;
+}
+
+std::unique_ptr<Destination> chooseDestination(QWidget* window, ui::Dialogs& dialogs,
+                                               const PrintJobOptions& options) {
+  auto destination = std::make_unique<Destination>();
+  if (!options.printer.isNull()) {
+    destination->printer = std::make_unique<QPrinter>(options.printer, QPrinter::HighResolution);
+    destination->printer->setDocName("Verdimark");
+    destination->surface = std::make_unique<QtPrintSurface>(*destination->printer);
+    return destination;
+  }
+  const QString file = askForPdfFile(window, dialogs, options.pdfFileName);
+  if (file.isEmpty()) return nullptr;
+  destination->pdf = std::make_unique<QPdfWriter>(file);
+  // Letter paper with the quarter-inch edge an office printer cannot reach, so that the
+  // file looks as the printed page would.
+  destination->pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                              QMarginsF(0.25, 0.25, 0.25, 0.25),
+                                              QPageLayout::Inch));
+  destination->pdf->setCreator("Verdimark");
+  destination->pdf->setTitle(QFileInfo(file).completeBaseName());
+  destination->surface = std::make_unique<QtPrintSurface>(*destination->pdf, file);
+  return destination;
+}
+
+void reportFailure(QWidget* window, ui::Dialogs& dialogs, const PrintError& error) {
+  dialogs.message(window, ui::makeMessage("Printing Problem",
+                                          "The printout could not be completed:\n"
+                                          "\n" +
+                                              QString::fromStdString(error.what()) +
+                                              "\n"
+                                              "\n"
+                                              "The printout has been cancelled.",
+                                          ui::MessageIcon::Critical));
+}
+
+}  // namespace
+
+bool runPrintJob(QWidget* window, ui::Dialogs& dialogs,
+                 const std::function<void(PrintSurface&)>& body, const PrintJobOptions& options) {
+  const std::unique_ptr<Destination> destination = chooseDestination(window, dialogs, options);
+  if (!destination) return false;
+  PrintSurface& surface = *destination->surface;
+
+  BusyWindow busy(window, options.keepWindowEnabled);
+  try {
+    body(surface);
+    surface.endDocument();
+  } catch (const PrintError& error) {
+    surface.abandonDocument();
+    busy.release();
+    reportFailure(window, dialogs, error);
+    return false;
+  } catch (...) {
+    surface.abandonDocument();
+    throw;
+  }
+  return true;
+}
+
+}  // namespace vm::print

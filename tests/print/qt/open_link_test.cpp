@@ -1,0 +1,58 @@
+#include "print/qt/open_link.h"
+
+#include <gtest/gtest.h>
+
+#include "print/qt/fake_dialogs.h"
+
+namespace vm::print {
+namespace {
+
+using testing::FakeDialogs;
+
+TEST(OpenLink, EmptyAddressesOpenTheMakersMailAndWebSite) {
+  FakeDialogs dialogs;
+  InstallValues install;
+  std::vector<QUrl> opened;
+  const UrlOpener record = [&](const QUrl& url) {
+    opened.push_back(url);
+    return true;
+  };
+  EXPECT_TRUE(OpenLink(LinkKind::Mail, nullptr, "", install, dialogs, record));
+  EXPECT_TRUE(OpenLink(LinkKind::Web, nullptr, "", install, dialogs, record));
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0].scheme(), "mailto");
+  EXPECT_EQ(opened[0].path().toStdString(), install.email);
+  EXPECT_EQ(opened[1].scheme(), "http");
+  EXPECT_EQ(opened[1].host().toStdString(), install.webHost);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST(OpenLink, APreparedMessageKeepsItsSubjectAndLineBreaks) {
+  FakeDialogs dialogs;
+  QUrl opened;
+  OpenLink(LinkKind::Mail, nullptr,
+           "?subject='Verdimark' - Training&body=Hello.%0D%0A%0D%0ALet me know.", InstallValues{},
+           dialogs, [&](const QUrl& url) {
+             opened = url;
+             return true;
+           });
+  EXPECT_EQ(opened.scheme(), "mailto");
+  EXPECT_TRUE(opened.path().isEmpty());
+  const QString query = opened.query(QUrl::FullyDecoded);
+  EXPECT_TRUE(query.startsWith("subject='Verdimark' - Training&body=Hello.\r\n\r\nLet me know."))
+      << query.toStdString();
+}
+
+TEST(OpenLink, AFailedLinkIsReported) {
+  FakeDialogs dialogs;
+  EXPECT_FALSE(OpenLink(LinkKind::Web, nullptr, "", InstallValues{}, dialogs,
+                        [](const QUrl&) { return false; }));
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].title, "Error");
+  EXPECT_EQ(dialogs.shown[0].text, "Could not establish a connection!");
+  EXPECT_EQ(dialogs.shown[0].icon, ui::MessageIcon::Critical);
+  EXPECT_EQ(dialogs.shown[0].buttons, ui::MessageButtons::Ok);
+}
+
+}  // namespace
+}  // namespace vm::print
