@@ -93,6 +93,11 @@ QString QtDialogs::browseForFolder(QWidget* parent, const QString& title,
   return QFileDialog::getExistingDirectory(parent, title, startFolder);
 }
 
+QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& startPath,
+                                const QString& filter) {
+  return QFileDialog::getSaveFileName(parent, title, startPath, filter);
+}
+
 QAction* QtDialogs::popupMenu(QMenu* menu, const QPoint& globalPos) {
   return menu->exec(globalPos);
 }

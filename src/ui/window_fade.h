@@ -43,15 +43,14 @@ class WindowFade : public QObject {
 
   int opacity() const { return current_; }
   void applyOpacity(int opacity);
-  QTimer* timer() { return &timer_; }
+  // One step of the running fade; the fade's own timer calls it every millisecond.
+  void tick();
 
  signals:
   // A fade with close-after has reached its end: the window performs its end action.
   void finished();
 
  private:
-  void tick();
-
   QPointer<QWidget> window_;
   bool available_;
   QTimer timer_;

@@ -19,7 +19,9 @@ TEST(PasswordScrambling, EvenPositionsSpellThePasswordAndFillIsDigitsOrLetters) 
   ASSERT_EQ(stored.size(), 12u);
   for (std::size_t i = 0; i < stored.size(); ++i) {
     EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(stored[i]))) << stored;
-    if (i % 2 == 1) EXPECT_EQ(stored[i], std::string("Secr3t")[i / 2]);
+    if (i % 2 == 1) {
+      EXPECT_EQ(stored[i], std::string("Secr3t")[i / 2]);
+    }
   }
   EXPECT_EQ(UnscramblePassword(stored), "Secr3t");
   EXPECT_EQ(UnscramblePassword(stored + "    "), "Secr3t");  // the field's padding

@@ -30,7 +30,11 @@ ScriptedDialogs::Shown ScriptedDialogs::lastMessage() const {
 
 ui::Answer ScriptedDialogs::message(QWidget*, const ui::Message& box) {
   const ui::Answer def = ui::effectiveDefault(box);
-  shown_.push_back({Kind::Message, box.title, box.text, box.icon, box.buttons, def, {}});
+  Shown s = make(Kind::Message, box.title, box.text);
+  s.icon = box.icon;
+  s.buttons = box.buttons;
+  s.defaultButton = def;
+  shown_.push_back(s);
   if (answers_.empty()) return def;
   const ui::Answer a = answers_.front();
   answers_.pop_front();
@@ -41,7 +45,7 @@ ui::Answer ScriptedDialogs::message(QWidget*, const ui::Message& box) {
 
 QString ScriptedDialogs::input(QWidget*, const QString& title, const QString& prompt,
                                const QString& defaultAnswer) {
-  Shown s{Kind::Input, title, prompt};
+  Shown s = make(Kind::Input, title, prompt);
   s.defaultAnswer = defaultAnswer;
   shown_.push_back(s);
   if (inputs_.empty()) return defaultAnswer;
@@ -51,15 +55,26 @@ QString ScriptedDialogs::input(QWidget*, const QString& title, const QString& pr
 }
 
 QString ScriptedDialogs::browseForFolder(QWidget*, const QString& title, const QString&) {
-  shown_.push_back({Kind::Folder, title, {}});
+  shown_.push_back(make(Kind::Folder, title));
   if (folders_.empty()) return {};
   const QString path = folders_.front();
   folders_.pop_front();
   return path;
 }
 
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QString& startPath,
+                                      const QString&) {
+  Shown s = make(Kind::SaveFile, title);
+  s.defaultAnswer = startPath;
+  shown_.push_back(s);
+  if (saveFiles_.empty()) return {};
+  const QString path = saveFiles_.front();
+  saveFiles_.pop_front();
+  return path;
+}
+
 QAction* ScriptedDialogs::popupMenu(QMenu* menu, const QPoint&) {
-  shown_.push_back({Kind::Menu, menu->title(), {}});
+  shown_.push_back(make(Kind::Menu, menu->title()));
   if (menuChoices_.empty()) return nullptr;
   const QString want = menuChoices_.front();
   menuChoices_.pop_front();
@@ -78,7 +93,7 @@ void ScriptedDialogs::runModal(QWidget* window) {
   window->show();
   QApplication::processEvents();
   if (!guard) return;
-  shown_.push_back({Kind::Modal, window->windowTitle(), window->objectName()});
+  shown_.push_back(make(Kind::Modal, window->windowTitle(), window->objectName()));
   const auto driver = drivers_.find(window->objectName());
   if (guard && driver != drivers_.end()) driver->second(window);
   QApplication::processEvents();

@@ -13,13 +13,13 @@ namespace vm::test {
 // Answers every box, prompt, picker, menu and modal window from a script and records
 // what was shown, so tests can check the exact title, text, icon, buttons and default.
 // A box with no scripted answer is answered with its default button; an input prompt
-// with its default answer; a folder picker with Cancel; a menu with nothing chosen.
+// with its default answer; a folder or file picker with Cancel; a menu with nothing chosen.
 class ScriptedDialogs final : public ui::Dialogs {
  public:
-  enum class Kind { Message, Input, Folder, Menu, Modal };
+  enum class Kind { Message, Input, Folder, SaveFile, Menu, Modal };
 
   struct Shown {
-    Kind kind;
+    Kind kind = Kind::Message;
     QString title;
     QString text;  // message text, input prompt, or the modal window's objectName
     ui::MessageIcon icon = ui::MessageIcon::None;
@@ -27,10 +27,18 @@ class ScriptedDialogs final : public ui::Dialogs {
     ui::Answer defaultButton = ui::Answer::Ok;
     QString defaultAnswer;
   };
+  static Shown make(Kind kind, const QString& title, const QString& text = {}) {
+    Shown s;
+    s.kind = kind;
+    s.title = title;
+    s.text = text;
+    return s;
+  }
 
   void answer(ui::Answer a) { answers_.push_back(a); }
   void answerInput(const QString& text) { inputs_.push_back(text); }
   void answerFolder(const QString& path) { folders_.push_back(path); }
+  void answerSaveFile(const QString& path) { saveFiles_.push_back(path); }
   // Chooses the menu item whose text, without "&", equals `text`.
   void chooseMenuItem(const QString& text) { menuChoices_.push_back(text); }
   // Drives a modal window, found by objectName, while it is shown. Without a driver
@@ -50,6 +58,8 @@ class ScriptedDialogs final : public ui::Dialogs {
                 const QString& defaultAnswer) override;
   QString browseForFolder(QWidget* parent, const QString& title,
                           const QString& startFolder) override;
+  QString saveFileName(QWidget* parent, const QString& title, const QString& startPath,
+                       const QString& filter) override;
   QAction* popupMenu(QMenu* menu, const QPoint& globalPos) override;
   void runModal(QWidget* window) override;
 
@@ -57,6 +67,7 @@ class ScriptedDialogs final : public ui::Dialogs {
   std::deque<ui::Answer> answers_;
   std::deque<QString> inputs_;
   std::deque<QString> folders_;
+  std::deque<QString> saveFiles_;
   std::deque<QString> menuChoices_;
   std::map<QString, std::function<void(QWidget*)>> drivers_;
   std::vector<Shown> shown_;

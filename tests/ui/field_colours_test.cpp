@@ -28,9 +28,9 @@ TEST(FieldColours, FocusedFieldsLightUpAndSelectTheirTextAndTurnCyanWhenLeft) {
   FieldColours colours(FieldColours::kEditMode, &window);
   colours.attach(a);
   colours.attach(b);
+  EXPECT_EQ(base(a), FieldColours::kLeft);
   window.show();
   QApplication::setActiveWindow(&window);
-  EXPECT_EQ(base(a), FieldColours::kLeft);
 
   a->setFocus();
   QApplication::processEvents();

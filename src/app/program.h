@@ -1,0 +1,13 @@
+#pragma once
+
+namespace vm::ui {
+struct AppState;
+}
+
+namespace vm::app {
+
+// Wires the windows to one another through the process state and shows the first
+// window of the run.
+void startProgram(ui::AppState& state);
+
+}  // namespace vm::app
