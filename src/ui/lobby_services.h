@@ -1,0 +1,38 @@
+#pragma once
+
+class QWidget;
+
+namespace vm::ui {
+
+class Grid;
+class WindowFade;
+
+// What the main window offers the tabs it holds. The tabs live in their own folders
+// (names, courses, search) and reach the main window only through this.
+class LobbyServices {
+ public:
+  virtual ~LobbyServices() = default;
+
+  // The main window itself: the parent of its message boxes and modal windows.
+  virtual QWidget* lobbyWindow() = 0;
+  virtual WindowFade& lobbyFade() = 0;
+
+  // The central refresh of every button's caption, tool tip, visibility and enabled state.
+  virtual void refreshButtons() = 0;
+
+  // Shows a modal window over the main window: dims it first and brightens it again
+  // afterwards (when fading is on), waiting until the fade has finished.
+  virtual void runModalDimmed(QWidget* child) = 0;
+
+  // The Name List grid: the persons currently listed, on whom crediting, searching and
+  // the annual summary work.
+  virtual Grid* nameGrid() = 0;
+  virtual Grid* courseGrid() = 0;
+  // Rebuild the lists (after a restore, a person deletion, a course change).
+  virtual void updateNameGrid() = 0;
+  virtual void updateCourseGrid() = 0;
+  // Whether the main window's first activation has run.
+  virtual bool windowActivated() const = 0;
+};
+
+}  // namespace vm::ui
