@@ -25,6 +25,11 @@ AppState::AppState(store::FileTable& files, Settings& settings, Dialogs& dialogs
       clock(clock),
       install(std::move(install)) {}
 
+void AppState::openHelp(QWidget* owner, int topic) {
+  HelpTopic = topic;
+  if (showHelp) showHelp(owner);
+}
+
 QString AppState::accessLevelName(int level) const {
   return level >= 1 && level <= AccessLevelNames.size() ? AccessLevelNames[level - 1] : QString();
 }

@@ -54,6 +54,9 @@ struct AppState {
   // Ends the program: closes the files, removes empty ones, closes every window.
   std::function<void()> shutdown;
 
+  // Sets HelpTopic and opens the help viewer over the owner (every help button and F1).
+  void openHelp(QWidget* owner, int topic);
+
   // The name of an access level, empty outside 1 to 4.
   QString accessLevelName(int level) const;
   // Where a data file lives.

@@ -68,7 +68,7 @@ void WindowFade::tick() {
 }
 
 void WindowFade::waitUntilFinished() {
-  while (timer_.isActive()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  while (timer_.isActive()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 }  // namespace vm::ui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include "format/clock.h"
+#include "store/file_table.h"
+#include "store/posix_file_system.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+#include "ui/app_state.h"
+#include "ui/settings.h"
+
+namespace vm::test {
+
+// Everything a window needs, in a temporary data folder with its own settings file,
+// scripted dialogs and a clock fixed at 8 December 2026, 10:30:00.
+struct TestApp {
+  TempFolder folder;
+  store::PosixFileSystem fileSystem;
+  store::FileTable files{fileSystem, folder.str()};
+  ui::Settings settings{QString::fromStdString((folder / "settings.ini").string())};
+  ScriptedDialogs dialogs;
+  format::FixedClock clock{{2026, 12, 8, 10, 30, 0}};
+  ui::AppState state{files, settings, dialogs, clock};
+
+  QString dataFolder() const { return QString::fromStdString(folder.str()); }
+};
+
+}  // namespace vm::test
