@@ -23,6 +23,7 @@ TEST(SingleInstance, ASecondCopyOnTheSameFolderIsRefusedUntilTheFirstEnds) {
 
 TEST(SingleInstance, TheRefusalSaysTerminating) {
   vm::test::ScriptedDialogs dialogs;
+  dialogs.answer(vm::ui::Answer::Ok);
   showAlreadyRunning(dialogs);
   const auto box = dialogs.lastMessage();
   EXPECT_EQ(box.title, "Terminating...");

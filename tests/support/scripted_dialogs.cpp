@@ -35,7 +35,11 @@ ui::Answer ScriptedDialogs::message(QWidget*, const ui::Message& box) {
   s.buttons = box.buttons;
   s.defaultButton = def;
   shown_.push_back(s);
-  if (answers_.empty()) return def;
+  if (answers_.empty()) {
+    ADD_FAILURE() << "unexpected message box \"" << box.title.toStdString() << "\": "
+                  << box.text.toStdString();
+    return def;
+  }
   const ui::Answer a = answers_.front();
   answers_.pop_front();
   EXPECT_TRUE(ui::buttonsOf(box.buttons).contains(a))
@@ -48,7 +52,10 @@ QString ScriptedDialogs::input(QWidget*, const QString& title, const QString& pr
   Shown s = make(Kind::Input, title, prompt);
   s.defaultAnswer = defaultAnswer;
   shown_.push_back(s);
-  if (inputs_.empty()) return defaultAnswer;
+  if (inputs_.empty()) {
+    ADD_FAILURE() << "unexpected input box \"" << title.toStdString() << "\"";
+    return defaultAnswer;
+  }
   const QString text = inputs_.front();
   inputs_.pop_front();
   return text;
@@ -56,7 +63,10 @@ QString ScriptedDialogs::input(QWidget*, const QString& title, const QString& pr
 
 QString ScriptedDialogs::browseForFolder(QWidget*, const QString& title, const QString&) {
   shown_.push_back(make(Kind::Folder, title));
-  if (folders_.empty()) return {};
+  if (folders_.empty()) {
+    ADD_FAILURE() << "unexpected folder picker \"" << title.toStdString() << "\"";
+    return {};
+  }
   const QString path = folders_.front();
   folders_.pop_front();
   return path;
@@ -67,7 +77,10 @@ QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QStr
   Shown s = make(Kind::SaveFile, title);
   s.defaultAnswer = startPath;
   shown_.push_back(s);
-  if (saveFiles_.empty()) return {};
+  if (saveFiles_.empty()) {
+    ADD_FAILURE() << "unexpected file picker \"" << title.toStdString() << "\"";
+    return {};
+  }
   const QString path = saveFiles_.front();
   saveFiles_.pop_front();
   return path;

@@ -12,8 +12,9 @@ namespace vm::test {
 
 // Answers every box, prompt, picker, menu and modal window from a script and records
 // what was shown, so tests can check the exact title, text, icon, buttons and default.
-// A box with no scripted answer is answered with its default button; an input prompt
-// with its default answer; a folder or file picker with Cancel; a menu with nothing chosen.
+// A box, prompt or picker that the script did not expect fails the test (and is answered
+// with its default button, its default answer or Cancel); a menu with no scripted choice
+// is closed with nothing chosen.
 class ScriptedDialogs final : public ui::Dialogs {
  public:
   enum class Kind { Message, Input, Folder, SaveFile, Menu, Modal };
