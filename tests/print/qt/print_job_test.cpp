@@ -8,24 +8,14 @@
 #include <QWidget>
 
 #include "print/qt/fake_dialogs.h"
+#include "print/qt/pdf_pages.h"
 #include "print/wrapped_text.h"
 
 namespace vm::print {
 namespace {
 
 using testing::FakeDialogs;
-
-// Pages in a PDF written by the toolkit: one "/Type /Page" object each.
-int pdfPageCount(const QString& file) {
-  QFile pdf(file);
-  if (!pdf.open(QIODevice::ReadOnly)) return -1;
-  const QByteArray bytes = pdf.readAll();
-  int pages = 0;
-  for (qsizetype at = bytes.indexOf("/Type /Page"); at >= 0;
-       at = bytes.indexOf("/Type /Page", at + 1))
-    pages += bytes.mid(at + 11, 1) != "s";
-  return pages;
-}
+using testing::pdfPageCount;
 
 PrintJobOptions withoutPrinter() {
   PrintJobOptions options;
