@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "print/qt/fake_dialogs.h"
 #include "print/qt/pdf_pages.h"
 #include "print/qt/print_job.h"
 #include "print/wrapped_text.h"
+#include "support/scripted_dialogs.h"
 
 namespace vm::ui {
 namespace {
@@ -46,9 +46,9 @@ TEST(HelpTopics, AboutTheMakerShowsTheInstallationsContactDetails) {
 TEST(HelpTopics, ALongTopicPrintsToAPdfOfSeveralPages) {
   QTemporaryDir folder;
   const QString pdf = folder.filePath("topic.pdf");
-  print::testing::FakeDialogs dialogs;
-  dialogs.answers = {Answer::Yes};
-  dialogs.fileNames = {pdf};
+  test::ScriptedDialogs dialogs;
+  dialogs.answer(Answer::Yes);
+  dialogs.answerSaveFile(pdf);
   print::PrintJobOptions options;
   options.printer = QPrinterInfo();
   QWidget window;
