@@ -43,6 +43,7 @@ TEST(OpenLink, APreparedMessageKeepsItsSubjectAndLineBreaks) {
 
 TEST(OpenLink, AFailedLinkIsReported) {
   test::ScriptedDialogs dialogs;
+  dialogs.answer(ui::Answer::Ok);
   EXPECT_FALSE(OpenLink(LinkKind::Web, nullptr, "", InstallValues{}, dialogs,
                         [](const QUrl&) { return false; }));
   ASSERT_EQ(dialogs.messages().size(), 1u);

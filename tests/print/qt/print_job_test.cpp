@@ -79,6 +79,7 @@ TEST_F(PrintJobTest, DecliningThePdfPrintsNothing) {
   EXPECT_EQ(dialogs.shown().size(), 1u);  // no file name asked
 
   dialogs.answer(ui::Answer::Yes);  // and cancelling the file name
+  dialogs.answerSaveFile("");
   EXPECT_FALSE(runPrintJob(
       &window, dialogs, [&](PrintSurface&) { ran = true; }, withoutPrinter()));
   EXPECT_FALSE(ran);
@@ -96,6 +97,7 @@ TEST_F(PrintJobTest, AFileNameWithoutSuffixGetsOne) {
 TEST_F(PrintJobTest, AFileThatCannotBeWrittenIsReportedAndTheWindowEnabledAgain) {
   dialogs.answer(ui::Answer::Yes);
   dialogs.answerSaveFile(folder.filePath("no such folder/help.pdf"));
+  dialogs.answer(ui::Answer::Ok);
   const bool done = runPrintJob(
       &window, dialogs, [](PrintSurface& surface) { surface.print("Never seen"); },
       withoutPrinter());
@@ -114,6 +116,7 @@ TEST_F(PrintJobTest, AFileThatCannotBeWrittenIsReportedAndTheWindowEnabledAgain)
 TEST_F(PrintJobTest, AFailureHalfWayAbandonsTheDocument) {
   dialogs.answer(ui::Answer::Yes);
   dialogs.answerSaveFile(pdf());
+  dialogs.answer(ui::Answer::Ok);
   const bool done = runPrintJob(
       &window, dialogs,
       [](PrintSurface& surface) {
