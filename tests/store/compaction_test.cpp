@@ -121,7 +121,10 @@ TEST(CompactionFailure, AFailureAtAnyStepLeavesEitherTheOldOrTheNewFile) {
   const auto writeFive = [](FileTable& table) {
     table.open(DataFile::Courses);
     int n = 0;
-    for (const char* code : {"A", "B", "C", "D", "E"}) table.write(++n, course(code, n));
+    for (const char* code : {"A", "B", "C", "D", "E"}) {
+      ++n;
+      table.write(n, course(code, n));
+    }
     table.close(DataFile::Courses);
   };
   int calls = 0;
