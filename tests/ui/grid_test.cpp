@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include "ui/grid/grid.h"
 
@@ -89,6 +91,25 @@ TEST(Grid, TheFillColumnKeepsHiddenColumnsOutOfView) {
   EXPECT_GE(grid.columnWidth(0) + grid.columnWidth(1), grid.viewport()->width());
   grid.resize(900, 300);
   EXPECT_GE(grid.columnWidth(0) + grid.columnWidth(1), grid.viewport()->width());
+}
+
+TEST(Grid, TheFillColumnGivesWayWhenAScrollBarAppears) {
+  Grid grid;
+  grid.reset("|Level|Date|NameSort");
+  grid.hideColumn(3);
+  grid.resize(400, 120);
+  grid.show();
+  grid.setColumnWidth(1, 100);
+  grid.setColumnWidth(2, 80);
+  grid.setColumnWidth(0, 150);
+  grid.fillWidthWith(0);
+  const int wide = grid.columnWidth(0);
+  std::vector<QStringList> many(40, QStringList{"a", "b", "c", "d"});
+  grid.setRows(std::move(many));
+  QApplication::processEvents();
+  ASSERT_TRUE(grid.verticalScrollBar()->isVisible());
+  EXPECT_LT(grid.columnWidth(0), wide);
+  EXPECT_EQ(grid.columnWidth(0) + 180, grid.viewport()->width());
 }
 
 TEST(Grid, FillsTheLargestListAtOnce) {

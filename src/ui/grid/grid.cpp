@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolTip>
+#include <algorithm>
 
 namespace vm::ui {
 
@@ -54,6 +55,7 @@ void Grid::setColumnWidthTwips(int column, int twips) {
 
 void Grid::fillWidthWith(int column) {
   fillColumn_ = column;
+  fillBase_ = column >= 0 && column < cols() ? columnWidth(column) : 0;
   applyFill();
 }
 
@@ -62,8 +64,9 @@ void Grid::applyFill() {
   int others = 0;
   for (int c = 0; c < cols(); ++c)
     if (c != fillColumn_ && !isColumnHidden(c)) others += columnWidth(c);
-  const int room = viewport()->width() - others;
-  if (room > columnWidth(fillColumn_)) setColumnWidth(fillColumn_, room);
+  // Back to its own width when the room shrinks (a scroll bar appears), so the other
+  // visible columns are never pushed out of view.
+  setColumnWidth(fillColumn_, std::max(fillBase_, viewport()->width() - others));
 }
 
 void Grid::setHeightInRows(int n) {
@@ -102,6 +105,7 @@ int Grid::rowAt(const QPoint& viewportPos) const {
 }
 
 bool Grid::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Resize) applyFill();
   // Tool tips are the grid's own, set by its window as the pointer moves.
   if (event->type() == QEvent::ToolTip) {
     const auto* help = static_cast<QHelpEvent*>(event);

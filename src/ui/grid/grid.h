@@ -75,6 +75,7 @@ class Grid : public QTableView {
 
   GridModel* model_;
   int fillColumn_ = -1;
+  int fillBase_ = 0;
 };
 
 }  // namespace vm::ui
