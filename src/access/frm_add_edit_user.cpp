@@ -1,0 +1,293 @@
+#include "access/frm_add_edit_user.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "access/password.h"
+#include "format/date_text.h"
+#include "format/trim.h"
+#include "store/creation_stamp.h"
+#include "store/file_table.h"
+#include "ui/app_state.h"
+#include "ui/app_title.h"
+#include "ui/button/command_button.h"
+#include "ui/dialogs.h"
+#include "ui/field_colours.h"
+#include "ui/fill_gauge.h"
+#include "ui/pictures.h"
+#include "ui/tile_picture.h"
+#include "ui/window_life.h"
+
+namespace vm::access {
+namespace {
+
+const QColor kChosenLevel{0, 0, 64};
+const QColor kOtherLevel{0, 0, 128};
+
+QString trimmed(const QString& text) {
+  return QString::fromStdString(format::trim(text.toStdString()));
+}
+
+void colourText(QWidget* w, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::WindowText, colour);
+  w->setPalette(p);
+}
+
+// A multi-line box has no length limit of its own: cut what goes beyond it.
+void limitLength(QPlainTextEdit* box, int limit) {
+  const QString text = box->toPlainText();
+  if (text.size() <= limit) return;
+  QTextCursor cursor = box->textCursor();
+  const int position = std::min<int>(cursor.position(), limit);
+  box->setPlainText(text.left(limit));
+  cursor = box->textCursor();
+  cursor.setPosition(position);
+  box->setTextCursor(cursor);
+}
+
+}  // namespace
+
+frmAddEditUser::frmAddEditUser(ui::AppState& state, const QString& mode, int recordNumber,
+                               ui::PellamButton* opener, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      mode_(mode),
+      recordNumber_(recordNumber),
+      opener_(opener),
+      life_(new ui::WindowLife(this, state)),
+      colours_(new ui::FieldColours(
+          mode == kAddMode ? ui::FieldColours::kAddMode : ui::FieldColours::kEditMode, this)) {
+  setObjectName(QStringLiteral("frmAddEditUser"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  buildControls();
+  ui::TilePicture(ui::pictures::backgroundTile(), this);
+  life_->onFirstActivation([this] { firstActivation(); });
+}
+
+void frmAddEditUser::buildControls() {
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(18, 16, 18, 14);
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(8);
+
+  const QStringList labels = {"* First Name", "* Last Name", "* Password"};
+  const int limits[] = {15, 20, 19};
+  for (int i = 0; i < 3; ++i) {
+    auto* label = new QLabel(labels[i], this);
+    label->setObjectName(QStringLiteral("lblField%1").arg(i + 1));
+    auto* field = new QLineEdit(this);
+    field->setObjectName(QStringLiteral("txtField%1").arg(i + 1));
+    field->setMaxLength(limits[i]);
+    label->setBuddy(field);
+    txtField_[i] = field;
+    grid->addWidget(label, i, 0);
+    grid->addWidget(field, i, 1);
+    colours_->attach(field);
+    connect(field, &QLineEdit::textChanged, this, [this, i] { txtField_Change(i + 1); });
+  }
+  txtField_[0]->setFixedWidth(170);
+  txtField_[1]->setFixedWidth(220);
+  txtField_[2]->setFixedWidth(170);
+
+  auto* fraAccessLevel = new QGroupBox(QStringLiteral("* Access Level"), this);
+  fraAccessLevel->setObjectName(QStringLiteral("fraAccessLevel"));
+  auto* levels = new QVBoxLayout(fraAccessLevel);
+  for (int i = 0; i < 4; ++i) {
+    auto* option = new QRadioButton(fraAccessLevel);
+    option->setObjectName(QStringLiteral("optAccessLevel%1").arg(i + 1));
+    optAccessLevel_[i] = option;
+    levels->addWidget(option);
+    connect(option, &QRadioButton::clicked, this, [this, i] { optAccessLevel_Click(i + 1); });
+  }
+  fraAccessLevel->setFixedWidth(220);
+  grid->addWidget(fraAccessLevel, 0, 2, 4, 2, Qt::AlignTop | Qt::AlignRight);
+
+  auto* lblComments = new QLabel(QStringLiteral("Comments"), this);
+  lblComments->setObjectName(QStringLiteral("lblField4"));
+  lblSpaceFull_ = new QLabel(this);
+  lblSpaceFull_->setObjectName(QStringLiteral("lblSpaceFull"));
+  lblSpaceFull_->setFrameShape(QFrame::Panel);
+  lblSpaceFull_->setFrameShadow(QFrame::Sunken);
+  lblSpaceFull_->hide();
+  txtComments_ = new QPlainTextEdit(this);
+  txtComments_->setObjectName(QStringLiteral("txtField4"));
+  txtComments_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtComments_->setTabChangesFocus(true);
+  txtComments_->setMinimumHeight(110);
+  lblComments->setBuddy(txtComments_);
+  colours_->attach(txtComments_);
+  connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] {
+    limitLength(txtComments_, kCommentsLimit);
+    txtField_Change(4);
+  });
+  auto* commentsHead = new QHBoxLayout;
+  commentsHead->addWidget(lblComments);
+  commentsHead->addStretch();
+  commentsHead->addWidget(lblSpaceFull_);
+  grid->addLayout(commentsHead, 4, 0, 1, 4);
+  grid->addWidget(txtComments_, 5, 0, 1, 4);
+
+  auto* lblMandatory = new QLabel(QStringLiteral("* (Mandatory Entry)"), this);
+  lblMandatory->setObjectName(QStringLiteral("lblMandatory"));
+  lblDateCreated_ = new QLabel(this);
+  lblDateCreated_->setObjectName(QStringLiteral("lblDateCreated"));
+  lblDateCreated_->setFrameShape(QFrame::Panel);
+  lblDateCreated_->setFrameShadow(QFrame::Sunken);
+  lblDateCreated_->hide();
+  auto* notes = new QVBoxLayout;
+  notes->addWidget(lblMandatory);
+  notes->addWidget(lblDateCreated_);
+  notes->addStretch();
+  grid->addLayout(notes, 6, 0, 1, 2);
+
+  cmdSave_ = ui::makeCommandButton(this, QStringLiteral("cmdSave"), {});
+  cmdCancel_ = ui::makeCommandButton(this, QStringLiteral("cmdCancel"), {});
+  for (ui::PellamButton* b : {cmdSave_, cmdCancel_}) b->setFixedSize(112, 46);
+  cmdSave_->hide();
+  auto* commands = new QHBoxLayout;
+  commands->addStretch();
+  commands->addWidget(cmdSave_);
+  commands->addWidget(cmdCancel_);
+  grid->addLayout(commands, 6, 2, 1, 2, Qt::AlignRight | Qt::AlignBottom);
+  grid->setColumnStretch(1, 1);
+  connect(cmdSave_, &ui::PellamButton::Click, this, &frmAddEditUser::cmdSave_Click);
+  connect(cmdCancel_, &ui::PellamButton::Click, this, &frmAddEditUser::cmdCancel_Click);
+
+  connect(colours_, &ui::FieldColours::fieldFocused, this, [this](QWidget* field) {
+    if (field == txtField_[2] && txtField_[2]->text().isEmpty())
+      txtField_[2]->setText(kPasswordHint);
+  });
+  setFixedSize(620, 430);
+}
+
+void frmAddEditUser::firstActivation() {
+  setWindowTitle(mode_ + " - " + ui::kAppTitle);
+  for (int i = 0; i < 4; ++i) optAccessLevel_[i]->setText(state_.AccessLevelNames[i]);
+  if (addMode()) {
+    {
+      const store::OpenFile users(state_.files, store::DataFile::Users);
+      recordNumber_ = users.count() + 1;
+    }
+    cmdSave_->setCaption(QStringLiteral("&Save\nNew Entry"));
+    cmdSave_->show();
+    cmdSave_->setEnabled(false);
+    cmdCancel_->setCaption(QStringLiteral("&Cancel\nNew Entry"));
+    optAccessLevel_[0]->setChecked(true);
+    optAccessLevel_Click(1);
+  } else {
+    cmdSave_->setCaption(QStringLiteral("&Save\nChanges"));
+    cmdSave_->hide();
+    cmdCancel_->setCaption(QStringLiteral("&Finished\nViewing"));
+    loadRecord();
+  }
+  cmdSave_->Refresh();
+  cmdCancel_->Refresh();
+  activated_ = true;
+  txtField_[0]->setFocus();
+  life_->fadeIn();
+}
+
+void frmAddEditUser::loadRecord() {
+  {
+    const store::OpenFile users(state_.files, store::DataFile::Users);
+    state_.user = state_.files.read<store::UserRecord>(recordNumber_);
+  }
+  const store::UserRecord& user = state_.user;
+  lblDateCreated_->setText(" Record Created " +
+                           QString::fromStdString(format::formatDateTimeAmPm(user.DateCreated)));
+  lblDateCreated_->show();
+  // A level outside 1 to 4 (written by another program) is shown, and kept, as the lowest one,
+  // which is all the log-in grants such a user.
+  const int level = user.AccessLevel >= 1 && user.AccessLevel <= 4 ? user.AccessLevel : 1;
+  optAccessLevel_[level - 1]->setChecked(true);
+  optAccessLevel_Click(level);
+  txtField_[0]->setText(QString::fromStdString(format::trim(user.FirstName)));
+  txtField_[1]->setText(QString::fromStdString(format::trim(user.LastName)));
+  txtField_[2]->setText(QString::fromStdString(UnscramblePassword(user.Password)));
+  txtComments_->setPlainText(QString::fromStdString(format::trim(user.Comments)));
+}
+
+bool frmAddEditUser::mandatoryPresent() const {
+  for (const QLineEdit* field : txtField_)
+    if (trimmed(field->text()).isEmpty()) return false;
+  return true;
+}
+
+void frmAddEditUser::txtField_Change(int index) {
+  if (index == 4)
+    ui::updateFillGauge(lblSpaceFull_, txtComments_->toPlainText().size(), kCommentsLimit);
+  if (activated_) savingAllowedChanged();
+}
+
+void frmAddEditUser::savingAllowedChanged() {
+  const bool ok = mandatoryPresent();
+  if (cmdSave_->isHidden()) {
+    cmdSave_->setVisible(ok);
+  } else {
+    cmdSave_->setEnabled(ok);
+  }
+  if (!addMode()) cmdCancel_->setCaption(QStringLiteral("&Cancel\nChanges"));
+}
+
+void frmAddEditUser::optAccessLevel_Click(int index) {
+  selectedLevel_ = index;
+  for (int i = 0; i < 4; ++i) {
+    QFont font = optAccessLevel_[i]->font();
+    font.setBold(i == index - 1);
+    optAccessLevel_[i]->setFont(font);
+    colourText(optAccessLevel_[i], i == index - 1 ? kChosenLevel : kOtherLevel);
+  }
+  if (activated_ && !addMode()) savingAllowedChanged();
+}
+
+void frmAddEditUser::cmdSave_Click() {
+  if (!IsValidPassword(txtField_[2]->text().toStdString())) {
+    state_.dialogs.message(this, ui::makeMessage("Invalid Password Entry",
+                                                 "The password must be\n"
+                                                 "4 to 8 characters, using\n"
+                                                 "letters and numbers only.",
+                                                 ui::MessageIcon::Exclamation));
+    txtField_[2]->setFocus();
+    return;
+  }
+  store::FileTable& files = state_.files;
+  {
+    const store::OpenFile users(files, store::DataFile::Users);
+    if (addMode() && !files.canAppend(store::DataFile::Users)) {
+      state_.dialogs.message(this, ui::makeMessage("'User List' Full",
+                                                   "The 'User List' already holds\n"
+                                                   "32,767 users, all it can hold.\n\n"
+                                                   "This user has not been added.",
+                                                   ui::MessageIcon::Critical));
+      return;
+    }
+    if (addMode()) {
+      recordNumber_ = users.count() + 1;
+      state_.user = store::UserRecord{};
+      state_.user.DateCreated =
+          store::uniqueCreationStamp(files, store::DataFile::Users, state_.clock.now());
+    } else {
+      state_.user = files.read<store::UserRecord>(recordNumber_);
+    }
+    store::UserRecord& user = state_.user;
+    user.FirstName = trimmed(txtField_[0]->text()).toStdString();
+    user.LastName = trimmed(txtField_[1]->text()).toStdString();
+    user.Password = ScramblePassword(txtField_[2]->text().toStdString());
+    user.AccessLevel = static_cast<std::int16_t>(selectedLevel_);
+    user.Comments = trimmed(txtComments_->toPlainText()).toStdString();
+    files.write(recordNumber_, user);
+  }
+  if (opener_) opener_->setTag(QStringLiteral("Update"));
+  cmdCancel_Click();
+}
+
+void frmAddEditUser::cmdCancel_Click() { life_->closeWindow(); }
+
+}  // namespace vm::access
