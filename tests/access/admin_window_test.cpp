@@ -334,6 +334,24 @@ TEST(AdminWindow, DoubleClicksAndToolTipsFollowTheCommandsOnOffer) {
   EXPECT_EQ(f.admin->mode(), access::AdminMode::Editing);
 }
 
+TEST(AdminWindow, AfterAnEditTheSavedUserIsTheCurrentRowWhereverHeNowSorts) {
+  AdminFixture f;
+  f.writeUsers(threeUsers());
+  f.open();
+  enterEditing(f);
+  f.grid()->selectRow(2);  // bob adams
+  f.app.dialogs.onModal("frmAddEditUser", [](QWidget* editor) {
+    auto* last = find<QLineEdit>(editor, "txtField2");
+    last->selectAll();
+    QTest::keyClicks(last, "Zulu");
+    click(editor, "cmdSave");
+  });
+  click(f.admin, "cmdEditUser");
+  EXPECT_EQ(f.grid()->text(3, 0), "bob Zulu");
+  EXPECT_EQ(f.grid()->currentRow(), 3);
+  EXPECT_TRUE(test::button(f.admin, "cmdEditUser")->tag().isEmpty());
+}
+
 TEST(AdminWindow, QuittingAsksAndEndsTheProgramWithoutALogLine) {
   AdminFixture f;
   f.writeUsers(threeUsers());
