@@ -1,0 +1,225 @@
+#include "app/frm_lobby.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/lobby_buttons.h"
+#include "names/name_list_tab.h"
+#include "store/file_table.h"
+#include "ui/app_state.h"
+#include "ui/application_title.h"
+#include "ui/dialogs.h"
+#include "ui/grid/grid.h"
+#include "ui/lobby_tab.h"
+#include "ui/pictures.h"
+
+namespace vm::app {
+namespace {
+
+const std::array<const char*, 4> kTabCaptions = {"Name List", "Course Index",
+                                                 "Search && Summary Options", "Summary Results"};
+// The help topic of each tab; the results tab keeps the topic last shown.
+const std::array<int, 4> kTabHelpTopics = {4, 5, 8, 0};
+constexpr int kSearchTab = 2;
+constexpr int kResultsTab = 3;
+
+// The log-out line of the user log.
+void writeLogOut(ui::AppState&) {}
+
+QPushButton* makePictureButton(QWidget* parent, const QString& name, const QImage& picture) {
+  auto* b = new QPushButton(parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  QPixmap pixmap = QPixmap::fromImage(picture);
+  pixmap.setMask(pixmap.createMaskFromColor(QColor::fromRgb(ui::pictures::kMaskColour)));
+  b->setIcon(pixmap);
+  b->setIconSize(picture.size());
+  b->setFixedSize(picture.width() + 12, picture.height() + 12);
+  return b;
+}
+
+}  // namespace
+
+frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
+    : QWidget(parent),
+      state_(state),
+      life_(this, state),
+      tabMain_(new QTabWidget(this)),
+      nameTab_(new names::NameListTab(*this, state)),
+      lblUserInfo_(new QLabel(this)),
+      cmdHelp_(makePictureButton(this, QStringLiteral("cmdHelp"), ui::pictures::help())),
+      cmdBackupRestore_(makePictureButton(this, QStringLiteral("cmdBackupRestore"),
+                                          ui::pictures::backupRestore())),
+      cmdAdminWindow_(makePictureButton(this, QStringLiteral("cmdAdminWindow"),
+                                        ui::pictures::returnToAdmin())),
+      cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())) {
+  setObjectName(QStringLiteral("frmLobby"));
+  setWindowTitle(ui::applicationTitle());
+  QPalette background = palette();
+  background.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(ui::pictures::backgroundTile())));
+  setPalette(background);
+  setAutoFillBackground(true);
+
+  // Each tab folder brings its own page; a page not yet given stays empty.
+  pages_ = {nameTab_, new ui::LobbyTab, new ui::LobbyTab, new ui::LobbyTab};
+  tabMain_->setObjectName(QStringLiteral("tabMain"));
+  for (std::size_t i = 0; i < pages_.size(); ++i) {
+    pages_[i]->setAutoFillBackground(true);
+    tabMain_->addTab(pages_[i], QString::fromLatin1(kTabCaptions[i]));
+  }
+
+  lblUserInfo_->setObjectName(QStringLiteral("lblUserInfo"));
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(lblUserInfo_);
+  bottom->addStretch();
+  for (QPushButton* b : {cmdHelp_, cmdBackupRestore_, cmdAdminWindow_, cmdQuit_})
+    bottom->addWidget(b);
+  auto* page = new QVBoxLayout(this);
+  page->addWidget(tabMain_, 1);
+  page->addLayout(bottom);
+
+  timerFlashButton_.setObjectName(QStringLiteral("timerFlashButton"));
+  timerFlashButton_.setInterval(15);
+  connect(&timerFlashButton_, &QTimer::timeout, this, &frmLobby::timerFlashButton_Timer);
+  connect(tabMain_, &QTabWidget::currentChanged, this, &frmLobby::tabMain_Click);
+  connect(cmdHelp_, &QPushButton::clicked, this, &frmLobby::cmdHelp_Click);
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+          &frmLobby::cmdHelp_Click);
+  connect(cmdBackupRestore_, &QPushButton::clicked, this, &frmLobby::cmdBackupRestore_Click);
+  connect(cmdAdminWindow_, &QPushButton::clicked, this, &frmLobby::cmdAdminWindow_Click);
+  connect(cmdQuit_, &QPushButton::clicked, this, &frmLobby::cmdQuit_Click);
+  life_.onFirstActivation([this] { Form_Activate(); });
+}
+
+void frmLobby::Form_Activate() {
+  tabMain_->setTabEnabled(kResultsTab, false);
+  tabMain_->setCurrentIndex(0);
+  lblUserInfo_->setText(QStringLiteral("User: ") + state_.CurrentUserName +
+                        QStringLiteral("\nAccess: ") +
+                        state_.accessLevelName(state_.CurrentAccessLevel));
+  if (state_.FadeEnabled) {
+    life_.fadeIn();
+    life_.fade().waitUntilFinished();
+  }
+  updateNameGrid();
+  QApplication::processEvents();
+  updateCourseGrid();
+  QApplication::processEvents();
+  refreshButtons();
+  if (nameGrid()->rows() > 0) nameGrid()->setFocus();
+  activated_ = true;
+}
+
+ui::Grid* frmLobby::nameGrid() { return nameTab_->grid(); }
+ui::Grid* frmLobby::courseGrid() { return pages_[1]->grid(); }
+QString frmLobby::nameDisplayCaption() { return nameTab_->displayCaption(); }
+void frmLobby::updateNameGrid() { nameTab_->UpdateNameGrid(); }
+void frmLobby::updateCourseGrid() { pages_[1]->updateList(); }
+
+void frmLobby::refreshButtons() {
+  LobbyData data;
+  data.accessLevel = state_.CurrentAccessLevel;
+  data.userListExists = state_.files.exists(store::DataFile::Users);
+  data.trainingRecordsExist = state_.files.exists(store::DataFile::Training);
+  data.namesOnFile = state_.files.count(store::DataFile::Names);
+  data.nameRows = nameGrid()->rows();
+  data.courseRows = courseGrid() ? courseGrid()->rows() : 0;
+  data.applicationTitle = ui::applicationTitle().toStdString();
+  const LobbyButtons table = computeLobbyButtons(data);
+
+  // Buttons are found by name, so the refresh reaches whichever tabs have been built.
+  for (const ButtonState& s : table.buttons) {
+    auto* b = findChild<QPushButton*>(QString::fromStdString(s.name));
+    if (!b) continue;
+    const QString tip = QString::fromStdString(s.toolTip);
+    if (s.caption) {
+      b->setText(QString::fromStdString(*s.caption));
+    } else {
+      b->setAccessibleName(tip.trimmed());  // a picture button speaks its tool tip
+    }
+    b->setToolTip(tip);
+    if (s.visible) b->setVisible(*s.visible);
+    if (s.enabled) b->setEnabled(*s.enabled);
+  }
+  tabMain_->setTabEnabled(kSearchTab, table.searchTabAvailable);
+}
+
+void frmLobby::tabMain_Click(int index) {
+  if (!activated_ || index < 0) return;
+  pages_[static_cast<std::size_t>(index)]->tabClicked();
+}
+
+void frmLobby::cmdHelp_Click() {
+  const int topic = kTabHelpTopics[static_cast<std::size_t>(tabMain_->currentIndex())];
+  if (state_.FadeEnabled) life_.fade().dim();
+  state_.openHelp(this, topic == 0 ? state_.HelpTopic : topic);
+  if (state_.FadeEnabled) life_.fade().undim();
+}
+
+void frmLobby::cmdBackupRestore_Click() {
+  if (state_.CurrentAccessLevel != 4) {
+    state_.dialogs.message(this, ui::makeMessage(QStringLiteral("Current Access Level Inadequate"),
+                                                 QStringLiteral("Full access level privileges\n"
+                                                                "are required to use this feature."),
+                                                 ui::MessageIcon::Critical));
+  }
+}
+
+void frmLobby::cmdAdminWindow_Click() {
+  writeLogOut(state_);
+  leaving_ = true;
+  life_.closeWindow([this] {
+    close();
+    if (state_.showAdminWindow) state_.showAdminWindow();
+  });
+}
+
+void frmLobby::cmdQuit_Click() {
+  if (state_.FadeEnabled) {
+    life_.fade().dim();
+    life_.fade().waitUntilFinished();
+  }
+  const QString title = ui::applicationTitle();
+  const ui::Answer a = state_.dialogs.message(
+      this, ui::makeMessage(QStringLiteral("Exit ") + title + QStringLiteral("?"),
+                            QStringLiteral("This will close ") + title +
+                                QStringLiteral(".\n\nIs this what you want to do?"),
+                            ui::MessageIcon::Question, ui::MessageButtons::YesNo));
+  if (a != ui::Answer::Yes) {
+    if (state_.FadeEnabled) life_.fade().undim();
+    return;
+  }
+  writeLogOut(state_);
+  leaving_ = true;
+  life_.closeWindow([this] { state_.shutdown(); }, 204);
+}
+
+void frmLobby::closeEvent(QCloseEvent* event) {
+  if (leaving_) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  cmdQuit_Click();
+}
+
+void frmLobby::timerFlashButton_Timer() {
+  flash_.tick();
+  auto* b = findChild<QPushButton*>(tabMain_->isTabEnabled(kResultsTab)
+                                        ? QStringLiteral("cmdFinishedSummary")
+                                        : QStringLiteral("cmdQuitSearching"));
+  if (!b) return;
+  QPalette p = b->palette();
+  p.setColor(QPalette::Button, QColor(flash_.background, flash_.background, 0));
+  p.setColor(QPalette::ButtonText, QColor(flash_.text, flash_.text, 0));
+  b->setPalette(p);
+}
+
+}  // namespace vm::app
