@@ -27,6 +27,13 @@ enum PictureMode { kPictureNormal = 0, kPicturePressed = 1, kPictureDisabled = 2
 
 QRgb toQRgb(Rgb c) { return qRgb(c.red, c.green, c.blue); }
 
+// Captions are drawn without smoothing, as the system draws button text, so that embossed
+// and shadowed captions keep their exact colours; measured the same way.
+QFont captionFont(QFont f) {
+  f.setStyleStrategy(QFont::NoAntialias);
+  return f;
+}
+
 class Look {
  public:
   Look(const LookInput& in, QImage& drawing)
@@ -94,7 +101,7 @@ class Look {
     const double width = std::max(box.width(), in_.layout.textArea.width());
     const double centre = (box.left + box.right) / 2.0;
     QPainter p(&img_);
-    p.setFont(font_);
+    p.setFont(captionFont(font_));
     p.setPen(QColor(toQRgb(colour)));
     p.drawText(QRectF(centre - width / 2, box.top, width, box.height()),
                Qt::AlignCenter | Qt::TextDontClip | kCaptionFlags, in_.caption);
@@ -383,7 +390,7 @@ class Look {
 
 TextSize measureCaption(const QString& caption, const QFont& font, const Box& area) {
   if (caption.isEmpty()) return {};
-  const QRect r = QFontMetrics(font).boundingRect(QRect(area.left, area.top, area.width(), 0),
+  const QRect r = QFontMetrics(captionFont(font)).boundingRect(QRect(area.left, area.top, area.width(), 0),
                                                   kCaptionFlags, caption);
   return {r.width(), r.height()};
 }

@@ -445,7 +445,13 @@ void PellamButton::showEvent(QShowEvent* e) {
 void PellamButton::hideEvent(QHideEvent* e) {
   QPushButton::hideEvent(e);
   shown_ = false;
-  if (tracking_) pointerLeft();
+  if (!tracking_) return;
+  // The pointer has left with the button. MouseOut follows on the next turn of the event
+  // loop, as the hover poll would tell it; a window being closed is gone by then, and so is
+  // the queued signal with its button.
+  tracking_ = false;
+  mouseOver_ = false;
+  QMetaObject::invokeMethod(this, &PellamButton::MouseOut, Qt::QueuedConnection);
 }
 
 void PellamButton::changeEvent(QEvent* e) {
