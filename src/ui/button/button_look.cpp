@@ -17,9 +17,9 @@ enum CaptionMode {
   kCaptionNormal = 0,
   kCaptionHover = 1,
   kCaptionPressedRounded = 2,
-  kCaptionEmbossed = 3,        // disabled, styles 11 and 14
+  kCaptionEmbossed = 3,  // disabled, styles 11 and 14
   kCaptionDisabledRounded = 4,
-  kCaptionPressedSunken = 5,   // pressed, styles 11 and 14
+  kCaptionPressedSunken = 5,  // pressed, styles 11 and 14
 };
 
 // How the picture is drawn in each look.
@@ -37,7 +37,11 @@ QFont captionFont(QFont f) {
 class Look {
  public:
   Look(const LookInput& in, QImage& drawing)
-      : in_(in), c_(in.colours), img_(drawing), w_(drawing.width()), h_(drawing.height()),
+      : in_(in),
+        c_(in.colours),
+        img_(drawing),
+        w_(drawing.width()),
+        h_(drawing.height()),
         font_(in.font) {}
 
   void draw() {
@@ -390,8 +394,9 @@ class Look {
 
 TextSize measureCaption(const QString& caption, const QFont& font, const Box& area) {
   if (caption.isEmpty()) return {};
-  const QRect r = QFontMetrics(captionFont(font)).boundingRect(QRect(area.left, area.top, area.width(), 0),
-                                                  kCaptionFlags, caption);
+  const QRect r =
+      QFontMetrics(captionFont(font))
+          .boundingRect(QRect(area.left, area.top, area.width(), 0), kCaptionFlags, caption);
   return {r.width(), r.height()};
 }
 

@@ -4,9 +4,7 @@ namespace vm::ui::button {
 
 namespace {
 
-Rgb sys(const ColourInputs& in, SystemColour which) {
-  return in.system[static_cast<int>(which)];
-}
+Rgb sys(const ColourInputs& in, SystemColour which) { return in.system[static_cast<int>(which)]; }
 
 }  // namespace
 

@@ -168,7 +168,8 @@ void PellamButton::applyLayout() {
   in.captionBlank = caption().trimmed().isEmpty();
   const QString text = caption();
   const QFont f = font();
-  layout_ = computeLayout(in, [&text, &f](const Box& area) { return measureCaption(text, f, area); });
+  layout_ =
+      computeLayout(in, [&text, &f](const Box& area) { return measureCaption(text, f, area); });
 }
 
 void PellamButton::applySize() {
@@ -187,7 +188,7 @@ void PellamButton::applySize() {
 
 void PellamButton::resizeEvent(QResizeEvent* e) {
   QPushButton::resizeEvent(e);
-  if (!capturing_) applySize();
+  applySize();
 }
 
 // Copies what the window shows behind the button, with the button itself left out.

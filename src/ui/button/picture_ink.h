@@ -17,8 +17,8 @@ enum class Ink {
 
 struct PictureInk {
   Ink kind = Ink::Colour;
-  Rgb colour;               // for the silhouettes
-  bool useMask = true;      // pixels of the mask colour let the drawing show through
+  Rgb colour;           // for the silhouettes
+  bool useMask = true;  // pixels of the mask colour let the drawing show through
   Rgb mask{192, 192, 192};
 };
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "ui/button/button_host.h"
+#include "ui/button/colour.h"
 #include "ui/button/geometry.h"
 
 // Draws every look of the three styles the windows use into PNG files under the build
@@ -17,6 +18,7 @@ struct Variant {
   QSize size;
   bool picture = false;
   int effect = 0;
+  bool systemColours = false;  // the common look that makeCommandButton gives
 };
 
 QImage galleryRow(int style, const Variant& v) {
@@ -30,6 +32,14 @@ QImage galleryRow(int style, const Variant& v) {
     ButtonHost host(style, v.caption, v.size);
     if (v.picture) host.button().setPictureNormal(samplePicture());
     host.button().setSpecialEffect(v.effect);
+    if (v.systemColours) {
+      using button::SystemColour;
+      using button::systemColour;
+      host.button().setBackColor(systemColour(SystemColour::ButtonFace));
+      host.button().setBackOver(systemColour(SystemColour::ButtonFace));
+      host.button().setForeColor(systemColour(SystemColour::ButtonText));
+      host.button().setForeOver(systemColour(SystemColour::ButtonText));
+    }
     host.show(look);
     p.drawImage(x, 6, host.drawing());
     x += cell;
@@ -46,9 +56,10 @@ TEST(ButtonGallery, WritesOnePictureOfEveryLookPerStyle) {
       {"wrapped", "Edit the '&User List'", {90, 44}},
       {"picture", "&Help", {100, 30}, true},
       {"effect", "E&xit", {100, 30}, false, 1},
+      {"common look", "&Quit", {100, 30}, false, 0, true},
   };
   for (int style : {button::kSoftStyle, button::kRoundedStyle, button::kTransparentStyle}) {
-    QImage sheet(720, 300, QImage::Format_ARGB32);
+    QImage sheet(720, 340, QImage::Format_ARGB32);
     sheet.fill(qRgb(236, 233, 216));
     QPainter p(&sheet);
     int y = 4;

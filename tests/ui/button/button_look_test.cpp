@@ -64,7 +64,7 @@ int countOf(const QImage& img, Rgb c) {
 // ---- style 3 --------------------------------------------------------------------------
 
 TEST(RoundedLook, NormalShadesTheFaceAndDrawsPlainEdges) {
-  const QImage img = Sample(kRoundedStyle).draw();  // accent 128, 168, 212
+  const QImage img = Sample(kRoundedStyle).draw();   // accent 128, 168, 212
   EXPECT_EQ(at(img, 50, 10), (Rgb{120, 160, 204}));  // row 10: 25 × 10 / 30 rounds to 8
   EXPECT_EQ(at(img, 50, 20), (Rgb{111, 151, 194}));  // row 20: 17 darker
   EXPECT_EQ(at(img, 50, 0), (Rgb{0, 60, 115}));
@@ -86,8 +86,18 @@ TEST(RoundedLook, NormalShadesTheFaceAndDrawsPlainEdges) {
 
 TEST(RoundedLook, ShapeLeavesOutThreePixelsAtEachCorner) {
   const QImage img = Sample(kRoundedStyle).draw();
-  for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {98, 0}, {99, 0}, {99, 1}, {0, 29},
-                      {1, 29}, {0, 28}, {98, 29}, {99, 29}, {99, 28}}) {
+  for (auto [x, y] : {std::pair{0, 0},
+                      {1, 0},
+                      {0, 1},
+                      {98, 0},
+                      {99, 0},
+                      {99, 1},
+                      {0, 29},
+                      {1, 29},
+                      {0, 28},
+                      {98, 29},
+                      {99, 29},
+                      {99, 28}}) {
     EXPECT_TRUE(transparentAt(img, x, y)) << x << "," << y;
   }
   EXPECT_FALSE(transparentAt(img, 2, 0));
@@ -129,8 +139,8 @@ TEST(RoundedLook, FocusOrDefaultLightsTheEdgesBlueUnlessTheFocusRectIsOff) {
 TEST(RoundedLook, PressedShadesUpwardsFromADarkerBase) {
   Sample s(kRoundedStyle);
   s.in.pressed = true;
-  const QImage img = s.draw();  // base 96, 136, 177
-  EXPECT_EQ(at(img, 50, 10), (Rgb{79, 119, 162}));   // row 10 is step 20: 17 darker
+  const QImage img = s.draw();                      // base 96, 136, 177
+  EXPECT_EQ(at(img, 50, 10), (Rgb{79, 119, 162}));  // row 10 is step 20: 17 darker
   EXPECT_EQ(at(img, 50, 0), (Rgb{0, 60, 115}));
   EXPECT_EQ(at(img, 1, 1), (Rgb{16, 77, 123}));
   EXPECT_EQ(at(img, 50, 28), (Rgb{112, 152, 191}));  // bottom, 16 lighter than base
@@ -160,7 +170,7 @@ TEST(RoundedLook, DisabledIsAFlatDarkerFaceWithAGreyedCaption) {
 TEST(RoundedLook, SoftBevelHalvesTheEdgeShades) {
   Sample s(kRoundedStyle);
   s.colours.softBevel = true;
-  const QImage img = s.draw();  // accent 104, 144, 191
+  const QImage img = s.draw();                      // accent 104, 144, 191
   EXPECT_EQ(at(img, 50, 28), (Rgb{80, 120, 168}));  // 24 darker instead of 48
   EXPECT_EQ(at(img, 50, 1), (Rgb{112, 152, 198}));
 }
@@ -168,13 +178,13 @@ TEST(RoundedLook, SoftBevelHalvesTheEdgeShades) {
 // ---- style 14 -------------------------------------------------------------------------
 
 TEST(SoftLook, NormalIsAGradientFromTheHighlightWithALightBevel) {
-  const QImage img = Sample(kSoftStyle).draw();  // highlight 127, 167, 217
+  const QImage img = Sample(kSoftStyle).draw();      // highlight 127, 167, 217
   EXPECT_EQ(at(img, 50, 10), (Rgb{108, 148, 198}));  // 58 × 10 / 30 rounds to 19
   EXPECT_EQ(at(img, 50, 20), (Rgb{88, 128, 178}));
-  EXPECT_EQ(at(img, 50, 0), (Rgb{0, 6, 56}));        // shadow - 50
+  EXPECT_EQ(at(img, 50, 0), (Rgb{0, 6, 56}));  // shadow - 50
   EXPECT_EQ(at(img, 0, 15), (Rgb{0, 6, 56}));
   EXPECT_EQ(at(img, 50, 29), (Rgb{0, 6, 56}));
-  EXPECT_EQ(at(img, 50, 1), (Rgb{71, 111, 161}));    // face - 9
+  EXPECT_EQ(at(img, 50, 1), (Rgb{71, 111, 161}));  // face - 9
   EXPECT_EQ(at(img, 98, 15), (Rgb{71, 111, 161}));
   EXPECT_EQ(at(img, 50, 28), (Rgb{71, 111, 161}));
   EXPECT_EQ(at(img, 50, 2), (Rgb{127, 167, 217}));
@@ -236,7 +246,7 @@ TEST(SoftLook, FocusRectangleDotsTheInnerRectangle) {
   Sample s(kSoftStyle);
   s.in.hasFocus = true;
   const QImage img = s.draw();  // inner rectangle 6, 6, 96, 26; row 6 is 12 below highlight
-  EXPECT_EQ(at(img, 51, 6), (Rgb{140, 100, 50}));  // inverted
+  EXPECT_EQ(at(img, 51, 6), (Rgb{140, 100, 50}));   // inverted
   EXPECT_EQ(at(img, 50, 6), (Rgb{115, 155, 205}));  // combined with black text: unchanged
   s.in.showFocusRect = false;
   EXPECT_EQ(at(s.draw(), 51, 6), (Rgb{115, 155, 205}));
@@ -315,9 +325,8 @@ TEST(OtherLooks, OnlyTheFaceAndThePicture) {
   const QImage img = s.draw();
   EXPECT_EQ(countOf(img, Rgb{80, 120, 170}), 100 * 30);
   s.in.pictureNormal = testing::samplePicture();
-  EXPECT_EQ(countOf(s.draw(), Rgb{30, 60, 160}), countOf(s.in.pictureNormal.convertToFormat(
-                                                              QImage::Format_RGB32),
-                                                          Rgb{30, 60, 160}));
+  EXPECT_EQ(countOf(s.draw(), Rgb{30, 60, 160}),
+            countOf(s.in.pictureNormal.convertToFormat(QImage::Format_RGB32), Rgb{30, 60, 160}));
 }
 
 // ---- pictures -------------------------------------------------------------------------

@@ -13,10 +13,10 @@ namespace {
 TEST(ButtonSettings, WrittenUnderTheirKeysInTheFixedOrder) {
   PropertyBag bag;
   writeSettings(ButtonSettings{}, bag);
-  const QStringList expected{"BTYPE", "TX",   "ENAB",  "FONT",   "COLTYPE", "FOCUSR",
+  const QStringList expected{"BTYPE", "TX",    "ENAB",  "FONT",  "COLTYPE", "FOCUSR",
                              "BCOL",  "BCOLO", "FCOL",  "FCOLO", "MCOL",    "MPTR",
-                             "MICON", "PICN", "PICH",  "UMCOL",  "SOFT",    "PICPOS",
-                             "NGREY", "FX",   "CHECK", "VALUE"};
+                             "MICON", "PICN",  "PICH",  "UMCOL", "SOFT",    "PICPOS",
+                             "NGREY", "FX",    "CHECK", "VALUE"};
   EXPECT_EQ(bag.keys(), expected);
 }
 

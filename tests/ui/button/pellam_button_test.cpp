@@ -31,16 +31,14 @@ struct EventLog {
     connect(&QAbstractButton::clicked, [this] { events << "clicked"; });
     connect(&PellamButton::MouseDown, mouse("MouseDown"));
     connect(&PellamButton::MouseUp, mouse("MouseUp"));
-    connect(&PellamButton::MouseMove, [this](int button, int, int, int) {
-      events << QString("MouseMove %1").arg(button);
-    });
-    connect(&PellamButton::KeyDown, [this](int key, int shift) {
-      events << QString("KeyDown %1 %2").arg(key).arg(shift);
-    });
-    connect(&PellamButton::KeyUp, [this](int key, int shift) {
-      events << QString("KeyUp %1 %2").arg(key).arg(shift);
-    });
-    connect(&PellamButton::KeyPress, [this](int ascii) { events << QString("KeyPress %1").arg(ascii); });
+    connect(&PellamButton::MouseMove,
+            [this](int button, int, int, int) { events << QString("MouseMove %1").arg(button); });
+    connect(&PellamButton::KeyDown,
+            [this](int key, int shift) { events << QString("KeyDown %1 %2").arg(key).arg(shift); });
+    connect(&PellamButton::KeyUp,
+            [this](int key, int shift) { events << QString("KeyUp %1 %2").arg(key).arg(shift); });
+    connect(&PellamButton::KeyPress,
+            [this](int ascii) { events << QString("KeyPress %1").arg(ascii); });
     connect(&PellamButton::MouseOver, [this] { events << "MouseOver"; });
     connect(&PellamButton::MouseIn, [this] { events << "MouseIn"; });
     connect(&PellamButton::MouseOut, [this] { events << "MouseOut"; });
@@ -53,9 +51,9 @@ QRgb pixel(ButtonHost& host, int x, int y) { return host.drawing().pixel(x, y) &
 
 // The host's 120 × 32 soft button: row 10 of its gradient, its flat pressed face, and the
 // light face under the mouse (from the hover colour 110, 150, 200).
-constexpr QRgb kNormalRow10 = 0x6D95C7;   // 109, 149, 199
-constexpr QRgb kPressedFace = 0x476FA1;   // 71, 111, 161
-constexpr QRgb kHoverFace = 0x8DB5E7;     // 141, 181, 231
+constexpr QRgb kNormalRow10 = 0x6D95C7;      // 109, 149, 199
+constexpr QRgb kPressedFace = 0x476FA1;      // 71, 111, 161
+constexpr QRgb kHoverFace = 0x8DB5E7;        // 141, 181, 231
 constexpr QRgb kPressedOverFace = 0x658DBF;  // pressed under the mouse: 101, 141, 191
 
 TEST(PellamButtonMouse, LeftClickPressesReleasesAndClicks) {
@@ -96,8 +94,8 @@ TEST(PellamButtonMouse, SecondPressOfADoubleClickPressesAgainWithoutASecondClick
   QTest::mouseDClick(&host.button(), Qt::LeftButton, {}, p);
   EXPECT_EQ(pixel(host, 50, 10), kPressedFace);
   QTest::mouseRelease(&host.button(), Qt::LeftButton, {}, p);
-  EXPECT_EQ(log.events, (QStringList{"MouseDown 1 0 10 12", "MouseUp 1 0 10 12", "Click",
-                                     "clicked", "MouseDown 1 0 0 0", "MouseUp 1 0 10 12"}));
+  EXPECT_EQ(log.events, (QStringList{"MouseDown 1 0 10 12", "MouseUp 1 0 10 12", "Click", "clicked",
+                                     "MouseDown 1 0 0 0", "MouseUp 1 0 10 12"}));
 }
 
 TEST(PellamButtonMouse, DisabledButtonRaisesNoClick) {
@@ -135,8 +133,8 @@ TEST(PellamButtonHover, EnteringRaisesMouseInThenMouseOverOnceAndLeavingMouseOut
   QTest::mouseMove(&host.button(), QPoint(20, 10));
   QTest::mouseMove(&host.button(), QPoint(30, 12));
   QTest::mouseMove(&host.button(), QPoint(40, 14));
-  EXPECT_EQ(log.events, (QStringList{"MouseMove 0", "MouseIn", "MouseOver", "MouseMove 0",
-                                     "MouseMove 0"}));
+  EXPECT_EQ(log.events,
+            (QStringList{"MouseMove 0", "MouseIn", "MouseOver", "MouseMove 0", "MouseMove 0"}));
   EXPECT_EQ(pixel(host, 50, 10), kHoverFace);
   log.events.clear();
   QTest::mouseMove(&host.window(), QPoint(3, 3));
@@ -151,8 +149,8 @@ TEST(PellamButtonHover, ClickUnderTheMouseKeepsTheHoverLook) {
   host.show(Look::Hover);
   log.events.clear();
   QTest::mouseClick(&host.button(), Qt::LeftButton, {}, QPoint(20, 10));
-  EXPECT_EQ(log.events, (QStringList{"MouseDown 1 0 20 10", "MouseUp 1 0 20 10", "Click",
-                                     "clicked"}));
+  EXPECT_EQ(log.events,
+            (QStringList{"MouseDown 1 0 20 10", "MouseUp 1 0 20 10", "Click", "clicked"}));
   EXPECT_EQ(pixel(host, 50, 10), kHoverFace);
 }
 
@@ -326,8 +324,8 @@ TEST(PellamButtonKeys, SpaceReleasedAfterAnotherKeyDoesNotClick) {
   QTest::keyPress(&host.button(), Qt::Key_Space);
   QTest::keyPress(&host.button(), Qt::Key_A);
   QTest::keyRelease(&host.button(), Qt::Key_Space);
-  EXPECT_EQ(log.events, (QStringList{"KeyDown 32 0", "KeyPress 32", "KeyDown 65 0",
-                                     "KeyPress 97", "KeyUp 32 0"}));
+  EXPECT_EQ(log.events, (QStringList{"KeyDown 32 0", "KeyPress 32", "KeyDown 65 0", "KeyPress 97",
+                                     "KeyUp 32 0"}));
 }
 
 TEST(PellamButtonKeys, AccessKeyClicksOnlyForTheCaptionsOwnKey) {
@@ -406,7 +404,8 @@ TEST(CommandButton, StartsInTheCommonLookOfTheWindows) {
   const QImage img = b->grab().toImage();
   EXPECT_EQ(img.pixel(50, 1) & 0xFFFFFF,
             qRgb(std::max(face.red() - 9, 0), std::max(face.green() - 9, 0),
-                 std::max(face.blue() - 9, 0)) & 0xFFFFFF);
+                 std::max(face.blue() - 9, 0)) &
+                0xFFFFFF);
 }
 
 }  // namespace
