@@ -1,11 +1,11 @@
 #include "app/frm_lobby.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -15,10 +15,13 @@
 #include "store/file_table.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
+#include "ui/button/command_button.h"
+#include "ui/button/geometry.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
 #include "ui/lobby_tab.h"
 #include "ui/pictures.h"
+#include "ui/tiled_background.h"
 
 namespace vm::app {
 namespace {
@@ -33,15 +36,13 @@ constexpr int kResultsTab = 3;
 // The log-out line of the user log.
 void writeLogOut(ui::AppState&) {}
 
-QPushButton* makePictureButton(QWidget* parent, const QString& name, const QImage& picture) {
-  auto* b = new QPushButton(parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  QPixmap pixmap = QPixmap::fromImage(picture);
-  pixmap.setMask(pixmap.createMaskFromColor(QColor::fromRgb(ui::pictures::kMaskColour)));
-  b->setIcon(pixmap);
-  b->setIconSize(picture.size());
-  b->setFixedSize(picture.width() + 12, picture.height() + 12);
+// The tool tip, set by the refresh, names what a picture button does.
+ui::PellamButton* makePictureButton(QWidget* parent, const QString& name, const QImage& picture) {
+  ui::PellamButton* b = ui::makeCommandButton(parent, name, QString());
+  // Without an alpha channel the picture's mask colour is what the button leaves out.
+  b->setPictureNormal(picture.convertToFormat(QImage::Format_RGB32));
+  b->setPicturePosition(ui::button::kPictureBehind);
+  b->setFixedSize(picture.width() + 14, picture.height() + 14);
   return b;
 }
 
@@ -62,10 +63,7 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
       cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())) {
   setObjectName(QStringLiteral("frmLobby"));
   setWindowTitle(ui::applicationTitle());
-  QPalette background = palette();
-  background.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(ui::pictures::backgroundTile())));
-  setPalette(background);
-  setAutoFillBackground(true);
+  ui::tileBackground(this);
 
   // Each tab folder brings its own page; a page not yet given stays empty.
   pages_ = {nameTab_, new ui::LobbyTab, new ui::LobbyTab, new ui::LobbyTab};
@@ -79,7 +77,7 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(lblUserInfo_);
   bottom->addStretch();
-  for (QPushButton* b : {cmdHelp_, cmdBackupRestore_, cmdAdminWindow_, cmdQuit_})
+  for (ui::PellamButton* b : {cmdHelp_, cmdBackupRestore_, cmdAdminWindow_, cmdQuit_})
     bottom->addWidget(b);
   auto* page = new QVBoxLayout(this);
   page->addWidget(tabMain_, 1);
@@ -89,13 +87,18 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
   timerFlashButton_.setInterval(15);
   connect(&timerFlashButton_, &QTimer::timeout, this, &frmLobby::timerFlashButton_Timer);
   connect(tabMain_, &QTabWidget::currentChanged, this, &frmLobby::tabMain_Click);
-  connect(cmdHelp_, &QPushButton::clicked, this, &frmLobby::cmdHelp_Click);
+  connect(cmdHelp_, &ui::PellamButton::Click, this, &frmLobby::cmdHelp_Click);
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
           &frmLobby::cmdHelp_Click);
-  connect(cmdBackupRestore_, &QPushButton::clicked, this, &frmLobby::cmdBackupRestore_Click);
-  connect(cmdAdminWindow_, &QPushButton::clicked, this, &frmLobby::cmdAdminWindow_Click);
-  connect(cmdQuit_, &QPushButton::clicked, this, &frmLobby::cmdQuit_Click);
+  connect(cmdBackupRestore_, &ui::PellamButton::Click, this, &frmLobby::cmdBackupRestore_Click);
+  connect(cmdAdminWindow_, &ui::PellamButton::Click, this, &frmLobby::cmdAdminWindow_Click);
+  connect(cmdQuit_, &ui::PellamButton::Click, this, &frmLobby::cmdQuit_Click);
   life_.onFirstActivation([this] { Form_Activate(); });
+
+  // Room for the tabs' lists on a screen of 800 x 600, centred on larger ones.
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  resize(std::min(790, screen.width() - 10), std::min(570, screen.height() - 30));
+  move(screen.center() - rect().center());
 }
 
 void frmLobby::Form_Activate() {
@@ -136,17 +139,18 @@ void frmLobby::refreshButtons() {
 
   // Buttons are found by name, so the refresh reaches whichever tabs have been built.
   for (const ButtonState& s : table.buttons) {
-    auto* b = findChild<QPushButton*>(QString::fromStdString(s.name));
+    auto* b = findChild<ui::PellamButton*>(QString::fromStdString(s.name));
     if (!b) continue;
     const QString tip = QString::fromStdString(s.toolTip);
     if (s.caption) {
-      b->setText(QString::fromStdString(*s.caption));
+      b->setCaption(QString::fromStdString(*s.caption));
     } else {
       b->setAccessibleName(tip.trimmed());  // a picture button speaks its tool tip
     }
     b->setToolTip(tip);
     if (s.visible) b->setVisible(*s.visible);
     if (s.enabled) b->setEnabled(*s.enabled);
+    b->Refresh();
   }
   tabMain_->setTabEnabled(kSearchTab, table.searchTabAvailable);
 }
@@ -212,14 +216,12 @@ void frmLobby::closeEvent(QCloseEvent* event) {
 
 void frmLobby::timerFlashButton_Timer() {
   flash_.tick();
-  auto* b = findChild<QPushButton*>(tabMain_->isTabEnabled(kResultsTab)
-                                        ? QStringLiteral("cmdFinishedSummary")
-                                        : QStringLiteral("cmdQuitSearching"));
+  auto* b = findChild<ui::PellamButton*>(tabMain_->isTabEnabled(kResultsTab)
+                                             ? QStringLiteral("cmdFinishedSummary")
+                                             : QStringLiteral("cmdQuitSearching"));
   if (!b) return;
-  QPalette p = b->palette();
-  p.setColor(QPalette::Button, QColor(flash_.background, flash_.background, 0));
-  p.setColor(QPalette::ButtonText, QColor(flash_.text, flash_.text, 0));
-  b->setPalette(p);
+  b->setBackColor(ui::button::rgb(flash_.background, flash_.background, 0));
+  b->setForeColor(ui::button::rgb(flash_.text, flash_.text, 0));
 }
 
 }  // namespace vm::app

@@ -9,12 +9,12 @@
 #include "ui/window_life.h"
 
 class QLabel;
-class QPushButton;
 class QTabWidget;
 
 namespace vm::ui {
 struct AppState;
 class LobbyTab;
+class PellamButton;
 }  // namespace vm::ui
 
 namespace vm::names {
@@ -70,10 +70,10 @@ class frmLobby : public QWidget, public ui::LobbyServices {
   names::NameListTab* nameTab_;
   std::array<ui::LobbyTab*, 4> pages_{};
   QLabel* lblUserInfo_;
-  QPushButton* cmdHelp_;
-  QPushButton* cmdBackupRestore_;
-  QPushButton* cmdAdminWindow_;
-  QPushButton* cmdQuit_;
+  ui::PellamButton* cmdHelp_;
+  ui::PellamButton* cmdBackupRestore_;
+  ui::PellamButton* cmdAdminWindow_;
+  ui::PellamButton* cmdQuit_;
   QTimer timerFlashButton_;
   FlashLevels flash_;
   bool activated_ = false;

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -17,9 +16,11 @@
 #include "store/records.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
+#include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/field_colours.h"
 #include "ui/fill_gauge.h"
+#include "ui/tiled_background.h"
 
 namespace vm::names {
 namespace {
@@ -71,9 +72,8 @@ bool limitComments(QPlainTextEdit* box, qsizetype limit) {
   return true;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name) {
-  auto* b = new QPushButton(parent);
-  b->setObjectName(name);
+ui::PellamButton* makeButton(QWidget* parent, const QString& name) {
+  ui::PellamButton* b = ui::makeCommandButton(parent, name, QString());
   b->setAutoDefault(false);
   b->setMinimumSize(110, 44);
   return b;
@@ -82,7 +82,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name) {
 }  // namespace
 
 frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recNum,
-                               QPushButton* opener, QWidget* parent)
+                               ui::PellamButton* opener, QWidget* parent)
     : QDialog(parent),
       state_(state),
       life_(this, state),
@@ -99,6 +99,7 @@ frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recN
           mode == Mode::Add ? ui::FieldColours::kAddMode : ui::FieldColours::kEditMode, this)) {
   setObjectName(QStringLiteral("frmAddEditName"));
   setWindowTitle(ui::applicationTitle());
+  ui::tileBackground(this);
 
   auto* fields = new QGridLayout;
   for (int i = 0; i < 6; ++i) {
@@ -162,8 +163,8 @@ frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recN
   page->addWidget(lblDateCreated_);
 
   cmdSave_->hide();
-  connect(cmdSave_, &QPushButton::clicked, this, &frmAddEditName::cmdSave_Click);
-  connect(cmdCancel_, &QPushButton::clicked, this, &frmAddEditName::cmdCancel_Click);
+  connect(cmdSave_, &ui::PellamButton::Click, this, &frmAddEditName::cmdSave_Click);
+  connect(cmdCancel_, &ui::PellamButton::Click, this, &frmAddEditName::cmdCancel_Click);
   life_.onFirstActivation([this] { Form_Activate(); });
 }
 
@@ -306,7 +307,7 @@ void frmAddEditName::cmdSave_Click() {
     state_.files.write(recNum_, r);
     state_.name = r;
   }
-  opener_->setProperty("Tag", QStringLiteral("Update"));
+  opener_->setTag(QStringLiteral("Update"));
   cmdCancel_Click();
 }
 

@@ -9,12 +9,12 @@
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace vm::ui {
 struct AppState;
 class FieldColours;
+class PellamButton;
 }  // namespace vm::ui
 
 namespace vm::names {
@@ -33,7 +33,7 @@ class frmAddEditName : public QDialog {
   static constexpr std::array<int, 6> kMaxLength = {15, 15, 20, 30, 20, 890};
 
   // `recNum` names the person to edit; an added person is appended.
-  frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recNum, QPushButton* opener,
+  frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recNum, ui::PellamButton* opener,
                  QWidget* parent = nullptr);
 
  private:
@@ -57,7 +57,7 @@ class frmAddEditName : public QDialog {
   ui::WindowLife life_;
   Mode mode_;
   std::int32_t recNum_;
-  QPushButton* opener_;
+  ui::PellamButton* opener_;
   std::int16_t loadedActive_ = -1;
   bool activated_ = false;
 
@@ -67,8 +67,8 @@ class frmAddEditName : public QDialog {
   QLabel* lblMandatory_;
   QLabel* lblDateCreated_;
   QLabel* lblSpaceFull_;
-  QPushButton* cmdSave_;
-  QPushButton* cmdCancel_;
+  ui::PellamButton* cmdSave_;
+  ui::PellamButton* cmdCancel_;
   ui::FieldColours* colours_;
 };
 

@@ -1,7 +1,6 @@
 #include "names/name_list_tab.h"
 
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <optional>
@@ -11,6 +10,7 @@
 #include "store/file_table.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
+#include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
 #include "ui/lobby_services.h"
@@ -33,9 +33,9 @@ void paintOption(QRadioButton* option, bool available) {
   option->setEnabled(available);
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name) {
-  auto* b = new QPushButton(parent);
-  b->setObjectName(name);
+// Captions and tool tips come from the main window's refresh.
+ui::PellamButton* makeButton(QWidget* parent, const QString& name) {
+  ui::PellamButton* b = ui::makeCommandButton(parent, name, QString());
   b->setAutoDefault(false);
   return b;
 }
@@ -79,12 +79,12 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
   cmdTrainingHistory_ = makeButton(this, QStringLiteral("cmdTrainingHistory"));
   cmdPrintNameList_ = makeButton(this, QStringLiteral("cmdPrintNameList"));
   auto* buttons = new QVBoxLayout;
-  for (QPushButton* b :
+  for (ui::PellamButton* b :
        {cmdAddName_, cmdEditName_, cmdDeleteName_, cmdTrainingHistory_, cmdPrintNameList_}) {
     QSizePolicy sp = b->sizePolicy();
     sp.setRetainSizeWhenHidden(true);
     b->setSizePolicy(sp);
-    b->setMinimumHeight(34);
+    b->setMinimumSize(140, 34);
     buttons->addWidget(b);
   }
   buttons->addStretch();
@@ -96,9 +96,9 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
   page->addLayout(options);
   page->addLayout(body, 1);
 
-  connect(cmdAddName_, &QPushButton::clicked, this, &NameListTab::cmdAddName_Click);
-  connect(cmdEditName_, &QPushButton::clicked, this, &NameListTab::cmdEditName_Click);
-  connect(cmdDeleteName_, &QPushButton::clicked, this, &NameListTab::cmdDeleteName_Click);
+  connect(cmdAddName_, &ui::PellamButton::Click, this, &NameListTab::cmdAddName_Click);
+  connect(cmdEditName_, &ui::PellamButton::Click, this, &NameListTab::cmdEditName_Click);
+  connect(cmdDeleteName_, &ui::PellamButton::Click, this, &NameListTab::cmdDeleteName_Click);
   connect(gridName_, &ui::Grid::rowDoubleClicked, this, &NameListTab::gridName_DblClick);
   connect(gridName_, &ui::Grid::mouseOverRow, this, &NameListTab::gridName_MouseMove);
 }
@@ -223,19 +223,19 @@ void NameListTab::cmdDeleteName_Click() {
   // Removing a person, with the person's training records, plugs in here.
 }
 
-void NameListTab::openEditor(QPushButton* opener, std::int32_t recNum) {
+void NameListTab::openEditor(ui::PellamButton* opener, std::int32_t recNum) {
   {
     frmAddEditName editor(state_, recNum == 0 ? frmAddEditName::Mode::Add
                                               : frmAddEditName::Mode::Edit,
                           recNum, opener, lobby_.lobbyWindow());
     lobby_.runModalDimmed(&editor);
   }
-  if (opener->property("Tag").toString() != QLatin1String("Update")) return;
+  if (opener->tag() != QLatin1String("Update")) return;
   const QString saved = qs(format::generalNumber(state_.name.DateCreated));
   UpdateNameGrid();
   reselect(saved);
   lobby_.refreshButtons();
-  opener->setProperty("Tag", QString());
+  opener->setTag(QString());
 }
 
 void NameListTab::reselect(const QString& dateCreated) {

@@ -8,13 +8,13 @@
 #include "ui/dialogs.h"
 #include "ui/lobby_tab.h"
 
-class QPushButton;
 class QRadioButton;
 
 namespace vm::ui {
 struct AppState;
 class Grid;
 class LobbyServices;
+class PellamButton;
 }  // namespace vm::ui
 
 namespace vm::names {
@@ -56,18 +56,18 @@ class NameListTab : public ui::LobbyTab {
   void showChoices(const DisplayChoices& available);
   // Opens the editor over the main window; when it saved, rebuilds the list and
   // highlights the person saved.
-  void openEditor(QPushButton* opener, std::int32_t recNum);
+  void openEditor(ui::PellamButton* opener, std::int32_t recNum);
   void reselect(const QString& dateCreated);
 
   ui::LobbyServices& lobby_;
   ui::AppState& state_;
   ui::Grid* gridName_;
   std::array<QRadioButton*, 3> optDisplay_{};
-  QPushButton* cmdAddName_;
-  QPushButton* cmdEditName_;
-  QPushButton* cmdDeleteName_;
-  QPushButton* cmdTrainingHistory_;
-  QPushButton* cmdPrintNameList_;
+  ui::PellamButton* cmdAddName_;
+  ui::PellamButton* cmdEditName_;
+  ui::PellamButton* cmdDeleteName_;
+  ui::PellamButton* cmdTrainingHistory_;
+  ui::PellamButton* cmdPrintNameList_;
   NameDisplay display_ = NameDisplay::Active;
   bool updating_ = false;  // a refresh is running: display clicks are ignored
 };

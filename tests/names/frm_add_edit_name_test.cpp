@@ -12,6 +12,7 @@
 #include "names/name_bytes.h"
 #include "names/name_list_tab.h"
 #include "support/test_app.h"
+#include "ui/button/pellam_button.h"
 
 using vm::names::NameListTab;
 using vm::test::NameBytes;
@@ -40,7 +41,9 @@ class NameEditorTest : public ::testing::Test {
     for (const char* b : {"cmdAddName", "cmdEditName"}) button(b)->show();
   }
 
-  QPushButton* button(const char* name) { return lobby.findChild<QPushButton*>(name); }
+  vm::ui::PellamButton* button(const char* name) {
+    return lobby.findChild<vm::ui::PellamButton*>(name);
+  }
   Grid* grid() { return lobby.findChild<Grid*>("gridName"); }
   std::string file() { return app.folder.read("Name.List"); }
 
@@ -112,7 +115,7 @@ TEST_F(NameEditorTest, AddingAPersonWritesTheRecordAndHighlightsIt) {
   EXPECT_EQ(grid()->currentRow(), 1);
   EXPECT_EQ(grid()->topRow(), 1);
   EXPECT_EQ(lobby.refreshes, 1);
-  EXPECT_EQ(button("cmdAddName")->property("Tag").toString(), "");
+  EXPECT_EQ(button("cmdAddName")->tag(), "");  // read and cleared
 }
 
 TEST_F(NameEditorTest, PersonsSavedWithinOneSecondGetDistinctStamps) {
