@@ -142,15 +142,12 @@ void frmLobby::refreshButtons() {
     auto* b = findChild<ui::PellamButton*>(QString::fromStdString(s.name));
     if (!b) continue;
     const QString tip = QString::fromStdString(s.toolTip);
-    if (s.caption) {
-      b->setCaption(QString::fromStdString(*s.caption));
-    } else {
-      b->setAccessibleName(tip.trimmed());  // a picture button speaks its tool tip
-    }
     b->setToolTip(tip);
+    if (s.caption) b->setCaption(QString::fromStdString(*s.caption));
     if (s.visible) b->setVisible(*s.visible);
     if (s.enabled) b->setEnabled(*s.enabled);
     b->Refresh();
+    if (!s.caption) b->setAccessibleName(tip.trimmed());  // a picture button speaks its tip
   }
   tabMain_->setTabEnabled(kSearchTab, table.searchTabAvailable);
 }
