@@ -4,9 +4,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPalette>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "print/qt/print_job.h"
@@ -42,11 +45,26 @@ frmManual::frmManual(AppState& state, QWidget* owner)
   setObjectName("frmManual");
   setWindowTitle(help::kProgramTitle + " - " + " Help Screen");
 
+  // A tiled background as on the program's other windows; the topic reads black on white.
+  QPalette background = palette();
+  background.setBrush(QPalette::Window, QPixmap::fromImage(pictures::backgroundTile()));
+  setPalette(background);
+  setAutoFillBackground(true);
+
   labelHelpTopic_ = new QLabel(this);
   labelHelpTopic_->setObjectName("labelHelpTopic");
+  QFont titleFont = labelHelpTopic_->font();
+  titleFont.setPointSize(14);
+  titleFont.setBold(true);
+  labelHelpTopic_->setFont(titleFont);
+  labelHelpTopic_->setStyleSheet("color: rgb(18, 78, 60);");
   txtManual_ = new QPlainTextEdit(this);
   txtManual_->setObjectName("txtManual");
   txtManual_->setReadOnly(true);
+  txtManual_->document()->setDocumentMargin(10);
+  QFont textFont = txtManual_->font();
+  textFont.setPointSize(10);
+  txtManual_->setFont(textFont);
   cmdHelpTopic_ = new QPushButton("Help &Topics", this);
   cmdHelpTopic_->setObjectName("cmdHelpTopic");
   cmdPrintHelp_ = new QPushButton("&Print this Topic", this);
@@ -55,11 +73,14 @@ frmManual::frmManual(AppState& state, QWidget* owner)
   cmdReturn_->setObjectName("cmdReturn");
 
   auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(10);
   buttons->addWidget(cmdHelpTopic_);
   buttons->addStretch();
   buttons->addWidget(cmdPrintHelp_);
   buttons->addWidget(cmdReturn_);
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(16, 12, 16, 14);
+  layout->setSpacing(10);
   layout->addWidget(labelHelpTopic_);
   layout->addWidget(txtManual_, 1);
   layout->addLayout(buttons);
