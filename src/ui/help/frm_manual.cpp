@@ -7,7 +7,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QShortcut>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -15,6 +14,7 @@
 #include "print/qt/print_job.h"
 #include "print/wrapped_text.h"
 #include "ui/app_state.h"
+#include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/help/help_topics.h"
 #include "ui/help/program_version.h"
@@ -65,12 +65,14 @@ frmManual::frmManual(AppState& state, QWidget* owner)
   QFont textFont = txtManual_->font();
   textFont.setPointSize(10);
   txtManual_->setFont(textFont);
-  cmdHelpTopic_ = new QPushButton("Help &Topics", this);
-  cmdHelpTopic_->setObjectName("cmdHelpTopic");
-  cmdPrintHelp_ = new QPushButton("&Print this Topic", this);
-  cmdPrintHelp_->setObjectName("cmdPrintHelp");
-  cmdReturn_ = new QPushButton("&Return", this);
-  cmdReturn_->setObjectName("cmdReturn");
+  cmdHelpTopic_ = makeCommandButton(this, "cmdHelpTopic", "Help &Topics");
+  // Without an alpha channel, so that the button draws the picture's mask colour transparent.
+  cmdHelpTopic_->setPictureNormal(pictures::help(24).convertToFormat(QImage::Format_RGB32));
+  cmdPrintHelp_ = makeCommandButton(this, "cmdPrintHelp", "&Print this Topic");
+  cmdReturn_ = makeCommandButton(this, "cmdReturn", "&Return");
+  cmdReturn_->setCancel(true);
+  for (PellamButton* button : {cmdHelpTopic_, cmdPrintHelp_, cmdReturn_})
+    button->setMinimumSize(140, 34);
 
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(10);
@@ -87,13 +89,11 @@ frmManual::frmManual(AppState& state, QWidget* owner)
 
   buildMenu();
 
-  connect(cmdHelpTopic_, &QPushButton::clicked, this, &frmManual::cmdHelpTopic_Click);
-  connect(cmdPrintHelp_, &QPushButton::clicked, this, &frmManual::cmdPrintHelp_Click);
-  connect(cmdReturn_, &QPushButton::clicked, this, &frmManual::cmdReturn_Click);
+  connect(cmdHelpTopic_, &PellamButton::Click, this, &frmManual::cmdHelpTopic_Click);
+  connect(cmdPrintHelp_, &PellamButton::Click, this, &frmManual::cmdPrintHelp_Click);
+  connect(cmdReturn_, &PellamButton::Click, this, &frmManual::cmdReturn_Click);
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this, &frmManual::cmdHelpTopic_Click);
-  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(esc, &QShortcut::activated, this, &frmManual::cmdReturn_Click);
 
   resize(640, 560);
   if (owner) move(owner->window()->geometry().center() - rect().center());

@@ -12,12 +12,12 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace vm::ui {
 
 struct AppState;
 class Dialogs;
+class PellamButton;
 
 class WindowLife;
 
@@ -64,9 +64,9 @@ class frmManual : public QWidget {
 
   QLabel* labelHelpTopic_;
   QPlainTextEdit* txtManual_;
-  QPushButton* cmdHelpTopic_;
-  QPushButton* cmdPrintHelp_;
-  QPushButton* cmdReturn_;
+  PellamButton* cmdHelpTopic_;
+  PellamButton* cmdPrintHelp_;
+  PellamButton* cmdReturn_;
   QMenu* menuHelpMenu_;
   std::vector<QAction*> menuHelpTopic_;  // by index from 1 (element 0 is index 1)
 

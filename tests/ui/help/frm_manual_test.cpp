@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -18,6 +17,7 @@
 #include "print/qt/print_job.h"
 #include "print/recording_surface.h"
 #include "support/test_app.h"
+#include "ui/button/pellam_button.h"
 #include "ui/help/help_topics.h"
 #include "ui/window_life.h"
 
@@ -59,7 +59,7 @@ class HelpWindowTest : public ::testing::Test {
   QString topicTitle() const { return control<QLabel>("labelHelpTopic")->text(); }
   QString topicText() const { return control<QPlainTextEdit>("txtManual")->toPlainText(); }
   void click(const char* button) {
-    QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    QTest::mouseClick(control<PellamButton>(button), Qt::LeftButton);
   }
 
   // Chooses a menu item through the topics button, as the user does.
@@ -89,11 +89,11 @@ TEST_F(HelpWindowTest, OpensOnTheCallersTopicWithItsItemChecked) {
   EXPECT_EQ(topicTitle(), "The 'Course Index' Tab");
   EXPECT_EQ(topicText(), helpTopicText(600, app.state.install));
   EXPECT_EQ(checkedItems(), std::vector<QString>{"The 'Course Index' Tab"});
-  EXPECT_EQ(window->focusWidget(), control<QPushButton>("cmdHelpTopic"));
+  EXPECT_EQ(window->focusWidget(), control<PellamButton>("cmdHelpTopic"));
 
-  EXPECT_EQ(control<QPushButton>("cmdPrintHelp")->toolTip(), " Print this Help Topic ");
-  EXPECT_EQ(control<QPushButton>("cmdHelpTopic")->toolTip(), " Show all Help Topics <F1> ");
-  EXPECT_EQ(control<QPushButton>("cmdReturn")->toolTip(), " Close this Help window <Esc> ");
+  EXPECT_EQ(control<PellamButton>("cmdPrintHelp")->toolTip(), " Print this Help Topic ");
+  EXPECT_EQ(control<PellamButton>("cmdHelpTopic")->toolTip(), " Show all Help Topics <F1> ");
+  EXPECT_EQ(control<PellamButton>("cmdReturn")->toolTip(), " Close this Help window <Esc> ");
   EXPECT_TRUE(app.dialogs.shown().empty());
 }
 
@@ -159,7 +159,7 @@ TEST_F(HelpWindowTest, TheTopicShownASeparatorOrExitChangeNothing) {
   EXPECT_EQ(topicText(), "as the user left it");
   EXPECT_EQ(topicTitle(), "The 'Course Index' Tab");
   EXPECT_EQ(checkedItems(), std::vector<QString>{"The 'Course Index' Tab"});
-  EXPECT_EQ(window->focusWidget(), control<QPushButton>("cmdHelpTopic"));
+  EXPECT_EQ(window->focusWidget(), control<PellamButton>("cmdHelpTopic"));
   EXPECT_TRUE(opened.empty());
   EXPECT_EQ(app.dialogs.messages().size(), 0u);
 }
