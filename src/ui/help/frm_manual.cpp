@@ -67,7 +67,7 @@ frmManual::frmManual(AppState& state, QWidget* owner)
   txtManual_->setFont(textFont);
   cmdHelpTopic_ = makeCommandButton(this, "cmdHelpTopic", "Help &Topics");
   // Without an alpha channel, so that the button draws the picture's mask colour transparent.
-  cmdHelpTopic_->setPictureNormal(pictures::help(24).convertToFormat(QImage::Format_RGB32));
+  cmdHelpTopic_->setPictureNormal(pictures::help(24));
   cmdPrintHelp_ = makeCommandButton(this, "cmdPrintHelp", "&Print this Topic");
   cmdReturn_ = makeCommandButton(this, "cmdReturn", "&Return");
   cmdReturn_->setCancel(true);
