@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -58,8 +58,8 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
       cmdHelp_(makePictureButton(this, QStringLiteral("cmdHelp"), ui::pictures::help())),
       cmdBackupRestore_(makePictureButton(this, QStringLiteral("cmdBackupRestore"),
                                           ui::pictures::backupRestore())),
-      cmdAdminWindow_(makePictureButton(this, QStringLiteral("cmdAdminWindow"),
-                                        ui::pictures::returnToAdmin())),
+      cmdAdminWindow_(
+          makePictureButton(this, QStringLiteral("cmdAdminWindow"), ui::pictures::returnToAdmin())),
       cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())) {
   setObjectName(QStringLiteral("frmLobby"));
   setWindowTitle(ui::applicationTitle());
@@ -159,17 +159,17 @@ void frmLobby::tabMain_Click(int index) {
 
 void frmLobby::cmdHelp_Click() {
   const int topic = kTabHelpTopics[static_cast<std::size_t>(tabMain_->currentIndex())];
-  if (state_.FadeEnabled) life_.fade().dim();
+  // The help window dims this one while it is open.
   state_.openHelp(this, topic == 0 ? state_.HelpTopic : topic);
-  if (state_.FadeEnabled) life_.fade().undim();
 }
 
 void frmLobby::cmdBackupRestore_Click() {
   if (state_.CurrentAccessLevel != 4) {
-    state_.dialogs.message(this, ui::makeMessage(QStringLiteral("Current Access Level Inadequate"),
-                                                 QStringLiteral("Full access level privileges\n"
-                                                                "are required to use this feature."),
-                                                 ui::MessageIcon::Critical));
+    state_.dialogs.message(this,
+                           ui::makeMessage(QStringLiteral("Current Access Level Inadequate"),
+                                           QStringLiteral("Full access level privileges\n"
+                                                          "are required to use this feature."),
+                                           ui::MessageIcon::Critical));
   }
 }
 

@@ -36,8 +36,7 @@ LobbyButtons computeLobbyButtons(const LobbyData& d) {
       // Whether the highlighted course can be credited is decided as the highlight moves.
       {"cmdCreditTraining",
        "Credit the highlighted course to\none or more person(s) training record(s)...",
-       " Credit person(s) as having completed a training course... ", names && courses,
-       unchanged},
+       " Credit person(s) as having completed a training course... ", names && courses, unchanged},
       {"cmdAddCourse", "Add Course", " Add a training course to the 'Course Index' ", true, canAdd},
       {"cmdEditCourse", editCourseCaption,
        " View/Edit the information contained in this training course ", courses, true},
@@ -47,11 +46,10 @@ LobbyButtons computeLobbyButtons(const LobbyData& d) {
 
       // The search and results tabs show and enable these themselves.
       {"cmdMatch", "Conduct the Search Now",
-       " Search for persons who have training records that match the above criteria... ",
-       unchanged, unchanged},
-      {"cmdAnnualSummary", "Conduct the Summary Now",
-       " Summarize training hours of all persons for the indicated year... ", unchanged,
+       " Search for persons who have training records that match the above criteria... ", unchanged,
        unchanged},
+      {"cmdAnnualSummary", "Conduct the Summary Now",
+       " Summarize training hours of all persons for the indicated year... ", unchanged, unchanged},
       {"cmdFinishedSummary", "Finished with this\nSearch/Summary",
        " Click here to close this Search/Summary tab ", unchanged, unchanged},
       {"cmdSummaryTrainingHistory", "Training History",

@@ -135,7 +135,8 @@ frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recN
   auto* statusLayout = new QVBoxLayout(status);
   const std::array<const char*, 2> statusCaptions = {"Active Person", "Inactive Person"};
   for (int i = 0; i < 2; ++i) {
-    auto* option = new QRadioButton(QString::fromLatin1(statusCaptions[static_cast<std::size_t>(i)]), status);
+    auto* option =
+        new QRadioButton(QString::fromLatin1(statusCaptions[static_cast<std::size_t>(i)]), status);
     option->setObjectName(QStringLiteral("optStatus%1").arg(i + 1));
     option->setMinimumHeight(24);
     connect(option, &QRadioButton::toggled, this, [this] { styleStatus(); });
@@ -171,9 +172,9 @@ frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recN
 void frmAddEditName::Form_Activate() {
   const bool viewOnly = state_.CurrentAccessLevel < 2;
   setWindowTitle(ui::applicationTitle() + QStringLiteral(" - ") +
-                 (viewOnly ? QStringLiteral("View this person's details")
-                           : mode_ == Mode::Add ? QStringLiteral("Add a Name")
-                                                : QStringLiteral("View/Edit this Name")));
+                 (viewOnly             ? QStringLiteral("View this person's details")
+                  : mode_ == Mode::Add ? QStringLiteral("Add a Name")
+                                       : QStringLiteral("View/Edit this Name")));
   if (mode_ == Mode::Add) {
     {
       store::OpenFile file(state_.files, DataFile::Names);
@@ -273,16 +274,16 @@ void frmAddEditName::cmdSave_Click() {
                          (loadedActive_ == store::kActive && !activeChosen());
     if (changed) {
       const ui::Answer a = state_.dialogs.message(
-          this, ui::makeMessage(QStringLiteral("Verify Status Change"),
-                                QStringLiteral("The active/inactive status for\n"
-                                               "this person has been changed.\n"
-                                               "\n"
-                                               "Do you now want to list this person\n"
-                                               "as ") +
-                                    (activeChosen() ? QStringLiteral("active")
-                                                    : QStringLiteral("inactive")) +
-                                    QStringLiteral("?"),
-                                ui::MessageIcon::Question, ui::MessageButtons::YesNo));
+          this, ui::makeMessage(
+                    QStringLiteral("Verify Status Change"),
+                    QStringLiteral("The active/inactive status for\n"
+                                   "this person has been changed.\n"
+                                   "\n"
+                                   "Do you now want to list this person\n"
+                                   "as ") +
+                        (activeChosen() ? QStringLiteral("active") : QStringLiteral("inactive")) +
+                        QStringLiteral("?"),
+                    ui::MessageIcon::Question, ui::MessageButtons::YesNo));
       if (a != ui::Answer::Yes) {
         chooseStatus(loadedActive_ == store::kActive);
         return;

@@ -62,7 +62,7 @@ class frmAddEditName : public QDialog {
   bool activated_ = false;
 
   std::array<QLineEdit*, 5> txtField_{};  // txtField 1 to 5
-  QPlainTextEdit* txtComments_;            // txtField 6
+  QPlainTextEdit* txtComments_;           // txtField 6
   std::array<QRadioButton*, 2> optStatus_{};
   QLabel* lblMandatory_;
   QLabel* lblDateCreated_;

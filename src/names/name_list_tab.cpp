@@ -23,7 +23,9 @@ const QColor kOptionText{0, 0, 64};
 const QColor kOptionGreyed{192, 192, 192};
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 void paintOption(QRadioButton* option, bool available) {
   QPalette p = option->palette();
@@ -157,10 +159,10 @@ std::optional<ui::Message> NameListTab::fillGrid() {
 
   const QString chosen = displayCaption().toLower();
   if (gridName_->rows() == 0) {
-    return ui::makeMessage(QStringLiteral("Nothing to display"),
-                           QStringLiteral("There are no ") + chosen +
-                               QStringLiteral("\n to display."),
-                           ui::MessageIcon::Information);
+    return ui::makeMessage(
+        QStringLiteral("Nothing to display"),
+        QStringLiteral("There are no ") + chosen + QStringLiteral("\n to display."),
+        ui::MessageIcon::Information);
   }
   gridName_->setColumnWidthTwips(kColName, 4000);
   gridName_->setColumnWidthTwips(kColOrganization, 2400);
@@ -225,8 +227,8 @@ void NameListTab::cmdDeleteName_Click() {
 
 void NameListTab::openEditor(ui::PellamButton* opener, std::int32_t recNum) {
   {
-    frmAddEditName editor(state_, recNum == 0 ? frmAddEditName::Mode::Add
-                                              : frmAddEditName::Mode::Edit,
+    frmAddEditName editor(state_,
+                          recNum == 0 ? frmAddEditName::Mode::Add : frmAddEditName::Mode::Edit,
                           recNum, opener, lobby_.lobbyWindow());
     lobby_.runModalDimmed(&editor);
   }

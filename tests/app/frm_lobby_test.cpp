@@ -1,3 +1,5 @@
+#include "app/frm_lobby.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -5,7 +7,6 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/frm_lobby.h"
 #include "names/name_bytes.h"
 #include "support/test_app.h"
 #include "ui/button/pellam_button.h"
@@ -105,8 +106,8 @@ TEST_F(LobbyTest, WithNobodyOnFileOnlyAddingIsOffered) {
   open(3);
   EXPECT_EQ(app.dialogs.lastMessage().title, "No Names on File...");
   EXPECT_TRUE(button("cmdAddName")->isVisible());
-  for (const char* name : {"cmdEditName", "cmdDeleteName", "cmdTrainingHistory",
-                           "cmdPrintNameList", "cmdBackupRestore"})
+  for (const char* name : {"cmdEditName", "cmdDeleteName", "cmdTrainingHistory", "cmdPrintNameList",
+                           "cmdBackupRestore"})
     EXPECT_FALSE(button(name)->isVisible()) << name;
 
   app.dialogs.onModal("frmAddEditName", [](QWidget* w) {

@@ -1,9 +1,10 @@
+#include "app/lobby_buttons.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "app/flash_levels.h"
-#include "app/lobby_buttons.h"
 
 using namespace vm::app;
 
@@ -86,10 +87,9 @@ TEST(LobbyButtons, WithNoFilesOnlyTheAlwaysPresentButtonsShow) {
   EXPECT_TRUE(*button(b, "cmdAdminWindow").visible);
   EXPECT_TRUE(*button(b, "cmdAddName").visible);
   EXPECT_TRUE(*button(b, "cmdAddCourse").visible);
-  for (const char* name : {"cmdEditName", "cmdDeleteName", "cmdTrainingHistory",
-                           "cmdPrintNameList", "cmdSearch", "cmdQuitSearching",
-                           "cmdCreditTraining", "cmdEditCourse", "cmdDeleteCourse",
-                           "cmdPrintCourseIndex"}) {
+  for (const char* name : {"cmdEditName", "cmdDeleteName", "cmdTrainingHistory", "cmdPrintNameList",
+                           "cmdSearch", "cmdQuitSearching", "cmdCreditTraining", "cmdEditCourse",
+                           "cmdDeleteCourse", "cmdPrintCourseIndex"}) {
     EXPECT_FALSE(*button(b, name).visible) << name;
   }
   EXPECT_FALSE(b.searchTabAvailable);

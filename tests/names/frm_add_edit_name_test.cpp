@@ -78,7 +78,8 @@ std::string padded(const std::string& s, std::size_t width) {
 }  // namespace
 
 TEST_F(NameEditorTest, AddingAPersonWritesTheRecordAndHighlightsIt) {
-  start({{38000.5, "Zed", "", "Young", "", "", "", -1}, {38001.5, "Amy", "", "Zane", "", "", "", -1}});
+  start({{38000.5, "Zed", "", "Young", "", "", "", -1},
+         {38001.5, "Amy", "", "Zane", "", "", "", -1}});
   open("cmdAddName", [&](QWidget* w) {
     EXPECT_EQ(w->windowTitle(), "Verdimark - Add a Name");
     EXPECT_EQ(save(w)->text(), "New Entry\n&Save");
@@ -128,8 +129,10 @@ TEST_F(NameEditorTest, PersonsSavedWithinOneSecondGetDistinctStamps) {
     });
   }
   const std::string bytes = file();
-  EXPECT_EQ(NameBytes::dateCreatedOf(bytes, 2), vm::format::toAutomationDate({2026, 12, 8, 10, 30, 1}));
-  EXPECT_EQ(NameBytes::dateCreatedOf(bytes, 3), vm::format::toAutomationDate({2026, 12, 8, 10, 30, 2}));
+  EXPECT_EQ(NameBytes::dateCreatedOf(bytes, 2),
+            vm::format::toAutomationDate({2026, 12, 8, 10, 30, 1}));
+  EXPECT_EQ(NameBytes::dateCreatedOf(bytes, 3),
+            vm::format::toAutomationDate({2026, 12, 8, 10, 30, 2}));
   EXPECT_NEAR(NameBytes::dateCreatedOf(bytes, 3) - kNow, 2 * kSecond, 1e-9);
 }
 
@@ -164,8 +167,9 @@ TEST_F(NameEditorTest, EditingKeepsTheStampAndRecordNumberAndHighlightsThePerson
   EXPECT_EQ(NameBytes::field(bytes, 1, 8, 15), padded("Robert", 15));
   EXPECT_EQ(NameBytes::field(bytes, 1, 38, 20), padded("Zimmer", 20));
   EXPECT_EQ(NameBytes::field(bytes, 1, 108, 890), padded("line one\r\nline two", 890));
-  EXPECT_EQ(bytes.substr(1000), vm::test::nameList({{38001.25, "Ann", "Q", "Lee", "Lab", "", "", -1},
-                                                    {38002.5, "Cy", "", "Ames", "", "", "", -1}}));
+  EXPECT_EQ(bytes.substr(1000),
+            vm::test::nameList({{38001.25, "Ann", "Q", "Lee", "Lab", "", "", -1},
+                                {38002.5, "Cy", "", "Ames", "", "", "", -1}}));
   EXPECT_EQ(grid()->text(grid()->currentRow(), 0), "Robert Zimmer");
   EXPECT_EQ(grid()->currentRow(), 3);
 }

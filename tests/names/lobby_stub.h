@@ -17,7 +17,8 @@ namespace vm::test {
 // shows modal windows through the scripted dialogs, so a tab can be tried on its own.
 class LobbyStub : public QWidget, public ui::LobbyServices {
  public:
-  explicit LobbyStub(ui::AppState& state) : state_(state), fade_(this, false), tabs_(new QTabWidget(this)) {
+  explicit LobbyStub(ui::AppState& state)
+      : state_(state), fade_(this, false), tabs_(new QTabWidget(this)) {
     new QVBoxLayout(this);
     layout()->addWidget(tabs_);
     resize(780, 560);

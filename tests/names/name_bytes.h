@@ -40,8 +40,9 @@ struct NameBytes {
   static double dateCreatedOf(const std::string& file, int recNum) {
     std::uint64_t bits = 0;
     for (int i = 0; i < 8; ++i)
-      bits |= static_cast<std::uint64_t>(static_cast<unsigned char>(file[(recNum - 1) * kLength + i]))
-              << (8 * i);
+      bits |=
+          static_cast<std::uint64_t>(static_cast<unsigned char>(file[(recNum - 1) * kLength + i]))
+          << (8 * i);
     return std::bit_cast<double>(bits);
   }
   static std::int16_t activeOf(const std::string& file, int recNum) {

@@ -1,6 +1,7 @@
+#include "names/name_list_rows.h"
+
 #include <gtest/gtest.h>
 
-#include "names/name_list_rows.h"
 #include "names/name_bytes.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
@@ -28,7 +29,10 @@ TEST(NameListRows, ReadsForeignRecordsIntoTrimmedNamesKeysAndStamps) {
       {38000.5, "Carl", "Dean", "Lee", "  Operations", "E1", "note", -1},
       {38001.25, "  ann ", "", "lee", "", "", "", 0},
       // Windows-1252 é and ñ
-      {45000, "Jos\xE9", "", "Ib\xE1\xF1" "ez", "Almac\xE9n", "", "", 7},
+      {45000, "Jos\xE9", "",
+       "Ib\xE1\xF1"
+       "ez",
+       "Almac\xE9n", "", "", 7},
   }));
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0].recNum, 1);

@@ -1,3 +1,5 @@
+#include "names/name_list_tab.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -7,7 +9,6 @@
 #include "format/automation_date.h"
 #include "names/lobby_stub.h"
 #include "names/name_bytes.h"
-#include "names/name_list_tab.h"
 #include "support/test_app.h"
 
 using vm::names::NameListTab;
@@ -46,7 +47,6 @@ class NameListTabTest : public ::testing::Test {
   NameListTab* tab = nullptr;
 };
 
-
 const QColor kDarkBlue(0, 0, 64);
 const QColor kGreyed(192, 192, 192);
 
@@ -62,7 +62,8 @@ TEST_F(NameListTabTest, ForeignRecordsAreListedFilteredAndSortedByLastName) {
          {38006.5, "Ann", "", "Lee", "Lab", "", "", -1}});
   tab->UpdateNameGrid();
 
-  EXPECT_EQ(listed(), (QStringList{"ann lee", "Ann Lee", "Bob Lee", "Carl Dean Lee", "José Álvarez"}));
+  EXPECT_EQ(listed(),
+            (QStringList{"ann lee", "Ann Lee", "Bob Lee", "Carl Dean Lee", "José Álvarez"}));
   EXPECT_EQ(grid()->headerText(0), "List of all active persons");
   EXPECT_EQ(grid()->headerText(1), "Organization");
   EXPECT_TRUE(option(1)->isChecked());
@@ -135,14 +136,16 @@ TEST_F(NameListTabTest, AChoiceWithNobodyToListSaysSo) {
 }
 
 TEST_F(NameListTabTest, LaterRefreshesKeepTheChoiceUntilItsSideIsEmpty) {
-  write({{38000.5, "Bob", "", "Lee", "", "", "", -1}, {38001.5, "Zoe", "", "Adams", "", "", "", 0}});
+  write(
+      {{38000.5, "Bob", "", "Lee", "", "", "", -1}, {38001.5, "Zoe", "", "Adams", "", "", "", 0}});
   tab->UpdateNameGrid();
   lobby.activated = true;
   option(2)->click();
   tab->UpdateNameGrid();
   EXPECT_TRUE(option(2)->isChecked());
   // Zoe made active elsewhere: nobody inactive is left.
-  write({{38000.5, "Bob", "", "Lee", "", "", "", -1}, {38001.5, "Zoe", "", "Adams", "", "", "", -1}});
+  write(
+      {{38000.5, "Bob", "", "Lee", "", "", "", -1}, {38001.5, "Zoe", "", "Adams", "", "", "", -1}});
   tab->UpdateNameGrid();
   EXPECT_TRUE(option(1)->isChecked());
   EXPECT_EQ(listed().size(), 2);
@@ -174,9 +177,8 @@ TEST_F(NameListTabTest, DoubleClickingAPersonOpensTheEditorOnThatPerson) {
   lobby.findChild<QPushButton*>("cmdEditName")->show();
   grid()->selectRow(2);
   QString seen;
-  app.dialogs.onModal("frmAddEditName", [&](QWidget* w) {
-    seen = w->findChild<QLineEdit*>("txtField1")->text();
-  });
+  app.dialogs.onModal("frmAddEditName",
+                      [&](QWidget* w) { seen = w->findChild<QLineEdit*>("txtField1")->text(); });
   emit grid()->rowDoubleClicked(2);
   EXPECT_EQ(seen, "Bob");
 }
