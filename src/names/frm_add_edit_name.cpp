@@ -253,7 +253,8 @@ void frmAddEditName::styleStatus() {
     f.setPointSize(chosen ? 11 : 8);
     option->setFont(f);
     QPalette p = option->palette();
-    p.setColor(QPalette::WindowText, chosen ? kChosenStatus : kOtherStatus);
+    for (auto group : {QPalette::Active, QPalette::Inactive})  // a disabled option stays grey
+      p.setColor(group, QPalette::WindowText, chosen ? kChosenStatus : kOtherStatus);
     option->setPalette(p);
   }
 }
