@@ -39,8 +39,7 @@ void writeLogOut(ui::AppState&) {}
 // The tool tip, set by the refresh, names what a picture button does.
 ui::PellamButton* makePictureButton(QWidget* parent, const QString& name, const QImage& picture) {
   ui::PellamButton* b = ui::makeCommandButton(parent, name, QString());
-  // Without an alpha channel the picture's mask colour is what the button leaves out.
-  b->setPictureNormal(picture.convertToFormat(QImage::Format_RGB32));
+  b->setPictureNormal(picture);
   b->setPicturePosition(ui::button::kPictureBehind);
   b->setFixedSize(picture.width() + 14, picture.height() + 14);
   return b;
