@@ -22,10 +22,10 @@ AdminButtons computeAdminButtons(const AdminView& view) {
 
   if (editing || logView) {
     b.cmdAdmin = look("Finished Editing the '&User List'",
-                  " Click here when finished editing the 'User List' ", editing);
+                      " Click here when finished editing the 'User List' ", editing);
   } else {
-    b.cmdAdmin = look("Edit the '&User List'", " Click here to Add, Edit/View, and/or Delete Users ",
-                  !entry);
+    b.cmdAdmin = look("Edit the '&User List'",
+                      " Click here to Add, Edit/View, and/or Delete Users ", !entry);
     b.cmdAdmin.foreColor = kBlack;
     b.cmdAdmin.backColor = kAdminTeal;
     b.cmdAdmin.backOver = kAdminTeal;
@@ -36,17 +36,18 @@ AdminButtons computeAdminButtons(const AdminView& view) {
   b.cmdEditUser = look("&Edit User", " Edit the highlighted user ", editing && view.hasUsers);
   b.cmdDeleteUser = look("&Delete User", " Delete the highlighted user ", editing && view.hasUsers);
 
-  b.cmdUserSelected = look("&Select the Highlighted User", " Proceed to the Program with this User ",
-                       (view.mode == AdminMode::Selection || entry) && view.hasUsers);
+  b.cmdUserSelected =
+      look("&Select the Highlighted User", " Proceed to the Program with this User ",
+           (view.mode == AdminMode::Selection || entry) && view.hasUsers);
   if (entry) {
     b.cmdUserSelected.caption = "Enter Password at right";
     b.cmdUserSelected.enabled = false;
     b.cmdUserSelected.bold = true;
   }
 
-  b.cmdReviewUserLog = look(logView ? "Finished Viewing" : "&Review User Log",
-                        " Review the logged history of Users ",
-                        logView || (editing && view.userLogExists));
+  b.cmdReviewUserLog =
+      look(logView ? "Finished Viewing" : "&Review User Log",
+           " Review the logged history of Users ", logView || (editing && view.userLogExists));
   if (!logView) {
     b.cmdReviewUserLog.foreColor = kBlack;
     b.cmdReviewUserLog.backFromHover = true;

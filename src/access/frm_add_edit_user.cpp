@@ -15,7 +15,7 @@
 #include "store/creation_stamp.h"
 #include "store/file_table.h"
 #include "ui/app_state.h"
-#include "ui/app_title.h"
+#include "ui/application_title.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/field_colours.h"
@@ -168,7 +168,7 @@ void frmAddEditUser::buildControls() {
 }
 
 void frmAddEditUser::firstActivation() {
-  setWindowTitle(mode_ + " - " + ui::kAppTitle);
+  setWindowTitle(mode_ + " - " + ui::applicationTitle());
   for (int i = 0; i < 4; ++i) optAccessLevel_[i]->setText(state_.AccessLevelNames[i]);
   if (addMode()) {
     {

@@ -23,7 +23,7 @@
 #include "store/data_files.h"
 #include "store/file_table.h"
 #include "ui/app_state.h"
-#include "ui/app_title.h"
+#include "ui/application_title.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
@@ -60,7 +60,7 @@ frmAdmin::frmAdmin(ui::AppState& state, QWidget* parent)
   setAttribute(Qt::WA_DeleteOnClose);
   buildControls();
   prepareFading();
-  setWindowTitle(QString(ui::kAppTitle) + " - Admin Window");
+  setWindowTitle(ui::applicationTitle() + " - Admin Window");
   ui::TilePicture(ui::pictures::backgroundTile(), this);
   adminAccessCode_ = text(state_.install.accessCode);
   // Captioned from the start, so the window never shows bare buttons behind a message of its first
@@ -93,9 +93,9 @@ void frmAdmin::buildControls() {
     keepPlaceWhenHidden(b);
     return b;
   };
-  cmdHelp_ = command(QStringLiteral("cmdHelp"), 48, 48);
+  cmdHelp_ = command(QStringLiteral("cmdHelp"), 46, 46);
   cmdHelp_->setPictureNormal(ui::pictures::help());
-  cmdQuit_ = command(QStringLiteral("cmdQuit"), 48, 48);
+  cmdQuit_ = command(QStringLiteral("cmdQuit"), 46, 46);
   cmdQuit_->setPictureNormal(ui::pictures::quit());
   cmdAddUser_ = command(QStringLiteral("cmdAddUser"), 150, 34);
   cmdEditUser_ = command(QStringLiteral("cmdEditUser"), 150, 34);
@@ -282,7 +282,7 @@ AdminView frmAdmin::view() const {
   v.hasUsers = grid_->rows() > 0;
   v.userLogExists = state_.files.exists(store::kUserLogName);
   v.passwordTyped = !txtPassword_->text().isEmpty();
-  v.appTitle = ui::kAppTitle;
+  v.appTitle = ui::applicationTitle().toStdString();
   return v;
 }
 
@@ -428,7 +428,7 @@ void frmAdmin::cmdReviewUserLog_Click() {
     mode_ = AdminMode::LogView;
     UpdateAdminButtons();
     captionBeforeLog_ = windowTitle();
-    setWindowTitle(QString(ui::kAppTitle) + " - User Log");
+    setWindowTitle(ui::applicationTitle() + " - User Log");
     txtUserLog_->setPlainText(readUserLog(state_));
     txtUserLog_->verticalScrollBar()->setValue(0);
     grid_->hide();
@@ -526,7 +526,7 @@ void frmAdmin::cmdHelp_Click() {
 }
 
 void frmAdmin::cmdQuit_Click() {
-  const QString title = ui::kAppTitle;
+  const QString title = ui::applicationTitle();
   const ui::Answer answer = state_.dialogs.message(
       this, ui::makeMessage("Exit " + title + "?",
                             "This will close " + title + ".\n\nIs this what you want to do?",
@@ -540,7 +540,7 @@ void frmAdmin::cmdQuit_Click() {
 void frmAdmin::showAccessCode() {
   state_.dialogs.message(
       this, ui::makeMessage("Access Code",
-                            "The 'Access Code' for this\nversion of " + QString(ui::kAppTitle) +
+                            "The 'Access Code' for this\nversion of " + ui::applicationTitle() +
                                 " is \n\n" + adminAccessCode_,
                             ui::MessageIcon::Information));
 }

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/app_state.h"
-#include "ui/app_title.h"
+#include "ui/application_title.h"
 #include "ui/button/command_button.h"
 #include "ui/help/help_topics.h"
 #include "ui/pictures.h"
@@ -49,7 +49,7 @@ frmNewUser::frmNewUser(ui::AppState& state, QWidget* parent)
   layout->addLayout(bottom);
 
   setFixedSize(620, 470);
-  setWindowTitle(QStringLiteral(" ") + ui::kAppTitle + " - New User Overview");
+  setWindowTitle(" " + ui::applicationTitle() + " - New User Overview");
   ui::TilePicture(ui::pictures::backgroundTile(), this);
   life_->onFirstActivation([this] { firstActivation(); });
 }

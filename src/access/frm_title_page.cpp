@@ -10,7 +10,7 @@
 #include "access/frm_new_user.h"
 #include "access/title_texts.h"
 #include "ui/app_state.h"
-#include "ui/app_title.h"
+#include "ui/application_title.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/pictures.h"
@@ -38,7 +38,7 @@ frmTitlePage::frmTitlePage(ui::AppState& state, QWidget* parent)
     : QWidget(parent), state_(state), life_(new ui::WindowLife(this, state)) {
   setObjectName(QStringLiteral("frmTitlePage"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QString(ui::kAppTitle) + " - Title Window");
+  setWindowTitle(ui::applicationTitle() + " - Title Window");
   screenSize_ = [this] {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     return s ? s->size() : QSize(800, 600);
@@ -96,7 +96,7 @@ void frmTitlePage::buildControls() {
 
 void frmTitlePage::firstActivation() {
   const print::InstallValues& install = state_.install;
-  labelAppTitle_->setText(ui::kAppTitle);
+  labelAppTitle_->setText(ui::applicationTitle());
   labelAppDescription_->setText(QStringLiteral(VERDIMARK_DESCRIPTION));
   labelVersion_->setText(QString::fromStdString(
       versionText(VERDIMARK_VERSION_MAJOR, VERDIMARK_VERSION_MINOR, VERDIMARK_VERSION_PATCH)));
@@ -133,7 +133,8 @@ void frmTitlePage::cmdContinue_Click() {
     life_->runModalDimmed(new frmNewUser(state_, this));
 
   const QSize screen = screenSize_();
-  if (const auto warning = screenResolutionWarning(screen.width(), screen.height())) {
+  if (const auto warning = screenResolutionWarning(ui::applicationTitle().toStdString(),
+                                                   screen.width(), screen.height())) {
     state_.dialogs.message(
         this, ui::makeMessage("Screen Resolution Issue", QString::fromStdString(*warning),
                               ui::MessageIcon::None));

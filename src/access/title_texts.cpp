@@ -1,7 +1,5 @@
 #include "access/title_texts.h"
 
-#include "ui/app_title.h"
-
 namespace vm::access {
 namespace {
 
@@ -14,21 +12,26 @@ std::string versionText(int major, int minor, int revision) {
          numberOrNothing(revision);
 }
 
-std::optional<std::string> screenResolutionWarning(int width, int height) {
+std::optional<std::string> screenResolutionWarning(std::string_view title, int width, int height) {
   if (width >= 800) return std::nullopt;
-  const std::string title = ui::kAppTitle;
-  return title + " is designed for use on a\n" +
-         "screen resolution of at least 800x600. \n" +
-         "\n" +
-         title + " will not display correctly on\n" +
-         "your current screen resolution (" + std::to_string(width) + "x" +
-         std::to_string(height) + ").\n" +
-         "\n" +
-         "You can adjust your screen resolution by\n" +
-         "right-clicking anywhere on your desktop,\n" +
-         "select <Properties>, then <Settings>,\n" +
-         "and then select and accept at least\n" +
-         "800x600 as your 'Screen Area'.";
+  const std::string name(title);
+  const std::string lines[] = {
+      name + " is designed for use on a",
+      "screen resolution of at least 800x600. ",
+      "",
+      name + " will not display correctly on",
+      "your current screen resolution (" + std::to_string(width) + "x" + std::to_string(height) +
+          ").",
+      "",
+      "You can adjust your screen resolution by",
+      "right-clicking anywhere on your desktop,",
+      "select <Properties>, then <Settings>,",
+      "and then select and accept at least",
+      "800x600 as your 'Screen Area'.",
+  };
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
 }
 
 }  // namespace vm::access

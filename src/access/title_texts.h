@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vm::access {
 
@@ -10,7 +11,8 @@ namespace vm::access {
 std::string versionText(int major, int minor, int revision);
 
 // The lines of the warning about a screen narrower than 800 pixels (its height plays no
-// part), joined by line breaks; nothing for a wide enough screen.
-std::optional<std::string> screenResolutionWarning(int width, int height);
+// part), naming the program by its title, joined by line breaks; nothing for a wide enough
+// screen.
+std::optional<std::string> screenResolutionWarning(std::string_view title, int width, int height);
 
 }  // namespace vm::access

@@ -17,10 +17,11 @@ using ui::Answer;
 // editor opening by itself, a user saved, selected, his password, the main window.
 TEST(FirstRun, FromTheTitleWindowToTheMainWindowInAnEmptyFolder) {
   test::TestApp app;
-  int mainWindows = 0;
-  app.state.showMainWindow = [&] { ++mainWindows; };
   app.state.shutdown = [] { ADD_FAILURE() << "the program ended"; };
   app::startProgram(app.state);
+  ASSERT_TRUE(app.state.showAdminWindow && app.state.showMainWindow);
+  int mainWindows = 0;  // the main window has tests of its own
+  app.state.showMainWindow = [&] { ++mainWindows; };
 
   auto* title = qobject_cast<access::frmTitlePage*>(test::topLevel("frmTitlePage"));
   ASSERT_NE(title, nullptr);

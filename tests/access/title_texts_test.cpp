@@ -11,7 +11,7 @@ TEST(TitleTexts, VersionPartsOfZeroShowNothing) {
 }
 
 TEST(TitleTexts, OnlyAScreenNarrowerThan800PixelsIsWarnedAbout) {
-  const auto warning = screenResolutionWarning(640, 480);
+  const auto warning = screenResolutionWarning("Verdimark", 640, 480);
   ASSERT_TRUE(warning.has_value());
   EXPECT_EQ(*warning,
             "Verdimark is designed for use on a\n"
@@ -25,7 +25,7 @@ TEST(TitleTexts, OnlyAScreenNarrowerThan800PixelsIsWarnedAbout) {
             "select <Properties>, then <Settings>,\n"
             "and then select and accept at least\n"
             "800x600 as your 'Screen Area'.");
-  EXPECT_FALSE(screenResolutionWarning(800, 600).has_value());
-  EXPECT_FALSE(screenResolutionWarning(1024, 480).has_value());
-  EXPECT_TRUE(screenResolutionWarning(799, 1200).has_value());
+  EXPECT_FALSE(screenResolutionWarning("Verdimark", 800, 600).has_value());
+  EXPECT_FALSE(screenResolutionWarning("Verdimark", 1024, 480).has_value());
+  EXPECT_TRUE(screenResolutionWarning("Verdimark", 799, 1200).has_value());
 }
