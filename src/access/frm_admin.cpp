@@ -336,15 +336,6 @@ void frmAdmin::selectRowWhere(int column, const QString& wanted) {
   }
 }
 
-void frmAdmin::runDimmed(const std::function<void()>& modal) {
-  if (state_.FadeEnabled) life_->fade().dim();
-  modal();
-  if (state_.FadeEnabled) {
-    life_->fade().undim();
-    life_->fade().waitUntilFinished();
-  }
-}
-
 void frmAdmin::cmdAdmin_Click() {
   if (mode_ == AdminMode::Editing) {
     mode_ = AdminMode::Selection;
@@ -521,9 +512,8 @@ void frmAdmin::chkFadeStatus_Click() {
   state_.FadeEnabled = on;
 }
 
-void frmAdmin::cmdHelp_Click() {
-  runDimmed([this] { state_.openHelp(this, kHelpTopic); });
-}
+// The help window dims this one while it is open.
+void frmAdmin::cmdHelp_Click() { state_.openHelp(this, kHelpTopic); }
 
 void frmAdmin::cmdQuit_Click() {
   const QString title = ui::applicationTitle();

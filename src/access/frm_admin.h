@@ -55,7 +55,6 @@ class frmAdmin : public QWidget {
   void applyLook(ui::PellamButton* button, const ButtonLook& look);
   int currentRecNum() const;
   void selectRowWhere(int column, const QString& text);
-  void runDimmed(const std::function<void()>& modal);
 
   void cmdAdmin_Click();
   void cmdAddUser_Click();
