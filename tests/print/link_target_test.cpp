@@ -22,12 +22,5 @@ TEST(LinkTarget, GivenAddressesAreUsedAsTheyAre) {
             "http://www.other.example/page");
 }
 
-TEST(InstallValues, DefaultsUseReservedDomains) {
-  const InstallValues install;
-  EXPECT_EQ(install.makerName, "Pellam Software");
-  EXPECT_TRUE(install.email.ends_with(".example"));
-  EXPECT_TRUE(install.webHost.ends_with(".example"));
-}
-
 }  // namespace
 }  // namespace vm::print

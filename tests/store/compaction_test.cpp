@@ -118,16 +118,21 @@ TEST_F(CompactionTest, APredicateChoosesWhatIsKept) {
 // A failure at any file-system call of a removal leaves the data file whole: either
 // the old records (with the doomed one perhaps marked) or the new ones, never a mix.
 TEST(CompactionFailure, AFailureAtAnyStepLeavesEitherTheOldOrTheNewFile) {
-  const std::vector<std::string> all = {"A", "B", "C", "D", "E"};
+  const auto writeFive = [](FileTable& table) {
+    table.open(DataFile::Courses);
+    int n = 0;
+    for (const char* code : {"A", "B", "C", "D", "E"}) {
+      ++n;
+      table.write(n, course(code, n));
+    }
+    table.close(DataFile::Courses);
+  };
   int calls = 0;
   {
     vm::test::TempFolder folder;
     vm::test::FailingFileSystem fs;
     FileTable table(fs, folder.str());
-    table.open(DataFile::Courses);
-    for (std::size_t i = 0; i < all.size(); ++i)
-      table.write(static_cast<std::int32_t>(i + 1), course(all[i], 1.0 + i));
-    table.close(DataFile::Courses);
+    writeFive(table);
     fs.resetCount();
     removeRecord(table, DataFile::Courses, 2);
     calls = fs.calls();
@@ -138,10 +143,7 @@ TEST(CompactionFailure, AFailureAtAnyStepLeavesEitherTheOldOrTheNewFile) {
     vm::test::TempFolder folder;
     vm::test::FailingFileSystem fs;
     FileTable table(fs, folder.str());
-    table.open(DataFile::Courses);
-    for (std::size_t i = 0; i < all.size(); ++i)
-      table.write(static_cast<std::int32_t>(i + 1), course(all[i], 1.0 + i));
-    table.close(DataFile::Courses);
+    writeFive(table);
     const std::string original = folder.read("Course.Index");
 
     fs.resetCount();

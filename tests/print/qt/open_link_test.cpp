@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "print/qt/fake_dialogs.h"
+#include "support/scripted_dialogs.h"
 
 namespace vm::print {
 namespace {
 
-using testing::FakeDialogs;
-
 TEST(OpenLink, EmptyAddressesOpenTheMakersMailAndWebSite) {
-  FakeDialogs dialogs;
+  test::ScriptedDialogs dialogs;
   InstallValues install;
   std::vector<QUrl> opened;
   const UrlOpener record = [&](const QUrl& url) {
@@ -24,11 +22,11 @@ TEST(OpenLink, EmptyAddressesOpenTheMakersMailAndWebSite) {
   EXPECT_EQ(opened[0].path().toStdString(), install.email);
   EXPECT_EQ(opened[1].scheme(), "http");
   EXPECT_EQ(opened[1].host().toStdString(), install.webHost);
-  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST(OpenLink, APreparedMessageKeepsItsSubjectAndLineBreaks) {
-  FakeDialogs dialogs;
+  test::ScriptedDialogs dialogs;
   QUrl opened;
   OpenLink(LinkKind::Mail, nullptr,
            "?subject='Verdimark' - Training&body=Hello.%0D%0A%0D%0ALet me know.", InstallValues{},
@@ -44,14 +42,16 @@ TEST(OpenLink, APreparedMessageKeepsItsSubjectAndLineBreaks) {
 }
 
 TEST(OpenLink, AFailedLinkIsReported) {
-  FakeDialogs dialogs;
+  test::ScriptedDialogs dialogs;
+  dialogs.answer(ui::Answer::Ok);
   EXPECT_FALSE(OpenLink(LinkKind::Web, nullptr, "", InstallValues{}, dialogs,
                         [](const QUrl&) { return false; }));
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].title, "Error");
-  EXPECT_EQ(dialogs.shown[0].text, "Could not establish a connection!");
-  EXPECT_EQ(dialogs.shown[0].icon, ui::MessageIcon::Critical);
-  EXPECT_EQ(dialogs.shown[0].buttons, ui::MessageButtons::Ok);
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  const auto box = dialogs.lastMessage();
+  EXPECT_EQ(box.title, "Error");
+  EXPECT_EQ(box.text, "Could not establish a connection!");
+  EXPECT_EQ(box.icon, ui::MessageIcon::Critical);
+  EXPECT_EQ(box.buttons, ui::MessageButtons::Ok);
 }
 
 }  // namespace

@@ -7,25 +7,14 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "print/qt/fake_dialogs.h"
+#include "print/qt/pdf_pages.h"
 #include "print/wrapped_text.h"
+#include "support/scripted_dialogs.h"
 
 namespace vm::print {
 namespace {
 
-using testing::FakeDialogs;
-
-// Pages in a PDF written by the toolkit: one "/Type /Page" object each.
-int pdfPageCount(const QString& file) {
-  QFile pdf(file);
-  if (!pdf.open(QIODevice::ReadOnly)) return -1;
-  const QByteArray bytes = pdf.readAll();
-  int pages = 0;
-  for (qsizetype at = bytes.indexOf("/Type /Page"); at >= 0;
-       at = bytes.indexOf("/Type /Page", at + 1))
-    pages += bytes.mid(at + 11, 1) != "s";
-  return pages;
-}
+using testing::pdfPageCount;
 
 PrintJobOptions withoutPrinter() {
   PrintJobOptions options;
@@ -36,14 +25,14 @@ PrintJobOptions withoutPrinter() {
 class PrintJobTest : public ::testing::Test {
  protected:
   QTemporaryDir folder;
-  FakeDialogs dialogs;
+  test::ScriptedDialogs dialogs;
   QWidget window;
   QString pdf() const { return folder.filePath("help.pdf"); }
 };
 
 TEST_F(PrintJobTest, WithoutAPrinterTheUserIsOfferedAPdf) {
-  dialogs.answers = {ui::Answer::Yes};
-  dialogs.fileNames = {pdf()};
+  dialogs.answer(ui::Answer::Yes);
+  dialogs.answerSaveFile(pdf());
   int pagesSeen = 0;
   const bool done = runPrintJob(
       &window, dialogs,
@@ -61,16 +50,18 @@ TEST_F(PrintJobTest, WithoutAPrinterTheUserIsOfferedAPdf) {
       withoutPrinter());
 
   EXPECT_TRUE(done);
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  const ui::Message& box = dialogs.shown[0];
+  ASSERT_EQ(dialogs.shown().size(), 2u);
+  const auto& box = dialogs.shown()[0];
   EXPECT_EQ(box.title, "No Printer Available");
   EXPECT_EQ(box.text,
             "There is no printer set up on this computer.\n\nWould you like to save this "
             "printout\nas a PDF file instead?");
   EXPECT_EQ(box.icon, ui::MessageIcon::Question);
   EXPECT_EQ(box.buttons, ui::MessageButtons::YesNo);
-  ASSERT_EQ(dialogs.fileStartPaths.size(), 1u);
-  EXPECT_TRUE(dialogs.fileStartPaths[0].endsWith("Verdimark Printout.pdf"));
+  const auto& file = dialogs.shown()[1];
+  EXPECT_EQ(file.kind, test::ScriptedDialogs::Kind::SaveFile);
+  EXPECT_EQ(file.title, "Save the Printout as a PDF File");
+  EXPECT_TRUE(file.defaultAnswer.endsWith("Verdimark Printout.pdf"));
 
   // The open document was sent when the job ended, with every page the surface counted.
   EXPECT_GE(pagesSeen, 3);
@@ -80,14 +71,15 @@ TEST_F(PrintJobTest, WithoutAPrinterTheUserIsOfferedAPdf) {
 }
 
 TEST_F(PrintJobTest, DecliningThePdfPrintsNothing) {
-  dialogs.answers = {ui::Answer::No};
+  dialogs.answer(ui::Answer::No);
   bool ran = false;
   EXPECT_FALSE(runPrintJob(
       &window, dialogs, [&](PrintSurface&) { ran = true; }, withoutPrinter()));
   EXPECT_FALSE(ran);
-  EXPECT_TRUE(dialogs.fileStartPaths.empty());
+  EXPECT_EQ(dialogs.shown().size(), 1u);  // no file name asked
 
-  dialogs.answers = {ui::Answer::Yes};  // and cancelling the file name
+  dialogs.answer(ui::Answer::Yes);  // and cancelling the file name
+  dialogs.answerSaveFile("");
   EXPECT_FALSE(runPrintJob(
       &window, dialogs, [&](PrintSurface&) { ran = true; }, withoutPrinter()));
   EXPECT_FALSE(ran);
@@ -95,23 +87,24 @@ TEST_F(PrintJobTest, DecliningThePdfPrintsNothing) {
 }
 
 TEST_F(PrintJobTest, AFileNameWithoutSuffixGetsOne) {
-  dialogs.answers = {ui::Answer::Yes};
-  dialogs.fileNames = {folder.filePath("notes")};
+  dialogs.answer(ui::Answer::Yes);
+  dialogs.answerSaveFile(folder.filePath("notes"));
   EXPECT_TRUE(runPrintJob(
       &window, dialogs, [](PrintSurface& s) { s.print("x"); }, withoutPrinter()));
   EXPECT_TRUE(QFile::exists(folder.filePath("notes.pdf")));
 }
 
 TEST_F(PrintJobTest, AFileThatCannotBeWrittenIsReportedAndTheWindowEnabledAgain) {
-  dialogs.answers = {ui::Answer::Yes};
-  dialogs.fileNames = {folder.filePath("no such folder/help.pdf")};
+  dialogs.answer(ui::Answer::Yes);
+  dialogs.answerSaveFile(folder.filePath("no such folder/help.pdf"));
+  dialogs.answer(ui::Answer::Ok);
   const bool done = runPrintJob(
       &window, dialogs, [](PrintSurface& surface) { surface.print("Never seen"); },
       withoutPrinter());
 
   EXPECT_FALSE(done);
-  ASSERT_EQ(dialogs.shown.size(), 2u);
-  const ui::Message& box = dialogs.shown[1];
+  ASSERT_EQ(dialogs.messages().size(), 2u);
+  const auto box = dialogs.lastMessage();
   EXPECT_EQ(box.title, "Printing Problem");
   EXPECT_TRUE(box.text.startsWith("The printout could not be completed:\n\nThe file \""));
   EXPECT_TRUE(box.text.endsWith("could not be written.\n\nThe printout has been cancelled."));
@@ -121,8 +114,9 @@ TEST_F(PrintJobTest, AFileThatCannotBeWrittenIsReportedAndTheWindowEnabledAgain)
 }
 
 TEST_F(PrintJobTest, AFailureHalfWayAbandonsTheDocument) {
-  dialogs.answers = {ui::Answer::Yes};
-  dialogs.fileNames = {pdf()};
+  dialogs.answer(ui::Answer::Yes);
+  dialogs.answerSaveFile(pdf());
+  dialogs.answer(ui::Answer::Ok);
   const bool done = runPrintJob(
       &window, dialogs,
       [](PrintSurface& surface) {
@@ -133,13 +127,13 @@ TEST_F(PrintJobTest, AFailureHalfWayAbandonsTheDocument) {
       withoutPrinter());
   EXPECT_FALSE(done);
   EXPECT_FALSE(QFile::exists(pdf()));
-  EXPECT_TRUE(dialogs.shown.back().text.contains("Paper out."));
+  EXPECT_TRUE(dialogs.lastMessage().text.contains("Paper out."));
   EXPECT_TRUE(window.isEnabled());
 }
 
 TEST_F(PrintJobTest, OtherErrorsPassThroughWithTheWindowEnabledAndNoDocument) {
-  dialogs.answers = {ui::Answer::Yes};
-  dialogs.fileNames = {pdf()};
+  dialogs.answer(ui::Answer::Yes);
+  dialogs.answerSaveFile(pdf());
   EXPECT_THROW(runPrintJob(
                    &window, dialogs,
                    [](PrintSurface& surface) {
@@ -154,8 +148,8 @@ TEST_F(PrintJobTest, OtherErrorsPassThroughWithTheWindowEnabledAndNoDocument) {
 }
 
 TEST_F(PrintJobTest, AWindowKeptEnabledStaysEnabled) {
-  dialogs.answers = {ui::Answer::Yes};
-  dialogs.fileNames = {pdf()};
+  dialogs.answer(ui::Answer::Yes);
+  dialogs.answerSaveFile(pdf());
   PrintJobOptions options = withoutPrinter();
   options.keepWindowEnabled = true;
   runPrintJob(

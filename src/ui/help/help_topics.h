@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include "print/install_values.h"
+
+namespace vm::ui {
+
+// The text of help topic 300, 400, 500, 600, 700, 701, 800, 900 or 1000, with the maker's
+// contact details of the installation filled in. Paragraphs are single lines separated by
+// empty lines ("\n"), for a text box that wraps them. Empty for any other number.
+QString helpTopicText(int number, const print::InstallValues& install);
+
+}  // namespace vm::ui
