@@ -1,5 +1,5 @@
-// Carrying a course edit into a Training.Records of 1,000,000 records: one sequential
-// pass that rewrites only the course's own records, with the progress told sparingly.
+// Carrying a course edit into a Training.Records of 1,000,000 records: one sequential pass that
+// rewrites only the course's own records, with the progress told sparingly.
 
 #include <chrono>
 #include <cstdio>
@@ -49,10 +49,8 @@ void run(const std::filesystem::path& folder, int everyNth) {
 
   int told = 0;
   const auto start = Clock::now();
-  const courses::PropagationCount count =
-      courses::propagateCourse(table, course, [&](std::int32_t, std::int32_t, std::int32_t) {
-        ++told;
-      });
+  const courses::PropagationCount count = courses::propagateCourse(
+      table, course, [&](std::int32_t, std::int32_t, std::int32_t) { ++told; });
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   std::printf(
       "propagation: %d records reviewed, %d updated (every %d.) in %.3f s; progress told %d "

@@ -11,12 +11,9 @@
 namespace vm::courses {
 
 HoursEntry readHoursEntry(std::string_view text) {
-  if (!format::isNumeric(text))
-    return {HoursEntry::Problem::NotNumeric, 0};
-  const float hours =
-      format::toSingle(format::leadingNumber(format::trimView(text)));
-  if (std::isinf(hours))
-    return {HoursEntry::Problem::TooLarge, 0};
+  if (!format::isNumeric(text)) return {HoursEntry::Problem::NotNumeric, 0};
+  const float hours = format::toSingle(format::leadingNumber(format::trimView(text)));
+  if (std::isinf(hours)) return {HoursEntry::Problem::TooLarge, 0};
   return {HoursEntry::Problem::None, hours};
 }
 
@@ -24,4 +21,4 @@ bool isReservedCourseCode(std::string_view code) {
   return format::trimView(code) == store::kTombstone;
 }
 
-} // namespace vm::courses
+}  // namespace vm::courses

@@ -5,27 +5,26 @@ namespace {
 
 // The small letter of a two-byte UTF-8 capital that Windows-1252 holds, or 0.
 char32_t smallOf(char32_t c) {
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-    return c + 0x20;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
   switch (c) {
-  case 0x160:
-    return 0x161; // Š
-  case 0x152:
-    return 0x153; // Œ
-  case 0x17D:
-    return 0x17E; // Ž
-  case 0x178:
-    return 0xFF; // Ÿ
+    case 0x160:
+      return 0x161;  // Š
+    case 0x152:
+      return 0x153;  // Œ
+    case 0x17D:
+      return 0x17E;  // Ž
+    case 0x178:
+      return 0xFF;  // Ÿ
   }
   return 0;
 }
 
-void putTwoBytes(std::string &out, char32_t c) {
+void putTwoBytes(std::string& out, char32_t c) {
   out += static_cast<char>(0xC0 | (c >> 6));
   out += static_cast<char>(0x80 | (c & 0x3F));
 }
 
-} // namespace
+}  // namespace
 
 std::string lowerCase(std::string_view utf8) {
   std::string out;
@@ -51,4 +50,4 @@ std::string lowerCase(std::string_view utf8) {
   return out;
 }
 
-} // namespace vm::format
+}  // namespace vm::format

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "courses/course_entry.h"
+
+#include <gtest/gtest.h>
 
 using namespace vm::courses;
 using Problem = HoursEntry::Problem;
@@ -12,7 +12,7 @@ TEST(HoursEntry, TakesAnyNumericTextAsASingle) {
   EXPECT_EQ(readHoursEntry("0").problem, Problem::None);
   EXPECT_EQ(readHoursEntry("-3").hours, -3.0f);
   EXPECT_EQ(readHoursEntry("1e-50").hours,
-            0.0f); // too small for a single: 0, a heading
+            0.0f);  // too small for a single: 0, a heading
 }
 
 TEST(HoursEntry, RefusesTextThatIsNoNumberOrBeyondASingle) {

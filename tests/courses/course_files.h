@@ -5,45 +5,38 @@
 #include <string>
 #include <vector>
 
-// Course.Index and Training.Records files as another program writes them:
-// records built from offsets written out here, independently of the program's
-// layout constants.
+// Course.Index and Training.Records files as another program writes them: records built from
+// offsets written out here, independently of the program's layout constants.
 namespace vm::test {
 
-inline void putText(std::string &rec, std::size_t offset,
-                    const std::string &text, std::size_t width) {
+inline void putText(std::string& rec, std::size_t offset, const std::string& text,
+                    std::size_t width) {
   std::string field = text.substr(0, width);
   field.resize(width, ' ');
   rec.replace(offset, width, field);
 }
 
-inline void putDouble(std::string &rec, std::size_t offset, double v) {
+inline void putDouble(std::string& rec, std::size_t offset, double v) {
   const auto bits = std::bit_cast<std::uint64_t>(v);
-  for (int i = 0; i < 8; ++i)
-    rec[offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 8; ++i) rec[offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
 }
 
-inline void putSingle(std::string &rec, std::size_t offset, float v) {
+inline void putSingle(std::string& rec, std::size_t offset, float v) {
   const auto bits = std::bit_cast<std::uint32_t>(v);
-  for (int i = 0; i < 4; ++i)
-    rec[offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i) rec[offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
 }
 
-inline float getSingle(const std::string &rec, std::size_t offset) {
+inline float getSingle(const std::string& rec, std::size_t offset) {
   std::uint32_t bits = 0;
   for (int i = 0; i < 4; ++i)
-    bits |=
-        static_cast<std::uint32_t>(static_cast<unsigned char>(rec[offset + i]))
-        << (8 * i);
+    bits |= static_cast<std::uint32_t>(static_cast<unsigned char>(rec[offset + i])) << (8 * i);
   return std::bit_cast<float>(bits);
 }
 
-inline double getDouble(const std::string &rec, std::size_t offset) {
+inline double getDouble(const std::string& rec, std::size_t offset) {
   std::uint64_t bits = 0;
   for (int i = 0; i < 8; ++i)
-    bits |=
-        static_cast<std::uint64_t>(static_cast<unsigned char>(rec[offset + i]))
-        << (8 * i);
+    bits |= static_cast<std::uint64_t>(static_cast<unsigned char>(rec[offset + i])) << (8 * i);
   return std::bit_cast<double>(bits);
 }
 
@@ -55,7 +48,7 @@ struct CourseBytes {
 };
 
 // One 300-byte Course.Index record (Windows-1252 text as given).
-inline std::string courseRecord(const CourseBytes &c) {
+inline std::string courseRecord(const CourseBytes& c) {
   std::string rec(300, '\0');
   putDouble(rec, 0, c.created);
   putText(rec, 8, c.code, 8);
@@ -66,10 +59,9 @@ inline std::string courseRecord(const CourseBytes &c) {
   return rec;
 }
 
-inline std::string courseFile(const std::vector<CourseBytes> &courses) {
+inline std::string courseFile(const std::vector<CourseBytes>& courses) {
   std::string bytes;
-  for (const CourseBytes &c : courses)
-    bytes += courseRecord(c);
+  for (const CourseBytes& c : courses) bytes += courseRecord(c);
   return bytes;
 }
 
@@ -81,7 +73,7 @@ struct TrainingBytes {
 };
 
 // One 300-byte Training.Records record.
-inline std::string trainingRecord(const TrainingBytes &t) {
+inline std::string trainingRecord(const TrainingBytes& t) {
   std::string rec(300, '\0');
   putDouble(rec, 0, t.date);
   putDouble(rec, 8, t.person);
@@ -95,8 +87,8 @@ inline std::string trainingRecord(const TrainingBytes &t) {
 }
 
 // Record n (1-based) of a file's bytes.
-inline std::string recordOf(const std::string &file, int n) {
+inline std::string recordOf(const std::string& file, int n) {
   return file.substr(static_cast<std::size_t>(n - 1) * 300, 300);
 }
 
-} // namespace vm::test
+}  // namespace vm::test

@@ -1,20 +1,19 @@
+#include "courses/course_find.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <vector>
-
-#include "courses/course_find.h"
 
 using namespace vm::courses;
 
 TEST(CourseMatches, SearchesCodeAndNameJoinedByOneSpaceIgnoringCase) {
   EXPECT_TRUE(courseMatches("P1*-T001", "Tornado Preparedness", "T001"));
   EXPECT_TRUE(courseMatches("P1*-T001", "Tornado Preparedness", "1 Tor"));
-  EXPECT_TRUE(
-      courseMatches("P1*-T001", "Tornado Preparedness", "tornado PREP"));
+  EXPECT_TRUE(courseMatches("P1*-T001", "Tornado Preparedness", "tornado PREP"));
   EXPECT_TRUE(courseMatches("FA-01", "Élan ŒUVRE", "élan œuvre"));
   EXPECT_FALSE(courseMatches("P1*-T001", "Tornado Preparedness",
-                             "1  Tor")); // blanks count
+                             "1  Tor"));  // blanks count
   EXPECT_FALSE(courseMatches("P1*-T001", "Tornado Preparedness", "Red Cross"));
 }
 
@@ -32,7 +31,7 @@ struct Rows {
   }
 };
 
-} // namespace
+}  // namespace
 
 TEST(FindNextRow, GoesOnFromTheHighlightedRowAndWrapsToRowOne) {
   Rows rows{{2, 4}, {}};
@@ -40,7 +39,7 @@ TEST(FindNextRow, GoesOnFromTheHighlightedRowAndWrapsToRowOne) {
   EXPECT_EQ(findNextRow(5, 4, rows.matcher()), 2);
   rows.tried.clear();
   EXPECT_EQ(findNextRow(5, 4, rows.matcher()), 2);
-  EXPECT_EQ(rows.tried, (std::vector<int>{5, 1, 2})); // never the header
+  EXPECT_EQ(rows.tried, (std::vector<int>{5, 1, 2}));  // never the header
 }
 
 TEST(FindNextRow, TriesTheHighlightedRowLast) {

@@ -1,10 +1,11 @@
+#include "courses/course_propagation.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
 #include <vector>
 
 #include "courses/course_files.h"
-#include "courses/course_propagation.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
 
@@ -34,29 +35,26 @@ struct PropagationTest : ::testing::Test {
   }
 
   PropagationCount run() {
-    return propagateCourse(table, edited(),
-                           [this](int done, int total, int updated) {
-                             told.emplace_back(done, total, updated);
-                           });
+    return propagateCourse(table, edited(), [this](int done, int total, int updated) {
+      told.emplace_back(done, total, updated);
+    });
   }
 };
 
-} // namespace
+}  // namespace
 
-TEST_F(PropagationTest,
-       RewritesOnlyTheCoursesOwnRecordsAndOnlyTheirCourseCopies) {
-  // 250 records; every 21st from the 5th (12 in all) belongs to the edited
-  // course, some of the others to another course with the same code.
+TEST_F(PropagationTest, RewritesOnlyTheCoursesOwnRecordsAndOnlyTheirCourseCopies) {
+  // 250 records; every 21st from the 5th (12 in all) belongs to the edited course, some of the
+  // others to another course with the same code.
   std::string before;
   std::vector<int> own;
   for (int i = 1; i <= 250; ++i) {
-    TrainingBytes t{40000.0 + i,    30000.0 + i % 7,
-                    kSameCodeOther, "FA-01",
-                    "First Aid",    "Red Cross",
-                    8.0f,           "comment \x81\xFE " + std::to_string(i)};
+    TrainingBytes t{
+        40000.0 + i, 30000.0 + i % 7, kSameCodeOther, "FA-01",
+        "First Aid", "Red Cross",     8.0f,           "comment \x81\xFE " + std::to_string(i)};
     if (i % 21 == 5) {
       t.course = kEdited;
-      t.hours = i == 26 ? 3.0f : 8.0f; // hours once edited by hand
+      t.hours = i == 26 ? 3.0f : 8.0f;  // hours once edited by hand
       own.push_back(i);
     } else if (i % 3 == 0) {
       t.course = 45000.25;
@@ -81,7 +79,7 @@ TEST_F(PropagationTest,
     expected.replace(static_cast<std::size_t>(i - 1) * 300, 300, rec);
   }
   EXPECT_EQ(folder.read("Training.Records"),
-            expected); // dates, links, comments untouched
+            expected);  // dates, links, comments untouched
   EXPECT_FALSE(table.isOpen(vm::store::DataFile::Training));
 
   ASSERT_FALSE(told.empty());
@@ -90,9 +88,8 @@ TEST_F(PropagationTest,
 }
 
 TEST_F(PropagationTest, ACourseWithoutTrainingRecordsUpdatesNone) {
-  folder.write("Training.Records",
-               vm::test::trainingRecord({40000, 30000, kSameCodeOther, "FA-01",
-                                         "First Aid", "", 8.0f, ""}));
+  folder.write("Training.Records", vm::test::trainingRecord({40000, 30000, kSameCodeOther, "FA-01",
+                                                             "First Aid", "", 8.0f, ""}));
   const std::string before = folder.read("Training.Records");
   const PropagationCount count = run();
   EXPECT_EQ(count.reviewed, 1);
@@ -108,7 +105,7 @@ TEST_F(PropagationTest, TellsProgressSparinglyOnALongPass) {
   folder.write("Training.Records", before);
   const PropagationCount count = run();
   EXPECT_EQ(count.updated, 200);
-  EXPECT_LT(told.size(), 100u); // far fewer than one caption per record
+  EXPECT_LT(told.size(), 100u);  // far fewer than one caption per record
   for (std::size_t i = 1; i < told.size(); ++i)
     EXPECT_LE(std::get<0>(told[i - 1]), std::get<0>(told[i]));
 }

@@ -1,9 +1,10 @@
+#include "courses/course_store.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "courses/course_files.h"
-#include "courses/course_store.h"
 #include "format/automation_date.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
@@ -19,7 +20,7 @@ struct CourseStoreTest : ::testing::Test {
   vm::store::FileTable table{fs, folder.str()};
   const vm::format::DateTime now{2026, 12, 8, 10, 30, 0};
 
-  static CourseRecord entered(const std::string &code) {
+  static CourseRecord entered(const std::string& code) {
     CourseRecord c;
     c.CourseCode = code;
     c.CourseName = "Name of " + code;
@@ -30,24 +31,22 @@ struct CourseStoreTest : ::testing::Test {
   }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(CourseStoreTest, AppendsNewCoursesWithStampsOfTheirOwn) {
   CourseRecord first = entered("FA-01");
-  CourseRecord second = entered("FA-01"); // codes need not be unique
+  CourseRecord second = entered("FA-01");  // codes need not be unique
   ASSERT_TRUE(appendCourse(table, first, now));
   ASSERT_TRUE(appendCourse(table, second, now));
 
   const double stamp = vm::format::toAutomationDate(now);
   EXPECT_EQ(first.DateCreated, stamp);
   EXPECT_EQ(second.DateCreated,
-            vm::format::toAutomationDate(
-                {2026, 12, 8, 10, 30, 1})); // same second, moved on
+            vm::format::toAutomationDate({2026, 12, 8, 10, 30, 1}));  // same second, moved on
   EXPECT_EQ(folder.read("Course.Index"),
             vm::test::courseFile(
                 {{stamp, "FA-01", "Name of FA-01", "Provider", 2.5f, "Comment"},
-                 {second.DateCreated, "FA-01", "Name of FA-01", "Provider",
-                  2.5f, "Comment"}}));
+                 {second.DateCreated, "FA-01", "Name of FA-01", "Provider", 2.5f, "Comment"}}));
   EXPECT_FALSE(table.isOpen(vm::store::DataFile::Courses));
 }
 
@@ -66,15 +65,13 @@ TEST_F(CourseStoreTest, RefusesTheCourseBeyondWhatTheIndexCanCount) {
 }
 
 TEST_F(CourseStoreTest, RewritingKeepsTheStoredIdentity) {
-  folder.write("Course.Index",
-               vm::test::courseFile({{45000.5, "OLD", "Old", "", 1.0f, "old"},
-                                     {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
+  folder.write("Course.Index", vm::test::courseFile({{45000.5, "OLD", "Old", "", 1.0f, "old"},
+                                                     {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
   CourseRecord edited = entered("NEW");
-  edited.DateCreated = 1; // whatever the editor holds, the stored stamp stays
+  edited.DateCreated = 1;  // whatever the editor holds, the stored stamp stays
   rewriteCourse(table, 1, edited);
   EXPECT_EQ(edited.DateCreated, 45000.5);
   EXPECT_EQ(folder.read("Course.Index"),
-            vm::test::courseFile(
-                {{45000.5, "NEW", "Name of NEW", "Provider", 2.5f, "Comment"},
-                 {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
+            vm::test::courseFile({{45000.5, "NEW", "Name of NEW", "Provider", 2.5f, "Comment"},
+                                  {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
 }
