@@ -1,9 +1,15 @@
 #include "app/program.h"
 
 #include "ui/app_state.h"
+#include "ui/help/frm_manual.h"
 
 namespace vm::app {
 
-void startProgram(ui::AppState& state) { state.shutdown(); }
+void startProgram(ui::AppState& state) {
+  // Every help button and F1 opens the help window through this.
+  state.showHelp = [&state](QWidget* owner) { ui::showHelpViewer(state, owner); };
+
+  state.shutdown();
+}
 
 }  // namespace vm::app

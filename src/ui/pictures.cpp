@@ -11,7 +11,7 @@ namespace {
 
 // A canvas in a 100 x 100 design space on the mask colour.
 struct Canvas {
-  explicit Canvas(int size) : image(size, size, QImage::Format_ARGB32) {
+  explicit Canvas(int size) : image(size, size, QImage::Format_RGB32) {
     image.fill(kMaskColour);
     painter.begin(&image);
     painter.setRenderHint(QPainter::Antialiasing);

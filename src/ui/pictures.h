@@ -6,8 +6,8 @@
 namespace vm::ui::pictures {
 
 // The program's pictures, drawn in code so that they are sharp at any size and need no
-// files beside the program. Button pictures are square, on the buttons' mask colour
-// (RGB 192,192,192), which the button draws transparent.
+// files beside the program. Button pictures are square and opaque, on the buttons' mask
+// colour (RGB 192,192,192), which the button draws transparent.
 inline constexpr QRgb kMaskColour = 0xFFC0C0C0;
 
 QImage help(int size = 32);
