@@ -47,6 +47,17 @@ TEST(Grid, SortsByAHiddenKeyIgnoringCaseAndKeepingEqualKeysInOrder) {
   EXPECT_TRUE(grid.isColumnHidden(2));
 }
 
+TEST(Grid, AccentedNamesSortAmongTheirPlainLetters) {
+  Grid grid;
+  grid.reset("|NameSort");
+  grid.setRows({{"Zorn", "Zorn"}, {"Álvarez", "Álvarez"}, {"Ibáñez", "Ibáñez"}, {"alder", "alder"},
+                {"Baker", "Baker"}});
+  grid.sortByColumn(1);
+  QStringList order;
+  for (int r = 1; r <= grid.rows(); ++r) order << grid.text(r, 0);
+  EXPECT_EQ(order, QStringList({"alder", "Álvarez", "Baker", "Ibáñez", "Zorn"}));
+}
+
 TEST(Grid, ShadesEverySecondDataRowInTheGivenColumnsOnly) {
   Grid grid;
   grid.reset("|Organization|NameSort");

@@ -136,13 +136,32 @@ void GridModel::shadeAlternateRows(int firstColumn, int lastColumn, const QColor
                      {Qt::BackgroundRole});
 }
 
+QString GridModel::sortKey(const QString& text) {
+  // Accents are set aside so that Álvarez sorts among the A's, not after Z.
+  QString key;
+  key.reserve(text.size());
+  bool plain = true;
+  for (QChar c : text) plain = plain && c.unicode() < 0x80;
+  if (plain) return text.toCaseFolded();
+  for (QChar c : text.normalized(QString::NormalizationForm_D))
+    if (c.category() != QChar::Mark_NonSpacing) key.append(c);
+  return key.toCaseFolded();
+}
+
 void GridModel::sortByColumn(int column) {
+  std::vector<std::pair<QString, std::size_t>> keys;
+  keys.reserve(rows_.size());
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const QStringList& cells = rows_[i].cells;
+    keys.emplace_back(sortKey(column < cells.size() ? cells[column] : kEmpty), i);
+  }
+  std::stable_sort(keys.begin(), keys.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<Row> sorted;
+  sorted.reserve(rows_.size());
+  for (const auto& k : keys) sorted.push_back(std::move(rows_[k.second]));
   beginResetModel();
-  std::stable_sort(rows_.begin(), rows_.end(), [column](const Row& a, const Row& b) {
-    const QString& x = column < a.cells.size() ? a.cells[column] : kEmpty;
-    const QString& y = column < b.cells.size() ? b.cells[column] : kEmpty;
-    return x.compare(y, Qt::CaseInsensitive) < 0;
-  });
+  rows_ = std::move(sorted);
   endResetModel();
 }
 

@@ -37,9 +37,11 @@ class GridModel final : public QAbstractTableModel {
   // Gives every second row (the 2nd, 4th, ...) the colour in columns first..last.
   void shadeAlternateRows(int firstColumn, int lastColumn, const QColor& colour);
 
-  // Orders the rows by one column's text, ascending and ignoring case, keeping the order
-  // of equal keys.
+  // Orders the rows by one column's text, ascending, ignoring case and accents, keeping
+  // the order of equal keys.
   void sortByColumn(int column);
+  // The text a cell sorts by.
+  static QString sortKey(const QString& text);
 
  private:
   struct Row {

@@ -1,0 +1,223 @@
+#include "app/frm_lobby.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/lobby_buttons.h"
+#include "names/name_list_tab.h"
+#include "store/file_table.h"
+#include "ui/app_state.h"
+#include "ui/application_title.h"
+#include "ui/button/command_button.h"
+#include "ui/button/geometry.h"
+#include "ui/dialogs.h"
+#include "ui/grid/grid.h"
+#include "ui/lobby_tab.h"
+#include "ui/pictures.h"
+#include "ui/tiled_background.h"
+
+namespace vm::app {
+namespace {
+
+const std::array<const char*, 4> kTabCaptions = {"Name List", "Course Index",
+                                                 "Search && Summary Options", "Summary Results"};
+// The help topic of each tab; the results tab keeps the topic last shown.
+const std::array<int, 4> kTabHelpTopics = {4, 5, 8, 0};
+constexpr int kSearchTab = 2;
+constexpr int kResultsTab = 3;
+
+// The log-out line of the user log.
+void writeLogOut(ui::AppState&) {}
+
+// The tool tip, set by the refresh, names what a picture button does.
+ui::PellamButton* makePictureButton(QWidget* parent, const QString& name, const QImage& picture) {
+  ui::PellamButton* b = ui::makeCommandButton(parent, name, QString());
+  b->setPictureNormal(picture);
+  b->setPicturePosition(ui::button::kPictureBehind);
+  b->setFixedSize(picture.width() + 14, picture.height() + 14);
+  return b;
+}
+
+}  // namespace
+
+frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
+    : QWidget(parent),
+      state_(state),
+      life_(this, state),
+      tabMain_(new QTabWidget(this)),
+      nameTab_(new names::NameListTab(*this, state)),
+      lblUserInfo_(new QLabel(this)),
+      cmdHelp_(makePictureButton(this, QStringLiteral("cmdHelp"), ui::pictures::help())),
+      cmdBackupRestore_(makePictureButton(this, QStringLiteral("cmdBackupRestore"),
+                                          ui::pictures::backupRestore())),
+      cmdAdminWindow_(
+          makePictureButton(this, QStringLiteral("cmdAdminWindow"), ui::pictures::returnToAdmin())),
+      cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())) {
+  setObjectName(QStringLiteral("frmLobby"));
+  setWindowTitle(ui::applicationTitle());
+  ui::tileBackground(this);
+
+  // Each tab folder brings its own page; a page not yet given stays empty.
+  pages_ = {nameTab_, new ui::LobbyTab, new ui::LobbyTab, new ui::LobbyTab};
+  tabMain_->setObjectName(QStringLiteral("tabMain"));
+  for (std::size_t i = 0; i < pages_.size(); ++i) {
+    pages_[i]->setAutoFillBackground(true);
+    tabMain_->addTab(pages_[i], QString::fromLatin1(kTabCaptions[i]));
+  }
+
+  lblUserInfo_->setObjectName(QStringLiteral("lblUserInfo"));
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(lblUserInfo_);
+  bottom->addStretch();
+  for (ui::PellamButton* b : {cmdHelp_, cmdBackupRestore_, cmdAdminWindow_, cmdQuit_})
+    bottom->addWidget(b);
+  auto* page = new QVBoxLayout(this);
+  page->addWidget(tabMain_, 1);
+  page->addLayout(bottom);
+
+  timerFlashButton_.setObjectName(QStringLiteral("timerFlashButton"));
+  timerFlashButton_.setInterval(15);
+  connect(&timerFlashButton_, &QTimer::timeout, this, &frmLobby::timerFlashButton_Timer);
+  connect(tabMain_, &QTabWidget::currentChanged, this, &frmLobby::tabMain_Click);
+  connect(cmdHelp_, &ui::PellamButton::Click, this, &frmLobby::cmdHelp_Click);
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+          &frmLobby::cmdHelp_Click);
+  connect(cmdBackupRestore_, &ui::PellamButton::Click, this, &frmLobby::cmdBackupRestore_Click);
+  connect(cmdAdminWindow_, &ui::PellamButton::Click, this, &frmLobby::cmdAdminWindow_Click);
+  connect(cmdQuit_, &ui::PellamButton::Click, this, &frmLobby::cmdQuit_Click);
+  life_.onFirstActivation([this] { Form_Activate(); });
+
+  // Room for the tabs' lists on a screen of 800 x 600, centred on larger ones.
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  resize(std::min(790, screen.width() - 10), std::min(570, screen.height() - 30));
+  move(screen.center() - rect().center());
+}
+
+void frmLobby::Form_Activate() {
+  tabMain_->setTabEnabled(kResultsTab, false);
+  tabMain_->setCurrentIndex(0);
+  lblUserInfo_->setText(QStringLiteral("User: ") + state_.CurrentUserName +
+                        QStringLiteral("\nAccess: ") +
+                        state_.accessLevelName(state_.CurrentAccessLevel));
+  if (state_.FadeEnabled) {
+    life_.fadeIn();
+    life_.fade().waitUntilFinished();
+  }
+  updateNameGrid();
+  QApplication::processEvents();
+  updateCourseGrid();
+  QApplication::processEvents();
+  refreshButtons();
+  if (nameGrid()->rows() > 0) nameGrid()->setFocus();
+  activated_ = true;
+}
+
+ui::Grid* frmLobby::nameGrid() { return nameTab_->grid(); }
+ui::Grid* frmLobby::courseGrid() { return pages_[1]->grid(); }
+QString frmLobby::nameDisplayCaption() { return nameTab_->displayCaption(); }
+void frmLobby::updateNameGrid() { nameTab_->UpdateNameGrid(); }
+void frmLobby::updateCourseGrid() { pages_[1]->updateList(); }
+
+void frmLobby::refreshButtons() {
+  LobbyData data;
+  data.accessLevel = state_.CurrentAccessLevel;
+  data.userListExists = state_.files.exists(store::DataFile::Users);
+  data.trainingRecordsExist = state_.files.exists(store::DataFile::Training);
+  data.namesOnFile = state_.files.count(store::DataFile::Names);
+  data.nameRows = nameGrid()->rows();
+  data.courseRows = courseGrid() ? courseGrid()->rows() : 0;
+  data.applicationTitle = ui::applicationTitle().toStdString();
+  const LobbyButtons table = computeLobbyButtons(data);
+
+  // Buttons are found by name, so the refresh reaches whichever tabs have been built.
+  for (const ButtonState& s : table.buttons) {
+    auto* b = findChild<ui::PellamButton*>(QString::fromStdString(s.name));
+    if (!b) continue;
+    const QString tip = QString::fromStdString(s.toolTip);
+    b->setToolTip(tip);
+    if (s.caption) b->setCaption(QString::fromStdString(*s.caption));
+    if (s.visible) b->setVisible(*s.visible);
+    if (s.enabled) b->setEnabled(*s.enabled);
+    b->Refresh();
+    if (!s.caption) b->setAccessibleName(tip.trimmed());  // a picture button speaks its tip
+  }
+  tabMain_->setTabEnabled(kSearchTab, table.searchTabAvailable);
+}
+
+void frmLobby::tabMain_Click(int index) {
+  if (!activated_ || index < 0) return;
+  pages_[static_cast<std::size_t>(index)]->tabClicked();
+}
+
+void frmLobby::cmdHelp_Click() {
+  const int topic = kTabHelpTopics[static_cast<std::size_t>(tabMain_->currentIndex())];
+  // The help window dims this one while it is open.
+  state_.openHelp(this, topic == 0 ? state_.HelpTopic : topic);
+}
+
+void frmLobby::cmdBackupRestore_Click() {
+  if (state_.CurrentAccessLevel != 4) {
+    state_.dialogs.message(this,
+                           ui::makeMessage(QStringLiteral("Current Access Level Inadequate"),
+                                           QStringLiteral("Full access level privileges\n"
+                                                          "are required to use this feature."),
+                                           ui::MessageIcon::Critical));
+  }
+}
+
+void frmLobby::cmdAdminWindow_Click() {
+  writeLogOut(state_);
+  leaving_ = true;
+  life_.closeWindow([this] {
+    close();
+    if (state_.showAdminWindow) state_.showAdminWindow();
+  });
+}
+
+void frmLobby::cmdQuit_Click() {
+  if (state_.FadeEnabled) {
+    life_.fade().dim();
+    life_.fade().waitUntilFinished();
+  }
+  const QString title = ui::applicationTitle();
+  const ui::Answer a = state_.dialogs.message(
+      this, ui::makeMessage(QStringLiteral("Exit ") + title + QStringLiteral("?"),
+                            QStringLiteral("This will close ") + title +
+                                QStringLiteral(".\n\nIs this what you want to do?"),
+                            ui::MessageIcon::Question, ui::MessageButtons::YesNo));
+  if (a != ui::Answer::Yes) {
+    if (state_.FadeEnabled) life_.fade().undim();
+    return;
+  }
+  writeLogOut(state_);
+  leaving_ = true;
+  life_.closeWindow([this] { state_.shutdown(); }, 204);
+}
+
+void frmLobby::closeEvent(QCloseEvent* event) {
+  if (leaving_) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  cmdQuit_Click();
+}
+
+void frmLobby::timerFlashButton_Timer() {
+  flash_.tick();
+  auto* b = findChild<ui::PellamButton*>(tabMain_->isTabEnabled(kResultsTab)
+                                             ? QStringLiteral("cmdFinishedSummary")
+                                             : QStringLiteral("cmdQuitSearching"));
+  if (!b) return;
+  b->setBackColor(ui::button::rgb(flash_.background, flash_.background, 0));
+  b->setForeColor(ui::button::rgb(flash_.text, flash_.text, 0));
+}
+
+}  // namespace vm::app

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "app/flash_levels.h"
+#include "ui/lobby_services.h"
+#include "ui/window_life.h"
+
+class QLabel;
+class QTabWidget;
+
+namespace vm::ui {
+struct AppState;
+class LobbyTab;
+class PellamButton;
+}  // namespace vm::ui
+
+namespace vm::names {
+class NameListTab;
+}
+
+namespace vm::app {
+
+// The main window: the tab control with the Name List, the Course Index and the search
+// and summary tabs, who is logged in, and the commands for help, backup and restore,
+// the return to the admin window and quitting. Every button of every tab takes its
+// caption, tool tip, visibility and enabled state from one central refresh.
+class frmLobby : public QWidget, public ui::LobbyServices {
+  Q_OBJECT
+
+ public:
+  explicit frmLobby(ui::AppState& state, QWidget* parent = nullptr);
+
+  void UpdateNameGrid() { updateNameGrid(); }
+  void UpdateCourseGrid() { updateCourseGrid(); }
+
+  // What the tabs use.
+  QWidget* lobbyWindow() override { return this; }
+  ui::WindowFade& lobbyFade() override { return life_.fade(); }
+  QTabWidget* tabMain() override { return tabMain_; }
+  void refreshButtons() override;
+  void runModalDimmed(QWidget* child) override { life_.runModalDimmed(child); }
+  ui::Grid* nameGrid() override;
+  ui::Grid* courseGrid() override;
+  QString nameDisplayCaption() override;
+  void updateNameGrid() override;
+  void updateCourseGrid() override;
+  bool windowActivated() const override { return activated_; }
+  void startFlashing() override { timerFlashButton_.start(); }
+  void stopFlashing() override { timerFlashButton_.stop(); }
+
+ protected:
+  // The frame's close box asks the quit question instead of closing.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Form_Activate();
+  void tabMain_Click(int index);
+  void cmdHelp_Click();
+  void cmdBackupRestore_Click();
+  void cmdAdminWindow_Click();
+  void cmdQuit_Click();
+  void timerFlashButton_Timer();
+
+  ui::AppState& state_;
+  ui::WindowLife life_;
+  QTabWidget* tabMain_;
+  names::NameListTab* nameTab_;
+  std::array<ui::LobbyTab*, 4> pages_{};
+  QLabel* lblUserInfo_;
+  ui::PellamButton* cmdHelp_;
+  ui::PellamButton* cmdBackupRestore_;
+  ui::PellamButton* cmdAdminWindow_;
+  ui::PellamButton* cmdQuit_;
+  QTimer timerFlashButton_;
+  FlashLevels flash_;
+  bool activated_ = false;
+  bool leaving_ = false;  // the window closes for good: no quit question
+};
+
+}  // namespace vm::app

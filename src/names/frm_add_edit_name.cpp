@@ -1,0 +1,333 @@
+#include "names/frm_add_edit_name.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include "format/date_text.h"
+#include "store/creation_stamp.h"
+#include "store/file_table.h"
+#include "store/records.h"
+#include "ui/app_state.h"
+#include "ui/application_title.h"
+#include "ui/button/command_button.h"
+#include "ui/dialogs.h"
+#include "ui/field_colours.h"
+#include "ui/fill_gauge.h"
+#include "ui/tiled_background.h"
+
+namespace vm::names {
+namespace {
+
+using store::DataFile;
+
+const std::array<const char*, 6> kLabels = {"*First Name",  "Middle Name", "*Last Name",
+                                            "Organization", "Employee ID", "Comments"};
+const QColor kChosenStatus{0, 0, 64};
+const QColor kOtherStatus{0, 0, 128};
+
+// Blanks are what the fixed-width fields pad with, so only blanks are trimmed.
+QString trimBlanks(const QString& s) {
+  qsizetype first = 0, last = s.size();
+  while (first < last && s[first] == u' ') ++first;
+  while (last > first && s[last - 1] == u' ') --last;
+  return s.mid(first, last - first);
+}
+
+// Comments are stored with CR LF line breaks; the box shows plain line feeds.
+qsizetype storedLength(const QString& boxText) { return boxText.size() + boxText.count(u'\n'); }
+
+QString q(const std::string& s) { return trimBlanks(QString::fromStdString(s)); }
+
+// Keeps the comments within their stored width by taking back the excess just typed
+// or pasted before the cursor.
+bool limitComments(QPlainTextEdit* box, qsizetype limit) {
+  const QString text = box->toPlainText();
+  qsizetype over = storedLength(text) - limit;
+  if (over <= 0) return false;
+  QTextCursor cursor = box->textCursor();
+  const int end = cursor.position();
+  int from = end;
+  while (over > 0 && from > 0) {
+    --from;
+    over -= text[from] == u'\n' ? 2 : 1;
+  }
+  if (over > 0) {  // the cursor sat too early: cut the end instead
+    from = static_cast<int>(text.size());
+    over = storedLength(text) - limit;
+    while (over > 0 && from > 0) over -= text[--from] == u'\n' ? 2 : 1;
+    cursor.setPosition(from);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  } else {
+    cursor.setPosition(from);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+  }
+  cursor.removeSelectedText();
+  return true;
+}
+
+ui::PellamButton* makeButton(QWidget* parent, const QString& name) {
+  ui::PellamButton* b = ui::makeCommandButton(parent, name, QString());
+  b->setAutoDefault(false);
+  b->setMinimumSize(110, 44);
+  return b;
+}
+
+}  // namespace
+
+frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recNum,
+                               ui::PellamButton* opener, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      life_(this, state),
+      mode_(mode),
+      recNum_(recNum),
+      opener_(opener),
+      txtComments_(new QPlainTextEdit(this)),
+      lblMandatory_(new QLabel(QStringLiteral("* Mandatory Entry"), this)),
+      lblDateCreated_(new QLabel(this)),
+      lblSpaceFull_(new QLabel(this)),
+      cmdSave_(makeButton(this, QStringLiteral("cmdSave"))),
+      cmdCancel_(makeButton(this, QStringLiteral("cmdCancel"))),
+      colours_(new ui::FieldColours(
+          mode == Mode::Add ? ui::FieldColours::kAddMode : ui::FieldColours::kEditMode, this)) {
+  setObjectName(QStringLiteral("frmAddEditName"));
+  setWindowTitle(ui::applicationTitle());
+  ui::tileBackground(this);
+
+  auto* fields = new QGridLayout;
+  for (int i = 0; i < 6; ++i) {
+    auto* label = new QLabel(QString::fromLatin1(kLabels[static_cast<std::size_t>(i)]), this);
+    QWidget* field = txtComments_;
+    if (i < 5) {
+      auto* line = new QLineEdit(this);
+      line->setMaxLength(kMaxLength[static_cast<std::size_t>(i)]);
+      txtField_[static_cast<std::size_t>(i)] = line;
+      field = line;
+      connect(line, &QLineEdit::textChanged, this, [this, i] { txtField_Change(i + 1); });
+    }
+    field->setObjectName(QStringLiteral("txtField%1").arg(i + 1));
+    label->setBuddy(field);
+    colours_->attach(field);
+    fields->addWidget(label, i, 0, i == 5 ? Qt::AlignTop | Qt::AlignRight : Qt::AlignRight);
+    fields->addWidget(field, i, 1);
+  }
+  const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('M'));
+  for (int i = 0; i < 5; ++i)
+    txtField_[static_cast<std::size_t>(i)]->setMinimumWidth(
+        std::min(kMaxLength[static_cast<std::size_t>(i)], 24) * charWidth * 3 / 4 + 12);
+  txtComments_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtComments_->setMinimumHeight(fontMetrics().lineSpacing() * 6 + 10);
+  txtComments_->setTabChangesFocus(true);
+  connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] { txtField_Change(6); });
+  lblSpaceFull_->setObjectName(QStringLiteral("lblSpaceFull"));
+  lblSpaceFull_->hide();
+  fields->addWidget(lblSpaceFull_, 6, 1, Qt::AlignRight);
+  fields->setColumnStretch(1, 1);
+
+  auto* status = new QGroupBox(this);
+  auto* statusLayout = new QVBoxLayout(status);
+  const std::array<const char*, 2> statusCaptions = {"Active Person", "Inactive Person"};
+  for (int i = 0; i < 2; ++i) {
+    auto* option =
+        new QRadioButton(QString::fromLatin1(statusCaptions[static_cast<std::size_t>(i)]), status);
+    option->setObjectName(QStringLiteral("optStatus%1").arg(i + 1));
+    option->setMinimumHeight(24);
+    connect(option, &QRadioButton::toggled, this, [this] { styleStatus(); });
+    connect(option, &QRadioButton::clicked, this, &frmAddEditName::optStatus_Click);
+    optStatus_[static_cast<std::size_t>(i)] = option;
+    statusLayout->addWidget(option);
+  }
+  lblMandatory_->setObjectName(QStringLiteral("lblMandatory"));
+  lblDateCreated_->setObjectName(QStringLiteral("lblDateCreated"));
+  lblDateCreated_->hide();
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(status);
+  side->addWidget(lblMandatory_);
+  side->addStretch();
+  side->addWidget(cmdSave_);
+  side->addWidget(cmdCancel_);
+
+  auto* body = new QHBoxLayout;
+  body->addLayout(fields, 1);
+  body->addSpacing(12);
+  body->addLayout(side);
+  auto* page = new QVBoxLayout(this);
+  page->addLayout(body, 1);
+  page->addWidget(lblDateCreated_);
+
+  cmdSave_->hide();
+  connect(cmdSave_, &ui::PellamButton::Click, this, &frmAddEditName::cmdSave_Click);
+  connect(cmdCancel_, &ui::PellamButton::Click, this, &frmAddEditName::cmdCancel_Click);
+  life_.onFirstActivation([this] { Form_Activate(); });
+}
+
+void frmAddEditName::Form_Activate() {
+  const bool viewOnly = state_.CurrentAccessLevel < 2;
+  setWindowTitle(ui::applicationTitle() + QStringLiteral(" - ") +
+                 (viewOnly             ? QStringLiteral("View this person's details")
+                  : mode_ == Mode::Add ? QStringLiteral("Add a Name")
+                                       : QStringLiteral("View/Edit this Name")));
+  if (mode_ == Mode::Add) {
+    {
+      store::OpenFile file(state_.files, DataFile::Names);
+      recNum_ = file.count() + 1;
+    }
+    cmdSave_->setText(QStringLiteral("New Entry\n&Save"));
+    cmdCancel_->setText(QStringLiteral("New Entry\n&Cancel"));
+    chooseStatus(true);
+  } else {
+    loadPerson();
+  }
+  activated_ = true;
+  if (!txtField_[0]->isReadOnly()) txtField_[0]->setFocus();
+  life_.fadeIn();
+}
+
+void frmAddEditName::loadPerson() {
+  {
+    store::OpenFile file(state_.files, DataFile::Names);
+    state_.name = state_.files.read<store::NameRecord>(recNum_);
+  }
+  const store::NameRecord& r = state_.name;
+  loadedActive_ = r.Active;
+  if (state_.CurrentAccessLevel >= 2) {
+    cmdSave_->setText(QStringLiteral("Changes\n&Save"));
+  } else {
+    optStatus_[r.Active == store::kActive ? 1 : 0]->setEnabled(false);
+    for (QLineEdit* field : txtField_) field->setReadOnly(true);
+    txtComments_->setReadOnly(true);
+    colours_->passFocusTo(cmdCancel_);
+  }
+  cmdCancel_->setText(QStringLiteral("Viewing\n&Finished"));
+  lblDateCreated_->setText(QStringLiteral(" Record Created ") +
+                           QString::fromStdString(format::formatDateTimeAmPm(r.DateCreated)));
+  lblDateCreated_->show();
+  chooseStatus(r.Active == store::kActive);
+  const std::array<const std::string*, 5> texts = {&r.FirstName, &r.MiddleName, &r.LastName,
+                                                   &r.Organization, &r.EmployeeID};
+  for (std::size_t i = 0; i < 5; ++i) txtField_[i]->setText(q(*texts[i]));
+  txtComments_->setPlainText(q(r.Comments).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+bool frmAddEditName::isValid() const {
+  return !trimBlanks(txtField_[0]->text()).isEmpty() && !trimBlanks(txtField_[2]->text()).isEmpty();
+}
+
+void frmAddEditName::offerSave() {
+  if (cmdSave_->isVisible()) {
+    cmdSave_->setEnabled(isValid());
+  } else {
+    cmdSave_->setVisible(isValid());
+  }
+  if (mode_ == Mode::Edit && cmdSave_->isVisible() && state_.CurrentAccessLevel > 1)
+    cmdCancel_->setText(QStringLiteral("Changes\n&Cancel"));
+}
+
+void frmAddEditName::txtField_Change(int index) {
+  if (index == 6 && limitComments(txtComments_, kMaxLength[5])) return;  // changed again
+  if (!activated_) return;
+  offerSave();
+  if (index == 6) {
+    const QString text = txtComments_->toPlainText();
+    ui::updateFillGauge(lblSpaceFull_, storedLength(text), kMaxLength[5]);
+  }
+}
+
+bool frmAddEditName::activeChosen() const { return optStatus_[0]->isChecked(); }
+
+void frmAddEditName::chooseStatus(bool active) { optStatus_[active ? 0 : 1]->setChecked(true); }
+
+void frmAddEditName::styleStatus() {
+  for (QRadioButton* option : optStatus_) {
+    const bool chosen = option->isChecked();
+    QFont f = option->font();
+    f.setBold(chosen);
+    f.setPointSize(chosen ? 11 : 8);
+    option->setFont(f);
+    QPalette p = option->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive})  // a disabled option stays grey
+      p.setColor(group, QPalette::WindowText, chosen ? kChosenStatus : kOtherStatus);
+    option->setPalette(p);
+  }
+}
+
+void frmAddEditName::optStatus_Click() {
+  if (mode_ == Mode::Edit && state_.CurrentAccessLevel > 1 && activated_) offerSave();
+}
+
+QString frmAddEditName::fieldText(int index) const {
+  if (index == 6)
+    return trimBlanks(txtComments_->toPlainText()).replace(u'\n', QStringLiteral("\r\n"));
+  return trimBlanks(txtField_[static_cast<std::size_t>(index - 1)]->text());
+}
+
+void frmAddEditName::cmdSave_Click() {
+  if (mode_ == Mode::Edit) {
+    const bool changed = (loadedActive_ == store::kInactive && !optStatus_[1]->isChecked()) ||
+                         (loadedActive_ == store::kActive && !activeChosen());
+    if (changed) {
+      const ui::Answer a = state_.dialogs.message(
+          this, ui::makeMessage(
+                    QStringLiteral("Verify Status Change"),
+                    QStringLiteral("The active/inactive status for\n"
+                                   "this person has been changed.\n"
+                                   "\n"
+                                   "Do you now want to list this person\n"
+                                   "as ") +
+                        (activeChosen() ? QStringLiteral("active") : QStringLiteral("inactive")) +
+                        QStringLiteral("?"),
+                    ui::MessageIcon::Question, ui::MessageButtons::YesNo));
+      if (a != ui::Answer::Yes) {
+        chooseStatus(loadedActive_ == store::kActive);
+        return;
+      }
+    }
+  }
+
+  if (mode_ == Mode::Add && refuseWhenFull()) return;
+  {
+    store::OpenFile file(state_.files, DataFile::Names);
+    if (mode_ == Mode::Add) recNum_ = file.count() + 1;
+    store::NameRecord r = state_.files.read<store::NameRecord>(recNum_);
+    if (mode_ == Mode::Add)
+      r.DateCreated = store::uniqueCreationStamp(state_.files, DataFile::Names, state_.clock.now());
+    r.FirstName = fieldText(1).toStdString();
+    r.MiddleName = fieldText(2).toStdString();
+    r.LastName = fieldText(3).toStdString();
+    r.Organization = fieldText(4).toStdString();
+    r.EmployeeID = fieldText(5).toStdString();
+    r.Comments = fieldText(6).toStdString();
+    r.Active = activeChosen() ? store::kActive : store::kInactive;
+    state_.files.write(recNum_, r);
+    state_.name = r;
+  }
+  opener_->setTag(QStringLiteral("Update"));
+  cmdCancel_Click();
+}
+
+bool frmAddEditName::refuseWhenFull() {
+  {
+    store::OpenFile file(state_.files, DataFile::Names);
+    if (state_.files.canAppend(DataFile::Names)) return false;
+  }
+  state_.dialogs.message(this, ui::makeMessage(QStringLiteral("Name List Full"),
+                                               QStringLiteral("The 'Name List' already holds "
+                                                              "32,767 persons,\n"
+                                                              "the most it can hold.\n"
+                                                              "\n"
+                                                              "This person has not been added."),
+                                               ui::MessageIcon::Critical));
+  return true;
+}
+
+void frmAddEditName::cmdCancel_Click() { life_.closeWindow(); }
+
+}  // namespace vm::names

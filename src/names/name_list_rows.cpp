@@ -1,0 +1,85 @@
+#include "names/name_list_rows.h"
+
+#include "format/number_text.h"
+#include "format/trim.h"
+#include "store/field_codec.h"
+#include "store/records.h"
+
+namespace vm::names {
+
+std::string_view displayCaption(NameDisplay display) {
+  switch (display) {
+    case NameDisplay::Active: return "Active Persons";
+    case NameDisplay::Inactive: return "Inactive Persons";
+    case NameDisplay::All: return "Active and Inactive Persons";
+  }
+  return {};
+}
+
+namespace {
+
+std::string joinThree(std::string_view a, std::string_view middle, std::string_view c) {
+  std::string out(a);
+  if (!middle.empty()) {
+    out += ' ';
+    out += middle;
+  }
+  out += ' ';
+  out += c;
+  return out;
+}
+
+}  // namespace
+
+std::string displayName(std::string_view first, std::string_view middle, std::string_view last) {
+  return joinThree(format::trimView(first), format::trimView(middle), format::trimView(last));
+}
+
+std::string nameSortKey(std::string_view first, std::string_view middle, std::string_view last) {
+  return joinThree(format::trimView(last), format::trimView(middle), format::trimView(first));
+}
+
+std::vector<NameEntry> readNameEntries(const store::FileTable& files, std::int32_t count) {
+  namespace L = store::layout::name;
+  using store::codec::getText;
+  std::vector<NameEntry> out;
+  out.reserve(static_cast<std::size_t>(std::max(count, 0)));
+  files.scan(store::DataFile::Names, 1, count, [&](std::int32_t n, std::span<const char> r) {
+    const std::string first = getText(r, L::FirstName);
+    const std::string middle = getText(r, L::MiddleName);
+    const std::string last = getText(r, L::LastName);
+    out.push_back({n, store::codec::getInt16(r, L::Active), displayName(first, middle, last),
+                   format::trim(getText(r, L::Organization)),
+                   format::generalNumber(store::codec::getDouble(r, L::DateCreated)),
+                   nameSortKey(first, middle, last)});
+    return true;
+  });
+  return out;
+}
+
+DisplayChoices availableChoices(const std::vector<NameEntry>& entries) {
+  DisplayChoices c;
+  for (const NameEntry& e : entries) {
+    (e.active == store::kActive ? c.active : c.inactive) = true;
+    if (c.all()) break;
+  }
+  return c;
+}
+
+NameDisplay chooseDisplay(DisplayChoices available, NameDisplay current, bool firstRefresh) {
+  if (firstRefresh) return available.active ? NameDisplay::Active : NameDisplay::Inactive;
+  if (!available.inactive) return NameDisplay::Active;
+  if (!available.active) return NameDisplay::Inactive;
+  return current;
+}
+
+bool isListedUnder(NameDisplay display, std::int16_t active) {
+  switch (display) {
+    case NameDisplay::Active: return active == store::kActive;
+    case NameDisplay::Inactive: return active == store::kInactive;
+    case NameDisplay::All: return true;
+  }
+  return false;
+}
+
+}  // namespace vm::names

@@ -1,0 +1,253 @@
+#include "names/name_list_tab.h"
+
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "format/number_text.h"
+#include "names/frm_add_edit_name.h"
+#include "store/file_table.h"
+#include "ui/app_state.h"
+#include "ui/busy_cursor.h"
+#include "ui/button/command_button.h"
+#include "ui/dialogs.h"
+#include "ui/grid/grid.h"
+#include "ui/lobby_services.h"
+
+namespace vm::names {
+namespace {
+
+const QString kFormat = QStringLiteral("|Organization|^DateCreated|NameSort|RecNum");
+const QColor kOptionText{0, 0, 64};
+const QColor kOptionGreyed{192, 192, 192};
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void paintOption(QRadioButton* option, bool available) {
+  QPalette p = option->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    p.setColor(group, QPalette::WindowText, available ? kOptionText : kOptionGreyed);
+  option->setPalette(p);
+  option->setEnabled(available);
+}
+
+// Captions and tool tips come from the main window's refresh.
+ui::PellamButton* makeButton(QWidget* parent, const QString& name) {
+  ui::PellamButton* b = ui::makeCommandButton(parent, name, QString());
+  b->setAutoDefault(false);
+  return b;
+}
+
+// Clears the refresh flag on every way out of a refresh.
+struct UpdatingScope {
+  explicit UpdatingScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~UpdatingScope() { flag_ = false; }
+  bool& flag_;
+};
+
+}  // namespace
+
+NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget* parent)
+    : ui::LobbyTab(parent), lobby_(lobby), state_(state), gridName_(new ui::Grid(this)) {
+  setObjectName(QStringLiteral("NameListTab"));
+  gridName_->setObjectName(QStringLiteral("gridName"));
+  gridName_->reset(kFormat);
+  QSizePolicy keep = gridName_->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  gridName_->setSizePolicy(keep);
+  gridName_->setMinimumWidth(gridName_->logicalDpiX() * (4000 + 2400) / 1440 + 24);
+
+  auto* options = new QHBoxLayout;
+  for (int i = 0; i < 3; ++i) {
+    const auto choice = static_cast<NameDisplay>(i + 1);
+    auto* option = new QRadioButton(qs(names::displayCaption(choice)), this);
+    option->setObjectName(QStringLiteral("optDisplay%1").arg(i + 1));
+    QSizePolicy sp = option->sizePolicy();
+    sp.setRetainSizeWhenHidden(true);
+    option->setSizePolicy(sp);
+    connect(option, &QRadioButton::clicked, this, [this, choice] { optDisplay_Click(choice); });
+    optDisplay_[static_cast<std::size_t>(i)] = option;
+    options->addWidget(option);
+  }
+  options->addStretch();
+
+  cmdAddName_ = makeButton(this, QStringLiteral("cmdAddName"));
+  cmdEditName_ = makeButton(this, QStringLiteral("cmdEditName"));
+  cmdDeleteName_ = makeButton(this, QStringLiteral("cmdDeleteName"));
+  cmdTrainingHistory_ = makeButton(this, QStringLiteral("cmdTrainingHistory"));
+  cmdPrintNameList_ = makeButton(this, QStringLiteral("cmdPrintNameList"));
+  auto* buttons = new QVBoxLayout;
+  for (ui::PellamButton* b :
+       {cmdAddName_, cmdEditName_, cmdDeleteName_, cmdTrainingHistory_, cmdPrintNameList_}) {
+    QSizePolicy sp = b->sizePolicy();
+    sp.setRetainSizeWhenHidden(true);
+    b->setSizePolicy(sp);
+    b->setMinimumSize(140, 34);
+    buttons->addWidget(b);
+  }
+  buttons->addStretch();
+
+  auto* body = new QHBoxLayout;
+  body->addWidget(gridName_, 1, Qt::AlignTop);
+  body->addLayout(buttons);
+  auto* page = new QVBoxLayout(this);
+  page->addLayout(options);
+  page->addLayout(body, 1);
+
+  connect(cmdAddName_, &ui::PellamButton::Click, this, &NameListTab::cmdAddName_Click);
+  connect(cmdEditName_, &ui::PellamButton::Click, this, &NameListTab::cmdEditName_Click);
+  connect(cmdDeleteName_, &ui::PellamButton::Click, this, &NameListTab::cmdDeleteName_Click);
+  connect(gridName_, &ui::Grid::rowDoubleClicked, this, &NameListTab::gridName_DblClick);
+  connect(gridName_, &ui::Grid::mouseOverRow, this, &NameListTab::gridName_MouseMove);
+}
+
+QString NameListTab::displayCaption() const { return qs(names::displayCaption(display_)); }
+
+void NameListTab::UpdateNameGrid() {
+  UpdatingScope updating(updating_);
+  std::optional<ui::Message> report;
+  {
+    ui::BusyCursor busy(lobby_.lobbyWindow());
+    report = fillGrid();
+  }
+  // Shown once the window is enabled again, so the box is not disabled with it.
+  if (report) state_.dialogs.message(lobby_.lobbyWindow(), *report);
+}
+
+std::optional<ui::Message> NameListTab::fillGrid() {
+  gridName_->hide();
+  gridName_->setUpdatesEnabled(false);
+  gridName_->reset(kFormat);
+  gridName_->setHeightInRows(19);
+  struct Redraw {
+    ui::Grid* grid;
+    ~Redraw() { grid->setUpdatesEnabled(true); }
+  } redraw{gridName_};
+
+  std::vector<NameEntry> entries;
+  {
+    store::OpenFile file(state_.files, store::DataFile::Names);
+    entries = readNameEntries(state_.files, file.count());
+  }
+
+  if (entries.empty()) {
+    for (QRadioButton* option : optDisplay_) option->hide();
+    return ui::makeMessage(QStringLiteral("No Names on File..."),
+                           QStringLiteral("There are currently no names\nin the Name List"),
+                           ui::MessageIcon::Information);
+  }
+
+  const DisplayChoices available = availableChoices(entries);
+  showChoices(available);
+  display_ = chooseDisplay(available, display_, !lobby_.windowActivated());
+  optDisplay_[static_cast<std::size_t>(display_) - 1]->setChecked(true);
+
+  std::vector<QStringList> rows;
+  rows.reserve(entries.size());
+  for (const NameEntry& e : entries) {
+    if (!isListedUnder(display_, e.active)) continue;
+    rows.push_back({qs(e.name), qs(e.organization), qs(e.dateCreated), qs(e.sortKey),
+                    QString::number(e.recNum)});
+  }
+  const bool sort = rows.size() >= 2;
+  gridName_->setRows(std::move(rows));
+  if (sort) gridName_->sortByColumn(kColSortKey);
+
+  const QString chosen = displayCaption().toLower();
+  if (gridName_->rows() == 0) {
+    return ui::makeMessage(
+        QStringLiteral("Nothing to display"),
+        QStringLiteral("There are no ") + chosen + QStringLiteral("\n to display."),
+        ui::MessageIcon::Information);
+  }
+  gridName_->setColumnWidthTwips(kColName, 4000);
+  gridName_->setColumnWidthTwips(kColOrganization, 2400);
+  gridName_->shadeAlternateRows(kColName, kColOrganization);
+  gridName_->setHeaderText(kColName, QStringLiteral("List of all ") + chosen);
+  for (int c : {kColDateCreated, kColSortKey, kColRecNum}) gridName_->hideColumn(c);
+  gridName_->show();
+  gridName_->fillWidthWith(kColOrganization);
+  // A listed person is always highlighted, so the commands that act on the highlighted
+  // person never find none; a caller may highlight another one afterwards.
+  gridName_->selectRow(1, true);
+  return std::nullopt;
+}
+
+void NameListTab::showChoices(const DisplayChoices& available) {
+  for (QRadioButton* option : optDisplay_) option->show();
+  paintOption(optDisplay_[0], available.active);
+  paintOption(optDisplay_[1], available.inactive);
+  paintOption(optDisplay_[2], available.all());
+}
+
+void NameListTab::optDisplay_Click(NameDisplay choice) {
+  if (updating_) return;
+  display_ = choice;
+  UpdateNameGrid();
+  lobby_.refreshButtons();
+}
+
+void NameListTab::tabClicked() {
+  if (gridName_->isVisible()) {
+    gridName_->setFocus();
+  } else if (cmdAddName_->isEnabled()) {
+    cmdAddName_->setFocus();
+  }
+}
+
+void NameListTab::gridName_DblClick(int row) {
+  if (row > 0 && cmdEditName_->isVisible()) cmdEditName_Click();
+}
+
+void NameListTab::gridName_MouseMove(int row) {
+  if (row > 0 && cmdEditName_->isVisible()) {
+    gridName_->setToolTip(QStringLiteral(" Double-click to view") +
+                          (state_.CurrentAccessLevel >= 2 ? QStringLiteral("/edit") : QString()) +
+                          QStringLiteral(" this user "));
+  } else {
+    gridName_->setToolTip(QString());
+  }
+}
+
+void NameListTab::cmdAddName_Click() { openEditor(cmdAddName_, 0); }
+
+void NameListTab::cmdEditName_Click() {
+  const int row = gridName_->currentRow();
+  if (row < 1) return;
+  openEditor(cmdEditName_, gridName_->text(row, kColRecNum).toInt());
+}
+
+void NameListTab::cmdDeleteName_Click() {
+  // Removing a person, with the person's training records, plugs in here.
+}
+
+void NameListTab::openEditor(ui::PellamButton* opener, std::int32_t recNum) {
+  {
+    frmAddEditName editor(state_,
+                          recNum == 0 ? frmAddEditName::Mode::Add : frmAddEditName::Mode::Edit,
+                          recNum, opener, lobby_.lobbyWindow());
+    lobby_.runModalDimmed(&editor);
+  }
+  if (opener->tag() != QLatin1String("Update")) return;
+  const QString saved = qs(format::generalNumber(state_.name.DateCreated));
+  UpdateNameGrid();
+  reselect(saved);
+  lobby_.refreshButtons();
+  opener->setTag(QString());
+}
+
+void NameListTab::reselect(const QString& dateCreated) {
+  if (gridName_->rows() < 2) return;
+  for (int r = 1; r <= gridName_->rows(); ++r) {
+    if (gridName_->text(r, kColDateCreated) == dateCreated) {
+      gridName_->selectRow(r, true);
+      return;
+    }
+  }
+}
+
+}  // namespace vm::names

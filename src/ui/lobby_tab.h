@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+namespace vm::ui {
+
+class Grid;
+
+// One page of the main window's tab control. The main window creates its four pages and
+// calls these; a page that has no list or no reaction keeps the defaults.
+class LobbyTab : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+  // Rebuilds the list the page shows (first activation of the main window, a restore).
+  virtual void updateList() {}
+  // The page's list grid, or nullptr.
+  virtual Grid* grid() { return nullptr; }
+  // The user chose this tab, after the main window's first activation.
+  virtual void tabClicked() {}
+};
+
+}  // namespace vm::ui

@@ -1,0 +1,205 @@
+#include "app/frm_lobby.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include "names/name_bytes.h"
+#include "support/test_app.h"
+#include "ui/button/pellam_button.h"
+#include "ui/grid/grid.h"
+
+using vm::app::frmLobby;
+using vm::test::NameBytes;
+using vm::ui::Answer;
+using vm::ui::PellamButton;
+
+namespace {
+
+class LobbyTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app.state.CurrentUserName = "Dana Demo";
+    app.state.shutdown = [this] { ++shutdowns; };
+    app.state.showAdminWindow = [this] { ++adminWindows; };
+    app.folder.write("User.List", std::string(500, ' '));
+    app.folder.write("Name.List", vm::test::nameList({{38000.5, "Bob", "", "Lee", "", "", "", -1},
+                                                      {38001.5, "Ann", "", "Lee", "", "", "", 0}}));
+  }
+  void TearDown() override {
+    if (lobby) {
+      lobby->hide();
+      delete lobby;
+    }
+  }
+
+  void open(int level) {
+    app.state.CurrentAccessLevel = level;
+    lobby = new frmLobby(app.state);
+    lobby->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lobby->windowActivated(); }, 3000));
+  }
+
+  PellamButton* button(const char* name) { return lobby->findChild<PellamButton*>(name); }
+  QTabWidget* tabs() { return lobby->tabMain(); }
+
+  vm::test::TestApp app;
+  frmLobby* lobby = nullptr;
+  int shutdowns = 0;
+  int adminWindows = 0;
+};
+
+}  // namespace
+
+TEST_F(LobbyTest, TheFirstActivationShowsWhoIsLoggedInAndListsThePersons) {
+  open(2);
+  EXPECT_EQ(lobby->windowTitle(), "Verdimark");
+  EXPECT_EQ(lobby->findChild<QLabel*>("lblUserInfo")->text(), "User: Dana Demo\nAccess: Read/Edit");
+  EXPECT_EQ(tabs()->currentIndex(), 0);
+  EXPECT_EQ(tabs()->count(), 4);
+  EXPECT_EQ(tabs()->tabText(2), "Search && Summary Options");
+  EXPECT_FALSE(tabs()->isTabEnabled(3));
+  EXPECT_EQ(lobby->nameGrid()->rows(), 1);
+  EXPECT_EQ(lobby->nameDisplayCaption(), "Active Persons");
+  EXPECT_EQ(lobby->courseGrid(), nullptr);  // the Course Index page is not built yet
+}
+
+TEST_F(LobbyTest, ButtonsFollowTheAccessLevel) {
+  for (int level = 1; level <= 4; ++level) {
+    SCOPED_TRACE(level);
+    open(level);
+    EXPECT_EQ(button("cmdEditName")->caption(), level == 1 ? "View Details" : "Edit Person");
+    EXPECT_EQ(button("cmdAddName")->caption(), "Add Person");
+    EXPECT_EQ(button("cmdAddName")->isEnabled(), level >= 3);
+    EXPECT_EQ(button("cmdDeleteName")->isEnabled(), level == 4);
+    EXPECT_TRUE(button("cmdDeleteName")->isVisible());
+    EXPECT_TRUE(button("cmdEditName")->isEnabled());
+    EXPECT_EQ(button("cmdPrintNameList")->caption(), "Print this List");
+    EXPECT_EQ(button("cmdDeleteName")->toolTip(),
+              " Delete the highlighted person from the 'Name List' ");
+    EXPECT_EQ(button("cmdQuit")->toolTip(), " Click here to exit Verdimark ");
+    EXPECT_EQ(button("cmdQuit")->accessibleName(), "Click here to exit Verdimark");
+    EXPECT_TRUE(button("cmdBackupRestore")->isVisible());
+    delete lobby;
+    lobby = nullptr;
+  }
+}
+
+TEST_F(LobbyTest, TrainingRecordsOpenTheHistoryAndTheSearchTab) {
+  open(4);
+  EXPECT_TRUE(button("cmdTrainingHistory")->isVisible());
+  EXPECT_FALSE(button("cmdTrainingHistory")->isEnabled());
+  EXPECT_FALSE(tabs()->isTabEnabled(2));
+  app.folder.write("Training.Records", std::string(300, ' '));
+  lobby->refreshButtons();
+  EXPECT_TRUE(button("cmdTrainingHistory")->isEnabled());
+  EXPECT_TRUE(tabs()->isTabEnabled(2));
+}
+
+TEST_F(LobbyTest, WithNobodyOnFileOnlyAddingIsOffered) {
+  app.folder.write("Name.List", "");
+  std::remove((app.folder / "User.List").c_str());
+  app.dialogs.answer(Answer::Ok);  // "No Names on File..."
+  open(3);
+  EXPECT_EQ(app.dialogs.lastMessage().title, "No Names on File...");
+  EXPECT_TRUE(button("cmdAddName")->isVisible());
+  for (const char* name : {"cmdEditName", "cmdDeleteName", "cmdTrainingHistory", "cmdPrintNameList",
+                           "cmdBackupRestore"})
+    EXPECT_FALSE(button(name)->isVisible()) << name;
+
+  app.dialogs.onModal("frmAddEditName", [](QWidget* w) {
+    QTest::keyClicks(w->findChild<QLineEdit*>("txtField1"), "Ann");
+    QTest::keyClicks(w->findChild<QLineEdit*>("txtField3"), "Lee");
+    w->findChild<PellamButton*>("cmdSave")->click();
+  });
+  button("cmdAddName")->click();
+  EXPECT_EQ(app.folder.read("Name.List").size(), 1000u);
+  EXPECT_EQ(lobby->nameGrid()->rows(), 1);
+  EXPECT_TRUE(button("cmdEditName")->isVisible());
+  EXPECT_TRUE(button("cmdPrintNameList")->isVisible());
+}
+
+TEST_F(LobbyTest, ButtonsOfPagesBuiltLaterAreSetByTheirNames) {
+  open(2);
+  QWidget* page = tabs()->widget(1);
+  auto* add = new PellamButton(QStringLiteral("cmdAddCourse"), page);
+  auto* find = new PellamButton(QStringLiteral("cmdSearch"), page);
+  auto* match = new PellamButton(QStringLiteral("cmdMatch"), tabs()->widget(2));
+  match->setEnabled(false);
+  lobby->refreshButtons();
+  EXPECT_EQ(add->caption(), "Add Course");
+  EXPECT_FALSE(add->isEnabled());  // level 2 adds nothing
+  EXPECT_TRUE(add->isVisibleTo(page));
+  EXPECT_FALSE(find->isVisibleTo(page));  // no course listed
+  EXPECT_EQ(match->caption(), "Conduct the Search Now");
+  EXPECT_FALSE(match->isEnabled());  // left as its tab set it
+}
+
+TEST_F(LobbyTest, BackupAndRestoreNeedFullAccess) {
+  open(3);
+  app.dialogs.answer(Answer::Ok);
+  button("cmdBackupRestore")->click();
+  const auto box = app.dialogs.lastMessage();
+  EXPECT_EQ(box.title, "Current Access Level Inadequate");
+  EXPECT_EQ(box.text, "Full access level privileges\nare required to use this feature.");
+  EXPECT_EQ(box.icon, vm::ui::MessageIcon::Critical);
+}
+
+TEST_F(LobbyTest, QuittingAsksFirstAndTheCloseBoxAsksTheSame) {
+  open(1);
+  app.dialogs.answer(Answer::No);
+  button("cmdQuit")->click();
+  const auto box = app.dialogs.lastMessage();
+  EXPECT_EQ(box.title, "Exit Verdimark?");
+  EXPECT_EQ(box.text, "This will close Verdimark.\n\nIs this what you want to do?");
+  EXPECT_EQ(box.icon, vm::ui::MessageIcon::Question);
+  EXPECT_EQ(box.buttons, vm::ui::MessageButtons::YesNo);
+  EXPECT_EQ(shutdowns, 0);
+
+  app.dialogs.answer(Answer::No);
+  lobby->close();
+  EXPECT_TRUE(lobby->isVisible());
+  EXPECT_EQ(app.dialogs.messages().size(), 2u);
+
+  app.dialogs.answer(Answer::Yes);
+  lobby->close();
+  EXPECT_EQ(shutdowns, 1);
+  EXPECT_EQ(adminWindows, 0);
+}
+
+TEST_F(LobbyTest, ReturningToTheAdminWindowClosesThisOne) {
+  open(2);
+  button("cmdAdminWindow")->click();
+  EXPECT_EQ(adminWindows, 1);
+  EXPECT_FALSE(lobby->isVisible());
+  EXPECT_EQ(shutdowns, 0);
+  EXPECT_TRUE(app.dialogs.messages().empty());  // no quit question on the way out
+}
+
+TEST_F(LobbyTest, HelpOpensOnTheTopicOfTheCurrentTab) {
+  app.folder.write("Training.Records", std::string(300, ' '));
+  std::vector<int> topics;
+  app.state.showHelp = [&](QWidget*) { topics.push_back(app.state.HelpTopic); };
+  open(4);
+  button("cmdHelp")->click();
+  tabs()->setCurrentIndex(1);
+  button("cmdHelp")->click();
+  tabs()->setCurrentIndex(2);
+  lobby->activateWindow();
+  QTest::keyClick(lobby, Qt::Key_F1);
+  EXPECT_EQ(topics, (std::vector<int>{4, 5, 8}));
+}
+
+TEST_F(LobbyTest, TheFlashingButtonPulsesBetweenBlackAndYellow) {
+  open(2);
+  auto* quitSearching = new PellamButton(QStringLiteral("cmdQuitSearching"), tabs()->widget(1));
+  lobby->startFlashing();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return quitSearching->backColor() != 0; }, 2000));
+  lobby->stopFlashing();
+  const auto back = quitSearching->backColor();
+  EXPECT_EQ(back & 0xFF, (back >> 8) & 0xFF);  // red = green, blue 0: a shade of yellow
+  EXPECT_EQ((back >> 16) & 0xFF, 0u);
+}
