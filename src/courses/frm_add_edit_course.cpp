@@ -22,6 +22,7 @@
 #include "ui/field_colours.h"
 #include "ui/fill_gauge.h"
 #include "ui/pictures.h"
+#include "ui/tiled_background.h"
 
 namespace vm::courses {
 namespace {
@@ -75,6 +76,7 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
   setObjectName(QStringLiteral("frmAddEditCourse"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(ui::applicationTitle());
+  ui::tileBackground(this);
 
   auto* fields = new QGridLayout;
   fields->setHorizontalSpacing(10);
