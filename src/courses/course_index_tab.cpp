@@ -108,8 +108,10 @@ void CourseIndexTab::UpdateCourseGrid() {
   gridCourse_->reset(QString::fromLatin1(kCourseGridFormat));
   gridCourse_->setHeightInRows(15);
 
+  const std::vector<CourseRow> courses = readCourseRows(state_.files);
   std::vector<QStringList> rows;
-  for (const CourseRow& c : readCourseRows(state_.files))
+  rows.reserve(courses.size());
+  for (const CourseRow& c : courses)
     rows.push_back(
         {qs(c.code), qs(c.name), qs(c.provider), qs(c.hours), qs(c.id), QString::number(c.recNum)});
   const std::size_t count = rows.size();
@@ -158,10 +160,8 @@ void CourseIndexTab::enterFindMode() {
   lobby_.tabMain()->setTabEnabled(kSearchTab, false);
   if (auto* admin = lobby_.lobbyWindow()->findChild<QWidget*>(QStringLiteral("cmdAdminWindow")))
     admin->hide();
-  for (QWidget* b :
-       {static_cast<QWidget*>(cmdCreditTraining_), static_cast<QWidget*>(cmdAddCourse_),
-        static_cast<QWidget*>(cmdEditCourse_), static_cast<QWidget*>(cmdDeleteCourse_),
-        static_cast<QWidget*>(cmdPrintCourseIndex_)})
+  for (ui::PellamButton* b :
+       {cmdCreditTraining_, cmdAddCourse_, cmdEditCourse_, cmdDeleteCourse_, cmdPrintCourseIndex_})
     b->hide();
   cmdQuitSearching_->show();
   lobby_.startFlashing();
