@@ -29,13 +29,13 @@ namespace {
 
 using store::DataFile;
 
-struct FieldSpec {
+struct BoxRule {
   const char* label;
   int limit;
   bool mandatory;
 };
 // txtField1 to txtField5.
-constexpr std::array<FieldSpec, 5> kFields = {{{"*Course Code", 8, true},
+constexpr std::array<BoxRule, 5> kFields = {{{"*Course Code", 8, true},
                                                {"*Name of Course", 50, true},
                                                {"Provided by", 30, false},
                                                {"*Hours", 5, true},
@@ -82,16 +82,16 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
   fields->setHorizontalSpacing(10);
   const int charWidth = fontMetrics().averageCharWidth();
   for (int i = 0; i < 5; ++i) {
-    const FieldSpec& spec = kFields[static_cast<std::size_t>(i)];
-    auto* label = new QLabel(QString::fromLatin1(spec.label), this);
+    const BoxRule& rule = kFields[static_cast<std::size_t>(i)];
+    auto* label = new QLabel(QString::fromLatin1(rule.label), this);
     label->setObjectName(QStringLiteral("lblField%1").arg(i + 1));
-    paintText(label, spec.mandatory ? kMandatoryText : QColor(Qt::black));
+    paintText(label, rule.mandatory ? kMandatoryText : QColor(Qt::black));
     QWidget* field = txtComments_;
     if (i < 4) {
       auto* line = new QLineEdit(this);
-      line->setMaxLength(spec.limit);
+      line->setMaxLength(rule.limit);
       // A box as wide as its longest entry; the name takes the whole row.
-      if (i != kName) line->setFixedWidth((spec.limit + 3) * charWidth + 12);
+      if (i != kName) line->setFixedWidth((rule.limit + 3) * charWidth + 12);
       txtField_[static_cast<std::size_t>(i)] = line;
       field = line;
       connect(line, &QLineEdit::textChanged, this, [this, i] { txtField_Change(i + 1); });
