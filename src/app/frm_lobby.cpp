@@ -12,6 +12,7 @@
 
 #include "access/user_log.h"
 #include "app/lobby_buttons.h"
+#include "courses/course_index_tab.h"
 #include "names/name_list_tab.h"
 #include "store/file_table.h"
 #include "ui/app_state.h"
@@ -63,7 +64,8 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
   ui::tileBackground(this);
 
   // Each tab folder brings its own page; a page not yet given stays empty.
-  pages_ = {nameTab_, new ui::LobbyTab, new ui::LobbyTab, new ui::LobbyTab};
+  pages_ = {nameTab_, new courses::CourseIndexTab(state, *this), new ui::LobbyTab,
+            new ui::LobbyTab};
   tabMain_->setObjectName(QStringLiteral("tabMain"));
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     pages_[i]->setAutoFillBackground(true);

@@ -64,7 +64,7 @@ TEST_F(LobbyTest, TheFirstActivationShowsWhoIsLoggedInAndListsThePersons) {
   EXPECT_FALSE(tabs()->isTabEnabled(3));
   EXPECT_EQ(lobby->nameGrid()->rows(), 1);
   EXPECT_EQ(lobby->nameDisplayCaption(), "Active Persons");
-  EXPECT_EQ(lobby->courseGrid(), nullptr);  // the Course Index page is not built yet
+  EXPECT_EQ(lobby->courseGrid()->rows(), 0);  // no Course.Index
 }
 
 TEST_F(LobbyTest, ButtonsFollowTheAccessLevel) {
@@ -125,8 +125,8 @@ TEST_F(LobbyTest, WithNobodyOnFileOnlyAddingIsOffered) {
 TEST_F(LobbyTest, ButtonsOfPagesBuiltLaterAreSetByTheirNames) {
   open(2);
   QWidget* page = tabs()->widget(1);
-  auto* add = new PellamButton(QStringLiteral("cmdAddCourse"), page);
-  auto* find = new PellamButton(QStringLiteral("cmdSearch"), page);
+  PellamButton* add = button("cmdAddCourse");
+  PellamButton* find = button("cmdSearch");
   auto* match = new PellamButton(QStringLiteral("cmdMatch"), tabs()->widget(2));
   match->setEnabled(false);
   lobby->refreshButtons();
@@ -199,9 +199,10 @@ TEST_F(LobbyTest, HelpOpensOnTheTopicOfTheCurrentTab) {
 
 TEST_F(LobbyTest, TheFlashingButtonPulsesBetweenBlackAndYellow) {
   open(2);
-  auto* quitSearching = new PellamButton(QStringLiteral("cmdQuitSearching"), tabs()->widget(1));
+  PellamButton* quitSearching = button("cmdQuitSearching");
+  const auto unlit = quitSearching->backColor();
   lobby->startFlashing();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return quitSearching->backColor() != 0; }, 2000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return quitSearching->backColor() != unlit; }, 2000));
   lobby->stopFlashing();
   const auto back = quitSearching->backColor();
   EXPECT_EQ(back & 0xFF, (back >> 8) & 0xFF);  // red = green, blue 0: a shade of yellow

@@ -125,6 +125,7 @@ void PellamButton::render() {
   in.pressed = lastState_ == kPressed;
   in.mouseOver = mouseOver_;
   in.enabled = ownEnabled();
+  lastEnabled_ = in.enabled;
   in.hasFocus = hasFocus_;
   in.isDefault = isDefault();
   in.showFocusRect = s_.showFocusRect;
@@ -152,6 +153,9 @@ void PellamButton::paintEvent(QPaintEvent*) {
   if (capturing_) return;
   // A dialog moves its default role between buttons as the focus moves.
   if (isDefault() != paintedAsDefault_) repaintLast();
+  // Enabling or disabling the button while its window is disabled tells it nothing; the
+  // window's repaint when it is enabled again brings the drawing up to date.
+  if (ownEnabled() != lastEnabled_) repaintLast();
   QPainter(this).drawImage(0, 0, drawing_);
 }
 

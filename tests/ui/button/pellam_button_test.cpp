@@ -235,6 +235,23 @@ TEST(PellamButtonPaint, OwnDisabledStateGreysButADisabledWindowDoesNot) {
   EXPECT_EQ(host.drawing(), normal);
 }
 
+TEST(PellamButtonPaint, AStateSetWhileTheWindowIsDisabledShowsOnceItIsEnabled) {
+  ButtonHost host(kSoftStyle, "HIH", {120, 40});
+  const QImage normal = host.drawing();
+  host.window().setEnabled(false);
+  host.button().setEnabled(false);
+  host.button().setSpecialEffect(0);  // drawn while the window is disabled
+  host.window().setEnabled(true);
+  host.button().setEnabled(true);
+  EXPECT_EQ(host.drawing(), normal);
+
+  host.window().setEnabled(false);
+  host.button().setEnabled(false);
+  host.window().setEnabled(true);
+  host.button().repaint();
+  EXPECT_NE(host.drawing(), normal);
+}
+
 TEST(PellamButtonPaint, FocusLightsTheRoundedEdges) {
   ButtonHost host(kRoundedStyle);
   const QRgb ring = 0x8CAEE7;  // 140, 174, 231

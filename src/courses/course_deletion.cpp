@@ -1,0 +1,23 @@
+#include "courses/course_deletion.h"
+
+#include "store/compaction.h"
+#include "ui/app_state.h"
+#include "ui/busy_cursor.h"
+#include "ui/dialogs.h"
+
+namespace vm::courses {
+
+bool removeCourse(ui::AppState& state, QWidget* window, const QString& code, std::int32_t n) {
+  const ui::Answer answer = state.dialogs.message(
+      window,
+      ui::makeMessage(QStringLiteral("Confirm"),
+                      QStringLiteral("Are you SURE you want to remove\nCourse Code  ") + code +
+                          QStringLiteral("\nfrom the 'Course Index'?"),
+                      ui::MessageIcon::Question, ui::MessageButtons::YesNo, ui::Answer::No));
+  if (answer != ui::Answer::Yes) return false;
+  const ui::BusyCursor busy(window);
+  store::removeRecord(state.files, store::DataFile::Courses, n);
+  return true;
+}
+
+}  // namespace vm::courses

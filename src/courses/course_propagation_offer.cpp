@@ -1,0 +1,44 @@
+#include "courses/course_propagation_offer.h"
+
+#include <QWidget>
+
+#include "courses/course_propagation.h"
+#include "format/number_text.h"
+#include "ui/app_state.h"
+#include "ui/busy_cursor.h"
+#include "ui/dialogs.h"
+
+namespace vm::courses {
+
+void offerPropagation(ui::AppState& state, QWidget* editor, const store::CourseRecord& course) {
+  const ui::Answer answer = state.dialogs.message(
+      editor,
+      ui::makeMessage(QStringLiteral("Update individuals' training records appropriately?"),
+                      QStringLiteral("Do you want to find and apply these changes\n"
+                                     "to the existing individual training record(s)\n"
+                                     "of any person(s) who have previously completed\n"
+                                     "this particular training course?"),
+                      ui::MessageIcon::Question, ui::MessageButtons::YesNo, ui::Answer::No));
+  if (answer != ui::Answer::Yes) return;
+
+  PropagationCount count;
+  {
+    const ui::BusyCursor busy(editor);
+    count = propagateCourse(
+        state.files, course, [editor](std::int32_t done, std::int32_t total, std::int32_t updated) {
+          editor->setWindowTitle(
+              QString::fromStdString(format::formatPercent(static_cast<double>(done) / total)) +
+              QLatin1Char('/') + QString::number(updated));
+        });
+  }
+  state.dialogs.message(
+      editor, ui::makeMessage(QStringLiteral("Update results..."),
+                              QString::number(count.reviewed) +
+                                  QStringLiteral(" training records were reviewed.\n\n") +
+                                  QString::number(count.updated) +
+                                  QStringLiteral(" individual training records were found\n"
+                                                 "and updated with the latest changes."),
+                              ui::MessageIcon::Information));
+}
+
+}  // namespace vm::courses

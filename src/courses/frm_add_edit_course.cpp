@@ -1,0 +1,280 @@
+#include "courses/frm_add_edit_course.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "courses/course_entry.h"
+#include "courses/course_propagation_offer.h"
+#include "courses/course_store.h"
+#include "format/date_text.h"
+#include "format/number_text.h"
+#include "format/trim.h"
+#include "store/file_table.h"
+#include "ui/app_state.h"
+#include "ui/application_title.h"
+#include "ui/button/command_button.h"
+#include "ui/comments_box.h"
+#include "ui/dialogs.h"
+#include "ui/field_colours.h"
+#include "ui/fill_gauge.h"
+#include "ui/pictures.h"
+#include "ui/tiled_background.h"
+
+namespace vm::courses {
+namespace {
+
+using store::DataFile;
+
+struct BoxRule {
+  const char* label;
+  int limit;
+  bool mandatory;
+};
+// txtField1 to txtField5.
+constexpr std::array<BoxRule, 5> kFields = {{{"*Course Code", 8, true},
+                                               {"*Name of Course", 50, true},
+                                               {"Provided by", 30, false},
+                                               {"*Hours", 5, true},
+                                               {"Comments", 200, false}}};
+constexpr int kCode = 0, kName = 1, kProvider = 2, kHours = 3;
+constexpr int kCommentsLimit = kFields[4].limit;
+const QColor kMandatoryText{255, 0, 0};
+
+QString trimmed(const QString& text) {
+  return QString::fromStdString(format::trim(text.toStdString()));
+}
+
+void paintText(QLabel* label, const QColor& colour) {
+  QPalette p = label->palette();
+  p.setColor(QPalette::WindowText, colour);
+  label->setPalette(p);
+}
+
+}  // namespace
+
+frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std::int32_t recNum,
+                                   ui::PellamButton* opener, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      life_(this, state),
+      mode_(mode),
+      recNum_(recNum),
+      opener_(opener),
+      txtComments_(new QPlainTextEdit(this)),
+      lblMandatory_(new QLabel(QStringLiteral("* Mandatory Entry"), this)),
+      lblDateCreated_(new QLabel(this)),
+      lblSpaceFull_(new QLabel(this)),
+      cmdSave_(ui::makeCommandButton(this, QStringLiteral("cmdSave"), {})),
+      cmdCancel_(ui::makeCommandButton(this, QStringLiteral("cmdCancel"), {})),
+      cmdHelp_(ui::makeCommandButton(this, QStringLiteral("cmdHelp"), {})),
+      colours_(new ui::FieldColours(
+          mode == kAddMode ? ui::FieldColours::kAddMode : ui::FieldColours::kEditMode, this)) {
+  setObjectName(QStringLiteral("frmAddEditCourse"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(ui::applicationTitle());
+  ui::tileBackground(this);
+
+  auto* fields = new QGridLayout;
+  fields->setHorizontalSpacing(10);
+  const int charWidth = fontMetrics().averageCharWidth();
+  for (int i = 0; i < 5; ++i) {
+    const BoxRule& rule = kFields[static_cast<std::size_t>(i)];
+    auto* label = new QLabel(QString::fromLatin1(rule.label), this);
+    label->setObjectName(QStringLiteral("lblField%1").arg(i + 1));
+    paintText(label, rule.mandatory ? kMandatoryText : QColor(Qt::black));
+    QWidget* field = txtComments_;
+    if (i < 4) {
+      auto* line = new QLineEdit(this);
+      line->setMaxLength(rule.limit);
+      // A box as wide as its longest entry; the name takes the whole row.
+      if (i != kName) line->setFixedWidth((rule.limit + 3) * charWidth + 12);
+      txtField_[static_cast<std::size_t>(i)] = line;
+      field = line;
+      connect(line, &QLineEdit::textChanged, this, [this, i] { txtField_Change(i + 1); });
+    }
+    field->setObjectName(QStringLiteral("txtField%1").arg(i + 1));
+    label->setBuddy(field);
+    colours_->attach(field);
+    fields->addWidget(label, i, 0, i == 4 ? Qt::AlignTop | Qt::AlignRight : Qt::AlignRight);
+    fields->addWidget(field, i, 1, 1, 1, i == kName || i == 4 ? Qt::Alignment() : Qt::AlignLeft);
+  }
+  txtComments_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtComments_->setFixedHeight(fontMetrics().lineSpacing() * 6 + 12);
+  txtComments_->setTabChangesFocus(true);
+  connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] { txtField_Change(5); });
+  lblSpaceFull_->setObjectName(QStringLiteral("lblSpaceFull"));
+  lblSpaceFull_->hide();
+  QSizePolicy keepRoom = lblSpaceFull_->sizePolicy();
+  keepRoom.setRetainSizeWhenHidden(true);
+  lblSpaceFull_->setSizePolicy(keepRoom);
+  fields->addWidget(lblSpaceFull_, 5, 1, Qt::AlignRight);
+  fields->setColumnStretch(1, 1);
+
+  lblMandatory_->setObjectName(QStringLiteral("lblMandatory"));
+  paintText(lblMandatory_, kMandatoryText);
+  lblDateCreated_->setObjectName(QStringLiteral("lblDateCreated"));
+  lblDateCreated_->hide();
+
+  cmdHelp_->setPictureNormal(ui::pictures::help(32));
+  cmdHelp_->setFixedSize(48, 48);
+  for (ui::PellamButton* b : {cmdSave_, cmdCancel_}) {
+    b->setMinimumSize(130, 48);
+    QSizePolicy sp = b->sizePolicy();
+    sp.setRetainSizeWhenHidden(true);
+    b->setSizePolicy(sp);
+  }
+  auto* commands = new QHBoxLayout;
+  commands->addWidget(lblMandatory_, 0, Qt::AlignBottom);
+  commands->addStretch();
+  commands->addWidget(cmdHelp_);
+  commands->addSpacing(12);
+  commands->addWidget(cmdSave_);
+  commands->addWidget(cmdCancel_);
+
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(16, 16, 16, 12);
+  page->addLayout(fields);
+  page->addSpacing(8);
+  page->addLayout(commands);
+  page->addWidget(lblDateCreated_);
+  setMinimumWidth(600);
+
+  cmdSave_->hide();
+  cmdCancel_->setCancel(true);  // Esc
+  for (ui::PellamButton* b : {cmdSave_, cmdCancel_, cmdHelp_}) b->setAutoDefault(false);
+  connect(cmdSave_, &ui::PellamButton::Click, this, &frmAddEditCourse::cmdSave_Click);
+  connect(cmdCancel_, &ui::PellamButton::Click, this, &frmAddEditCourse::cmdCancel_Click);
+  connect(cmdHelp_, &ui::PellamButton::Click, this, &frmAddEditCourse::cmdHelp_Click);
+  life_.onFirstActivation([this] { Form_Activate(); });
+}
+
+void frmAddEditCourse::Form_Activate() {
+  const bool viewOnly = state_.CurrentAccessLevel < 2;
+  setWindowTitle(ui::applicationTitle() + QStringLiteral(" - ") +
+                 (viewOnly ? QStringLiteral("View the details of this course") : mode_));
+  if (isAddMode()) {
+    // A new course takes the number after the last when it is saved.
+    cmdSave_->setCaption(QStringLiteral("&Save\nNew Course"));
+    cmdCancel_->setCaption(QStringLiteral("&Cancel\nNew Course"));
+  } else {
+    loadCourse();
+  }
+  cmdHelp_->setToolTip(QStringLiteral(" Click here for important information about Course Codes "));
+  activated_ = true;
+  if (!txtField_[kCode]->isReadOnly()) txtField_[kCode]->setFocus();
+  life_.fadeIn();
+}
+
+void frmAddEditCourse::loadCourse() {
+  {
+    const store::OpenFile file(state_.files, DataFile::Courses);
+    state_.course = state_.files.read<store::CourseRecord>(recNum_);
+  }
+  const store::CourseRecord& c = state_.course;
+  if (state_.CurrentAccessLevel >= 2) {
+    cmdSave_->setCaption(QStringLiteral("&Save\nChanges"));
+  } else {
+    for (QLineEdit* field : txtField_) field->setReadOnly(true);
+    txtComments_->setReadOnly(true);
+    colours_->passFocusTo(cmdCancel_);
+  }
+  cmdCancel_->setCaption(QStringLiteral("&Finished\nViewing"));
+  lblDateCreated_->setText(QStringLiteral(" Record Created ") +
+                           QString::fromStdString(format::formatDateTimeAmPm(c.DateCreated)));
+  lblDateCreated_->show();
+  txtField_[kCode]->setText(QString::fromStdString(format::trim(c.CourseCode)));
+  txtField_[kName]->setText(QString::fromStdString(format::trim(c.CourseName)));
+  txtField_[kProvider]->setText(QString::fromStdString(format::trim(c.ProvidedBy)));
+  txtField_[kHours]->setText(QString::fromStdString(format::shortestSingle(c.Hours)));
+  txtComments_->setPlainText(ui::fromStoredText(QString::fromStdString(format::trim(c.Comments))));
+}
+
+bool frmAddEditCourse::entryComplete() const {
+  return !trimmed(txtField_[kCode]->text()).isEmpty() &&
+         !trimmed(txtField_[kName]->text()).isEmpty() &&
+         !trimmed(txtField_[kHours]->text()).isEmpty();
+}
+
+void frmAddEditCourse::txtField_Change(int index) {
+  if (index == 5) {
+    if (ui::limitStoredLength(txtComments_, kCommentsLimit)) return;  // changes once more
+    ui::updateFillGauge(lblSpaceFull_, ui::storedLength(txtComments_->toPlainText()),
+                        kCommentsLimit);
+  }
+  if (!activated_) return;
+  if (cmdSave_->isHidden()) {
+    cmdSave_->setVisible(entryComplete());
+  } else {
+    cmdSave_->setEnabled(entryComplete());
+  }
+  if (!cmdSave_->isHidden() && !isAddMode() && state_.CurrentAccessLevel >= 2)
+    cmdCancel_->setCaption(QStringLiteral("&Cancel\nChanges"));
+}
+
+void frmAddEditCourse::refuse(const QString& text, QWidget* focus) {
+  state_.dialogs.message(
+      this, ui::makeMessage(QStringLiteral("Entry Error"), text, ui::MessageIcon::Critical));
+  focus->setFocus();
+}
+
+bool frmAddEditCourse::refuseEntry() {
+  switch (readHoursEntry(txtField_[kHours]->text().toStdString()).problem) {
+    case HoursEntry::Problem::NotNumeric:
+      refuse(QStringLiteral("There must be some value\nin the 'Hours' field."), txtField_[kHours]);
+      return true;
+    case HoursEntry::Problem::TooLarge:
+      refuse(QStringLiteral("The value in the 'Hours' field\nis too large to be kept."),
+             txtField_[kHours]);
+      return true;
+    case HoursEntry::Problem::None:
+      break;
+  }
+  if (isReservedCourseCode(txtField_[kCode]->text().toStdString())) {
+    refuse(QStringLiteral("The text '$Killed$' marks removed records\n"
+                          "and cannot be a 'Course Code'."),
+           txtField_[kCode]);
+    return true;
+  }
+  return false;
+}
+
+void frmAddEditCourse::cmdSave_Click() {
+  if (refuseEntry()) return;
+  store::CourseRecord course;
+  course.CourseCode = txtField_[kCode]->text().toStdString();
+  course.CourseName = txtField_[kName]->text().toStdString();
+  course.ProvidedBy = txtField_[kProvider]->text().toStdString();
+  course.Hours = readHoursEntry(txtField_[kHours]->text().toStdString()).hours;
+  course.Comments = ui::toStoredText(trimmed(txtComments_->toPlainText())).toStdString();
+
+  if (isAddMode()) {
+    if (!appendCourse(state_.files, course, state_.clock.now())) {
+      state_.dialogs.message(
+          this, ui::makeMessage(QStringLiteral("Course Index Full"),
+                                QStringLiteral("The 'Course Index' already holds 32,767 "
+                                               "courses,\nthe most it can hold.\n\n"
+                                               "This course has not been added."),
+                                ui::MessageIcon::Critical));
+      return;
+    }
+  } else {
+    rewriteCourse(state_.files, recNum_, course);
+  }
+  state_.course = course;
+  if (opener_) opener_->setTag(QStringLiteral("Update"));
+  // A category heading is never carried into training records.
+  if (!isAddMode() && state_.files.exists(DataFile::Training) && course.Hours > 0)
+    offerPropagation(state_, this, course);
+  cmdCancel_Click();
+}
+
+void frmAddEditCourse::cmdCancel_Click() { life_.closeWindow(); }
+
+// The help window dims this one while it is open.
+void frmAddEditCourse::cmdHelp_Click() { state_.openHelp(this, 6); }  // Course Code Conventions
+
+}  // namespace vm::courses

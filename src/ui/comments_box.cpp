@@ -1,0 +1,41 @@
+#include "ui/comments_box.h"
+
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+namespace vm::ui {
+
+qsizetype storedLength(const QString& boxText) { return boxText.size() + boxText.count(u'\n'); }
+
+QString toStoredText(const QString& boxText) {
+  return QString(boxText).replace(u'\n', QStringLiteral("\r\n"));
+}
+
+QString fromStoredText(const QString& stored) {
+  return QString(stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+bool limitStoredLength(QPlainTextEdit* box, qsizetype limit) {
+  const QString text = box->toPlainText();
+  qsizetype over = storedLength(text) - limit;
+  if (over <= 0) return false;
+  QTextCursor cursor = box->textCursor();
+  const int end = cursor.position();
+  int from = end;
+  while (over > 0 && from > 0) over -= text[--from] == u'\n' ? 2 : 1;
+  if (over > 0) {
+    // The cursor stood too near the start: cut the end instead.
+    from = static_cast<int>(text.size());
+    over = storedLength(text) - limit;
+    while (over > 0 && from > 0) over -= text[--from] == u'\n' ? 2 : 1;
+    cursor.setPosition(from);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  } else {
+    cursor.setPosition(from);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+  }
+  cursor.removeSelectedText();
+  return true;
+}
+
+}  // namespace vm::ui

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "courses/course_files.h"
+#include "courses/test_lobby.h"
+#include "ui/button/pellam_button.h"
+
+using vm::test::CourseBytes;
+using vm::test::TestApp;
+using vm::test::TestLobby;
+using vm::ui::Answer;
+using vm::ui::MessageIcon;
+using vm::ui::PellamButton;
+
+namespace {
+
+std::vector<CourseBytes> coursesCoded(int n) {
+  std::vector<CourseBytes> out;
+  for (int i = 1; i <= n; ++i) {
+    const std::string code = "C" + std::string(i < 10 ? "0" : "") + std::to_string(i);
+    out.push_back({45000.0 + i, code, "Course " + code, "", 1.0f, "Note " + code});
+  }
+  return out;
+}
+
+struct CourseDeletionTest : ::testing::Test {
+  TestApp app;
+  std::unique_ptr<TestLobby> lobby;
+
+  void open(const std::vector<CourseBytes>& courses) {
+    app.folder.write("Course.Index", vm::test::courseFile(courses));
+    app.state.CurrentAccessLevel = 4;
+    lobby = std::make_unique<TestLobby>(app);
+    lobby->activate();
+  }
+  void deleteRow(int row, Answer confirm) {
+    lobby->grid().selectRow(row);
+    app.dialogs.answer(confirm);
+    if (confirm == Answer::Yes) app.dialogs.answer(Answer::Ok);
+    QTest::mouseClick(lobby->button<PellamButton>("cmdDeleteCourse"), Qt::LeftButton);
+  }
+  std::string courses() { return app.folder.read("Course.Index"); }
+};
+
+}  // namespace
+
+TEST_F(CourseDeletionTest, AsksFirstAndChangesNothingOnNo) {
+  open(coursesCoded(5));
+  const std::string before = courses();
+  deleteRow(3, Answer::No);
+  const auto box = app.dialogs.lastMessage();
+  EXPECT_EQ(box.title, "Confirm");
+  EXPECT_EQ(box.text,
+            "Are you SURE you want to remove\nCourse Code  C03\nfrom the 'Course Index'?");
+  EXPECT_EQ(box.icon, MessageIcon::Question);
+  EXPECT_EQ(box.buttons, vm::ui::MessageButtons::YesNo);
+  EXPECT_EQ(box.defaultButton, Answer::No);
+  EXPECT_EQ(courses(), before);
+  EXPECT_EQ(lobby->grid().currentRow(), 3);
+}
+
+TEST_F(CourseDeletionTest, RemovesTheHighlightedCourseAndHighlightsTheOneAbove) {
+  const auto all = coursesCoded(60);
+  open(all);
+  deleteRow(20, Answer::Yes);
+
+  auto kept = all;
+  kept.erase(kept.begin() + 19);
+  EXPECT_EQ(courses(), vm::test::courseFile(kept));  // the others byte for byte, in order
+  EXPECT_EQ(lobby->grid().rows(), 59);
+  EXPECT_EQ(lobby->grid().currentRow(), 19);
+  EXPECT_EQ(lobby->grid().topRow(), 19);
+  const auto box = app.dialogs.lastMessage();
+  EXPECT_EQ(box.title, "Course Removed");
+  EXPECT_EQ(box.text, "The course has been removed\nfrom the 'Course Index'.");
+  EXPECT_EQ(box.icon, MessageIcon::Information);
+  EXPECT_FALSE(app.folder.has("TempFile.$$$"));
+
+  deleteRow(1, Answer::Yes);
+  EXPECT_EQ(lobby->grid().currentRow(), 1);
+  EXPECT_EQ(lobby->grid().text(1, 0), "C02");
+}
+
+TEST_F(CourseDeletionTest, OfTwoCoursesWithOneCodeOnlyTheHighlightedOneGoes) {
+  open({{45001, "TWIN", "Elder", "", 1.0f, ""}, {45002, "TWIN", "Younger", "", 2.0f, ""}});
+  app.folder.write("Training.Records", vm::test::trainingRecord(
+                                           {40000, 30000, 45002, "TWIN", "Younger", "", 2.0f, ""}));
+  const std::string training = app.folder.read("Training.Records");
+  deleteRow(2, Answer::Yes);
+  EXPECT_EQ(courses(), vm::test::courseRecord({45001, "TWIN", "Elder", "", 1.0f, ""}));
+  EXPECT_EQ(app.folder.read("Training.Records"), training);  // training keeps its copies
+}
+
+TEST_F(CourseDeletionTest, RemovingTheLastCourseLeavesNoIndexAndSaysNothing) {
+  open(coursesCoded(1));
+  lobby->grid().selectRow(1);
+  app.dialogs.answer(Answer::Yes);
+  QTest::mouseClick(lobby->button<PellamButton>("cmdDeleteCourse"), Qt::LeftButton);
+  EXPECT_FALSE(app.folder.has("Course.Index")) << app.folder.read("Course.Index").size();
+  EXPECT_TRUE(lobby->grid().isHidden());
+  EXPECT_EQ(app.dialogs.messages().size(), 1u);  // the question only
+  for (const char* name :
+       {"cmdEditCourse", "cmdDeleteCourse", "cmdPrintCourseIndex", "cmdCreditTraining"})
+    EXPECT_FALSE(lobby->button(name)->isVisible()) << name;
+}

@@ -1,0 +1,77 @@
+#include "courses/course_store.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "courses/course_files.h"
+#include "format/automation_date.h"
+#include "store/posix_file_system.h"
+#include "support/temp_folder.h"
+
+using namespace vm::courses;
+using vm::store::CourseRecord;
+
+namespace {
+
+struct CourseStoreTest : ::testing::Test {
+  vm::test::TempFolder folder;
+  vm::store::PosixFileSystem fs;
+  vm::store::FileTable table{fs, folder.str()};
+  const vm::format::DateTime now{2026, 12, 8, 10, 30, 0};
+
+  static CourseRecord entered(const std::string& code) {
+    CourseRecord c;
+    c.CourseCode = code;
+    c.CourseName = "Name of " + code;
+    c.ProvidedBy = "Provider";
+    c.Hours = 2.5f;
+    c.Comments = "Comment";
+    return c;
+  }
+};
+
+}  // namespace
+
+TEST_F(CourseStoreTest, AppendsNewCoursesWithStampsOfTheirOwn) {
+  CourseRecord first = entered("FA-01");
+  CourseRecord second = entered("FA-01");  // codes need not be unique
+  ASSERT_TRUE(appendCourse(table, first, now));
+  ASSERT_TRUE(appendCourse(table, second, now));
+
+  const double stamp = vm::format::toAutomationDate(now);
+  EXPECT_EQ(first.DateCreated, stamp);
+  EXPECT_EQ(second.DateCreated,
+            vm::format::toAutomationDate({2026, 12, 8, 10, 30, 1}));  // same second, moved on
+  EXPECT_EQ(folder.read("Course.Index"),
+            vm::test::courseFile(
+                {{stamp, "FA-01", "Name of FA-01", "Provider", 2.5f, "Comment"},
+                 {second.DateCreated, "FA-01", "Name of FA-01", "Provider", 2.5f, "Comment"}}));
+  EXPECT_FALSE(table.isOpen(vm::store::DataFile::Courses));
+}
+
+TEST_F(CourseStoreTest, RefusesTheCourseBeyondWhatTheIndexCanCount) {
+  const auto path = folder / "Course.Index";
+  folder.write("Course.Index", "");
+  std::filesystem::resize_file(path, 32767u * 300u);
+  CourseRecord course = entered("MORE");
+  EXPECT_FALSE(appendCourse(table, course, now));
+  EXPECT_EQ(std::filesystem::file_size(path), 32767u * 300u);
+  EXPECT_FALSE(table.isOpen(vm::store::DataFile::Courses));
+
+  std::filesystem::resize_file(path, 32766u * 300u);
+  EXPECT_TRUE(appendCourse(table, course, now));
+  EXPECT_EQ(std::filesystem::file_size(path), 32767u * 300u);
+}
+
+TEST_F(CourseStoreTest, RewritingKeepsTheStoredIdentity) {
+  folder.write("Course.Index", vm::test::courseFile({{45000.5, "OLD", "Old", "", 1.0f, "old"},
+                                                     {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
+  CourseRecord edited = entered("NEW");
+  edited.DateCreated = 1;  // whatever the editor holds, the stored stamp stays
+  rewriteCourse(table, 1, edited);
+  EXPECT_EQ(edited.DateCreated, 45000.5);
+  EXPECT_EQ(folder.read("Course.Index"),
+            vm::test::courseFile({{45000.5, "NEW", "Name of NEW", "Provider", 2.5f, "Comment"},
+                                  {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
+}
