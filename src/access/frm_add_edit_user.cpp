@@ -17,6 +17,7 @@
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/button/command_button.h"
+#include "ui/comments_box.h"
 #include "ui/dialogs.h"
 #include "ui/field_colours.h"
 #include "ui/fill_gauge.h"
@@ -38,18 +39,6 @@ void colourText(QWidget* w, const QColor& colour) {
   QPalette p = w->palette();
   p.setColor(QPalette::WindowText, colour);
   w->setPalette(p);
-}
-
-// A multi-line box has no length limit of its own: cut what goes beyond it.
-void limitLength(QPlainTextEdit* box, int limit) {
-  const QString text = box->toPlainText();
-  if (text.size() <= limit) return;
-  QTextCursor cursor = box->textCursor();
-  const int position = std::min<int>(cursor.position(), limit);
-  box->setPlainText(text.left(limit));
-  cursor = box->textCursor();
-  cursor.setPosition(position);
-  box->setTextCursor(cursor);
 }
 
 }  // namespace
@@ -123,10 +112,7 @@ void frmAddEditUser::buildControls() {
   txtComments_->setMinimumHeight(110);
   lblComments->setBuddy(txtComments_);
   colours_->attach(txtComments_);
-  connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] {
-    limitLength(txtComments_, kCommentsLimit);
-    txtField_Change(4);
-  });
+  connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] { txtField_Change(4); });
   auto* commentsHead = new QHBoxLayout;
   commentsHead->addWidget(lblComments);
   commentsHead->addStretch();
@@ -211,7 +197,8 @@ void frmAddEditUser::loadRecord() {
   txtField_[0]->setText(QString::fromStdString(format::trim(user.FirstName)));
   txtField_[1]->setText(QString::fromStdString(format::trim(user.LastName)));
   txtField_[2]->setText(QString::fromStdString(UnscramblePassword(user.Password)));
-  txtComments_->setPlainText(QString::fromStdString(format::trim(user.Comments)));
+  txtComments_->setPlainText(
+      ui::fromStoredText(QString::fromStdString(format::trim(user.Comments))));
 }
 
 bool frmAddEditUser::mandatoryPresent() const {
@@ -221,8 +208,12 @@ bool frmAddEditUser::mandatoryPresent() const {
 }
 
 void frmAddEditUser::txtField_Change(int index) {
-  if (index == 4)
-    ui::updateFillGauge(lblSpaceFull_, txtComments_->toPlainText().size(), kCommentsLimit);
+  if (index == 4) {
+    // Taking back what went beyond the limit changes the box once more.
+    if (ui::limitStoredLength(txtComments_, kCommentsLimit)) return;
+    ui::updateFillGauge(lblSpaceFull_, ui::storedLength(txtComments_->toPlainText()),
+                        kCommentsLimit);
+  }
   if (activated_) savingAllowedChanged();
 }
 
@@ -281,7 +272,7 @@ void frmAddEditUser::cmdSave_Click() {
     user.LastName = trimmed(txtField_[1]->text()).toStdString();
     user.Password = ScramblePassword(txtField_[2]->text().toStdString());
     user.AccessLevel = static_cast<std::int16_t>(selectedLevel_);
-    user.Comments = trimmed(txtComments_->toPlainText()).toStdString();
+    user.Comments = ui::toStoredText(trimmed(txtComments_->toPlainText())).toStdString();
     files.write(recordNumber_, user);
   }
   if (opener_) opener_->setTag(QStringLiteral("Update"));

@@ -105,6 +105,8 @@ TEST(UserEditor, AddingAppendsTheUserWithAScrambledPasswordAndMarksTheOpener) {
   EXPECT_TRUE(find<QRadioButton>(f.editor, "optAccessLevel3")->font().bold());
   EXPECT_FALSE(find<QRadioButton>(f.editor, "optAccessLevel1")->font().bold());
   QTest::keyClicks(f.comments(), "Night shift");
+  QTest::keyClick(f.comments(), Qt::Key_Return);
+  QTest::keyClicks(f.comments(), "Keys");
   click(f.editor, "cmdSave");
   EXPECT_EQ(f.opener.tag(), "Update");
   EXPECT_TRUE(test::waitFor([&] { return f.editor.isNull(); }));
@@ -122,7 +124,7 @@ TEST(UserEditor, AddingAppendsTheUserWithAScrambledPasswordAndMarksTheOpener) {
   EXPECT_EQ(access::UnscramblePassword(stored), "Pa55");
   EXPECT_EQ(added[59], 3);
   EXPECT_EQ(added[60], 0);
-  EXPECT_EQ(added.substr(61, 11), "Night shift");
+  EXPECT_EQ(added.substr(61, 18), "Night shift\r\nKeys ");  // line breaks stored as CR LF
 }
 
 TEST(UserEditor, UsersAddedWithinOneSecondGetDistinctCreationStamps) {
