@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -63,6 +64,23 @@ TEST(AdminWindow, UsersOfAnotherProgramAreListedByLastNameIgnoringCase) {
   EXPECT_TRUE(shows(f.admin, "cmdUserSelected") && shows(f.admin, "cmdAdmin"));
   EXPECT_FALSE(shows(f.admin, "cmdAddUser") || shows(f.admin, "txtPassword"));
   EXPECT_TRUE(test::button(f.admin, "cmdUserSelected")->hasFocus());
+}
+
+TEST(AdminWindow, AFullUserListOpensWithinASecond) {
+  AdminFixture f;
+  std::string users;
+  users.reserve(500u * 32767u);
+  for (int i = 0; i < 32767; ++i)
+    users += test::userRecordBytes(test::stamp(2005, 1, 1), "User", "N" + std::to_string(32767 - i),
+                                   "a1b2c3d4", 1);
+  f.writeUsers(users);
+  QElapsedTimer clock;
+  clock.start();
+  f.open();
+  EXPECT_LT(clock.elapsed(), 1000);
+  ASSERT_EQ(f.grid()->rows(), 32767);
+  EXPECT_EQ(f.grid()->text(1, 0), "User N1");
+  EXPECT_EQ(f.grid()->text(1, 4), "32767");
 }
 
 TEST(AdminWindow, PasswordsAreComparedExactlyAndAWrongOneMayBeRetried) {
