@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <algorithm>
 
 namespace vm::ui {
 namespace {
@@ -82,10 +83,14 @@ Answer QtDialogs::message(QWidget* parent, const Message& box) {
 
 QString QtDialogs::input(QWidget* parent, const QString& title, const QString& prompt,
                          const QString& defaultAnswer) {
-  bool ok = false;
-  const QString text =
-      QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultAnswer, &ok);
-  return ok ? text : QString();
+  QInputDialog box(parent);
+  box.setWindowTitle(title);
+  box.setLabelText(prompt);
+  box.setTextValue(defaultAnswer);
+  // Wide enough for the whole title in the frame and a comfortable answer field.
+  box.setMinimumWidth(
+      std::max(380, box.fontMetrics().horizontalAdvance(title) + 160));
+  return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 QString QtDialogs::browseForFolder(QWidget* parent, const QString& title,
