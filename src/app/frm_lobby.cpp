@@ -106,6 +106,8 @@ void frmLobby::Form_Activate() {
   lblUserInfo_->setText(QStringLiteral("User: ") + state_.CurrentUserName +
                         QStringLiteral("\nAccess: ") +
                         state_.accessLevelName(state_.CurrentAccessLevel));
+  // The buttons show their captions from the start, also under the lists' first messages.
+  refreshButtons();
   if (state_.FadeEnabled) {
     life_.fadeIn();
     life_.fade().waitUntilFinished();
