@@ -9,16 +9,16 @@
 namespace vm::print {
 namespace {
 
-QFont qFontOf(const FontSpec& spec) {
+QFont qFontOf(const FontSpec& wanted) {
   QFont font;
   // The metric twins of the usual office faces come first, then any sans-serif face.
-  const QString name = QString::fromStdString(spec.name);
+  const QString name = QString::fromStdString(wanted.name);
   font.setFamilies({name, "Liberation Sans", "Arimo", "Helvetica", "DejaVu Sans"});
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
+  font.setPointSizeF(wanted.points);
+  font.setBold(wanted.bold);
+  font.setItalic(wanted.italic);
+  font.setUnderline(wanted.underline);
   return font;
 }
 
