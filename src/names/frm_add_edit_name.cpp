@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "format/date_text.h"
@@ -17,6 +16,7 @@
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/button/command_button.h"
+#include "ui/comments_box.h"
 #include "ui/dialogs.h"
 #include "ui/field_colours.h"
 #include "ui/fill_gauge.h"
@@ -40,37 +40,7 @@ QString trimBlanks(const QString& s) {
   return s.mid(first, last - first);
 }
 
-// Comments are stored with CR LF line breaks; the box shows plain line feeds.
-qsizetype storedLength(const QString& boxText) { return boxText.size() + boxText.count(u'\n'); }
-
 QString q(const std::string& s) { return trimBlanks(QString::fromStdString(s)); }
-
-// Keeps the comments within their stored width by taking back the excess just typed
-// or pasted before the cursor.
-bool limitComments(QPlainTextEdit* box, qsizetype limit) {
-  const QString text = box->toPlainText();
-  qsizetype over = storedLength(text) - limit;
-  if (over <= 0) return false;
-  QTextCursor cursor = box->textCursor();
-  const int end = cursor.position();
-  int from = end;
-  while (over > 0 && from > 0) {
-    --from;
-    over -= text[from] == u'\n' ? 2 : 1;
-  }
-  if (over > 0) {  // the cursor sat too early: cut the end instead
-    from = static_cast<int>(text.size());
-    over = storedLength(text) - limit;
-    while (over > 0 && from > 0) over -= text[--from] == u'\n' ? 2 : 1;
-    cursor.setPosition(from);
-    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-  } else {
-    cursor.setPosition(from);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-  }
-  cursor.removeSelectedText();
-  return true;
-}
 
 ui::PellamButton* makeButton(QWidget* parent, const QString& name) {
   ui::PellamButton* b = ui::makeCommandButton(parent, name, QString());
@@ -214,7 +184,7 @@ void frmAddEditName::loadPerson() {
   const std::array<const std::string*, 5> texts = {&r.FirstName, &r.MiddleName, &r.LastName,
                                                    &r.Organization, &r.EmployeeID};
   for (std::size_t i = 0; i < 5; ++i) txtField_[i]->setText(q(*texts[i]));
-  txtComments_->setPlainText(q(r.Comments).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  txtComments_->setPlainText(ui::fromStoredText(q(r.Comments)));
 }
 
 bool frmAddEditName::isValid() const {
@@ -232,12 +202,12 @@ void frmAddEditName::offerSave() {
 }
 
 void frmAddEditName::txtField_Change(int index) {
-  if (index == 6 && limitComments(txtComments_, kMaxLength[5])) return;  // changed again
+  if (index == 6 && ui::limitStoredLength(txtComments_, kMaxLength[5])) return;  // changed again
   if (!activated_) return;
   offerSave();
   if (index == 6) {
-    const QString text = txtComments_->toPlainText();
-    ui::updateFillGauge(lblSpaceFull_, storedLength(text), kMaxLength[5]);
+    ui::updateFillGauge(lblSpaceFull_, ui::storedLength(txtComments_->toPlainText()),
+                        kMaxLength[5]);
   }
 }
 
@@ -264,8 +234,7 @@ void frmAddEditName::optStatus_Click() {
 }
 
 QString frmAddEditName::fieldText(int index) const {
-  if (index == 6)
-    return trimBlanks(txtComments_->toPlainText()).replace(u'\n', QStringLiteral("\r\n"));
+  if (index == 6) return ui::toStoredText(trimBlanks(txtComments_->toPlainText()));
   return trimBlanks(txtField_[static_cast<std::size_t>(index - 1)]->text());
 }
 
