@@ -11,7 +11,6 @@
 
 #include "access/password.h"
 #include "format/date_text.h"
-#include "format/trim.h"
 #include "store/creation_stamp.h"
 #include "store/file_table.h"
 #include "ui/app_state.h"
@@ -20,6 +19,7 @@
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
 #include "ui/field_colours.h"
+#include "ui/field_text.h"
 #include "ui/fill_gauge.h"
 #include "ui/pictures.h"
 #include "ui/tile_picture.h"
@@ -30,10 +30,6 @@ namespace {
 
 const QColor kChosenLevel{0, 0, 64};
 const QColor kOtherLevel{0, 0, 128};
-
-QString trimmed(const QString& text) {
-  return QString::fromStdString(format::trim(text.toStdString()));
-}
 
 void colourText(QWidget* w, const QColor& colour) {
   QPalette p = w->palette();
@@ -194,17 +190,14 @@ void frmAddEditUser::loadRecord() {
   const int level = user.AccessLevel >= 1 && user.AccessLevel <= 4 ? user.AccessLevel : 1;
   optAccessLevel_[level - 1]->setChecked(true);
   optAccessLevel_Click(level);
-  txtField_[0]->setText(QString::fromStdString(format::trim(user.FirstName)));
-  txtField_[1]->setText(QString::fromStdString(format::trim(user.LastName)));
+  txtField_[0]->setText(ui::trimmedField(user.FirstName));
+  txtField_[1]->setText(ui::trimmedField(user.LastName));
   txtField_[2]->setText(QString::fromStdString(UnscramblePassword(user.Password)));
-  txtComments_->setPlainText(
-      ui::fromStoredText(QString::fromStdString(format::trim(user.Comments))));
+  txtComments_->setPlainText(ui::fromStoredText(ui::trimmedField(user.Comments)));
 }
 
 bool frmAddEditUser::mandatoryPresent() const {
-  for (const QLineEdit* field : txtField_)
-    if (trimmed(field->text()).isEmpty()) return false;
-  return true;
+  return ui::allFilledIn({txtField_[0], txtField_[1], txtField_[2]});
 }
 
 void frmAddEditUser::txtField_Change(int index) {
@@ -268,11 +261,11 @@ void frmAddEditUser::cmdSave_Click() {
       state_.user = files.read<store::UserRecord>(recordNumber_);
     }
     store::UserRecord& user = state_.user;
-    user.FirstName = trimmed(txtField_[0]->text()).toStdString();
-    user.LastName = trimmed(txtField_[1]->text()).toStdString();
+    user.FirstName = ui::trimBlanks(txtField_[0]->text()).toStdString();
+    user.LastName = ui::trimBlanks(txtField_[1]->text()).toStdString();
     user.Password = ScramblePassword(txtField_[2]->text().toStdString());
     user.AccessLevel = static_cast<std::int16_t>(selectedLevel_);
-    user.Comments = ui::toStoredText(trimmed(txtComments_->toPlainText())).toStdString();
+    user.Comments = ui::toStoredText(ui::trimBlanks(txtComments_->toPlainText())).toStdString();
     files.write(recordNumber_, user);
   }
   if (opener_) opener_->setTag(QStringLiteral("Update"));

@@ -18,7 +18,6 @@
 #include "access/user_log.h"
 #include "format/date_text.h"
 #include "format/number_parse.h"
-#include "format/trim.h"
 #include "store/compaction.h"
 #include "store/data_files.h"
 #include "store/file_table.h"
@@ -27,6 +26,7 @@
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
+#include "ui/field_text.h"
 #include "ui/grid/grid.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
@@ -42,7 +42,6 @@ constexpr int kFlashIntervalMs = 16;
 const QString kFadeStatus = QStringLiteral("FadeStatus");
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
-QString trimmed(const std::string& s) { return text(format::trim(s)); }
 
 ui::button::ColourRef colourRef(const Rgb& c) { return ui::button::rgb(c.red, c.green, c.blue); }
 
@@ -248,8 +247,8 @@ void frmAdmin::UpdateUserGrid() {
     files.scan(store::DataFile::Users, 1, users.count(),
                [&](std::int32_t n, std::span<const char> bytes) {
                  const auto user = store::RecordTraits<store::UserRecord>::decode(bytes);
-                 const QString first = trimmed(user.FirstName);
-                 const QString last = trimmed(user.LastName);
+                 const QString first = ui::trimmedField(user.FirstName);
+                 const QString last = ui::trimmedField(user.LastName);
                  rows.push_back({first + " " + last, state_.accessLevelName(user.AccessLevel),
                                  text(format::formatDate(user.DateCreated)), last + " " + first,
                                  QString::number(n)});
@@ -374,7 +373,8 @@ void frmAdmin::openEditor(const QString& mode, ui::PellamButton* opener) {
   auto* editor = new frmAddEditUser(state_, mode, currentRecNum(), opener, this);
   life_->runModalDimmed(editor);
   if (opener->tag() != QLatin1String("Update")) return;
-  const QString key = trimmed(state_.user.LastName) + " " + trimmed(state_.user.FirstName);
+  const QString key =
+      ui::trimmedField(state_.user.LastName) + " " + ui::trimmedField(state_.user.FirstName);
   UpdateUserGrid();
   QApplication::processEvents();
   selectRowWhere(kNameSortColumn, key);

@@ -12,7 +12,6 @@
 #include "courses/course_store.h"
 #include "format/date_text.h"
 #include "format/number_text.h"
-#include "format/trim.h"
 #include "store/file_table.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
@@ -20,6 +19,7 @@
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
 #include "ui/field_colours.h"
+#include "ui/field_text.h"
 #include "ui/fill_gauge.h"
 #include "ui/pictures.h"
 #include "ui/tiled_background.h"
@@ -43,10 +43,6 @@ constexpr std::array<BoxRule, 5> kFields = {{{"*Course Code", 8, true},
 constexpr int kCode = 0, kName = 1, kProvider = 2, kHours = 3;
 constexpr int kCommentsLimit = kFields[4].limit;
 const QColor kMandatoryText{255, 0, 0};
-
-QString trimmed(const QString& text) {
-  return QString::fromStdString(format::trim(text.toStdString()));
-}
 
 void paintText(QLabel* label, const QColor& colour) {
   QPalette p = label->palette();
@@ -186,17 +182,15 @@ void frmAddEditCourse::loadCourse() {
   lblDateCreated_->setText(QStringLiteral(" Record Created ") +
                            QString::fromStdString(format::formatDateTimeAmPm(c.DateCreated)));
   lblDateCreated_->show();
-  txtField_[kCode]->setText(QString::fromStdString(format::trim(c.CourseCode)));
-  txtField_[kName]->setText(QString::fromStdString(format::trim(c.CourseName)));
-  txtField_[kProvider]->setText(QString::fromStdString(format::trim(c.ProvidedBy)));
+  txtField_[kCode]->setText(ui::trimmedField(c.CourseCode));
+  txtField_[kName]->setText(ui::trimmedField(c.CourseName));
+  txtField_[kProvider]->setText(ui::trimmedField(c.ProvidedBy));
   txtField_[kHours]->setText(QString::fromStdString(format::shortestSingle(c.Hours)));
-  txtComments_->setPlainText(ui::fromStoredText(QString::fromStdString(format::trim(c.Comments))));
+  txtComments_->setPlainText(ui::fromStoredText(ui::trimmedField(c.Comments)));
 }
 
 bool frmAddEditCourse::entryComplete() const {
-  return !trimmed(txtField_[kCode]->text()).isEmpty() &&
-         !trimmed(txtField_[kName]->text()).isEmpty() &&
-         !trimmed(txtField_[kHours]->text()).isEmpty();
+  return ui::allFilledIn({txtField_[kCode], txtField_[kName], txtField_[kHours]});
 }
 
 void frmAddEditCourse::txtField_Change(int index) {
@@ -249,7 +243,7 @@ void frmAddEditCourse::cmdSave_Click() {
   course.CourseName = txtField_[kName]->text().toStdString();
   course.ProvidedBy = txtField_[kProvider]->text().toStdString();
   course.Hours = readHoursEntry(txtField_[kHours]->text().toStdString()).hours;
-  course.Comments = ui::toStoredText(trimmed(txtComments_->toPlainText())).toStdString();
+  course.Comments = ui::toStoredText(ui::trimBlanks(txtComments_->toPlainText())).toStdString();
 
   if (isAddMode()) {
     if (!appendCourse(state_.files, course, state_.clock.now())) {

@@ -19,6 +19,7 @@
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
 #include "ui/field_colours.h"
+#include "ui/field_text.h"
 #include "ui/fill_gauge.h"
 #include "ui/tiled_background.h"
 
@@ -31,16 +32,6 @@ const std::array<const char*, 6> kLabels = {"*First Name",  "Middle Name", "*Las
                                             "Organization", "Employee ID", "Comments"};
 const QColor kChosenStatus{0, 0, 64};
 const QColor kOtherStatus{0, 0, 128};
-
-// Blanks are what the fixed-width fields pad with, so only blanks are trimmed.
-QString trimBlanks(const QString& s) {
-  qsizetype first = 0, last = s.size();
-  while (first < last && s[first] == u' ') ++first;
-  while (last > first && s[last - 1] == u' ') --last;
-  return s.mid(first, last - first);
-}
-
-QString q(const std::string& s) { return trimBlanks(QString::fromStdString(s)); }
 
 ui::PellamButton* makeButton(QWidget* parent, const QString& name) {
   ui::PellamButton* b = ui::makeCommandButton(parent, name, QString());
@@ -183,13 +174,11 @@ void frmAddEditName::loadPerson() {
   chooseStatus(r.Active == store::kActive);
   const std::array<const std::string*, 5> texts = {&r.FirstName, &r.MiddleName, &r.LastName,
                                                    &r.Organization, &r.EmployeeID};
-  for (std::size_t i = 0; i < 5; ++i) txtField_[i]->setText(q(*texts[i]));
-  txtComments_->setPlainText(ui::fromStoredText(q(r.Comments)));
+  for (std::size_t i = 0; i < 5; ++i) txtField_[i]->setText(ui::trimmedField(*texts[i]));
+  txtComments_->setPlainText(ui::fromStoredText(ui::trimmedField(r.Comments)));
 }
 
-bool frmAddEditName::isValid() const {
-  return !trimBlanks(txtField_[0]->text()).isEmpty() && !trimBlanks(txtField_[2]->text()).isEmpty();
-}
+bool frmAddEditName::isValid() const { return ui::allFilledIn({txtField_[0], txtField_[2]}); }
 
 void frmAddEditName::offerSave() {
   if (cmdSave_->isVisible()) {
@@ -234,8 +223,8 @@ void frmAddEditName::optStatus_Click() {
 }
 
 QString frmAddEditName::fieldText(int index) const {
-  if (index == 6) return ui::toStoredText(trimBlanks(txtComments_->toPlainText()));
-  return trimBlanks(txtField_[static_cast<std::size_t>(index - 1)]->text());
+  if (index == 6) return ui::toStoredText(ui::trimBlanks(txtComments_->toPlainText()));
+  return ui::trimBlanks(txtField_[static_cast<std::size_t>(index - 1)]->text());
 }
 
 void frmAddEditName::cmdSave_Click() {
