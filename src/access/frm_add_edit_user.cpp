@@ -15,9 +15,10 @@
 #include "store/file_table.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
-#include "ui/button/command_button.h"
+#include "ui/button/pellam_button.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
+#include "ui/editor_buttons.h"
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
@@ -129,10 +130,9 @@ void frmAddEditUser::buildControls() {
   notes->addStretch();
   grid->addLayout(notes, 6, 0, 1, 2);
 
-  cmdSave_ = ui::makeCommandButton(this, QStringLiteral("cmdSave"), {});
-  cmdCancel_ = ui::makeCommandButton(this, QStringLiteral("cmdCancel"), {});
+  cmdSave_ = ui::makeSaveButton(this);
+  cmdCancel_ = ui::makeCancelButton(this);
   for (ui::PellamButton* b : {cmdSave_, cmdCancel_}) b->setFixedSize(112, 46);
-  cmdSave_->hide();
   auto* commands = new QHBoxLayout;
   commands->addStretch();
   commands->addWidget(cmdSave_);
@@ -211,12 +211,7 @@ void frmAddEditUser::txtField_Change(int index) {
 }
 
 void frmAddEditUser::savingAllowedChanged() {
-  const bool ok = mandatoryPresent();
-  if (cmdSave_->isHidden()) {
-    cmdSave_->setVisible(ok);
-  } else {
-    cmdSave_->setEnabled(ok);
-  }
+  ui::offerSave(cmdSave_, mandatoryPresent());
   if (!addMode()) cmdCancel_->setCaption(QStringLiteral("&Cancel\nChanges"));
 }
 

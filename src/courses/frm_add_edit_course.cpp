@@ -18,6 +18,7 @@
 #include "ui/button/command_button.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
+#include "ui/editor_buttons.h"
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
@@ -64,8 +65,8 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
       lblMandatory_(new QLabel(QStringLiteral("* Mandatory Entry"), this)),
       lblDateCreated_(new QLabel(this)),
       lblSpaceFull_(new QLabel(this)),
-      cmdSave_(ui::makeCommandButton(this, QStringLiteral("cmdSave"), {})),
-      cmdCancel_(ui::makeCommandButton(this, QStringLiteral("cmdCancel"), {})),
+      cmdSave_(ui::makeSaveButton(this)),
+      cmdCancel_(ui::makeCancelButton(this)),
       cmdHelp_(ui::makeCommandButton(this, QStringLiteral("cmdHelp"), {})),
       colours_(new ui::FieldColours(
           mode == kAddMode ? ui::FieldColours::kAddMode : ui::FieldColours::kEditMode, this)) {
@@ -139,7 +140,6 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
   page->addWidget(lblDateCreated_);
   setMinimumWidth(600);
 
-  cmdSave_->hide();
   cmdCancel_->setCancel(true);  // Esc
   for (ui::PellamButton* b : {cmdSave_, cmdCancel_, cmdHelp_}) b->setAutoDefault(false);
   connect(cmdSave_, &ui::PellamButton::Click, this, &frmAddEditCourse::cmdSave_Click);
@@ -200,11 +200,7 @@ void frmAddEditCourse::txtField_Change(int index) {
                         kCommentsLimit);
   }
   if (!activated_) return;
-  if (cmdSave_->isHidden()) {
-    cmdSave_->setVisible(entryComplete());
-  } else {
-    cmdSave_->setEnabled(entryComplete());
-  }
+  ui::offerSave(cmdSave_, entryComplete());
   if (!cmdSave_->isHidden() && !isAddMode() && state_.CurrentAccessLevel >= 2)
     cmdCancel_->setCaption(QStringLiteral("&Cancel\nChanges"));
 }

@@ -15,9 +15,10 @@
 #include "store/records.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
-#include "ui/button/command_button.h"
+#include "ui/button/pellam_button.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
+#include "ui/editor_buttons.h"
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
@@ -33,13 +34,6 @@ const std::array<const char*, 6> kLabels = {"*First Name",  "Middle Name", "*Las
 const QColor kChosenStatus{0, 0, 64};
 const QColor kOtherStatus{0, 0, 128};
 
-ui::PellamButton* makeButton(QWidget* parent, const QString& name) {
-  ui::PellamButton* b = ui::makeCommandButton(parent, name, QString());
-  b->setAutoDefault(false);
-  b->setMinimumSize(110, 44);
-  return b;
-}
-
 }  // namespace
 
 frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recNum,
@@ -54,8 +48,8 @@ frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recN
       lblMandatory_(new QLabel(QStringLiteral("* Mandatory Entry"), this)),
       lblDateCreated_(new QLabel(this)),
       lblSpaceFull_(new QLabel(this)),
-      cmdSave_(makeButton(this, QStringLiteral("cmdSave"))),
-      cmdCancel_(makeButton(this, QStringLiteral("cmdCancel"))),
+      cmdSave_(ui::makeSaveButton(this)),
+      cmdCancel_(ui::makeCancelButton(this)),
       colours_(new ui::FieldColours(
           mode == Mode::Add ? ui::FieldColours::kAddMode : ui::FieldColours::kEditMode, this)) {
   setObjectName(QStringLiteral("frmAddEditName"));
@@ -124,7 +118,10 @@ frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recN
   page->addLayout(body, 1);
   page->addWidget(lblDateCreated_);
 
-  cmdSave_->hide();
+  for (ui::PellamButton* b : {cmdSave_, cmdCancel_}) {
+    b->setAutoDefault(false);
+    b->setMinimumSize(110, 44);
+  }
   connect(cmdSave_, &ui::PellamButton::Click, this, &frmAddEditName::cmdSave_Click);
   connect(cmdCancel_, &ui::PellamButton::Click, this, &frmAddEditName::cmdCancel_Click);
   life_.onFirstActivation([this] { Form_Activate(); });
@@ -181,12 +178,8 @@ void frmAddEditName::loadPerson() {
 bool frmAddEditName::isValid() const { return ui::allFilledIn({txtField_[0], txtField_[2]}); }
 
 void frmAddEditName::offerSave() {
-  if (cmdSave_->isVisible()) {
-    cmdSave_->setEnabled(isValid());
-  } else {
-    cmdSave_->setVisible(isValid());
-  }
-  if (mode_ == Mode::Edit && cmdSave_->isVisible() && state_.CurrentAccessLevel > 1)
+  ui::offerSave(cmdSave_, isValid());
+  if (mode_ == Mode::Edit && !cmdSave_->isHidden() && state_.CurrentAccessLevel > 1)
     cmdCancel_->setText(QStringLiteral("Changes\n&Cancel"));
 }
 
