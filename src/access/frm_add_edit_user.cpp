@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "access/password.h"
-#include "format/date_text.h"
 #include "store/creation_stamp.h"
 #include "store/file_table.h"
 #include "ui/app_state.h"
@@ -23,6 +22,7 @@
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
 #include "ui/pictures.h"
+#include "ui/record_created.h"
 #include "ui/tile_picture.h"
 #include "ui/window_life.h"
 
@@ -97,15 +97,12 @@ void frmAddEditUser::buildControls() {
 
   auto* lblComments = new QLabel(QStringLiteral("Comments"), this);
   lblComments->setObjectName(QStringLiteral("lblField4"));
-  lblSpaceFull_ = new QLabel(this);
-  lblSpaceFull_->setObjectName(QStringLiteral("lblSpaceFull"));
+  lblSpaceFull_ = ui::makeFillGauge(this);
   lblSpaceFull_->setFrameShape(QFrame::Panel);
   lblSpaceFull_->setFrameShadow(QFrame::Sunken);
-  lblSpaceFull_->hide();
   txtComments_ = new QPlainTextEdit(this);
   txtComments_->setObjectName(QStringLiteral("txtField4"));
-  txtComments_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  txtComments_->setTabChangesFocus(true);
+  ui::setUpCommentsBox(txtComments_);
   txtComments_->setMinimumHeight(110);
   lblComments->setBuddy(txtComments_);
   colours_->attach(txtComments_);
@@ -119,11 +116,9 @@ void frmAddEditUser::buildControls() {
 
   auto* lblMandatory = new QLabel(QStringLiteral("* (Mandatory Entry)"), this);
   lblMandatory->setObjectName(QStringLiteral("lblMandatory"));
-  lblDateCreated_ = new QLabel(this);
-  lblDateCreated_->setObjectName(QStringLiteral("lblDateCreated"));
+  lblDateCreated_ = ui::makeRecordCreatedLabel(this);
   lblDateCreated_->setFrameShape(QFrame::Panel);
   lblDateCreated_->setFrameShadow(QFrame::Sunken);
-  lblDateCreated_->hide();
   auto* notes = new QVBoxLayout;
   notes->addWidget(lblMandatory);
   notes->addWidget(lblDateCreated_);
@@ -182,9 +177,7 @@ void frmAddEditUser::loadRecord() {
     state_.user = state_.files.read<store::UserRecord>(recordNumber_);
   }
   const store::UserRecord& user = state_.user;
-  lblDateCreated_->setText(" Record Created " +
-                           QString::fromStdString(format::formatDateTimeAmPm(user.DateCreated)));
-  lblDateCreated_->show();
+  ui::showRecordCreated(lblDateCreated_, user.DateCreated);
   // A level outside 1 to 4 (written by another program) is shown, and kept, as the lowest one,
   // which is all the log-in grants such a user.
   const int level = user.AccessLevel >= 1 && user.AccessLevel <= 4 ? user.AccessLevel : 1;
@@ -193,7 +186,7 @@ void frmAddEditUser::loadRecord() {
   txtField_[0]->setText(ui::trimmedField(user.FirstName));
   txtField_[1]->setText(ui::trimmedField(user.LastName));
   txtField_[2]->setText(QString::fromStdString(UnscramblePassword(user.Password)));
-  txtComments_->setPlainText(ui::fromStoredText(ui::trimmedField(user.Comments)));
+  ui::showComments(txtComments_, user.Comments);
 }
 
 bool frmAddEditUser::mandatoryPresent() const {
@@ -204,8 +197,7 @@ void frmAddEditUser::txtField_Change(int index) {
   if (index == 4) {
     // Taking back what went beyond the limit changes the box once more.
     if (ui::limitStoredLength(txtComments_, kCommentsLimit)) return;
-    ui::updateFillGauge(lblSpaceFull_, ui::storedLength(txtComments_->toPlainText()),
-                        kCommentsLimit);
+    ui::updateCommentsGauge(lblSpaceFull_, txtComments_, kCommentsLimit);
   }
   if (activated_) savingAllowedChanged();
 }
@@ -260,7 +252,7 @@ void frmAddEditUser::cmdSave_Click() {
     user.LastName = ui::trimBlanks(txtField_[1]->text()).toStdString();
     user.Password = ScramblePassword(txtField_[2]->text().toStdString());
     user.AccessLevel = static_cast<std::int16_t>(selectedLevel_);
-    user.Comments = ui::toStoredText(ui::trimBlanks(txtComments_->toPlainText())).toStdString();
+    user.Comments = ui::commentsToStore(txtComments_);
     files.write(recordNumber_, user);
   }
   if (opener_) opener_->setTag(QStringLiteral("Update"));

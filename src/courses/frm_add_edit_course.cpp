@@ -10,7 +10,6 @@
 #include "courses/course_entry.h"
 #include "courses/course_propagation_offer.h"
 #include "courses/course_store.h"
-#include "format/date_text.h"
 #include "format/number_text.h"
 #include "store/file_table.h"
 #include "ui/app_state.h"
@@ -23,6 +22,7 @@
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
 #include "ui/pictures.h"
+#include "ui/record_created.h"
 #include "ui/tiled_background.h"
 
 namespace vm::courses {
@@ -63,8 +63,8 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
       opener_(opener),
       txtComments_(new QPlainTextEdit(this)),
       lblMandatory_(new QLabel(QStringLiteral("* Mandatory Entry"), this)),
-      lblDateCreated_(new QLabel(this)),
-      lblSpaceFull_(new QLabel(this)),
+      lblDateCreated_(ui::makeRecordCreatedLabel(this)),
+      lblSpaceFull_(ui::makeFillGauge(this)),
       cmdSave_(ui::makeSaveButton(this)),
       cmdCancel_(ui::makeCancelButton(this)),
       cmdHelp_(ui::makeCommandButton(this, QStringLiteral("cmdHelp"), {})),
@@ -99,12 +99,9 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
     fields->addWidget(label, i, 0, i == 4 ? Qt::AlignTop | Qt::AlignRight : Qt::AlignRight);
     fields->addWidget(field, i, 1, 1, 1, i == kName || i == 4 ? Qt::Alignment() : Qt::AlignLeft);
   }
-  txtComments_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ui::setUpCommentsBox(txtComments_);
   txtComments_->setFixedHeight(fontMetrics().lineSpacing() * 6 + 12);
-  txtComments_->setTabChangesFocus(true);
   connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] { txtField_Change(5); });
-  lblSpaceFull_->setObjectName(QStringLiteral("lblSpaceFull"));
-  lblSpaceFull_->hide();
   QSizePolicy keepRoom = lblSpaceFull_->sizePolicy();
   keepRoom.setRetainSizeWhenHidden(true);
   lblSpaceFull_->setSizePolicy(keepRoom);
@@ -113,8 +110,6 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
 
   lblMandatory_->setObjectName(QStringLiteral("lblMandatory"));
   paintText(lblMandatory_, kMandatoryText);
-  lblDateCreated_->setObjectName(QStringLiteral("lblDateCreated"));
-  lblDateCreated_->hide();
 
   cmdHelp_->setPictureNormal(ui::pictures::help(32));
   cmdHelp_->setFixedSize(48, 48);
@@ -179,14 +174,12 @@ void frmAddEditCourse::loadCourse() {
     colours_->passFocusTo(cmdCancel_);
   }
   cmdCancel_->setCaption(QStringLiteral("&Finished\nViewing"));
-  lblDateCreated_->setText(QStringLiteral(" Record Created ") +
-                           QString::fromStdString(format::formatDateTimeAmPm(c.DateCreated)));
-  lblDateCreated_->show();
+  ui::showRecordCreated(lblDateCreated_, c.DateCreated);
   txtField_[kCode]->setText(ui::trimmedField(c.CourseCode));
   txtField_[kName]->setText(ui::trimmedField(c.CourseName));
   txtField_[kProvider]->setText(ui::trimmedField(c.ProvidedBy));
   txtField_[kHours]->setText(QString::fromStdString(format::shortestSingle(c.Hours)));
-  txtComments_->setPlainText(ui::fromStoredText(ui::trimmedField(c.Comments)));
+  ui::showComments(txtComments_, c.Comments);
 }
 
 bool frmAddEditCourse::entryComplete() const {
@@ -196,8 +189,7 @@ bool frmAddEditCourse::entryComplete() const {
 void frmAddEditCourse::txtField_Change(int index) {
   if (index == 5) {
     if (ui::limitStoredLength(txtComments_, kCommentsLimit)) return;  // changes once more
-    ui::updateFillGauge(lblSpaceFull_, ui::storedLength(txtComments_->toPlainText()),
-                        kCommentsLimit);
+    ui::updateCommentsGauge(lblSpaceFull_, txtComments_, kCommentsLimit);
   }
   if (!activated_) return;
   ui::offerSave(cmdSave_, entryComplete());
@@ -239,7 +231,7 @@ void frmAddEditCourse::cmdSave_Click() {
   course.CourseName = txtField_[kName]->text().toStdString();
   course.ProvidedBy = txtField_[kProvider]->text().toStdString();
   course.Hours = readHoursEntry(txtField_[kHours]->text().toStdString()).hours;
-  course.Comments = ui::toStoredText(ui::trimBlanks(txtComments_->toPlainText())).toStdString();
+  course.Comments = ui::commentsToStore(txtComments_);
 
   if (isAddMode()) {
     if (!appendCourse(state_.files, course, state_.clock.now())) {

@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "format/date_text.h"
 #include "store/creation_stamp.h"
 #include "store/file_table.h"
 #include "store/records.h"
@@ -22,6 +21,7 @@
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
+#include "ui/record_created.h"
 #include "ui/tiled_background.h"
 
 namespace vm::names {
@@ -46,8 +46,8 @@ frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recN
       opener_(opener),
       txtComments_(new QPlainTextEdit(this)),
       lblMandatory_(new QLabel(QStringLiteral("* Mandatory Entry"), this)),
-      lblDateCreated_(new QLabel(this)),
-      lblSpaceFull_(new QLabel(this)),
+      lblDateCreated_(ui::makeRecordCreatedLabel(this)),
+      lblSpaceFull_(ui::makeFillGauge(this)),
       cmdSave_(ui::makeSaveButton(this)),
       cmdCancel_(ui::makeCancelButton(this)),
       colours_(new ui::FieldColours(
@@ -77,12 +77,9 @@ frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recN
   for (int i = 0; i < 5; ++i)
     txtField_[static_cast<std::size_t>(i)]->setMinimumWidth(
         std::min(kMaxLength[static_cast<std::size_t>(i)], 24) * charWidth * 3 / 4 + 12);
-  txtComments_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ui::setUpCommentsBox(txtComments_);
   txtComments_->setMinimumHeight(fontMetrics().lineSpacing() * 6 + 10);
-  txtComments_->setTabChangesFocus(true);
   connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] { txtField_Change(6); });
-  lblSpaceFull_->setObjectName(QStringLiteral("lblSpaceFull"));
-  lblSpaceFull_->hide();
   fields->addWidget(lblSpaceFull_, 6, 1, Qt::AlignRight);
   fields->setColumnStretch(1, 1);
 
@@ -100,8 +97,6 @@ frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recN
     statusLayout->addWidget(option);
   }
   lblMandatory_->setObjectName(QStringLiteral("lblMandatory"));
-  lblDateCreated_->setObjectName(QStringLiteral("lblDateCreated"));
-  lblDateCreated_->hide();
 
   auto* side = new QVBoxLayout;
   side->addWidget(status);
@@ -165,14 +160,12 @@ void frmAddEditName::loadPerson() {
     colours_->passFocusTo(cmdCancel_);
   }
   cmdCancel_->setText(QStringLiteral("Viewing\n&Finished"));
-  lblDateCreated_->setText(QStringLiteral(" Record Created ") +
-                           QString::fromStdString(format::formatDateTimeAmPm(r.DateCreated)));
-  lblDateCreated_->show();
+  ui::showRecordCreated(lblDateCreated_, r.DateCreated);
   chooseStatus(r.Active == store::kActive);
   const std::array<const std::string*, 5> texts = {&r.FirstName, &r.MiddleName, &r.LastName,
                                                    &r.Organization, &r.EmployeeID};
   for (std::size_t i = 0; i < 5; ++i) txtField_[i]->setText(ui::trimmedField(*texts[i]));
-  txtComments_->setPlainText(ui::fromStoredText(ui::trimmedField(r.Comments)));
+  ui::showComments(txtComments_, r.Comments);
 }
 
 bool frmAddEditName::isValid() const { return ui::allFilledIn({txtField_[0], txtField_[2]}); }
@@ -188,8 +181,7 @@ void frmAddEditName::txtField_Change(int index) {
   if (!activated_) return;
   offerSave();
   if (index == 6) {
-    ui::updateFillGauge(lblSpaceFull_, ui::storedLength(txtComments_->toPlainText()),
-                        kMaxLength[5]);
+    ui::updateCommentsGauge(lblSpaceFull_, txtComments_, kMaxLength[5]);
   }
 }
 
@@ -216,7 +208,6 @@ void frmAddEditName::optStatus_Click() {
 }
 
 QString frmAddEditName::fieldText(int index) const {
-  if (index == 6) return ui::toStoredText(ui::trimBlanks(txtComments_->toPlainText()));
   return ui::trimBlanks(txtField_[static_cast<std::size_t>(index - 1)]->text());
 }
 
@@ -255,7 +246,7 @@ void frmAddEditName::cmdSave_Click() {
     r.LastName = fieldText(3).toStdString();
     r.Organization = fieldText(4).toStdString();
     r.EmployeeID = fieldText(5).toStdString();
-    r.Comments = fieldText(6).toStdString();
+    r.Comments = ui::commentsToStore(txtComments_);
     r.Active = activeChosen() ? store::kActive : store::kInactive;
     state_.files.write(recNum_, r);
     state_.name = r;

@@ -50,7 +50,7 @@ class frmAddEditName : public QDialog {
   bool activeChosen() const;
   void chooseStatus(bool active);
   void styleStatus();
-  QString fieldText(int index) const;  // txtField 1 to 6 as stored: trimmed, CR LF breaks
+  QString fieldText(int index) const;  // txtField 1 to 5 as stored: trimmed
   bool refuseWhenFull();
 
   ui::AppState& state_;

@@ -3,6 +3,9 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include "ui/field_text.h"
+#include "ui/fill_gauge.h"
+
 namespace vm::ui {
 
 qsizetype storedLength(const QString& boxText) { return boxText.size() + boxText.count(u'\n'); }
@@ -13,6 +16,19 @@ QString toStoredText(const QString& boxText) {
 
 QString fromStoredText(const QString& stored) {
   return QString(stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void setUpCommentsBox(QPlainTextEdit* box) {
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  box->setTabChangesFocus(true);
+}
+
+void showComments(QPlainTextEdit* box, const std::string& stored) {
+  box->setPlainText(fromStoredText(trimmedField(stored)));
+}
+
+std::string commentsToStore(const QPlainTextEdit* box) {
+  return toStoredText(trimBlanks(box->toPlainText())).toStdString();
 }
 
 bool limitStoredLength(QPlainTextEdit* box, qsizetype limit) {
@@ -36,6 +52,10 @@ bool limitStoredLength(QPlainTextEdit* box, qsizetype limit) {
   }
   cursor.removeSelectedText();
   return true;
+}
+
+void updateCommentsGauge(QLabel* gauge, const QPlainTextEdit* box, qsizetype limit) {
+  updateFillGauge(gauge, storedLength(box->toPlainText()), limit);
 }
 
 }  // namespace vm::ui

@@ -14,6 +14,13 @@ QString fillGaugeText(qsizetype characters, qsizetype limit) {
          QStringLiteral(" full ");
 }
 
+QLabel* makeFillGauge(QWidget* parent) {
+  auto* gauge = new QLabel(parent);
+  gauge->setObjectName(QStringLiteral("lblSpaceFull"));
+  gauge->hide();
+  return gauge;
+}
+
 void updateFillGauge(QLabel* gauge, qsizetype characters, qsizetype limit) {
   if (characters == 0) {
     gauge->hide();
