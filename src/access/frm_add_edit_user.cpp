@@ -48,8 +48,7 @@ frmAddEditUser::frmAddEditUser(ui::AppState& state, const QString& mode, int rec
       recordNumber_(recordNumber),
       opener_(opener),
       life_(new ui::WindowLife(this, state)),
-      colours_(new ui::FieldColours(
-          mode == kAddMode ? ui::FieldColours::kAddMode : ui::FieldColours::kEditMode, this)) {
+      colours_(ui::FieldColours::forEditor(mode == kAddMode, this)) {
   setObjectName(QStringLiteral("frmAddEditUser"));
   setAttribute(Qt::WA_DeleteOnClose);
   buildControls();

@@ -68,8 +68,7 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
       cmdSave_(ui::makeSaveButton(this)),
       cmdCancel_(ui::makeCancelButton(this)),
       cmdHelp_(ui::makeCommandButton(this, QStringLiteral("cmdHelp"), {})),
-      colours_(new ui::FieldColours(
-          mode == kAddMode ? ui::FieldColours::kAddMode : ui::FieldColours::kEditMode, this)) {
+      colours_(ui::FieldColours::forEditor(mode == kAddMode, this)) {
   setObjectName(QStringLiteral("frmAddEditCourse"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(ui::applicationTitle());
@@ -169,9 +168,7 @@ void frmAddEditCourse::loadCourse() {
   if (state_.CurrentAccessLevel >= 2) {
     cmdSave_->setCaption(QStringLiteral("&Save\nChanges"));
   } else {
-    for (QLineEdit* field : txtField_) field->setReadOnly(true);
-    txtComments_->setReadOnly(true);
-    colours_->passFocusTo(cmdCancel_);
+    colours_->lockForViewing(cmdCancel_);
   }
   cmdCancel_->setCaption(QStringLiteral("&Finished\nViewing"));
   ui::showRecordCreated(lblDateCreated_, c.DateCreated);

@@ -50,8 +50,7 @@ frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recN
       lblSpaceFull_(ui::makeFillGauge(this)),
       cmdSave_(ui::makeSaveButton(this)),
       cmdCancel_(ui::makeCancelButton(this)),
-      colours_(new ui::FieldColours(
-          mode == Mode::Add ? ui::FieldColours::kAddMode : ui::FieldColours::kEditMode, this)) {
+      colours_(ui::FieldColours::forEditor(mode == Mode::Add, this)) {
   setObjectName(QStringLiteral("frmAddEditName"));
   setWindowTitle(ui::applicationTitle());
   ui::tileBackground(this);
@@ -155,9 +154,7 @@ void frmAddEditName::loadPerson() {
     cmdSave_->setText(QStringLiteral("Changes\n&Save"));
   } else {
     optStatus_[r.Active == store::kActive ? 1 : 0]->setEnabled(false);
-    for (QLineEdit* field : txtField_) field->setReadOnly(true);
-    txtComments_->setReadOnly(true);
-    colours_->passFocusTo(cmdCancel_);
+    colours_->lockForViewing(cmdCancel_);
   }
   cmdCancel_->setText(QStringLiteral("Viewing\n&Finished"));
   ui::showRecordCreated(lblDateCreated_, r.DateCreated);

@@ -23,9 +23,27 @@ void selectWhole(QWidget* field) {
 
 FieldColours::FieldColours(QColor focused, QObject* parent) : QObject(parent), focused_(focused) {}
 
+FieldColours* FieldColours::forEditor(bool adding, QObject* parent) {
+  return new FieldColours(adding ? kAddMode : kEditMode, parent);
+}
+
 void FieldColours::attach(QWidget* field) {
   field->installEventFilter(this);
   paint(field, kLeft);
+  fields_.emplace_back(field);
+}
+
+void FieldColours::lockForViewing(QWidget* target) {
+  for (const QPointer<QWidget>& field : fields_) {
+    if (auto* line = qobject_cast<QLineEdit*>(field.data())) {
+      line->setReadOnly(true);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(field.data())) {
+      plain->setReadOnly(true);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(field.data())) {
+      rich->setReadOnly(true);
+    }
+  }
+  passFocusTo(target);
 }
 
 void FieldColours::paint(QWidget* field, const QColor& colour) {

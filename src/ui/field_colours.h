@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QObject>
 #include <QPointer>
+#include <vector>
 
 class QWidget;
 
@@ -20,12 +21,16 @@ class FieldColours : public QObject {
   static inline const QColor kLeft{0, 255, 255};        // cyan
 
   FieldColours(QColor focused, QObject* parent);
+  // An editor's: yellow while adding, pink while viewing or editing.
+  static FieldColours* forEditor(bool adding, QObject* parent);
 
   void attach(QWidget* field);
   void setFocusedColour(QColor c) { focused_ = c; }
   // While set, a field that gets the focus passes it on to this widget instead (the
   // read-only view of the lowest access level).
   void passFocusTo(QWidget* target) { passTo_ = target; }
+  // That read-only view: every attached field is locked against editing and passes the focus on.
+  void lockForViewing(QWidget* target);
 
   static void paint(QWidget* field, const QColor& colour);
 
@@ -39,6 +44,7 @@ class FieldColours : public QObject {
  private:
   QColor focused_;
   QPointer<QWidget> passTo_;
+  std::vector<QPointer<QWidget>> fields_;
 };
 
 }  // namespace vm::ui

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -41,6 +43,30 @@ TEST(FieldColours, FocusedFieldsLightUpAndSelectTheirTextAndTurnCyanWhenLeft) {
   QApplication::processEvents();
   EXPECT_EQ(base(a), QColor(0, 255, 255));
   EXPECT_EQ(base(b), QColor(255, 192, 255));
+}
+
+TEST(FieldColours, AReadOnlyViewLocksEveryFieldAndPassesTheFocusOn) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* name = new QLineEdit("Alice", &window);
+  auto* comments = new QPlainTextEdit("Keys", &window);
+  auto* cancel = new QPushButton("Finished", &window);
+  layout->addWidget(name);
+  layout->addWidget(comments);
+  layout->addWidget(cancel);
+  FieldColours* colours = FieldColours::forEditor(false, &window);
+  colours->attach(name);
+  colours->attach(comments);
+  colours->lockForViewing(cancel);
+  EXPECT_TRUE(name->isReadOnly());
+  EXPECT_TRUE(comments->isReadOnly());
+  window.show();
+  QApplication::setActiveWindow(&window);
+
+  comments->setFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(cancel->hasFocus());
+  EXPECT_EQ(base(comments), FieldColours::kLeft);
 }
 
 TEST(FillGauge, ShowsAtLeastOnePercentAndHidesWhenEmpty) {
