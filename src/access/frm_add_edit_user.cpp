@@ -15,6 +15,7 @@
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/button/pellam_button.h"
+#include "ui/chosen_option.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
 #include "ui/editor_buttons.h"
@@ -27,18 +28,6 @@
 #include "ui/window_life.h"
 
 namespace vm::access {
-namespace {
-
-const QColor kChosenLevel{0, 0, 64};
-const QColor kOtherLevel{0, 0, 128};
-
-void colourText(QWidget* w, const QColor& colour) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, colour);
-  w->setPalette(p);
-}
-
-}  // namespace
 
 frmAddEditUser::frmAddEditUser(ui::AppState& state, const QString& mode, int recordNumber,
                                ui::PellamButton* opener, QWidget* parent)
@@ -208,12 +197,7 @@ void frmAddEditUser::savingAllowedChanged() {
 
 void frmAddEditUser::optAccessLevel_Click(int index) {
   selectedLevel_ = index;
-  for (int i = 0; i < 4; ++i) {
-    QFont font = optAccessLevel_[i]->font();
-    font.setBold(i == index - 1);
-    optAccessLevel_[i]->setFont(font);
-    colourText(optAccessLevel_[i], i == index - 1 ? kChosenLevel : kOtherLevel);
-  }
+  for (int i = 0; i < 4; ++i) ui::markChosenOption(optAccessLevel_[i], i == index - 1);
   if (activated_ && !addMode()) savingAllowedChanged();
 }
 

@@ -15,6 +15,7 @@
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/button/pellam_button.h"
+#include "ui/chosen_option.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
 #include "ui/editor_buttons.h"
@@ -31,8 +32,6 @@ using store::DataFile;
 
 const std::array<const char*, 6> kLabels = {"*First Name",  "Middle Name", "*Last Name",
                                             "Organization", "Employee ID", "Comments"};
-const QColor kChosenStatus{0, 0, 64};
-const QColor kOtherStatus{0, 0, 128};
 
 }  // namespace
 
@@ -189,14 +188,10 @@ void frmAddEditName::chooseStatus(bool active) { optStatus_[active ? 0 : 1]->set
 void frmAddEditName::styleStatus() {
   for (QRadioButton* option : optStatus_) {
     const bool chosen = option->isChecked();
+    ui::markChosenOption(option, chosen);
     QFont f = option->font();
-    f.setBold(chosen);
     f.setPointSize(chosen ? 11 : 8);
     option->setFont(f);
-    QPalette p = option->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive})  // a disabled option stays grey
-      p.setColor(group, QPalette::WindowText, chosen ? kChosenStatus : kOtherStatus);
-    option->setPalette(p);
   }
 }
 
