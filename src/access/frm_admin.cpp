@@ -28,6 +28,7 @@
 #include "ui/dialogs.h"
 #include "ui/field_text.h"
 #include "ui/grid/grid.h"
+#include "ui/keep_place.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
 #include "ui/tile_picture.h"
@@ -44,12 +45,6 @@ const QString kFadeStatus = QStringLiteral("FadeStatus");
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
 ui::button::ColourRef colourRef(const Rgb& c) { return ui::button::rgb(c.red, c.green, c.blue); }
-
-void keepPlaceWhenHidden(QWidget* w) {
-  QSizePolicy policy = w->sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  w->setSizePolicy(policy);
-}
 
 }  // namespace
 
@@ -89,7 +84,7 @@ void frmAdmin::buildControls() {
   auto command = [this](const QString& name, int width, int height) {
     ui::PellamButton* b = ui::makeCommandButton(this, name, {});
     b->setFixedSize(width, height);
-    keepPlaceWhenHidden(b);
+    ui::keepPlaceWhenHidden(b);
     return b;
   };
   cmdHelp_ = command(QStringLiteral("cmdHelp"), 46, 46);
@@ -114,7 +109,7 @@ void frmAdmin::buildControls() {
   txtPassword_->setEchoMode(QLineEdit::Password);
   txtPassword_->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
   txtPassword_->setFixedSize(150, 42);
-  keepPlaceWhenHidden(txtPassword_);
+  ui::keepPlaceWhenHidden(txtPassword_);
   txtPassword_->hide();
 
   fraFadeStatus_ = new QFrame(this);
@@ -128,7 +123,7 @@ void frmAdmin::buildControls() {
   auto* fadeBox = new QHBoxLayout(fraFadeStatus_);
   fadeBox->setContentsMargins(10, 6, 10, 6);
   fadeBox->addWidget(chkFadeStatus_);
-  keepPlaceWhenHidden(fraFadeStatus_);
+  ui::keepPlaceWhenHidden(fraFadeStatus_);
 
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(16, 16, 16, 14);

@@ -14,6 +14,7 @@
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
+#include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 
 namespace vm::courses {
@@ -27,9 +28,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 ui::PellamButton* makeButton(QWidget* parent, const QString& name, int minimumWidth) {
   ui::PellamButton* b = ui::makeCommandButton(parent, name, {});
   b->setMinimumSize(minimumWidth, 44);
-  QSizePolicy sp = b->sizePolicy();
-  sp.setRetainSizeWhenHidden(true);
-  b->setSizePolicy(sp);
+  ui::keepPlaceWhenHidden(b);
   return b;
 }
 
@@ -52,9 +51,7 @@ CourseIndexTab::CourseIndexTab(ui::AppState& state, ui::LobbyServices& lobby, QW
   gridCourse_->reset(QString::fromLatin1(kCourseGridFormat));
   gridCourse_->setHeightInRows(15);
   gridCourse_->hide();
-  QSizePolicy keep = gridCourse_->sizePolicy();
-  keep.setRetainSizeWhenHidden(true);
-  gridCourse_->setSizePolicy(keep);
+  ui::keepPlaceWhenHidden(gridCourse_);
 
   // The find's two buttons share one place: cmdSearch narrows while cmdQuitSearching shows.
   QSizePolicy giveWay = cmdQuitSearching_->sizePolicy();

@@ -21,6 +21,7 @@
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
+#include "ui/keep_place.h"
 #include "ui/pictures.h"
 #include "ui/record_created.h"
 #include "ui/tiled_background.h"
@@ -101,9 +102,7 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
   ui::setUpCommentsBox(txtComments_);
   txtComments_->setFixedHeight(fontMetrics().lineSpacing() * 6 + 12);
   connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] { txtField_Change(5); });
-  QSizePolicy keepRoom = lblSpaceFull_->sizePolicy();
-  keepRoom.setRetainSizeWhenHidden(true);
-  lblSpaceFull_->setSizePolicy(keepRoom);
+  ui::keepPlaceWhenHidden(lblSpaceFull_);
   fields->addWidget(lblSpaceFull_, 5, 1, Qt::AlignRight);
   fields->setColumnStretch(1, 1);
 
@@ -114,9 +113,7 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
   cmdHelp_->setFixedSize(48, 48);
   for (ui::PellamButton* b : {cmdSave_, cmdCancel_}) {
     b->setMinimumSize(130, 48);
-    QSizePolicy sp = b->sizePolicy();
-    sp.setRetainSizeWhenHidden(true);
-    b->setSizePolicy(sp);
+    ui::keepPlaceWhenHidden(b);
   }
   auto* commands = new QHBoxLayout;
   commands->addWidget(lblMandatory_, 0, Qt::AlignBottom);

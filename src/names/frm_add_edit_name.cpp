@@ -176,9 +176,7 @@ void frmAddEditName::txtField_Change(int index) {
   if (index == 6 && ui::limitStoredLength(txtComments_, kMaxLength[5])) return;  // changed again
   if (!activated_) return;
   offerSave();
-  if (index == 6) {
-    ui::updateCommentsGauge(lblSpaceFull_, txtComments_, kMaxLength[5]);
-  }
+  if (index == 6) ui::updateCommentsGauge(lblSpaceFull_, txtComments_, kMaxLength[5]);
 }
 
 bool frmAddEditName::activeChosen() const { return optStatus_[0]->isChecked(); }

@@ -13,6 +13,7 @@
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
+#include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 
 namespace vm::names {
@@ -56,9 +57,7 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
   setObjectName(QStringLiteral("NameListTab"));
   gridName_->setObjectName(QStringLiteral("gridName"));
   gridName_->reset(kFormat);
-  QSizePolicy keep = gridName_->sizePolicy();
-  keep.setRetainSizeWhenHidden(true);
-  gridName_->setSizePolicy(keep);
+  ui::keepPlaceWhenHidden(gridName_);
   gridName_->setMinimumWidth(gridName_->logicalDpiX() * (4000 + 2400) / 1440 + 24);
 
   auto* options = new QHBoxLayout;
@@ -66,9 +65,7 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
     const auto choice = static_cast<NameDisplay>(i + 1);
     auto* option = new QRadioButton(qs(names::displayCaption(choice)), this);
     option->setObjectName(QStringLiteral("optDisplay%1").arg(i + 1));
-    QSizePolicy sp = option->sizePolicy();
-    sp.setRetainSizeWhenHidden(true);
-    option->setSizePolicy(sp);
+    ui::keepPlaceWhenHidden(option);
     connect(option, &QRadioButton::clicked, this, [this, choice] { optDisplay_Click(choice); });
     optDisplay_[static_cast<std::size_t>(i)] = option;
     options->addWidget(option);
@@ -83,9 +80,7 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
   auto* buttons = new QVBoxLayout;
   for (ui::PellamButton* b :
        {cmdAddName_, cmdEditName_, cmdDeleteName_, cmdTrainingHistory_, cmdPrintNameList_}) {
-    QSizePolicy sp = b->sizePolicy();
-    sp.setRetainSizeWhenHidden(true);
-    b->setSizePolicy(sp);
+    ui::keepPlaceWhenHidden(b);
     b->setMinimumSize(140, 34);
     buttons->addWidget(b);
   }
