@@ -2,13 +2,10 @@
 
 #include <QTest>
 
-#include "courses/course_files.h"
-#include "courses/test_lobby.h"
+#include "courses/course_tab_fixture.h"
 #include "ui/button/pellam_button.h"
 
 using vm::test::CourseBytes;
-using vm::test::TestApp;
-using vm::test::TestLobby;
 using vm::ui::Answer;
 using vm::ui::MessageIcon;
 using vm::ui::PellamButton;
@@ -24,23 +21,13 @@ std::vector<CourseBytes> coursesCoded(int n) {
   return out;
 }
 
-struct CourseDeletionTest : ::testing::Test {
-  TestApp app;
-  std::unique_ptr<TestLobby> lobby;
-
-  void open(const std::vector<CourseBytes>& courses) {
-    app.folder.write("Course.Index", vm::test::courseFile(courses));
-    app.state.CurrentAccessLevel = 4;
-    lobby = std::make_unique<TestLobby>(app);
-    lobby->activate();
-  }
+struct CourseDeletionTest : vm::test::CourseTabFixture {
   void deleteRow(int row, Answer confirm) {
     lobby->grid().selectRow(row);
     app.dialogs.answer(confirm);
     if (confirm == Answer::Yes) app.dialogs.answer(Answer::Ok);
     QTest::mouseClick(lobby->button<PellamButton>("cmdDeleteCourse"), Qt::LeftButton);
   }
-  std::string courses() { return app.folder.read("Course.Index"); }
 };
 
 }  // namespace

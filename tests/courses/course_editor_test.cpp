@@ -7,15 +7,12 @@
 #include <QTest>
 #include <filesystem>
 
-#include "courses/course_files.h"
-#include "courses/test_lobby.h"
+#include "courses/course_tab_fixture.h"
 #include "format/automation_date.h"
 #include "ui/button/pellam_button.h"
 #include "ui/field_colours.h"
 
 using vm::test::CourseBytes;
-using vm::test::TestApp;
-using vm::test::TestLobby;
 using vm::test::TrainingBytes;
 using vm::ui::Answer;
 using vm::ui::MessageIcon;
@@ -49,16 +46,7 @@ struct Editor {
   bool saveShown() const { return !button("cmdSave")->isHidden(); }
 };
 
-struct CourseEditorTest : ::testing::Test {
-  TestApp app;
-  std::unique_ptr<TestLobby> lobby;
-
-  void open(const std::vector<CourseBytes>& courses, int level = 4) {
-    if (!courses.empty()) app.folder.write("Course.Index", vm::test::courseFile(courses));
-    app.state.CurrentAccessLevel = level;
-    lobby = std::make_unique<TestLobby>(app);
-    lobby->activate();
-  }
+struct CourseEditorTest : vm::test::CourseTabFixture {
   // Opens the editor with the named button of the tab and drives it.
   void openEditor(const char* opener, std::function<void(const Editor&)> drive) {
     app.dialogs.onModal("frmAddEditCourse", [drive](QWidget* w) { drive(Editor{w}); });
@@ -69,7 +57,6 @@ struct CourseEditorTest : ::testing::Test {
       if (lobby->grid().text(r, 1) == name) lobby->grid().selectRow(r);
   }
   QString highlightedName() { return lobby->grid().text(lobby->grid().currentRow(), 1); }
-  std::string courses() { return app.folder.read("Course.Index"); }
 };
 
 }  // namespace

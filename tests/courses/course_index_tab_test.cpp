@@ -4,15 +4,11 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "courses/course_files.h"
 #include "courses/course_rows.h"
-#include "courses/test_lobby.h"
+#include "courses/course_tab_fixture.h"
 #include "ui/button/pellam_button.h"
 
 using vm::test::CourseBytes;
-using vm::test::ScriptedDialogs;
-using vm::test::TestApp;
-using vm::test::TestLobby;
 using vm::ui::Answer;
 using vm::ui::MessageIcon;
 using vm::ui::PellamButton;
@@ -31,17 +27,7 @@ const std::vector<CourseBytes> kMixed = {
     {45005, "DUP", "Second twin", "", 8.0f, ""},
 };
 
-struct CourseIndexTabTest : ::testing::Test {
-  TestApp app;
-  std::unique_ptr<TestLobby> lobby;
-
-  void open(const std::vector<CourseBytes>& courses, int level = 4) {
-    if (!courses.empty()) app.folder.write("Course.Index", vm::test::courseFile(courses));
-    app.state.CurrentAccessLevel = level;
-    lobby = std::make_unique<TestLobby>(app);
-    lobby->activate();
-  }
-
+struct CourseIndexTabTest : vm::test::CourseTabFixture {
   PellamButton* button(const char* name) { return lobby->button<PellamButton>(name); }
   void click(const char* name) {
     PellamButton* b = button(name);
