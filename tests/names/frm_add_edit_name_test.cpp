@@ -8,16 +8,11 @@
 #include <QTest>
 
 #include "format/automation_date.h"
-#include "names/lobby_stub.h"
-#include "names/name_bytes.h"
-#include "names/name_list_tab.h"
-#include "support/test_app.h"
+#include "names/name_tab_fixture.h"
 #include "ui/button/pellam_button.h"
 
-using vm::names::NameListTab;
 using vm::test::NameBytes;
 using vm::ui::Answer;
-using vm::ui::Grid;
 
 namespace {
 
@@ -25,17 +20,10 @@ namespace {
 const double kNow = vm::format::toAutomationDate({2026, 12, 8, 10, 30, 0});
 const double kSecond = 1.0 / 86400;
 
-class NameEditorTest : public ::testing::Test {
+class NameEditorTest : public vm::test::NameTabFixture {
  protected:
-  void SetUp() override {
-    app.state.CurrentUserName = "Dana Demo";
-    app.state.CurrentAccessLevel = 4;
-    tab = lobby.hold(new NameListTab(lobby, app.state));
-    lobby.show();
-  }
-
   void start(std::initializer_list<NameBytes> records) {
-    app.folder.write("Name.List", vm::test::nameList(records));
+    write(records);
     tab->UpdateNameGrid();
     lobby.activated = true;
     for (const char* b : {"cmdAddName", "cmdEditName"}) button(b)->show();
@@ -44,7 +32,6 @@ class NameEditorTest : public ::testing::Test {
   vm::ui::PellamButton* button(const char* name) {
     return lobby.findChild<vm::ui::PellamButton*>(name);
   }
-  Grid* grid() { return lobby.findChild<Grid*>("gridName"); }
   std::string file() { return app.folder.read("Name.List"); }
 
   // Runs the editor opened by `opener`, handing it to `drive` while it is shown.
@@ -52,10 +39,6 @@ class NameEditorTest : public ::testing::Test {
     app.dialogs.onModal("frmAddEditName", std::move(drive));
     button(opener)->click();
   }
-
-  vm::test::TestApp app;
-  vm::test::LobbyStub lobby{app.state};
-  NameListTab* tab = nullptr;
 };
 
 QLineEdit* field(QWidget* w, int i) {

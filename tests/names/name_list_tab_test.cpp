@@ -7,31 +7,17 @@
 #include <QRadioButton>
 
 #include "format/automation_date.h"
-#include "names/lobby_stub.h"
-#include "names/name_bytes.h"
-#include "support/test_app.h"
+#include "names/name_tab_fixture.h"
 
 using vm::names::NameListTab;
 using vm::test::NameBytes;
 using vm::ui::Answer;
-using vm::ui::Grid;
 using vm::ui::MessageIcon;
 
 namespace {
 
-class NameListTabTest : public ::testing::Test {
+class NameListTabTest : public vm::test::NameTabFixture {
  protected:
-  void SetUp() override {
-    app.state.CurrentUserName = "Dana Demo";
-    app.state.CurrentAccessLevel = 4;
-    tab = lobby.hold(new NameListTab(lobby, app.state));
-    lobby.show();
-  }
-
-  void write(std::initializer_list<NameBytes> records) {
-    app.folder.write("Name.List", vm::test::nameList(records));
-  }
-  Grid* grid() { return lobby.findChild<Grid*>("gridName"); }
   QRadioButton* option(int i) {
     return lobby.findChild<QRadioButton*>(QStringLiteral("optDisplay%1").arg(i));
   }
@@ -41,10 +27,6 @@ class NameListTabTest : public ::testing::Test {
     return out;
   }
   QColor optionColour(int i) { return option(i)->palette().color(QPalette::WindowText); }
-
-  vm::test::TestApp app;
-  vm::test::LobbyStub lobby{app.state};
-  NameListTab* tab = nullptr;
 };
 
 const QColor kDarkBlue(0, 0, 64);

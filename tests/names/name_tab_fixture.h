@@ -1,0 +1,36 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "names/lobby_stub.h"
+#include "names/name_bytes.h"
+#include "names/name_list_tab.h"
+#include "support/test_app.h"
+#include "ui/grid/grid.h"
+
+namespace vm::test {
+
+// A test application whose bare main window holds the Name List tab, shown, with "Dana Demo"
+// logged in at full access.
+class NameTabFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app.state.CurrentUserName = "Dana Demo";
+    app.state.CurrentAccessLevel = 4;
+    tab = lobby.hold(new names::NameListTab(lobby, app.state));
+    lobby.show();
+  }
+
+  void write(std::initializer_list<NameBytes> records) {
+    app.folder.write("Name.List", nameList(records));
+  }
+  ui::Grid* grid() { return lobby.findChild<ui::Grid*>("gridName"); }
+
+  TestApp app;
+  LobbyStub lobby{app.state};
+  names::NameListTab* tab = nullptr;
+};
+
+}  // namespace vm::test
