@@ -30,6 +30,12 @@ std::string threeUsers() {
          test::userRecordBytes(test::stamp(2006, 11, 30), "Cy", "Abbot", "QwQwQwQw", 2);
 }
 
+// The admin window on the three users, shown and past its first activation.
+void openOnThreeUsers(AdminFixture& f) {
+  f.writeUsers(threeUsers());
+  f.open();
+}
+
 void typePassword(AdminFixture& f, const QString& text) {
   auto* box = find<QLineEdit>(f.admin, "txtPassword");
   box->clear();
@@ -45,8 +51,7 @@ void enterEditing(AdminFixture& f) {
 
 TEST(AdminWindow, UsersOfAnotherProgramAreListedByLastNameIgnoringCase) {
   AdminFixture f;
-  f.writeUsers(threeUsers());
-  f.open();
+  openOnThreeUsers(f);
   ASSERT_EQ(f.grid()->rows(), 3);
   EXPECT_EQ(f.row(1), (QStringList{"Cy Abbot", "Read/Edit", "11/30/2006"}));
   EXPECT_EQ(f.row(2), (QStringList{"bob adams", "Read Only", "01/02/2004"}));
@@ -85,8 +90,7 @@ TEST(AdminWindow, AFullUserListOpensWithinASecond) {
 
 TEST(AdminWindow, PasswordsAreComparedExactlyAndAWrongOneMayBeRetried) {
   AdminFixture f;
-  f.writeUsers(threeUsers());
-  f.open();
+  openOnThreeUsers(f);
   f.grid()->selectRow(3);  // Amy Baker, stored "xSyezcarbe9t" = "Secret"
   click(f.admin, "cmdUserSelected");
   EXPECT_EQ(test::button(f.admin, "cmdUserSelected")->caption(), "Enter Password at right");
@@ -122,8 +126,7 @@ TEST(AdminWindow, PasswordsAreComparedExactlyAndAWrongOneMayBeRetried) {
 
 TEST(AdminWindow, CancellingPasswordEntryRestoresTheSelection) {
   AdminFixture f;
-  f.writeUsers(threeUsers());
-  f.open();
+  openOnThreeUsers(f);
   // A double-click on a row starts password entry while the list is being chosen from.
   const QRect cell = f.grid()->visualRect(f.grid()->model()->index(1, 0));
   QTest::mouseDClick(f.grid()->viewport(), Qt::LeftButton, {}, cell.center());
@@ -165,8 +168,7 @@ TEST(AdminWindow, AnAccessLevelOutsideOneToFourShowsEmptyAndLogsInAsReadOnly) {
 
 TEST(AdminWindow, TheAccessCodeIsAskedUntilRightOrAbandoned) {
   AdminFixture f;
-  f.writeUsers(threeUsers());
-  f.open();
+  openOnThreeUsers(f);
   f.app.dialogs.answerInput("");  // Cancel
   click(f.admin, "cmdAdmin");
   ASSERT_EQ(f.app.dialogs.shown().size(), 1u);
@@ -220,8 +222,7 @@ TEST(AdminWindow, TheAccessCodeIsAskedUntilRightOrAbandoned) {
 TEST(AdminWindow, ShiftAltAShowsTheAccessCodeInForce) {
   AdminFixture f;
   f.app.state.install.accessCode = "Key-77";
-  f.writeUsers(threeUsers());
-  f.open();
+  openOnThreeUsers(f);
   f.app.dialogs.answer(Answer::Ok);
   QTest::keyClick(f.grid(), Qt::Key_A, Qt::ShiftModifier | Qt::AltModifier);
   const auto box = f.app.dialogs.lastMessage();
@@ -233,8 +234,7 @@ TEST(AdminWindow, ShiftAltAShowsTheAccessCodeInForce) {
 
 TEST(AdminWindow, DeletingAUserAsksFirstAndReselectsTheRowAbove) {
   AdminFixture f;
-  f.writeUsers(threeUsers());
-  f.open();
+  openOnThreeUsers(f);
   enterEditing(f);
   f.grid()->selectRow(3);  // Amy Baker
   f.app.dialogs.answer(Answer::No);
@@ -284,9 +284,8 @@ TEST(AdminWindow, DeletingAUserAsksFirstAndReselectsTheRowAbove) {
 
 TEST(AdminWindow, TheUserLogIsShownInPlaceOfTheListWhileEditing) {
   AdminFixture f;
-  f.writeUsers(threeUsers());
   f.app.folder.write("User.Log", "");
-  f.open();
+  openOnThreeUsers(f);
   enterEditing(f);
   ASSERT_TRUE(shows(f.admin, "cmdReviewUserLog"));
   f.app.dialogs.answer(Answer::Ok);
@@ -330,8 +329,7 @@ TEST(AdminWindow, TheUserLogIsShownInPlaceOfTheListWhileEditing) {
 
 TEST(AdminWindow, DoubleClicksAndToolTipsFollowTheCommandsOnOffer) {
   AdminFixture f;
-  f.writeUsers(threeUsers());
-  f.open();
+  openOnThreeUsers(f);
   const QPoint overRow2 = f.grid()->visualRect(f.grid()->model()->index(1, 0)).center();
   QTest::mouseMove(f.grid()->viewport(), overRow2);
   EXPECT_EQ(f.grid()->toolTip(), " Double-click to select this user ");
@@ -354,8 +352,7 @@ TEST(AdminWindow, DoubleClicksAndToolTipsFollowTheCommandsOnOffer) {
 
 TEST(AdminWindow, AfterAnEditTheSavedUserIsTheCurrentRowWhereverHeNowSorts) {
   AdminFixture f;
-  f.writeUsers(threeUsers());
-  f.open();
+  openOnThreeUsers(f);
   enterEditing(f);
   f.grid()->selectRow(2);  // bob adams
   f.app.dialogs.onModal("frmAddEditUser", [](QWidget* editor) {
@@ -372,8 +369,7 @@ TEST(AdminWindow, AfterAnEditTheSavedUserIsTheCurrentRowWhereverHeNowSorts) {
 
 TEST(AdminWindow, QuittingAsksAndEndsTheProgramWithoutALogLine) {
   AdminFixture f;
-  f.writeUsers(threeUsers());
-  f.open();
+  openOnThreeUsers(f);
   f.app.dialogs.answer(Answer::No);
   click(f.admin, "cmdQuit");
   const auto ask = f.app.dialogs.lastMessage();
@@ -400,8 +396,7 @@ TEST(AdminWindow, WithoutTranslucencyTheFadeCheckBoxIsHiddenAndFadingStoredOff) 
   AdminFixture f;
   f.app.settings.setValue("FadeStatus", "1");
   f.app.state.FadeEnabled = true;
-  f.writeUsers(threeUsers());
-  f.open();
+  openOnThreeUsers(f);
   EXPECT_FALSE(shows(f.admin, "chkFadeStatus") || shows(f.admin, "fraFadeStatus"));
   EXPECT_EQ(f.app.settings.value("FadeStatus"), "0");
   EXPECT_FALSE(f.app.state.FadeEnabled);
@@ -418,9 +413,8 @@ TEST(AdminWindow, WithoutTranslucencyTheFadeCheckBoxIsHiddenAndFadingStoredOff) 
 
 TEST(AdminWindow, ALogThatCannotBeWrittenDoesNotStopTheLogIn) {
   AdminFixture f;
-  f.writeUsers(threeUsers());
   std::filesystem::create_directory(f.app.folder / "User.Log");
-  f.open();
+  openOnThreeUsers(f);
   click(f.admin, "cmdUserSelected");  // Cy Abbot, "wwww"
   typePassword(f, "wwww");
   f.app.dialogs.answer(Answer::Ok);
@@ -432,10 +426,9 @@ TEST(AdminWindow, ALogThatCannotBeWrittenDoesNotStopTheLogIn) {
 
 TEST(AdminWindow, HelpOpensTheAdminWindowTopic) {
   AdminFixture f;
-  f.writeUsers(threeUsers());
   QWidget* owner = nullptr;
   f.app.state.showHelp = [&](QWidget* w) { owner = w; };
-  f.open();
+  openOnThreeUsers(f);
   click(f.admin, "cmdHelp");
   EXPECT_EQ(owner, f.admin.data());
   EXPECT_EQ(f.app.state.HelpTopic, 3);
