@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "courses/course_files.h"
-#include "store/posix_file_system.h"
-#include "support/temp_folder.h"
+#include "support/store_test.h"
 
 using namespace vm::courses;
 using vm::test::TrainingBytes;
@@ -17,10 +16,7 @@ namespace {
 constexpr double kEdited = 45100.5;
 constexpr double kSameCodeOther = 45100.75;
 
-struct PropagationTest : ::testing::Test {
-  vm::test::TempFolder folder;
-  vm::store::PosixFileSystem fs;
-  vm::store::FileTable table{fs, folder.str()};
+struct PropagationTest : vm::test::StoreTest {
   std::vector<std::tuple<int, int, int>> told;
 
   vm::store::CourseRecord edited() const {

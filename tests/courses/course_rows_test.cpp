@@ -3,19 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "courses/course_files.h"
-#include "store/posix_file_system.h"
-#include "support/temp_folder.h"
+#include "support/store_test.h"
 
 using namespace vm::courses;
 using vm::test::CourseBytes;
 
 namespace {
 
-struct CourseRowsTest : ::testing::Test {
-  vm::test::TempFolder folder;
-  vm::store::PosixFileSystem fs;
-  vm::store::FileTable table{fs, folder.str()};
-};
+struct CourseRowsTest : vm::test::StoreTest {};
 
 }  // namespace
 

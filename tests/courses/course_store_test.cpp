@@ -6,18 +6,14 @@
 
 #include "courses/course_files.h"
 #include "format/automation_date.h"
-#include "store/posix_file_system.h"
-#include "support/temp_folder.h"
+#include "support/store_test.h"
 
 using namespace vm::courses;
 using vm::store::CourseRecord;
 
 namespace {
 
-struct CourseStoreTest : ::testing::Test {
-  vm::test::TempFolder folder;
-  vm::store::PosixFileSystem fs;
-  vm::store::FileTable table{fs, folder.str()};
+struct CourseStoreTest : vm::test::StoreTest {
   const vm::format::DateTime now{2026, 12, 8, 10, 30, 0};
 
   static CourseRecord entered(const std::string& code) {

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "store/compaction.h"
-#include "store/posix_file_system.h"
 #include "support/failing_file_system.h"
-#include "support/temp_folder.h"
+#include "support/store_test.h"
 
 using namespace vm::store;
 
@@ -26,11 +25,7 @@ std::vector<std::string> codes(FileTable& table) {
   return out;
 }
 
-struct CompactionTest : ::testing::Test {
-  vm::test::TempFolder folder;
-  PosixFileSystem fs;
-  FileTable table{fs, folder.str()};
-
+struct CompactionTest : vm::test::StoreTest {
   void writeCourses(const std::vector<std::string>& list) {
     table.open(DataFile::Courses);
     for (std::size_t i = 0; i < list.size(); ++i)

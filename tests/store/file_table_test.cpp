@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "store/file_table.h"
-#include "store/posix_file_system.h"
-#include "support/temp_folder.h"
+#include "support/store_test.h"
 
 using namespace vm::store;
 
 namespace {
 
-struct FileTableTest : ::testing::Test {
-  vm::test::TempFolder folder;
-  PosixFileSystem fs;
-  FileTable table{fs, folder.str()};
-};
+struct FileTableTest : vm::test::StoreTest {};
 
 NameRecord person(const std::string& first, double created) {
   NameRecord n;
