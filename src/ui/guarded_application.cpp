@@ -3,8 +3,6 @@
 #include <QMessageBox>
 #include <cstdlib>
 
-#include "store/store_error.h"
-
 namespace vm::ui {
 
 void reportFatalError(const QString& details) {
@@ -12,15 +10,20 @@ void reportFatalError(const QString& details) {
                         QStringLiteral("Verdimark cannot go on and will now close:\n\n") + details);
 }
 
+GuardedApplication::GuardedApplication(int& argc, char** argv)
+    : QApplication(argc, argv), fatal_([](const QString& details) {
+        reportFatalError(details);
+        std::exit(EXIT_FAILURE);
+      }) {}
+
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
-  } catch (const store::StoreError& e) {
-    reportFatalError(QString::fromStdString(e.what()));
   } catch (const std::exception& e) {
-    reportFatalError(QString::fromStdString(e.what()));
+    // StoreError carries the operation, the file and the system's text in what().
+    fatal_(QString::fromStdString(e.what()));
   }
-  std::exit(EXIT_FAILURE);
+  return true;
 }
 
 }  // namespace vm::ui

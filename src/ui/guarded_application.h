@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <functional>
 
 namespace vm::ui {
 
@@ -10,8 +11,16 @@ namespace vm::ui {
 // half-written survives).
 class GuardedApplication : public QApplication {
  public:
-  using QApplication::QApplication;
+  using FatalHandler = std::function<void(const QString& details)>;
+
+  GuardedApplication(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
+
+  // What happens to such a failure; by default the box below, then the end of the program.
+  void setFatalHandler(FatalHandler handler) { fatal_ = std::move(handler); }
+
+ private:
+  FatalHandler fatal_;
 };
 
 // The box that reports a fatal failure.

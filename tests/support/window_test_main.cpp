@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "ui/guarded_application.h"
 
-// Window tests need one application object for the whole process; CTest sets the
-// offscreen platform so that no display is needed.
+// Window tests need one application object for the whole process, the program's own;
+// CTest sets the offscreen platform so that no display is needed.
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                  : qgetenv("QT_QPA_PLATFORM"));
-  QApplication app(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  vm::ui::GuardedApplication app(argc, argv);
+  app.setFatalHandler([](const QString& details) {
+    ADD_FAILURE() << "a failure reached the event loop: " << details.toStdString();
+  });
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
