@@ -44,12 +44,12 @@ struct AdminView {
 enum class FlashingButton { None, Admin, ReviewUserLog };
 
 struct AdminButtons {
-  ButtonLook cmdAdmin, cmdHelp, cmdQuit, cmdAddUser, cmdEditUser, cmdDeleteUser,
-      cmdUserSelected, cmdReviewUserLog, cmdContinue, cmdCancel;
+  ButtonLook cmdAdmin, cmdHelp, cmdQuit, cmdAddUser, cmdEditUser, cmdDeleteUser, cmdUserSelected,
+      cmdReviewUserLog, cmdContinue, cmdCancel;
   FlashingButton flashing = FlashingButton::None;
   bool passwordBoxVisible = false;
   bool gridEnabled = true;
-  bool logShown = false;          // the log text stands in place of the grid
+  bool logShown = false;           // the log text stands in place of the grid
   bool continueIsDefault = false;  // Enter logs in; otherwise Enter cancels the entry
 };
 

@@ -11,8 +11,8 @@ namespace vm::access {
 QString SingleInstance::lockPathFor(const QString& dataFolder) {
   QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (base.isEmpty()) base = QDir::tempPath();
-  const QByteArray key = QCryptographicHash::hash(
-      QDir(dataFolder).canonicalPath().toUtf8(), QCryptographicHash::Sha1);
+  const QByteArray key =
+      QCryptographicHash::hash(QDir(dataFolder).canonicalPath().toUtf8(), QCryptographicHash::Sha1);
   return base + QStringLiteral("/verdimark-") + QString::fromLatin1(key.toHex().left(16)) +
          QStringLiteral(".lock");
 }

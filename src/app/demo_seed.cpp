@@ -26,25 +26,42 @@ struct Person {
 };
 
 constexpr std::array<Person, 36> kPeople = {{
-    {"Alice", "", "Brennan", "Operations", true},     {"Marcus", "J", "Okafor", "Operations", true},
-    {"Priya", "", "Raman", "Quality Assurance", true}, {"Tomás", "", "Vidal", "Warehouse", true},
+    {"Alice", "", "Brennan", "Operations", true},
+    {"Marcus", "J", "Okafor", "Operations", true},
+    {"Priya", "", "Raman", "Quality Assurance", true},
+    {"Tomás", "", "Vidal", "Warehouse", true},
     {"Helen", "Marie", "Fischer", "Administration", true},
-    {"George", "", "Abernathy", "Maintenance", true}, {"Ingrid", "", "Solberg", "Laboratory", true},
-    {"Kwame", "", "Mensah", "Warehouse", true},       {"Laura", "", "Castellano", "Human Resources", true},
-    {"Noah", "", "Whitfield", "Maintenance", true},   {"Olivia", "Grace", "Lindqvist", "Laboratory", true},
-    {"Rafael", "", "Duarte", "Operations", true},     {"Sofia", "", "Marchetti", "Quality Assurance", true},
-    {"Daniel", "", "Kowalski", "Warehouse", true},    {"Emma", "", "Thornton", "Administration", true},
-    {"Farid", "", "Haddad", "Maintenance", true},     {"Grace", "", "O'Connell", "Laboratory", true},
-    {"Hiro", "", "Tanaka", "Operations", true},       {"Isabel", "", "Moreau", "Human Resources", true},
-    {"Jonas", "", "Berg", "Warehouse", true},         {"Karen", "Ann", "Walsh", "Operations", true},
-    {"Liam", "", "Gallagher", "Maintenance", true},   {"Mei", "", "Chen", "Laboratory", true},
+    {"George", "", "Abernathy", "Maintenance", true},
+    {"Ingrid", "", "Solberg", "Laboratory", true},
+    {"Kwame", "", "Mensah", "Warehouse", true},
+    {"Laura", "", "Castellano", "Human Resources", true},
+    {"Noah", "", "Whitfield", "Maintenance", true},
+    {"Olivia", "Grace", "Lindqvist", "Laboratory", true},
+    {"Rafael", "", "Duarte", "Operations", true},
+    {"Sofia", "", "Marchetti", "Quality Assurance", true},
+    {"Daniel", "", "Kowalski", "Warehouse", true},
+    {"Emma", "", "Thornton", "Administration", true},
+    {"Farid", "", "Haddad", "Maintenance", true},
+    {"Grace", "", "O'Connell", "Laboratory", true},
+    {"Hiro", "", "Tanaka", "Operations", true},
+    {"Isabel", "", "Moreau", "Human Resources", true},
+    {"Jonas", "", "Berg", "Warehouse", true},
+    {"Karen", "Ann", "Walsh", "Operations", true},
+    {"Liam", "", "Gallagher", "Maintenance", true},
+    {"Mei", "", "Chen", "Laboratory", true},
     {"Nadia", "", "Petrova", "Quality Assurance", true},
-    {"Oscar", "", "Lindgren", "Warehouse", true},     {"Paula", "", "Ferreira", "Administration", true},
-    {"Quinn", "", "Adeyemi", "Operations", true},     {"Ruth", "", "Goldberg", "Human Resources", true},
-    {"Samuel", "", "Nakamura", "Maintenance", false}, {"Teresa", "", "Alvarez", "Operations", false},
-    {"Victor", "", "Dubois", "Warehouse", false},     {"Wendy", "", "Harper", "Laboratory", false},
-    {"Xavier", "", "Ibáñez", "Maintenance", false},   {"Yvonne", "", "Keller", "Administration", false},
-    {"Zack", "", "Morrison", "Warehouse", false},     {"Bruno", "", "Costa", "Operations", false},
+    {"Oscar", "", "Lindgren", "Warehouse", true},
+    {"Paula", "", "Ferreira", "Administration", true},
+    {"Quinn", "", "Adeyemi", "Operations", true},
+    {"Ruth", "", "Goldberg", "Human Resources", true},
+    {"Samuel", "", "Nakamura", "Maintenance", false},
+    {"Teresa", "", "Alvarez", "Operations", false},
+    {"Victor", "", "Dubois", "Warehouse", false},
+    {"Wendy", "", "Harper", "Laboratory", false},
+    {"Xavier", "", "Ibáñez", "Maintenance", false},
+    {"Yvonne", "", "Keller", "Administration", false},
+    {"Zack", "", "Morrison", "Warehouse", false},
+    {"Bruno", "", "Costa", "Operations", false},
 }};
 
 struct Course {
@@ -79,8 +96,8 @@ constexpr std::array<Course, 22> kCourses = {{
     {"QUA-0210", "Internal Auditor Course", "Quality Society", 24.0f},
 }};
 
-constexpr std::array<const char*, 5> kComments = {
-    "", "", "Passed written test.", "Make-up session.", "Certificate on file."};
+constexpr std::array<const char*, 5> kComments = {"", "", "Passed written test.",
+                                                  "Make-up session.", "Certificate on file."};
 
 double stamp(int y, int m, int d, int h, int mi, int s) {
   return format::toAutomationDate({y, m, d, h, mi, s});
@@ -158,7 +175,8 @@ bool seedDemonstrationData(store::FileTable& files) {
       TrainingRecord t;
       const int year = 2021 + k % 6;
       const int month = pickMonth(random);
-      t.TrainingDate = stamp(year, year == 2026 ? std::min(month, 11) : month, pickDay(random), 0, 0, 0);
+      t.TrainingDate =
+          stamp(year, year == 2026 ? std::min(month, 11) : month, pickDay(random), 0, 0, 0);
       t.PersonID = personIds[p];
       t.CourseID = c.DateCreated;
       t.CourseCode = c.CourseCode;

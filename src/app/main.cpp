@@ -20,9 +20,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral(VERDIMARK_VERSION_TEXT));
   QApplication::setQuitOnLastWindowClosed(false);  // windows hand over to one another
 
-  const QString folder = vm::app::chooseDataFolder(
-      QApplication::arguments(), qEnvironmentVariable("VERDIMARK_DATA_DIR"),
-      QApplication::applicationDirPath());
+  const QString folder = vm::app::chooseDataFolder(QApplication::arguments(),
+                                                   qEnvironmentVariable("VERDIMARK_DATA_DIR"),
+                                                   QApplication::applicationDirPath());
   if (!QDir().mkpath(folder) || !QDir::setCurrent(folder)) {
     vm::ui::reportFatalError(QStringLiteral("The data folder \"%1\" cannot be used.").arg(folder));
     return 1;

@@ -38,10 +38,10 @@ struct BoxRule {
 };
 // txtField1 to txtField5.
 constexpr std::array<BoxRule, 5> kFields = {{{"*Course Code", 8, true},
-                                               {"*Name of Course", 50, true},
-                                               {"Provided by", 30, false},
-                                               {"*Hours", 5, true},
-                                               {"Comments", 200, false}}};
+                                             {"*Name of Course", 50, true},
+                                             {"Provided by", 30, false},
+                                             {"*Hours", 5, true},
+                                             {"Comments", 200, false}}};
 constexpr int kCode = 0, kName = 1, kProvider = 2, kHours = 3;
 constexpr int kCommentsLimit = kFields[4].limit;
 const QColor kMandatoryText{255, 0, 0};

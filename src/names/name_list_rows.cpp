@@ -9,9 +9,12 @@ namespace vm::names {
 
 std::string_view displayCaption(NameDisplay display) {
   switch (display) {
-    case NameDisplay::Active: return "Active Persons";
-    case NameDisplay::Inactive: return "Inactive Persons";
-    case NameDisplay::All: return "Active and Inactive Persons";
+    case NameDisplay::Active:
+      return "Active Persons";
+    case NameDisplay::Inactive:
+      return "Inactive Persons";
+    case NameDisplay::All:
+      return "Active and Inactive Persons";
   }
   return {};
 }
@@ -75,9 +78,12 @@ NameDisplay chooseDisplay(DisplayChoices available, NameDisplay current, bool fi
 
 bool isListedUnder(NameDisplay display, std::int16_t active) {
   switch (display) {
-    case NameDisplay::Active: return active == store::kActive;
-    case NameDisplay::Inactive: return active == store::kInactive;
-    case NameDisplay::All: return true;
+    case NameDisplay::Active:
+      return active == store::kActive;
+    case NameDisplay::Inactive:
+      return active == store::kInactive;
+    case NameDisplay::All:
+      return true;
   }
   return false;
 }

@@ -11,10 +11,14 @@ namespace {
 
 layout::Field tombstoneField(DataFile f) {
   switch (f) {
-    case DataFile::Users: return layout::user::FirstName;
-    case DataFile::Names: return layout::name::FirstName;
-    case DataFile::Courses: return layout::course::CourseCode;
-    case DataFile::Training: return layout::training::CourseCode;
+    case DataFile::Users:
+      return layout::user::FirstName;
+    case DataFile::Names:
+      return layout::name::FirstName;
+    case DataFile::Courses:
+      return layout::course::CourseCode;
+    case DataFile::Training:
+      return layout::training::CourseCode;
   }
   return {};
 }

@@ -26,8 +26,8 @@ double uniqueCreationStamp(FileTable& table, DataFile f, const format::DateTime&
   for (int step = 1; taken.count(stamp) != 0; ++step) {
     // Each candidate is computed from whole seconds, so it is exactly the stamp that
     // the same time of day typed as a date would give.
-    stamp = format::toAutomationDate(format::fromAutomationDate(format::toAutomationDate(now) +
-                                                                step * kSecond));
+    stamp = format::toAutomationDate(
+        format::fromAutomationDate(format::toAutomationDate(now) + step * kSecond));
   }
   return stamp;
 }

@@ -14,20 +14,28 @@ inline constexpr std::array<DataFile, 4> kRecordFiles = {DataFile::Users, DataFi
 
 constexpr std::string_view fileName(DataFile f) {
   switch (f) {
-    case DataFile::Users: return "User.List";
-    case DataFile::Names: return "Name.List";
-    case DataFile::Courses: return "Course.Index";
-    case DataFile::Training: return "Training.Records";
+    case DataFile::Users:
+      return "User.List";
+    case DataFile::Names:
+      return "Name.List";
+    case DataFile::Courses:
+      return "Course.Index";
+    case DataFile::Training:
+      return "Training.Records";
   }
   return {};
 }
 
 constexpr std::size_t recordLength(DataFile f) {
   switch (f) {
-    case DataFile::Users: return 500;
-    case DataFile::Names: return 1000;
-    case DataFile::Courses: return 300;
-    case DataFile::Training: return 300;
+    case DataFile::Users:
+      return 500;
+    case DataFile::Names:
+      return 1000;
+    case DataFile::Courses:
+      return 300;
+    case DataFile::Training:
+      return 300;
   }
   return 0;
 }

@@ -59,8 +59,7 @@ void FileTable::closeAll() {
 
 FileSystem::Handle FileTable::handleOf(DataFile f) const {
   const Slot& s = slot(f);
-  if (!s.handle)
-    throw StoreError("Cannot use", pathOf(fileName(f)), "the file is not open");
+  if (!s.handle) throw StoreError("Cannot use", pathOf(fileName(f)), "the file is not open");
   return *s.handle;
 }
 

@@ -25,10 +25,18 @@ std::string handleName(FileSystem::Handle h) { return "file #" + std::to_string(
 FileSystem::Handle PosixFileSystem::open(const std::string& path, Mode mode) {
   int flags = O_CLOEXEC;
   switch (mode) {
-    case Mode::ReadWrite: flags |= O_RDWR | O_CREAT; break;
-    case Mode::Append: flags |= O_WRONLY | O_CREAT | O_APPEND; break;
-    case Mode::Read: flags |= O_RDONLY; break;
-    case Mode::Replace: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
+    case Mode::ReadWrite:
+      flags |= O_RDWR | O_CREAT;
+      break;
+    case Mode::Append:
+      flags |= O_WRONLY | O_CREAT | O_APPEND;
+      break;
+    case Mode::Read:
+      flags |= O_RDONLY;
+      break;
+    case Mode::Replace:
+      flags |= O_RDWR | O_CREAT | O_TRUNC;
+      break;
   }
   const int fd = ::open(path.c_str(), flags, 0666);
   if (fd < 0) fail("Cannot open", path, errno);
@@ -38,8 +46,8 @@ FileSystem::Handle PosixFileSystem::open(const std::string& path, Mode mode) {
 std::size_t PosixFileSystem::read(Handle h, std::uint64_t offset, std::span<char> buffer) {
   std::size_t done = 0;
   while (done < buffer.size()) {
-    const ssize_t n = ::pread(h, buffer.data() + done, buffer.size() - done,
-                              static_cast<off_t>(offset + done));
+    const ssize_t n =
+        ::pread(h, buffer.data() + done, buffer.size() - done, static_cast<off_t>(offset + done));
     if (n < 0) {
       if (errno == EINTR) continue;
       fail("Cannot read", handleName(h), errno);
@@ -53,8 +61,8 @@ std::size_t PosixFileSystem::read(Handle h, std::uint64_t offset, std::span<char
 void PosixFileSystem::write(Handle h, std::uint64_t offset, std::span<const char> data) {
   std::size_t done = 0;
   while (done < data.size()) {
-    const ssize_t n = ::pwrite(h, data.data() + done, data.size() - done,
-                               static_cast<off_t>(offset + done));
+    const ssize_t n =
+        ::pwrite(h, data.data() + done, data.size() - done, static_cast<off_t>(offset + done));
     if (n < 0) {
       if (errno == EINTR) continue;
       fail("Cannot write", handleName(h), errno);

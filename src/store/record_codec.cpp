@@ -19,7 +19,7 @@ void RecordTraits<UserRecord>::encode(const UserRecord& r, std::span<char> b) {
 
 UserRecord RecordTraits<UserRecord>::decode(std::span<const char> b) {
   namespace L = layout::user;
-  return {getDouble(b, L::DateCreated), getText(b, L::FirstName), getText(b, L::LastName),
+  return {getDouble(b, L::DateCreated), getText(b, L::FirstName),    getText(b, L::LastName),
           getText(b, L::Password),      getInt16(b, L::AccessLevel), getText(b, L::Comments)};
 }
 

@@ -9,7 +9,8 @@ namespace {
 template <typename List>
 QStringList toStringList(const List& list) {
   QStringList out;
-  for (std::string_view s : list) out << QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+  for (std::string_view s : list)
+    out << QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
   return out;
 }
 

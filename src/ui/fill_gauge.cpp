@@ -8,8 +8,8 @@
 namespace vm::ui {
 
 QString fillGaugeText(qsizetype characters, qsizetype limit) {
-  const double fill =
-      std::max(0.01, static_cast<double>(characters) / static_cast<double>(std::max<qsizetype>(limit, 1)));
+  const double fill = std::max(
+      0.01, static_cast<double>(characters) / static_cast<double>(std::max<qsizetype>(limit, 1)));
   return QStringLiteral(" ") + QString::fromStdString(format::formatPercentNoZero(fill)) +
          QStringLiteral(" full ");
 }

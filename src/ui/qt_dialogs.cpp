@@ -15,22 +15,32 @@ namespace {
 
 QMessageBox::StandardButton standardButton(Answer a) {
   switch (a) {
-    case Answer::Ok: return QMessageBox::Ok;
-    case Answer::Cancel: return QMessageBox::Cancel;
-    case Answer::Yes: return QMessageBox::Yes;
-    case Answer::No: return QMessageBox::No;
-    case Answer::Retry: return QMessageBox::Retry;
+    case Answer::Ok:
+      return QMessageBox::Ok;
+    case Answer::Cancel:
+      return QMessageBox::Cancel;
+    case Answer::Yes:
+      return QMessageBox::Yes;
+    case Answer::No:
+      return QMessageBox::No;
+    case Answer::Retry:
+      return QMessageBox::Retry;
   }
   return QMessageBox::Ok;
 }
 
 QMessageBox::Icon standardIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::None: return QMessageBox::NoIcon;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None:
+      return QMessageBox::NoIcon;
+    case MessageIcon::Critical:
+      return QMessageBox::Critical;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
   }
   return QMessageBox::NoIcon;
 }
@@ -55,11 +65,16 @@ class CloseWatcher : public QObject {
 
 QList<Answer> buttonsOf(MessageButtons set) {
   switch (set) {
-    case MessageButtons::Ok: return {Answer::Ok};
-    case MessageButtons::OkCancel: return {Answer::Ok, Answer::Cancel};
-    case MessageButtons::YesNo: return {Answer::Yes, Answer::No};
-    case MessageButtons::YesNoCancel: return {Answer::Yes, Answer::No, Answer::Cancel};
-    case MessageButtons::RetryCancel: return {Answer::Retry, Answer::Cancel};
+    case MessageButtons::Ok:
+      return {Answer::Ok};
+    case MessageButtons::OkCancel:
+      return {Answer::Ok, Answer::Cancel};
+    case MessageButtons::YesNo:
+      return {Answer::Yes, Answer::No};
+    case MessageButtons::YesNoCancel:
+      return {Answer::Yes, Answer::No, Answer::Cancel};
+    case MessageButtons::RetryCancel:
+      return {Answer::Retry, Answer::Cancel};
   }
   return {Answer::Ok};
 }
@@ -88,8 +103,7 @@ QString QtDialogs::input(QWidget* parent, const QString& title, const QString& p
   box.setLabelText(prompt);
   box.setTextValue(defaultAnswer);
   // Wide enough for the whole title in the frame and a comfortable answer field.
-  box.setMinimumWidth(
-      std::max(380, box.fontMetrics().horizontalAdvance(title) + 160));
+  box.setMinimumWidth(std::max(380, box.fontMetrics().horizontalAdvance(title) + 160));
   return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 

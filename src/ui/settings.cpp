@@ -9,7 +9,8 @@ const QString kSection = QStringLiteral("Defaults/");
 
 Settings::Settings()
     : store_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                         QStringLiteral("Verdimark"), QStringLiteral("Verdimark"))) {}
+                                         QStringLiteral("Verdimark"),
+                                         QStringLiteral("Verdimark"))) {}
 
 Settings::Settings(const QString& iniPath)
     : store_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}

@@ -27,8 +27,8 @@ bool WindowFade::platformSupportsOpacity() {
 
 bool WindowFade::prepare(const Settings& settings, int opacity, bool ignoreSetting) {
   if (!ignoreSetting &&
-      format::leadingNumber(settings.value(QStringLiteral("FadeStatus"), QStringLiteral("0"))
-                                .toStdString()) == 0)
+      format::leadingNumber(
+          settings.value(QStringLiteral("FadeStatus"), QStringLiteral("0")).toStdString()) == 0)
     return false;
   if (!available_ || !window_) return false;
   applyOpacity(opacity);
@@ -55,8 +55,8 @@ void WindowFade::tick() {
     current_ = start_;
     if (window_) window_->setEnabled(false);
   }
-  const int next = start_ < end_ ? std::min(end_, current_ + step_)
-                                 : std::max(end_, current_ - step_);
+  const int next =
+      start_ < end_ ? std::min(end_, current_ + step_) : std::max(end_, current_ - step_);
   applyOpacity(next);
   if (current_ != end_) return;
   timer_.stop();

@@ -87,8 +87,8 @@ TEST(AdminButtons, TheLogViewLeavesOnlyItsOwnFlashingCommand) {
   EXPECT_EQ(b.cmdReviewUserLog.caption, "Finished Viewing");
   EXPECT_TRUE(b.cmdReviewUserLog.visible);
   EXPECT_FALSE(b.cmdReviewUserLog.foreColor.has_value());
-  for (const ButtonLook* hidden : {&b.cmdAdmin, &b.cmdAddUser, &b.cmdEditUser, &b.cmdDeleteUser,
-                                   &b.cmdUserSelected})
+  for (const ButtonLook* hidden :
+       {&b.cmdAdmin, &b.cmdAddUser, &b.cmdEditUser, &b.cmdDeleteUser, &b.cmdUserSelected})
     EXPECT_FALSE(hidden->visible);
   EXPECT_TRUE(b.cmdHelp.visible && b.cmdQuit.visible);
 

@@ -1,14 +1,15 @@
+#include "access/password.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <set>
 
-#include "access/password.h"
-
 using namespace vm::access;
 
 TEST(PasswordRule, AcceptsFourToEightLettersAndDigitsAroundWhichBlanksAreTrimmed) {
-  for (const char* ok : {"abcd", "A1b2C3d4", "  pass99  ", "0000"}) EXPECT_TRUE(IsValidPassword(ok)) << ok;
+  for (const char* ok : {"abcd", "A1b2C3d4", "  pass99  ", "0000"})
+    EXPECT_TRUE(IsValidPassword(ok)) << ok;
   for (const char* bad : {"abc", "abcdefghi", "ab cd", "ab-cd", "ab/cd", "abc!", "", "    ",
                           "<4 to 8 chars only>", "caf\xC3\xA9"})
     EXPECT_FALSE(IsValidPassword(bad)) << bad;

@@ -1,8 +1,9 @@
+#include "access/single_instance.h"
+
 #include <gtest/gtest.h>
 
 #include <QString>
 
-#include "access/single_instance.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 

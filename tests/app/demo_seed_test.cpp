@@ -1,9 +1,10 @@
+#include "app/demo_seed.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "access/password.h"
-#include "app/demo_seed.h"
 #include "format/trim.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "format/cp1252.h"
+
+#include <gtest/gtest.h>
 
 using vm::format::cp1252ToUtf8;
 using vm::format::utf8ToCp1252;
@@ -15,7 +15,9 @@ TEST(Cp1252, AccentsAndPunctuationRoundTrip) {
 }
 
 TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-  EXPECT_EQ(utf8ToCp1252("Łódź 日本"), "?\xF3" "d? ??");
+  EXPECT_EQ(utf8ToCp1252("Łódź 日本"),
+            "?\xF3"
+            "d? ??");
   EXPECT_EQ(utf8ToCp1252("a\xFF\xC3"), "a??");  // malformed and cut-off sequences
 }
 

@@ -1,6 +1,7 @@
+#include "store/compaction.h"
+
 #include <gtest/gtest.h>
 
-#include "store/compaction.h"
 #include "support/failing_file_system.h"
 #include "support/store_test.h"
 

@@ -1,7 +1,8 @@
+#include "store/creation_stamp.h"
+
 #include <gtest/gtest.h>
 
 #include "format/automation_date.h"
-#include "store/creation_stamp.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
 

@@ -1,6 +1,7 @@
+#include "store/exit_cleanup.h"
+
 #include <gtest/gtest.h>
 
-#include "store/exit_cleanup.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
 

@@ -1,6 +1,7 @@
+#include "store/file_table.h"
+
 #include <gtest/gtest.h>
 
-#include "store/file_table.h"
 #include "support/store_test.h"
 
 using namespace vm::store;
@@ -103,9 +104,8 @@ TEST_F(FileTableTest, ScanVisitsEveryRecordInOrderAcrossBlocksAndMayStopEarly) {
   EXPECT_EQ(expected, 1301);
 
   int visited = 0;
-  table.scan(DataFile::Training, 1, 1300, [&](std::int32_t, std::span<const char>) {
-    return ++visited < 10;
-  });
+  table.scan(DataFile::Training, 1, 1300,
+             [&](std::int32_t, std::span<const char>) { return ++visited < 10; });
   EXPECT_EQ(visited, 10);
 }
 

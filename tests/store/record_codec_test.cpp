@@ -1,10 +1,10 @@
+#include "store/record_codec.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cstring>
 #include <string>
-
-#include "store/record_codec.h"
 
 using namespace vm::store;
 
@@ -98,8 +98,8 @@ TEST(RecordCodec, CourseAndTrainingRecordsMatchTheLayoutByteForByte) {
   EXPECT_EQ(encoded(c, 300), want);
   EXPECT_EQ(decoded<CourseRecord>(want).Hours, 2.5f);
 
-  const TrainingRecord t{39100.0, 40000.25, 39000.0, "FIR-0001", "Fire Safety",
-                         "State Academy", 2.5f, "passed"};
+  const TrainingRecord t{39100.0,       40000.25,        39000.0, "FIR-0001",
+                         "Fire Safety", "State Academy", 2.5f,    "passed"};
   std::string wantT = blank(300);
   placeDouble(wantT, 0, 39100.0);
   placeDouble(wantT, 8, 40000.25);
@@ -121,7 +121,9 @@ TEST(RecordCodec, LongTextIsCutToItsFieldAndUnmappableCharactersBecomeQuestionMa
   c.CourseName = "Łódź safety";
   const std::string bytes = encoded(c, 300);
   EXPECT_EQ(bytes.substr(8, 8), "ABCDEFGH");
-  EXPECT_EQ(bytes.substr(16, 11), "?\xF3" "d? safety");
+  EXPECT_EQ(bytes.substr(16, 11),
+            "?\xF3"
+            "d? safety");
   EXPECT_EQ(bytes[27], ' ');
   EXPECT_EQ(bytes.substr(16 + 50, 1), " ");  // the name did not spill into ProvidedBy
 }

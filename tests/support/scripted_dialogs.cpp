@@ -36,8 +36,8 @@ ui::Answer ScriptedDialogs::message(QWidget*, const ui::Message& box) {
   s.defaultButton = def;
   shown_.push_back(s);
   if (answers_.empty()) {
-    ADD_FAILURE() << "unexpected message box \"" << box.title.toStdString() << "\": "
-                  << box.text.toStdString();
+    ADD_FAILURE() << "unexpected message box \"" << box.title.toStdString()
+                  << "\": " << box.text.toStdString();
     return def;
   }
   const ui::Answer a = answers_.front();

@@ -1,3 +1,5 @@
+#include "ui/field_colours.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,7 +11,6 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "ui/field_colours.h"
 #include "ui/fill_gauge.h"
 
 using vm::ui::FieldColours;

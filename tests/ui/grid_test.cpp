@@ -1,10 +1,10 @@
+#include "ui/grid/grid.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QScrollBar>
-
-#include "ui/grid/grid.h"
 
 using vm::ui::Grid;
 
@@ -52,7 +52,10 @@ TEST(Grid, SortsByAHiddenKeyIgnoringCaseAndKeepingEqualKeysInOrder) {
 TEST(Grid, AccentedNamesSortAmongTheirPlainLetters) {
   Grid grid;
   grid.reset("|NameSort");
-  grid.setRows({{"Zorn", "Zorn"}, {"Álvarez", "Álvarez"}, {"Ibáñez", "Ibáñez"}, {"alder", "alder"},
+  grid.setRows({{"Zorn", "Zorn"},
+                {"Álvarez", "Álvarez"},
+                {"Ibáñez", "Ibáñez"},
+                {"alder", "alder"},
                 {"Baker", "Baker"}});
   grid.sortByColumn(1);
   QStringList order;

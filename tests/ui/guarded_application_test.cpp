@@ -1,3 +1,5 @@
+#include "ui/guarded_application.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -5,7 +7,6 @@
 #include <QObject>
 
 #include "store/store_error.h"
-#include "ui/guarded_application.h"
 
 namespace {
 

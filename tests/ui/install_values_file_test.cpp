@@ -1,7 +1,8 @@
+#include "ui/install_values_file.h"
+
 #include <gtest/gtest.h>
 
 #include "support/temp_folder.h"
-#include "ui/install_values_file.h"
 
 TEST(InstallValuesFile, KeysInTheDataFolderOverrideTheBuiltInValues) {
   vm::test::TempFolder folder;
@@ -9,7 +10,8 @@ TEST(InstallValuesFile, KeysInTheDataFolderOverrideTheBuiltInValues) {
   const vm::print::InstallValues builtIn = vm::ui::loadInstallValues(path);
   EXPECT_FALSE(builtIn.accessCode.empty());
 
-  folder.write("Verdimark.ini", "[Installation]\nAccessCode=Open Sesame 7\nEmail=help@training.example\n");
+  folder.write("Verdimark.ini",
+               "[Installation]\nAccessCode=Open Sesame 7\nEmail=help@training.example\n");
   const vm::print::InstallValues v = vm::ui::loadInstallValues(path);
   EXPECT_EQ(v.accessCode, "Open Sesame 7");
   EXPECT_EQ(v.email, "help@training.example");

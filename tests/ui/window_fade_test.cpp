@@ -1,3 +1,5 @@
+#include "ui/window_fade.h"
+
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -5,7 +7,6 @@
 
 #include "support/temp_folder.h"
 #include "ui/settings.h"
-#include "ui/window_fade.h"
 
 using vm::ui::WindowFade;
 

@@ -1,3 +1,5 @@
+#include "ui/window_life.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -6,7 +8,6 @@
 #include <QTest>
 
 #include "support/test_app.h"
-#include "ui/window_life.h"
 
 using vm::ui::WindowLife;
 

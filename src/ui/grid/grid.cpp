@@ -89,8 +89,8 @@ void Grid::selectRow(int row, bool toTop) {
   int firstVisible = 0;
   while (firstVisible < cols() - 1 && isColumnHidden(firstVisible)) ++firstVisible;
   const QModelIndex at = model_->index(row - 1, firstVisible);
-  selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect |
-                                            QItemSelectionModel::Rows);
+  selectionModel()->setCurrentIndex(
+      at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   if (toTop) scrollTo(at, QAbstractItemView::PositionAtTop);
 }
 

@@ -35,8 +35,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || section < 0 ||
-      section >= static_cast<int>(headers_.size()))
+  if (orientation != Qt::Horizontal || section < 0 || section >= static_cast<int>(headers_.size()))
     return {};
   if (role == Qt::DisplayRole) return headers_[static_cast<std::size_t>(section)];
   if (role == Qt::TextAlignmentRole)
