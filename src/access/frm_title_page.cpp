@@ -124,8 +124,8 @@ bool frmTitlePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmTitlePage::labelPellamContact_Click(int index) {
-  print::OpenLink(index == 1 ? print::LinkKind::Mail : print::LinkKind::Web, this, {},
-                  state_.install, state_.dialogs, open_);
+  ui::OpenLink(index == 1 ? print::LinkKind::Mail : print::LinkKind::Web, this, {}, state_.install,
+               state_.dialogs, open_);
 }
 
 void frmTitlePage::cmdContinue_Click() {
