@@ -29,6 +29,7 @@
 #include "ui/field_text.h"
 #include "ui/grid/grid.h"
 #include "ui/keep_place.h"
+#include "ui/open_modal.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
 #include "ui/tile_picture.h"
@@ -360,21 +361,18 @@ void frmAdmin::cmdAdmin_Click() {
   UpdateAdminButtons();
 }
 
-void frmAdmin::cmdAddUser_Click() { openEditor(frmAddEditUser::kAddMode, cmdAddUser_); }
+void frmAdmin::cmdAddUser_Click() { openEditor(ui::EditorMode::Add); }
 
-void frmAdmin::cmdEditUser_Click() { openEditor(frmAddEditUser::kEditMode, cmdEditUser_); }
+void frmAdmin::cmdEditUser_Click() { openEditor(ui::EditorMode::Edit); }
 
-void frmAdmin::openEditor(const QString& mode, ui::PellamButton* opener) {
-  auto* editor = new frmAddEditUser(state_, mode, currentRecNum(), opener, this);
-  life_->runModalDimmed(editor);
-  if (opener->tag() != QLatin1String("Update")) return;
+void frmAdmin::openEditor(ui::EditorMode mode) {
+  if (!ui::openModal(state_, this, new frmAddEditUser(state_, mode, currentRecNum(), this))) return;
   const QString key =
       ui::trimmedField(state_.user.LastName) + " " + ui::trimmedField(state_.user.FirstName);
   UpdateUserGrid();
   QApplication::processEvents();
   selectRowWhere(kNameSortColumn, key);
   UpdateAdminButtons();
-  opener->setTag({});
 }
 
 void frmAdmin::cmdDeleteUser_Click() {

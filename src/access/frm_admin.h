@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "access/admin_buttons.h"
+#include "ui/editor_mode.h"
 #include "ui/flash_levels.h"
 
 class QCheckBox;
@@ -59,7 +60,7 @@ class frmAdmin : public QWidget {
   void cmdAdmin_Click();
   void cmdAddUser_Click();
   void cmdEditUser_Click();
-  void openEditor(const QString& mode, ui::PellamButton* opener);
+  void openEditor(ui::EditorMode mode);
   void cmdDeleteUser_Click();
   void cmdReviewUserLog_Click();
   void cmdUserSelected_Click();

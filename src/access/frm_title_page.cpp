@@ -13,6 +13,7 @@
 #include "ui/application_title.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
+#include "ui/open_modal.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
 #include "ui/window_life.h"
@@ -130,7 +131,7 @@ void frmTitlePage::labelPellamContact_Click(int index) {
 
 void frmTitlePage::cmdContinue_Click() {
   if (state_.settings.value(QStringLiteral("NewUser")) != QLatin1String("NoShow"))
-    life_->runModalDimmed(new frmNewUser(state_, this));
+    ui::openModal(state_, this, new frmNewUser(state_, this));
 
   const QSize screen = screenSize_();
   if (const auto warning = screenResolutionWarning(ui::applicationTitle().toStdString(),

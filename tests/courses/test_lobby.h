@@ -34,7 +34,6 @@ class TestLobby : public QWidget, public ui::LobbyServices {
   ui::WindowFade& lobbyFade() override { return fade_; }
   QTabWidget* tabMain() override { return tabMain_; }
   void refreshButtons() override;
-  void runModalDimmed(QWidget* child) override { app_.dialogs.runModal(child); }
   ui::Grid* nameGrid() override { return &nameGrid_; }
   ui::Grid* courseGrid() override { return tab_->grid(); }
   QString nameDisplayCaption() override { return QStringLiteral("Active Persons"); }

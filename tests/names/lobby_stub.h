@@ -35,7 +35,6 @@ class LobbyStub : public QWidget, public ui::LobbyServices {
   ui::WindowFade& lobbyFade() override { return fade_; }
   QTabWidget* tabMain() override { return tabs_; }
   void refreshButtons() override { ++refreshes; }
-  void runModalDimmed(QWidget* child) override { state_.dialogs.runModal(child); }
   ui::Grid* nameGrid() override { return tab_->grid(); }
   ui::Grid* courseGrid() override { return nullptr; }
   QString nameDisplayCaption() override { return {}; }

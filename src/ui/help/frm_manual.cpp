@@ -17,6 +17,7 @@
 #include "ui/dialogs.h"
 #include "ui/help/help_topics.h"
 #include "ui/help/program_version.h"
+#include "ui/open_modal.h"
 #include "ui/pictures.h"
 #include "ui/print_job.h"
 #include "ui/window_life.h"
@@ -184,17 +185,7 @@ void frmManual::cmdPrintHelp_Click() {
 void frmManual::cmdReturn_Click() { life_->closeWindow(); }
 
 void showHelpViewer(AppState& state, QWidget* owner) {
-  QWidget* ownerWindow = owner ? owner->window() : nullptr;
-  auto* viewer = new frmManual(state, ownerWindow);
-  viewer->setAttribute(Qt::WA_DeleteOnClose);
-  auto* ownerLife = ownerWindow
-                        ? ownerWindow->findChild<WindowLife*>(QString(), Qt::FindDirectChildrenOnly)
-                        : nullptr;
-  if (ownerLife) {
-    ownerLife->runModalDimmed(viewer);
-  } else {
-    state.dialogs.runModal(viewer);
-  }
+  openModal(state, owner, new frmManual(state, owner ? owner->window() : nullptr));
 }
 
 }  // namespace vm::ui
