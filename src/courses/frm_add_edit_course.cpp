@@ -24,7 +24,7 @@
 #include "ui/keep_place.h"
 #include "ui/pictures.h"
 #include "ui/record_created.h"
-#include "ui/tiled_background.h"
+#include "ui/tile_picture.h"
 
 namespace vm::courses {
 namespace {
@@ -71,7 +71,7 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, ui::EditorMode mode, std
       colours_(ui::FieldColours::forEditor(mode == ui::EditorMode::Add, this)) {
   setObjectName(QStringLiteral("frmAddEditCourse"));
   setWindowTitle(ui::applicationTitle());
-  ui::tileBackground(this);
+  ui::TilePicture(ui::pictures::backgroundTile(), this);
 
   auto* fields = new QGridLayout;
   fields->setHorizontalSpacing(10);

@@ -22,8 +22,9 @@
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
+#include "ui/pictures.h"
 #include "ui/record_created.h"
-#include "ui/tiled_background.h"
+#include "ui/tile_picture.h"
 
 namespace vm::names {
 namespace {
@@ -51,7 +52,7 @@ frmAddEditName::frmAddEditName(ui::AppState& state, ui::EditorMode mode, std::in
       colours_(ui::FieldColours::forEditor(mode == ui::EditorMode::Add, this)) {
   setObjectName(QStringLiteral("frmAddEditName"));
   setWindowTitle(ui::applicationTitle());
-  ui::tileBackground(this);
+  ui::TilePicture(ui::pictures::backgroundTile(), this);
 
   auto* fields = new QGridLayout;
   for (int i = 0; i < 6; ++i) {
