@@ -29,11 +29,6 @@ class frmAdmin : public QWidget {
   Q_OBJECT
 
  public:
-  static inline const QString kGridFormat =
-      QStringLiteral("<User List|<Access Level|^Date Created|NameSort|RecNum");
-  static constexpr int kNameSortColumn = 3;
-  static constexpr int kRecNumColumn = 4;
-
   explicit frmAdmin(ui::AppState& state, QWidget* parent = nullptr);
 
   // Refills the user grid from "User.List".
