@@ -29,14 +29,6 @@ bool isTombstoned(DataFile f, std::span<const char> record) {
   return format::trimView(codec::rawText(record, tombstoneField(f))) == kTombstone;
 }
 
-void mark(FileTable& table, DataFile f, std::int32_t n) {
-  if (!table.isOpen(f)) table.open(f);
-  std::vector<char> bytes(recordLength(f));
-  table.readBytes(f, n, bytes);
-  codec::putText(bytes, tombstoneField(f), kTombstone);
-  table.writeBytes(f, n, bytes);
-}
-
 std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
   FileSystem& fs = table.fileSystem();
   const std::string dataPath = table.pathOf(fileName(f));
@@ -76,12 +68,8 @@ std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
   } else {
     fs.rename(tempPath, dataPath);
   }
+  table.flushFolder();
   return kept;
-}
-
-std::int32_t removeRecord(FileTable& table, DataFile f, std::int32_t n) {
-  mark(table, f, n);
-  return compact(table, f);
 }
 
 }  // namespace vm::store
