@@ -2,6 +2,7 @@
 
 #include "access/shutdown.h"
 #include "access/single_instance.h"
+#include "app/app_icon.h"
 #include "app/data_folder.h"
 #include "app/program.h"
 #include "format/clock.h"
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Verdimark"));
   QApplication::setApplicationVersion(QStringLiteral(VERDIMARK_VERSION_TEXT));
   QApplication::setQuitOnLastWindowClosed(false);  // windows hand over to one another
+
+  QGuiApplication::setDesktopFileName(QStringLiteral(VERDIMARK_APP_ID));
+  QApplication::setWindowIcon(vm::app::programIcon());
 
   const vm::app::DataFolderPlaces places = vm::app::findDataFolderPlaces(
       QApplication::applicationDirPath(), QStringLiteral(VERDIMARK_APP_ID));
