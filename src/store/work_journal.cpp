@@ -52,14 +52,24 @@ void writeJournal(FileTable& table, const std::string& text) {
   FileSystem& fs = table.fileSystem();
   const std::string path = table.pathOf(kJournalName);
   const FileSystem::Handle h = fs.open(path, FileSystem::Mode::Replace);
+  bool open = true;
   try {
     fs.write(h, 0, text);
     fs.sync(h);
-  } catch (const StoreError&) {
+    open = false;  // a close that fails has released the handle all the same
     fs.close(h);
+  } catch (const StoreError&) {
+    // Nothing has changed yet: a journal that could not be written goes again.
+    try {
+      if (open) fs.close(h);
+    } catch (const StoreError&) {
+    }
+    try {
+      fs.remove(path);
+    } catch (const StoreError&) {
+    }
     throw;
   }
-  fs.close(h);
   table.flushFolder();
 }
 
