@@ -4,9 +4,9 @@
 //
 // A folder may include its own headers and those of any folder to its left; the window folders
 // share one layer and may include each other, except that training never includes names (and
-// access, below app, never includes it). The
-// core library (the files built into verdimark_core and every header they reach) uses only the
-// standard library. Every file of src/ lives in one of these folders; a new folder is added here.
+// access, below app, never includes it). The core library (the files built into verdimark_core
+// and every header they reach) uses only the standard library. Every file of src/ lives in one
+// of these folders; a new folder is added here.
 
 #include <gtest/gtest.h>
 
@@ -23,10 +23,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// clang-format off
 const std::map<std::string, int> kLayer = {
-    {"format", 0},  {"store", 1},    {"print", 2},  {"ui", 3},     {"access", 4}, {"names", 4},
-    {"courses", 4}, {"training", 4}, {"search", 4}, {"backup", 4}, {"app", 5},
+    {"format", 0},
+    {"store", 1},
+    {"print", 2},
+    {"ui", 3},
+    {"access", 4}, {"names", 4}, {"courses", 4}, {"training", 4}, {"search", 4}, {"backup", 4},
+    {"app", 5},
 };
+// clang-format on
 
 // Includes the layer order would allow but the design rules out.
 const std::set<std::pair<std::string, std::string>> kForbidden = {{"training", "names"}};
