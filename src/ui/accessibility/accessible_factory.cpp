@@ -1,0 +1,28 @@
+#include "ui/accessibility/accessible_factory.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QTabBar>
+
+#include "ui/accessibility/accessible_line_edit.h"
+#include "ui/accessibility/accessible_tab_bar.h"
+
+namespace vm::ui {
+namespace {
+
+// Asked with each class name of the object's class and its bases, most derived first, so a
+// control derived from one of these gets the same interface.
+QAccessibleInterface* programInterface(const QString& className, QObject* object) {
+  if (className == QLatin1String("QLineEdit"))
+    return new AccessibleLineEdit(static_cast<QLineEdit*>(object));
+  if (className == QLatin1String("QTabBar"))
+    return new AccessibleTabBar(static_cast<QTabBar*>(object));
+  return nullptr;
+}
+
+}  // namespace
+
+// The toolkit asks the factories installed last first, so these come before its own.
+void installAccessibleInterfaces() { QAccessible::installFactory(&programInterface); }
+
+}  // namespace vm::ui
