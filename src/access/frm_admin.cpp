@@ -29,6 +29,7 @@
 #include "ui/grid/grid.h"
 #include "ui/keep_place.h"
 #include "ui/open_modal.h"
+#include "ui/option_handlers.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
 #include "ui/tile_picture.h"
@@ -180,7 +181,7 @@ void frmAdmin::buildControls() {
       cmdCancel_Click();
     }
   });
-  connect(chkFadeStatus_, &QCheckBox::clicked, this, &frmAdmin::chkFadeStatus_Click);
+  ui::onTickChanged(chkFadeStatus_, this, [this] { chkFadeStatus_Click(); });
 
   // The window sees these keys before its controls.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);

@@ -22,6 +22,7 @@
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
+#include "ui/option_handlers.h"
 #include "ui/pictures.h"
 #include "ui/record_created.h"
 #include "ui/tile_picture.h"
@@ -90,7 +91,7 @@ frmAddEditName::frmAddEditName(ui::AppState& state, ui::EditorMode mode, std::in
     option->setObjectName(QStringLiteral("optStatus%1").arg(i + 1));
     option->setMinimumHeight(24);
     connect(option, &QRadioButton::toggled, this, [this] { styleStatus(); });
-    connect(option, &QRadioButton::clicked, this, &frmAddEditName::optStatus_Click);
+    ui::onChosen(option, this, [this] { optStatus_Click(); });
     optStatus_[static_cast<std::size_t>(i)] = option;
     statusLayout->addWidget(option);
   }

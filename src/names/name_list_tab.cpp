@@ -16,6 +16,7 @@
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
+#include "ui/option_handlers.h"
 
 namespace vm::names {
 namespace {
@@ -67,7 +68,7 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
     auto* option = new QRadioButton(qs(names::displayCaption(choice)), this);
     option->setObjectName(QStringLiteral("optDisplay%1").arg(i + 1));
     ui::keepPlaceWhenHidden(option);
-    connect(option, &QRadioButton::clicked, this, [this, choice] { optDisplay_Click(choice); });
+    ui::onChosen(option, this, [this, choice] { optDisplay_Click(choice); });
     optDisplay_[static_cast<std::size_t>(i)] = option;
     options->addWidget(option);
   }
