@@ -15,6 +15,8 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Tab leaves the grid for the next control, as in any list; the arrow keys move the row.
+  setTabKeyNavigation(false);
   setWordWrap(false);
   setCornerButtonEnabled(false);
   setAlternatingRowColors(false);
