@@ -5,7 +5,9 @@
 #include <QTabBar>
 
 #include "ui/accessibility/accessible_line_edit.h"
+#include "ui/accessibility/accessible_link.h"
 #include "ui/accessibility/accessible_tab_bar.h"
+#include "ui/link_label.h"
 
 namespace vm::ui {
 namespace {
@@ -13,6 +15,8 @@ namespace {
 // Asked with each class name of the object's class and its bases, most derived first, so a
 // control derived from one of these gets the same interface.
 QAccessibleInterface* programInterface(const QString& className, QObject* object) {
+  if (className == QLatin1String("vm::ui::LinkLabel"))
+    return new AccessibleLink(static_cast<LinkLabel*>(object));
   if (className == QLatin1String("QLineEdit"))
     return new AccessibleLineEdit(static_cast<QLineEdit*>(object));
   if (className == QLatin1String("QTabBar"))
