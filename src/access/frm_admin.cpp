@@ -32,6 +32,7 @@
 #include "ui/option_handlers.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 #include "ui/window_life.h"
 
@@ -161,6 +162,10 @@ void frmAdmin::buildControls() {
   layout->addLayout(bottom, 2, 0, 1, 2);
   layout->setRowStretch(0, 1);
   setFixedSize(760, 370);
+
+  ui::setTabOrder({grid_, txtUserLog_, cmdHelp_, cmdQuit_, cmdAddUser_, cmdEditUser_,
+                   cmdDeleteUser_, cmdReviewUserLog_, cmdUserSelected_, txtPassword_, cmdContinue_,
+                   cmdCancel_, cmdAdmin_, chkFadeStatus_});
 
   connect(cmdAdmin_, &ui::PellamButton::Click, this, &frmAdmin::cmdAdmin_Click);
   connect(cmdAddUser_, &ui::PellamButton::Click, this, &frmAdmin::cmdAddUser_Click);

@@ -23,6 +23,7 @@
 #include "ui/grid/grid.h"
 #include "ui/lobby_tab.h"
 #include "ui/pictures.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
 namespace vm::app {
@@ -84,6 +85,11 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
 
   timerFlashButton_.setObjectName(QStringLiteral("timerFlashButton"));
   timerFlashButton_.setInterval(15);
+  QList<QWidget*> order = {tabMain_};
+  for (ui::LobbyTab* p : pages_) order += p->tabOrder();
+  order += {cmdHelp_, cmdBackupRestore_, cmdAdminWindow_, cmdQuit_};
+  ui::setTabOrder(order);
+
   connect(&timerFlashButton_, &QTimer::timeout, this, &frmLobby::timerFlashButton_Timer);
   connect(tabMain_, &QTabWidget::currentChanged, this, &frmLobby::tabMain_Click);
   connect(cmdHelp_, &ui::PellamButton::Click, this, &frmLobby::cmdHelp_Click);
@@ -148,7 +154,6 @@ void frmLobby::refreshButtons() {
     if (s.visible) b->setVisible(*s.visible);
     if (s.enabled) b->setEnabled(*s.enabled);
     b->Refresh();
-    if (!s.caption) b->setAccessibleName(tip.trimmed());  // a picture button speaks its tip
   }
   tabMain_->setTabEnabled(kSearchTab, table.searchTabAvailable);
 }

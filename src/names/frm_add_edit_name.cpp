@@ -25,6 +25,7 @@
 #include "ui/option_handlers.h"
 #include "ui/pictures.h"
 #include "ui/record_created.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
 namespace vm::names {
@@ -116,6 +117,8 @@ frmAddEditName::frmAddEditName(ui::AppState& state, ui::EditorMode mode, std::in
     b->setAutoDefault(false);
     b->setMinimumSize(110, 44);
   }
+  ui::setTabOrder({txtField_[0], txtField_[1], txtField_[2], txtField_[3], txtField_[4],
+                   txtComments_, optStatus_[0], optStatus_[1], cmdSave_, cmdCancel_});
   connect(cmdSave_, &ui::PellamButton::Click, this, &frmAddEditName::cmdSave_Click);
   connect(cmdCancel_, &ui::PellamButton::Click, this, &frmAddEditName::cmdCancel_Click);
   life_.onFirstActivation([this] { Form_Activate(); });

@@ -102,6 +102,11 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
   connect(gridName_, &ui::Grid::mouseOverRow, this, &NameListTab::gridName_MouseMove);
 }
 
+QList<QWidget*> NameListTab::tabOrder() {
+  return {optDisplay_[0], optDisplay_[1], optDisplay_[2],      gridName_,        cmdAddName_,
+          cmdEditName_,   cmdDeleteName_, cmdTrainingHistory_, cmdPrintNameList_};
+}
+
 QString NameListTab::displayCaption() const { return qs(names::displayCaption(display_)); }
 
 void NameListTab::UpdateNameGrid() {

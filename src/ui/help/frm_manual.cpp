@@ -20,6 +20,7 @@
 #include "ui/open_modal.h"
 #include "ui/pictures.h"
 #include "ui/print_job.h"
+#include "ui/tab_order.h"
 #include "ui/window_life.h"
 
 namespace vm::ui {
@@ -74,6 +75,10 @@ frmManual::frmManual(AppState& state, QWidget* owner)
   cmdReturn_->setCancel(true);
   for (PellamButton* button : {cmdHelpTopic_, cmdPrintHelp_, cmdReturn_})
     button->setMinimumSize(140, 34);
+
+  // The topic's title names the text for screen readers.
+  labelHelpTopic_->setBuddy(txtManual_);
+  ui::setTabOrder({txtManual_, cmdHelpTopic_, cmdPrintHelp_, cmdReturn_});
 
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(10);
