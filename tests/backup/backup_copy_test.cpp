@@ -66,16 +66,6 @@ TEST_F(BackupCopyTest, CopiesLargeFilesInBlocksByteForByte) {
   EXPECT_EQ(target.read("Training.Records"), big);
 }
 
-TEST_F(BackupCopyTest, AFailedCopyNamesItsFileAndLeavesTheOlderBackupWhole) {
-  test::writeDataSet(target, 'o');
-  test::writeDataSet(data, 'n');
-  const FolderFiles before = test::filesIn(target);
-  std::filesystem::create_directory(target / "Course.Index.$$$");  // cannot be written
-  EXPECT_EQ(backUp(), "Course.Index");
-  std::filesystem::remove(target / "Course.Index.$$$");
-  EXPECT_EQ(test::filesIn(target), before);
-}
-
 TEST_F(BackupCopyTest, FilesCarriedWhenPresentAreCopiedOrTheirOlderCopyRemoved) {
   const std::array<store::CarriedFile, 2> files = {
       {{"User.List", store::Carry::Always}, {"Renewal.List", store::Carry::WhenPresent}}};

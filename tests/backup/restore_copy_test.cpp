@@ -54,13 +54,6 @@ TEST_F(RestoreCopyTest, PutsEveryDataFileOfTheBackupInPlaceAndNothingElse) {
   EXPECT_EQ(started.size(), 5u);
 }
 
-TEST_F(RestoreCopyTest, ABackupLackingAFileChangesNothing) {
-  std::remove((backup / "User.Log").c_str());
-  const FolderFiles before = test::filesIn(folder);
-  EXPECT_EQ(restoreFiles(table, backup.str()), "User.Log");
-  EXPECT_EQ(test::filesIn(folder), before);
-}
-
 TEST_F(RestoreCopyTest, AFailedCopyNamesItsFileAndRemovesTheStagedCopies) {
   const FolderFiles before = test::filesIn(folder);
   std::filesystem::create_directory(folder / "Name.List.$$$");  // cannot be written
