@@ -79,6 +79,8 @@ void dropJournal(FileTable& table) {
 }  // namespace
 
 void writeSwapMarker(FileTable& table, const std::vector<SwapEntry>& entries) {
+  // The staged copies' entries reach the disk before the marker that names them can.
+  table.flushFolder();
   writeMarkerFile(table, kSwapMarkerName, markerText(entries));
 }
 

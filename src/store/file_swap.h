@@ -25,7 +25,8 @@ struct SwapEntry {
   bool remove = false;  // the new set has no such file: the current one goes
 };
 
-// Writes the marker. Nothing in the data folder has changed yet: on a failure nothing of the
+// Flushes the folder's entries of the staged copies, then writes the marker. Nothing in the
+// data folder has changed yet: on a failure nothing of the
 // marker is left and the failure goes on; the staged copies are the caller's to remove.
 void writeSwapMarker(FileTable& table, const std::vector<SwapEntry>& entries);
 
