@@ -1,5 +1,8 @@
+#include "backup/backup_restore_menu.h"
+
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QMenu>
 #include <QTest>
 
@@ -70,5 +73,21 @@ TEST(BackupRestoreMenu, ARestoreThroughTheMainWindowRebuildsItsListsAndButtons) 
   app.dialogs.clear();
   app.dialogs.chooseMenuItem("Exit this Menu");
   QTest::mouseClick(lobby.findChild<ui::PellamButton*>("cmdBackupRestore"), Qt::LeftButton);
+  EXPECT_EQ(app.dialogs.shown().size(), 1u);
+}
+
+// A screen reader presses an item without the menu closing itself: the menu closes before the
+// work begins.
+TEST(BackupRestoreMenu, AnItemPressedByAScreenReaderClosesTheMenuAndRuns) {
+  test::TestApp app;
+  QWidget window;
+  backup::BackupRestoreMenu menu(app.state, &window);
+  menu.popup(QPoint(0, 0));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+  QAccessibleInterface* item = QAccessible::queryAccessibleInterface(&menu)->child(0);
+  ASSERT_EQ(item->text(QAccessible::Name), "Backup the Verdimark data files");
+  app.dialogs.answerFolder({});  // the picker, cancelled
+  item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_FALSE(menu.isVisible());
   EXPECT_EQ(app.dialogs.shown().size(), 1u);
 }
