@@ -24,7 +24,7 @@
 #include "ui/grid/grid.h"
 #include "ui/lobby_tab.h"
 #include "ui/pictures.h"
-#include "ui/tiled_background.h"
+#include "ui/tile_picture.h"
 
 namespace vm::app {
 namespace {
@@ -63,7 +63,7 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
       menuBackupRestoreMenu_(new backup::BackupRestoreMenu(state, this)) {
   setObjectName(QStringLiteral("frmLobby"));
   setWindowTitle(ui::applicationTitle());
-  ui::tileBackground(this);
+  ui::TilePicture(ui::pictures::backgroundTile(), this);
 
   // Each tab folder brings its own page; a page not yet given stays empty.
   pages_ = {nameTab_, new courses::CourseIndexTab(state, *this), new ui::LobbyTab,
