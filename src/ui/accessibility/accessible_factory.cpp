@@ -2,11 +2,14 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabBar>
+#include <QTextEdit>
 
 #include "ui/accessibility/accessible_line_edit.h"
 #include "ui/accessibility/accessible_link.h"
 #include "ui/accessibility/accessible_tab_bar.h"
+#include "ui/accessibility/accessible_text_box.h"
 #include "ui/link_label.h"
 
 namespace vm::ui {
@@ -19,6 +22,10 @@ QAccessibleInterface* programInterface(const QString& className, QObject* object
     return new AccessibleLink(static_cast<LinkLabel*>(object));
   if (className == QLatin1String("QLineEdit"))
     return new AccessibleLineEdit(static_cast<QLineEdit*>(object));
+  if (className == QLatin1String("QPlainTextEdit"))
+    return new AccessibleTextBox<QPlainTextEdit>(static_cast<QPlainTextEdit*>(object));
+  if (className == QLatin1String("QTextEdit"))
+    return new AccessibleTextBox<QTextEdit>(static_cast<QTextEdit*>(object));
   if (className == QLatin1String("QTabBar"))
     return new AccessibleTabBar(static_cast<QTabBar*>(object));
   return nullptr;
