@@ -78,6 +78,8 @@ void frmAdmin::buildControls() {
   txtUserLog_ = new QPlainTextEdit(this);
   txtUserLog_->setObjectName(QStringLiteral("txtUserLog"));
   txtUserLog_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Nothing typed here is kept, so Tab moves on rather than typing a tab.
+  txtUserLog_->setTabChangesFocus(true);
   txtUserLog_->setFixedSize(grid_->width(), grid_->height());
   txtUserLog_->setStyleSheet(
       QStringLiteral("QPlainTextEdit { color: #000080; background: rgb(255,224,192); }"));
