@@ -1,0 +1,136 @@
+// Every window works from the keyboard alone: Tab visits every control the user can reach, in
+// the order the window shows them, and the maker's links open from the keys.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <map>
+
+#include "app/window_catalogue.h"
+#include "ui/button/pellam_button.h"
+#include "ui/grid/grid.h"
+#include "ui/link_label.h"
+
+namespace vm::test {
+namespace {
+
+// The control that has the focus, by the name the window gives it.
+QString focusName() {
+  QWidget* f = QApplication::focusWidget();
+  if (!f) return QStringLiteral("(none)");
+  if (qobject_cast<QTabBar*>(f) && f->parentWidget()) return f->parentWidget()->objectName();
+  return f->objectName();
+}
+
+// The controls Tab visits, from the one that has the focus until it comes round again.
+QStringList tabCycle(QWidget* window) {
+  window->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  QApplication::processEvents();
+  QStringList cycle{focusName()};
+  for (int i = 0; i < 40; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QApplication::processEvents();  // a locked field passes the focus on at once
+    if (focusName() == cycle.first()) return cycle;
+    cycle << focusName();
+  }
+  cycle << QStringLiteral("... and no way back");
+  return cycle;
+}
+
+// Row by row as each window lays them out, from where the window puts the focus.
+const std::map<std::string, QStringList> kTabCycles = {
+    {"title window", {"cmdContinue", "labelPellamContact1", "labelPellamContact2"}},
+    {"new-user overview", {"cmdContinue", "txtBox", "chkNoShow"}},
+    {"admin window", {"cmdUserSelected", "cmdAdmin", "grid", "cmdHelp", "cmdQuit"}},
+    {"admin window, fading offered",
+     {"cmdUserSelected", "cmdAdmin", "chkFadeStatus", "grid", "cmdHelp", "cmdQuit"}},
+    {"admin window, password entry", {"txtPassword", "cmdCancel", "cmdHelp", "cmdQuit"}},
+    {"admin window, editing the user list",
+     {"cmdAdmin", "grid", "cmdHelp", "cmdQuit", "cmdAddUser", "cmdEditUser", "cmdDeleteUser",
+      "cmdReviewUserLog"}},
+    {"admin window, user log", {"cmdReviewUserLog", "txtUserLog", "cmdHelp", "cmdQuit"}},
+    {"user editor, adding",
+     {"txtField1", "txtField2", "txtField3", "optAccessLevel1", "txtField4", "cmdCancel"}},
+    {"user editor, viewing Dana Demo",
+     {"txtField1", "txtField2", "txtField3", "optAccessLevel4", "txtField4", "cmdCancel"}},
+    {"main window, full access",
+     {"gridName", "cmdAddName", "cmdEditName", "cmdDeleteName", "cmdTrainingHistory",
+      "cmdPrintNameList", "cmdHelp", "cmdBackupRestore", "cmdAdminWindow", "cmdQuit", "tabMain",
+      "optDisplay1"}},
+    {"main window, Course Index tab",
+     {"gridCourse", "cmdSearch", "cmdAddCourse", "cmdEditCourse", "cmdDeleteCourse",
+      "cmdPrintCourseIndex", "cmdHelp", "cmdBackupRestore", "cmdAdminWindow", "cmdQuit",
+      "tabMain"}},
+    {"main window, read only",
+     {"gridName", "cmdEditName", "cmdTrainingHistory", "cmdPrintNameList", "cmdHelp",
+      "cmdBackupRestore", "cmdAdminWindow", "cmdQuit", "tabMain", "optDisplay1"}},
+    {"name editor, adding",
+     {"txtField1", "txtField2", "txtField3", "txtField4", "txtField5", "txtField6", "optStatus1",
+      "cmdCancel"}},
+    {"name editor, editing",
+     {"txtField1", "txtField2", "txtField3", "txtField4", "txtField5", "txtField6", "optStatus1",
+      "cmdCancel"}},
+    // The locked fields pass the focus on; Tab goes past them to every command.
+    {"name editor, read only", {"cmdCancel", "optStatus1"}},
+    {"course editor, adding",
+     {"txtField1", "txtField2", "txtField3", "txtField4", "txtField5", "cmdHelp", "cmdCancel"}},
+    {"course editor, editing",
+     {"txtField1", "txtField2", "txtField3", "txtField4", "txtField5", "cmdHelp", "cmdCancel"}},
+    {"course editor, read only", {"cmdCancel", "cmdHelp"}},
+    {"help window", {"cmdHelpTopic", "cmdPrintHelp", "cmdReturn", "txtManual"}},
+};
+
+// The controls of a window that the keyboard must reach: every command, option group, check
+// box, list, link and tab bar the user can reach with the mouse.
+QStringList commandsOf(OpenWindow& w) {
+  QStringList names;
+  for (auto* b : w.reachable<ui::PellamButton>()) names << b->objectName();
+  for (auto* b : w.reachable<QRadioButton>())
+    if (b->isChecked()) names << b->objectName();
+  for (auto* b : w.reachable<QCheckBox>()) names << b->objectName();
+  for (auto* g : w.reachable<ui::Grid>()) names << g->objectName();
+  for (auto* l : w.reachable<ui::LinkLabel>()) names << l->objectName();
+  for (auto* t : w.reachable<QTabBar>()) names << t->parentWidget()->objectName();
+  return names;
+}
+
+TEST(Keyboard, TabVisitsEveryControlInTheOrderOfTheLayout) {
+  for (const WindowCase& wc : allWindows()) {
+    SCOPED_TRACE(wc.name);
+    OpenWindow w(wc.name);
+    const QStringList cycle = tabCycle(w.window());
+    const auto expected = kTabCycles.find(wc.name);
+    ASSERT_NE(expected, kTabCycles.end()) << "no Tab order written down for this window";
+    EXPECT_EQ(cycle.join(", ").toStdString(), expected->second.join(", ").toStdString());
+    for (const QString& command : commandsOf(w))
+      EXPECT_TRUE(cycle.contains(command)) << command.toStdString() << " cannot be reached";
+  }
+}
+
+TEST(Keyboard, TheMakersLinksOpenFromTheKeysAndFromAssistiveTechnology) {
+  OpenWindow w("title window");
+  QTest::keyClick(w.window(), Qt::Key_Tab);
+  ASSERT_EQ(focusName(), "labelPellamContact1");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QAccessibleInterface* link =
+      QAccessible::queryAccessibleInterface(w.control<ui::LinkLabel>("labelPellamContact1"));
+  EXPECT_EQ(link->role(), QAccessible::Link);
+  EXPECT_EQ(link->text(QAccessible::Name), w.control<ui::LinkLabel>("labelPellamContact1")->text());
+  link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  ASSERT_EQ(w.opened.size(), 3u);
+  EXPECT_EQ(w.opened[0].scheme(), "mailto");
+  EXPECT_EQ(w.opened[1].scheme(), "http");
+  EXPECT_EQ(w.opened[2].scheme(), "mailto");
+}
+
+}  // namespace
+}  // namespace vm::test

@@ -1,0 +1,188 @@
+#include "app/window_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QTest>
+
+#include "access/frm_add_edit_user.h"
+#include "access/frm_admin.h"
+#include "access/frm_new_user.h"
+#include "access/frm_title_page.h"
+#include "app/demo_seed.h"
+#include "app/frm_lobby.h"
+#include "courses/frm_add_edit_course.h"
+#include "names/frm_add_edit_name.h"
+#include "ui/button/pellam_button.h"
+#include "ui/help/frm_manual.h"
+#include "ui/window_life.h"
+
+namespace vm::test {
+namespace {
+
+using ui::EditorMode;
+
+void logIn(OpenWindow& w, int level) {
+  w.app().state.CurrentUserName = level == 1 ? "Victor Viewer" : "Dana Demo";
+  w.app().state.CurrentAccessLevel = level;
+}
+
+QWidget* admin(OpenWindow& w) { return w.show(new access::frmAdmin(w.app().state)); }
+
+void click(QWidget* window, const char* name) {
+  auto* b = window->findChild<ui::PellamButton*>(name);
+  ASSERT_TRUE(b && b->isVisible() && b->isEnabled()) << name;
+  QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// The first course of the demonstration index with hours (not a category heading).
+constexpr int kCourse = 2;
+
+}  // namespace
+
+const std::vector<WindowCase>& allWindows() {
+  static const std::vector<WindowCase> windows = {
+      {"title window",
+       [](OpenWindow& w) {
+         auto* title = new access::frmTitlePage(w.app().state);
+         title->setUrlOpener([&w](const QUrl& url) {
+           w.opened.push_back(url);
+           return true;
+         });
+         return w.show(title);
+       }},
+      {"new-user overview",
+       [](OpenWindow& w) { return w.show(new access::frmNewUser(w.app().state)); }},
+      {"admin window", admin},
+      {"admin window, fading offered",
+       [](OpenWindow& w) {
+         QWidget* window = admin(w);
+         // As on a platform that can make windows translucent; the test platform cannot.
+         window->findChild<QWidget*>("fraFadeStatus")->show();
+         return window;
+       }},
+      {"admin window, password entry",
+       [](OpenWindow& w) {
+         QWidget* window = admin(w);
+         click(window, "cmdUserSelected");
+         return window;
+       }},
+      {"admin window, editing the user list",
+       [](OpenWindow& w) {
+         w.app().folder.write("User.Log", "Dana Demo logged in on 01/10/2022 at 09:00am\r\n");
+         QWidget* window = admin(w);
+         w.app().dialogs.answerInput(QString::fromStdString(w.app().state.install.accessCode));
+         click(window, "cmdAdmin");
+         return window;
+       }},
+      {"admin window, user log",
+       [](OpenWindow& w) {
+         w.app().folder.write("User.Log", "Dana Demo logged in on 01/10/2022 at 09:00am\r\n");
+         QWidget* window = admin(w);
+         w.app().dialogs.answerInput(QString::fromStdString(w.app().state.install.accessCode));
+         click(window, "cmdAdmin");
+         click(window, "cmdReviewUserLog");
+         return window;
+       }},
+      {"user editor, adding",
+       [](OpenWindow& w) {
+         return w.show(new access::frmAddEditUser(w.app().state, EditorMode::Add, 0));
+       }},
+      {"user editor, viewing Dana Demo",
+       [](OpenWindow& w) {
+         return w.show(new access::frmAddEditUser(w.app().state, EditorMode::Edit, 1));
+       }},
+      {"main window, full access",
+       [](OpenWindow& w) {
+         logIn(w, 4);
+         return w.show(new app::frmLobby(w.app().state));
+       }},
+      {"main window, Course Index tab",
+       [](OpenWindow& w) {
+         logIn(w, 4);
+         auto* lobby = static_cast<app::frmLobby*>(w.show(new app::frmLobby(w.app().state)));
+         lobby->tabMain()->setCurrentIndex(1);
+         return lobby;
+       }},
+      {"main window, read only",
+       [](OpenWindow& w) {
+         logIn(w, 1);
+         return w.show(new app::frmLobby(w.app().state));
+       }},
+      {"name editor, adding",
+       [](OpenWindow& w) {
+         logIn(w, 4);
+         return w.show(new names::frmAddEditName(w.app().state, EditorMode::Add, 0));
+       }},
+      {"name editor, editing",
+       [](OpenWindow& w) {
+         logIn(w, 4);
+         return w.show(new names::frmAddEditName(w.app().state, EditorMode::Edit, 1));
+       }},
+      {"name editor, read only",
+       [](OpenWindow& w) {
+         logIn(w, 1);
+         return w.show(new names::frmAddEditName(w.app().state, EditorMode::Edit, 1));
+       }},
+      {"course editor, adding",
+       [](OpenWindow& w) {
+         logIn(w, 4);
+         return w.show(new courses::frmAddEditCourse(w.app().state, EditorMode::Add, 0));
+       }},
+      {"course editor, editing",
+       [](OpenWindow& w) {
+         logIn(w, 4);
+         return w.show(new courses::frmAddEditCourse(w.app().state, EditorMode::Edit, kCourse));
+       }},
+      {"course editor, read only",
+       [](OpenWindow& w) {
+         logIn(w, 1);
+         return w.show(new courses::frmAddEditCourse(w.app().state, EditorMode::Edit, kCourse));
+       }},
+      {"help window",
+       [](OpenWindow& w) {
+         w.app().state.HelpTopic = 4;
+         auto* help = new ui::frmManual(w.app().state);
+         help->setUrlOpener([&w](const QUrl& url) {
+           w.opened.push_back(url);
+           return true;
+         });
+         return w.show(help);
+       }},
+  };
+  return windows;
+}
+
+OpenWindow::OpenWindow(const std::string& caseName) : name_(caseName), app_(new TestApp) {
+  app::seedDemonstrationData(app_->files);
+  app_->state.showHelp = [](QWidget*) {};
+  app_->state.showAdminWindow = [] {};
+  app_->state.showMainWindow = [] {};
+  app_->state.shutdown = [] {};
+  for (const WindowCase& c : allWindows()) {
+    if (c.name != caseName) continue;
+    window_ = c.open(*this);
+    return;
+  }
+  ADD_FAILURE() << "no window \"" << caseName << "\" in the catalogue";
+}
+
+OpenWindow::~OpenWindow() {
+  delete window_.data();
+  QApplication::processEvents();
+}
+
+QWidget* OpenWindow::show(QWidget* window) {
+  window->show();
+  ui::WindowLife* life = ui::WindowLife::of(window);
+  EXPECT_TRUE(life && QTest::qWaitFor([life] { return life->activated(); }, 3000))
+      << name_ << " did not activate";
+  return window;
+}
+
+void OpenWindow::missing(const QString& objectName) const {
+  ADD_FAILURE() << name_ << " has no control " << objectName.toStdString();
+}
+
+}  // namespace vm::test
