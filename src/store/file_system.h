@@ -29,6 +29,8 @@ class FileSystem {
   virtual void write(Handle h, std::uint64_t offset, std::span<const char> data) = 0;
   virtual void append(Handle h, std::span<const char> data) = 0;
   virtual std::uint64_t size(Handle h) = 0;
+  // Cuts the file (or lengthens it with zeros) to exactly `length` bytes.
+  virtual void truncate(Handle h, std::uint64_t length) = 0;
   virtual void sync(Handle h) = 0;
   virtual void close(Handle h) = 0;
 

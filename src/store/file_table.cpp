@@ -86,6 +86,24 @@ void FileTable::writeBytes(DataFile f, std::int32_t n, std::span<const char> in)
   s.count = std::max(s.count, n);
 }
 
+void FileTable::appendRecords(DataFile f, std::span<const char> records) {
+  Slot& s = slot(f);
+  const std::size_t len = recordLength(f);
+  const auto added = static_cast<std::int64_t>(records.size() / len);
+  if (s.count + added > maxRecords(f))
+    throw RecordLimitError(std::string(fileName(f)) + " cannot hold more than " +
+                           std::to_string(maxRecords(f)) + " records");
+  const FileSystem::Handle h = handleOf(f);
+  const std::uint64_t oldLength = fs_.size(h);
+  try {
+    fs_.write(h, static_cast<std::uint64_t>(s.count) * len, records.first(added * len));
+  } catch (const StoreError& failure) {
+    fs_.truncate(h, oldLength);
+    throw AppendUndone(failure);
+  }
+  s.count += static_cast<std::int32_t>(added);
+}
+
 FileSystem::Handle FileTable::openTemp() {
   closeTemp();
   temp_ = fs_.open(pathOf(kTempFileName), FileSystem::Mode::Replace);

@@ -48,6 +48,10 @@ class FileTable {
   void readBytes(DataFile f, std::int32_t n, std::span<char> out) const;
   // Writes record n of an open file; n = count + 1 appends.
   void writeBytes(DataFile f, std::int32_t n, std::span<const char> in);
+  // Appends whole records to an open file in one write: all of them or, when the write fails,
+  // none: the file is cut back to its old length and AppendUndone is thrown. When even the
+  // cut-back fails, its own StoreError is thrown.
+  void appendRecords(DataFile f, std::span<const char> records);
 
   template <typename Record>
   Record read(std::int32_t n) const {

@@ -89,6 +89,12 @@ std::uint64_t PosixFileSystem::size(Handle h) {
   return static_cast<std::uint64_t>(st.st_size);
 }
 
+void PosixFileSystem::truncate(Handle h, std::uint64_t length) {
+  while (::ftruncate(h, static_cast<off_t>(length)) != 0) {
+    if (errno != EINTR) fail("Cannot cut back", handleName(h), errno);
+  }
+}
+
 void PosixFileSystem::sync(Handle h) {
   if (::fsync(h) != 0) fail("Cannot flush", handleName(h), errno);
 }

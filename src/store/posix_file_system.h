@@ -11,6 +11,7 @@ class PosixFileSystem final : public FileSystem {
   void write(Handle h, std::uint64_t offset, std::span<const char> data) override;
   void append(Handle h, std::span<const char> data) override;
   std::uint64_t size(Handle h) override;
+  void truncate(Handle h, std::uint64_t length) override;
   void sync(Handle h) override;
   void close(Handle h) override;
   std::optional<std::uint64_t> fileSize(const std::string& path) override;

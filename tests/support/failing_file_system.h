@@ -37,6 +37,10 @@ class FailingFileSystem final : public store::FileSystem {
     tick("size", "");
     return real_.size(h);
   }
+  void truncate(Handle h, std::uint64_t length) override {
+    tick("truncate", "");
+    real_.truncate(h, length);
+  }
   void sync(Handle h) override {
     tick("sync", "");
     real_.sync(h);

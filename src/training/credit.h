@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "store/file_table.h"
+#include "store/records.h"
+
+namespace vm::training {
+
+// One course credited on one date to several persons with one comment.
+struct Credit {
+  std::int32_t courseRecNum = 0;            // in Course.Index
+  std::vector<std::int32_t> personRecNums;  // in Name.List, in the order they were chosen
+  double trainingDate = 0;
+  std::string comments;  // as stored: trimmed, line breaks CR LF
+};
+
+// The training records of a credit, encoded back to back, one per person in the order given:
+// the same date, course link, course copies and comments, each with its person's link.
+std::vector<char> creditRecords(const store::CourseRecord& course,
+                                const std::vector<double>& personIds, double trainingDate,
+                                const std::string& comments);
+
+// Reads the course into `course` and the persons' identities, then appends one training record
+// per person to Training.Records in one write: all of them, or none (store::AppendUndone) when
+// the write fails. Opens and closes the three files.
+void creditTraining(store::FileTable& table, const Credit& credit, store::CourseRecord& course);
+
+}  // namespace vm::training
