@@ -9,6 +9,7 @@
 #include "courses/course_find.h"
 #include "courses/course_rows.h"
 #include "courses/frm_add_edit_course.h"
+#include "format/number_parse.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
@@ -207,9 +208,12 @@ std::int32_t CourseIndexTab::highlightedRecNum() const {
   return row > 0 ? gridCourse_->text(row, kRecNum).toInt() : 0;
 }
 
-// Crediting a course opens a window of its own that the program does not have yet; the button
-// already shows, hides and enables itself as the highlighted course allows.
-void CourseIndexTab::cmdCreditTraining_Click() {}
+void CourseIndexTab::cmdCreditTraining_Click() {
+  const int row = gridCourse_->currentRow();
+  // A category heading is never credited, whatever the state of the button.
+  if (row < 1 || !(format::leadingNumber(gridCourse_->text(row, kHours).toStdString()) > 0)) return;
+  if (lobby_.openCreditTraining()) lobby_.refreshButtons();
+}
 
 // The Course Index printout comes with the report engine, which the program does not have yet.
 void CourseIndexTab::cmdPrintCourseIndex_Click() {}

@@ -3,6 +3,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <vector>
 
 #include "ui/app_state.h"
 #include "ui/dialogs.h"
@@ -41,12 +42,15 @@ class LobbyStub : public QWidget, public ui::LobbyServices {
   QString nameDisplayCaption() override { return {}; }
   void updateNameGrid() override { tab_->updateList(); }
   void updateCourseGrid() override {}
+  void openTrainingHistory(ui::Grid* source) override { historyOpenedFor.push_back(source); }
+  bool openCreditTraining() override { return false; }
   bool windowActivated() const override { return activated; }
   void startFlashing() override {}
   void stopFlashing() override {}
 
   bool activated = false;
   int refreshes = 0;
+  std::vector<ui::Grid*> historyOpenedFor;
 
  private:
   ui::AppState& state_;
