@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QTextCursor>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -40,6 +41,8 @@ constexpr int kSourceName = 0;
 constexpr int kSourceRecNum = 4;
 constexpr int kHelpTopic = 10;  // "The 'Training History' Window"
 constexpr qsizetype kCommentsLimit = 184;
+// Widths of the columns the user sees; the name of the course takes whatever room is left.
+constexpr std::array<int, 5> kColumnTwips = {1200, 1200, 4100, 2600, 800};
 
 const QColor kLocked{255, 255, 192};   // light yellow
 const QColor kEditing{255, 192, 255};  // light pink
@@ -59,7 +62,6 @@ ui::PellamButton* makeButton(QWidget* parent, const char* name, const QString& c
   ui::PellamButton* b = ui::makeCommandButton(parent, QString::fromLatin1(name), caption);
   b->setAutoDefault(false);
   b->setMinimumSize(130, 40);
-  ui::keepPlaceWhenHidden(b);
   return b;
 }
 
@@ -94,6 +96,10 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QW
   gridTraining_->setHeightInRows(15);
   gridTraining_->hide();
   ui::keepPlaceWhenHidden(gridTraining_);
+  // Room for the five columns at their widths beside the scroll bar.
+  int twips = 0;
+  for (int w : kColumnTwips) twips += w;
+  gridTraining_->setMinimumWidth(gridTraining_->logicalDpiX() * twips / 1440 + 24);
 
   picFrame_->setObjectName(QStringLiteral("picFrame"));
   picFrame_->setAutoFillBackground(true);
@@ -101,6 +107,7 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QW
   framePalette.setColor(QPalette::Window, kFrame);
   picFrame_->setPalette(framePalette);
   picFrame_->hide();
+  picFrame_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   ui::keepPlaceWhenHidden(picFrame_);
   lblComments_->setObjectName(QStringLiteral("lblComments"));
   lblComments_->setBuddy(txtComments_);
@@ -131,6 +138,7 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QW
        {cmdEditTraining_, cmdDeleteTraining_, cmdSaveComments_, cmdCancelComments_})
     buttons->addWidget(b);
   buttons->addStretch();
+  ui::keepPlaceWhenHidden(cmdPrintTraining_);
   buttons->addWidget(cmdPrintTraining_);
   buttons->addWidget(cmdHelp_);
   buttons->addWidget(cmdReturn_);
@@ -140,7 +148,8 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QW
   page->addWidget(gridTraining_);
   page->addWidget(picFrame_);
   page->addLayout(buttons);
-  resize(760, 520);
+  page->addStretch();
+  resize(sizeHint());
 
   menuEditmenu_->setObjectName(QStringLiteral("menuEditmenu"));
   for (int index = 1; index <= static_cast<int>(kEditMenuCaptions.size()); ++index) {
@@ -215,8 +224,8 @@ bool frmTrainingHistory::fillGrid(bool first) {
     return false;
   }
   gridTraining_->shadeAlternateRows(kDate, kHours);
-  gridTraining_->setColumnWidthTwips(kName, 4100);
-  gridTraining_->setColumnWidthTwips(kProvider, 2600);
+  for (int c = kDate; c <= kHours; ++c)
+    gridTraining_->setColumnWidthTwips(c, kColumnTwips[static_cast<std::size_t>(c)]);
   for (int c : {kComments, kDateSort, kRecNum}) gridTraining_->hideColumn(c);
   gridTraining_->show();
   picFrame_->show();
@@ -319,6 +328,7 @@ void frmTrainingHistory::startCommentEdit() {
   txtComments_->setReadOnly(false);
   textBeforeEdit_ = txtComments_->toPlainText();
   editSaved_ = false;
+  txtComments_->moveCursor(QTextCursor::End);
   txtComments_->setFocus();
 }
 
