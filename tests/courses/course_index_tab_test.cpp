@@ -117,6 +117,25 @@ TEST_F(CourseIndexTabTest, OnlyCoursesWithHoursCanBeCreditedAndOnlyByUsersWhoMay
   }
 }
 
+TEST_F(CourseIndexTabTest, CreditingAHeadingDoesNothingACourseRefreshesTheButtonsWhenCredited) {
+  open(kMixed, 4);
+  const int refreshes = lobby->refreshes();
+  lobby->grid().selectRow(1);  // a heading, whatever the button's state
+  emit button("cmdCreditTraining")->Click();
+  EXPECT_EQ(lobby->credits, 0);
+  lobby->grid().selectRow(6);
+  emit button("cmdCreditTraining")->Click();
+  EXPECT_EQ(lobby->credits, 1);  // the same way reaches a course
+  lobby->credits = 0;
+  lobby->grid().selectRow(6);
+  click("cmdCreditTraining");
+  EXPECT_EQ(lobby->credits, 1);
+  EXPECT_EQ(lobby->refreshes(), refreshes);  // nothing credited
+  lobby->creditAnswer = true;
+  click("cmdCreditTraining");
+  EXPECT_EQ(lobby->refreshes(), refreshes + 1);
+}
+
 TEST_F(CourseIndexTabTest, FindAsksForTextAndSearchesCodeAndNameJoinedBySpace) {
   open(kMixed);
   find("T001");
