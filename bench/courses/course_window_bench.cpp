@@ -71,6 +71,8 @@ class Lobby final : public QWidget, public ui::LobbyServices {
   QString nameDisplayCaption() override { return {}; }
   void updateNameGrid() override {}
   void updateCourseGrid() override { tab_->UpdateCourseGrid(); }
+  void openTrainingHistory(ui::Grid*) override {}
+  bool openCreditTraining() override { return false; }
   bool windowActivated() const override { return true; }
   void startFlashing() override {}
   void stopFlashing() override {}
