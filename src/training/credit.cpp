@@ -9,6 +9,10 @@ namespace vm::training {
 
 using store::DataFile;
 
+namespace {
+
+// The training records of a credit, encoded back to back, one per person in the order given:
+// the same date, course link, course copies and comments, each with its person's link.
 std::vector<char> creditRecords(const store::CourseRecord& course,
                                 const std::vector<double>& personIds, double trainingDate,
                                 const std::string& comments) {
@@ -33,6 +37,8 @@ std::vector<char> creditRecords(const store::CourseRecord& course,
   }
   return out;
 }
+
+}  // namespace
 
 void creditTraining(store::FileTable& table, const Credit& credit, store::CourseRecord& course) {
   {

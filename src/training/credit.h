@@ -17,12 +17,6 @@ struct Credit {
   std::string comments;  // as stored: trimmed, line breaks CR LF
 };
 
-// The training records of a credit, encoded back to back, one per person in the order given:
-// the same date, course link, course copies and comments, each with its person's link.
-std::vector<char> creditRecords(const store::CourseRecord& course,
-                                const std::vector<double>& personIds, double trainingDate,
-                                const std::string& comments);
-
 // Reads the course into `course` and the persons' identities, then appends one training record
 // per person to Training.Records in one write: all of them, or none (store::AppendUndone) when
 // the write fails. Opens and closes the three files.

@@ -103,16 +103,3 @@ TEST(CreditFailures, EveryFailureLeavesAllOrNoneOfTheRecords) {
   }
   EXPECT_EQ(undone, 1);  // the one write of the records
 }
-
-TEST(CreditRecords, EachPersonGetsTheSameRecordWithItsOwnLink) {
-  store::CourseRecord course;
-  course.DateCreated = 7;
-  course.CourseCode = "ABC";
-  const std::vector<char> bytes = training::creditRecords(course, {11, 12}, 99, "x");
-  ASSERT_EQ(bytes.size(), 600u);
-  const std::string a(bytes.begin(), bytes.begin() + 300), b(bytes.begin() + 300, bytes.end());
-  EXPECT_EQ(getDouble(a, 8), 11);
-  EXPECT_EQ(getDouble(b, 8), 12);
-  EXPECT_EQ(a.substr(0, 8) + a.substr(16), b.substr(0, 8) + b.substr(16));
-  EXPECT_TRUE(training::creditRecords(course, {}, 99, "x").empty());
-}
