@@ -16,9 +16,9 @@
 #include "names/person_deletion.h"
 #include "store/field_codec.h"
 #include "store/posix_file_system.h"
+#include "store/work_journal.h"
 #include "training/credit.h"
 #include "training/history_rows.h"
-#include "training/training_removal.h"
 
 namespace {
 
@@ -133,7 +133,8 @@ int main() {
 
   const double copied = seconds([&] { plainCopy(records, copy); });
   fs::remove(copy);
-  const double removal = seconds([&] { training::removeTrainingRecord(table, kRecords / 2); });
+  const double removal =
+      seconds([&] { store::removeRecord(table, store::DataFile::Training, kRecords / 2); });
   std::printf("removing one training record: %.3f s; plain copy of the file %.3f s (%.2fx)\n",
               removal, copied, removal / copied);
 

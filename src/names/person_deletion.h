@@ -1,15 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "store/file_table.h"
 
 namespace vm::names {
-
-// Whether a training record's person link names the person whose DateCreated is `person`:
-// compared as the general number texts of the two, as the links are matched by text.
-bool samePerson(double personId, double person);
 
 // Removes person n from Name.List together with every training record of the person, and
 // returns how many training records went. The training records go first: should the second

@@ -26,14 +26,6 @@ class StoreError : public std::runtime_error {
   std::string systemText_;
 };
 
-// A write of new records that failed and was undone: the file is back at its old length, so
-// none of the records was added. Unlike other failures of the file system this one leaves
-// the data as it was, and the caller may tell the user and go on.
-class AppendUndone : public StoreError {
- public:
-  explicit AppendUndone(const StoreError& cause) : StoreError(cause) {}
-};
-
 // A record appended beyond the 32,767 records that a file with a 16-bit count can hold.
 // Callers check `FileTable::canAppend` first and refuse with a message; this is the
 // last line of defence so that a full file is never overflowed.

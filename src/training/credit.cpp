@@ -58,7 +58,7 @@ void creditTraining(store::FileTable& table, const Credit& credit, store::Course
   const std::vector<char> records =
       creditRecords(course, personIds, credit.trainingDate, credit.comments);
   const store::OpenFile training(table, DataFile::Training);
-  table.appendRecords(DataFile::Training, records);
+  table.appendBytes(DataFile::Training, records);
 }
 
 }  // namespace vm::training

@@ -18,8 +18,8 @@ struct Credit {
 };
 
 // Reads the course into `course` and the persons' identities, then appends one training record
-// per person to Training.Records in one write: all of them, or none (store::AppendUndone) when
-// the write fails. Opens and closes the three files.
+// per person to Training.Records in one write: all of them, or, when the write fails, none (the
+// file is cut back before the failure goes on). Opens and closes the three files.
 void creditTraining(store::FileTable& table, const Credit& credit, store::CourseRecord& course);
 
 }  // namespace vm::training

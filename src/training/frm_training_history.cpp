@@ -15,10 +15,10 @@
 
 #include "store/file_table.h"
 #include "store/records.h"
+#include "store/work_journal.h"
 #include "training/field_edit.h"
 #include "training/history_buttons.h"
 #include "training/history_rows.h"
-#include "training/training_removal.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
@@ -376,7 +376,7 @@ void frmTrainingHistory::cmdDeleteTraining_Click() {
   gridTraining_->hide();
   {
     const ui::BusyCursor busy(this);
-    removeTrainingRecord(state_.files, highlightedRecNum());
+    store::removeRecord(state_.files, store::DataFile::Training, highlightedRecNum());
   }
   const int above = std::max(1, row - 1);
   if (!fillGrid(false)) {

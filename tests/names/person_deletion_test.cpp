@@ -4,7 +4,7 @@
 
 #include "courses/course_files.h"
 #include "names/name_bytes.h"
-#include "support/failing_file_system.h"
+#include "support/fault_sweep.h"
 #include "support/store_test.h"
 
 using namespace vm;
@@ -60,41 +60,14 @@ TEST_F(PersonDeletionTest, APersonWithoutTrainingRecordsLeavesThemAsTheyWere) {
   EXPECT_EQ(folder.read("Training.Records"), training(kBob, "B1"));
 }
 
-TEST(PersonLinks, AreMatchedAsTheirGeneralNumberTexts) {
-  EXPECT_TRUE(names::samePerson(kAnn, kAnn));
-  EXPECT_TRUE(names::samePerson(45123.45678901231, 45123.45678901234));  // alike to 15 digits
-  EXPECT_FALSE(names::samePerson(45123.4567890123, 45123.4567890124));
-  EXPECT_FALSE(names::samePerson(kAnn, kBob));
-}
-
-// Whichever call fails, the person is never gone while training records of theirs remain, and
-// removing the person again finishes the work.
-TEST(PersonDeletionFailures, NoFailureLeavesTrainingRecordsOfNobody) {
-  const std::string annGone = training(kBob, "B1") + training(kBob, "B2");
-  for (int k = 1;; ++k) {
-    test::TempFolder folder;
-    folder.write("Name.List", kNames);
-    folder.write("Training.Records", kTraining);
-    test::FailingFileSystem fs;
-    fs.failAt(k);
-    store::FileTable table(fs, folder.str());
-    bool failed = false;
-    try {
-      names::removePerson(table, 1);
-    } catch (const store::StoreError&) {
-      failed = true;
-    }
-    const std::string names = folder.read("Name.List");
-    const std::string records = folder.read("Training.Records");
-    EXPECT_TRUE(records == kTraining || records == annGone) << "failure at call " << k;
-    if (names != kNames) {
-      EXPECT_EQ(names, kNames.substr(1000)) << "failure at call " << k;
-      EXPECT_EQ(records, annGone) << "failure at call " << k;
-    }
-    if (!failed) break;
-    fs.failAt(0);
-    names::removePerson(table, 1);
-    EXPECT_EQ(folder.read("Name.List"), kNames.substr(1000));
-    EXPECT_EQ(folder.read("Training.Records"), annGone);
-  }
+// Whichever call fails, the next start finds both files as they were or both rewritten: never
+// the person gone with training records of theirs left behind.
+TEST(PersonDeletionFailures, EveryFaultLeavesBothFilesOldOrBothNew) {
+  const auto count = test::sweepFaults(
+      {[](const test::TempFolder& folder) {
+         folder.write("Name.List", kNames);
+         folder.write("Training.Records", kTraining);
+       },
+       [](store::FileTable& table) { EXPECT_EQ(names::removePerson(table, 1), 2); }, true});
+  EXPECT_GT(count.powerCuts, 0);
 }

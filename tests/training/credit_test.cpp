@@ -4,7 +4,7 @@
 
 #include "courses/course_files.h"
 #include "names/name_bytes.h"
-#include "support/failing_file_system.h"
+#include "support/fault_sweep.h"
 #include "support/store_test.h"
 #include "support/temp_folder.h"
 
@@ -66,40 +66,10 @@ TEST_F(CreditTest, CreditingThreePersonsAppendsThreeRecordsInTheOrderChosen) {
   EXPECT_FALSE(table.isOpen(store::DataFile::Training));
 }
 
-// Whichever call of the file system fails, Training.Records holds either every new record or
-// none of them, and nothing half written.
-TEST(CreditFailures, EveryFailureLeavesAllOrNoneOfTheRecords) {
-  int calls = 0;
-  {
-    test::TempFolder folder;
-    writeFiles(folder);
-    test::FailingFileSystem fs;
-    store::FileTable table(fs, folder.str());
-    store::CourseRecord course;
-    training::creditTraining(table, threePersons(), course);
-    calls = fs.calls();
-  }
-  int undone = 0;
-  for (int k = 1; k <= calls; ++k) {
-    test::TempFolder folder;
-    writeFiles(folder);
-    test::FailingFileSystem fs;
-    fs.failAt(k);
-    store::FileTable table(fs, folder.str());
-    store::CourseRecord course;
-    bool failed = false;
-    try {
-      training::creditTraining(table, threePersons(), course);
-    } catch (const store::AppendUndone&) {
-      ++undone;
-      failed = true;
-    } catch (const store::StoreError&) {
-      failed = true;
-    }
-    const std::string file = folder.read("Training.Records");
-    if (failed && file.size() == 300) continue;
-    EXPECT_EQ(file.size(), 4u * 300) << "failure at call " << k;
-    EXPECT_EQ(test::recordOf(file, 1), kOld);
-  }
-  EXPECT_EQ(undone, 1);  // the one write of the records
+// Whichever call of the file system fails, Training.Records holds every new record or none.
+TEST(CreditFailures, EveryFaultLeavesAllOrNoneOfTheRecords) {
+  test::sweepFaults({writeFiles, [](store::FileTable& table) {
+                       store::CourseRecord course;
+                       training::creditTraining(table, threePersons(), course);
+                     }});
 }

@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <utility>
-
 #include "courses/course_files.h"
-#include "support/failing_file_system.h"
+#include "support/fault_sweep.h"
 #include "support/store_test.h"
 #include "support/temp_folder.h"
 
@@ -90,32 +87,13 @@ TEST_F(FieldEditTest, FieldEditsRewriteOnlyTheirFieldOfTheirRecord) {
 }
 
 // Whichever call fails, a field edit or a comment save leaves the record as it was or changed.
-TEST(FieldEditFailures, EveryFailureLeavesTheRecordWholeOrChanged) {
-  const std::string before = test::trainingRecord({40000, 1, 2, "A", "Name A", "P", 2, "c"});
-  const std::pair<std::function<void(store::FileTable&)>, std::string> edits[] = {
-      {[](store::FileTable& t) { training::rewriteField(t, 1, EditField::Hours, "40"); },
-       test::trainingRecord({40000, 1, 2, "A", "Name A", "P", 40, "c"})},
-      {[](store::FileTable& t) { training::rewriteComments(t, 1, "new"); },
-       test::trainingRecord({40000, 1, 2, "A", "Name A", "P", 2, "new"})}};
-  for (const auto& [edit, after] : edits) {
-    for (int k = 1;; ++k) {
-      test::TempFolder folder;
-      folder.write("Training.Records", before);
-      test::FailingFileSystem fs;
-      fs.failAt(k);
-      store::FileTable table(fs, folder.str());
-      bool failed = false;
-      try {
-        edit(table);
-      } catch (const store::StoreError&) {
-        failed = true;
-      }
-      const std::string file = folder.read("Training.Records");
-      EXPECT_TRUE(file == before || file == after) << "failure at call " << k;
-      if (!failed) {
-        EXPECT_EQ(file, after);
-        break;
-      }
-    }
-  }
+TEST(FieldEditFailures, EveryFaultLeavesTheRecordWholeOrChanged) {
+  const auto setUp = [](const test::TempFolder& folder) {
+    folder.write("Training.Records", test::trainingRecord({40000, 1, 2, "A", "N", "P", 2, "c"}));
+  };
+  test::sweepFaults({setUp, [](store::FileTable& table) {
+                       training::rewriteField(table, 1, EditField::Hours, "40");
+                     }});
+  test::sweepFaults(
+      {setUp, [](store::FileTable& table) { training::rewriteComments(table, 1, "new"); }});
 }

@@ -2,11 +2,11 @@
 
 #include "courses/course_files.h"
 #include "format/automation_date.h"
-#include "support/failing_file_system.h"
+#include "store/work_journal.h"
+#include "support/fault_sweep.h"
 #include "support/store_test.h"
 #include "training/history_buttons.h"
 #include "training/history_rows.h"
-#include "training/training_removal.h"
 
 using namespace vm;
 
@@ -57,37 +57,13 @@ TEST_F(HistoryTest, AHistoryWithoutTrainingRecordsLeavesTheFileMissing) {
   EXPECT_FALSE(folder.has("Training.Records"));
 }
 
-TEST_F(HistoryTest, RemovingRecordThreeOfFiveKeepsTheOthersInOrder) {
-  const std::string before = fiveRecords();
-  folder.write("Training.Records", before);
-  EXPECT_EQ(training::removeTrainingRecord(table, 3), 4);
-  EXPECT_EQ(folder.read("Training.Records"), before.substr(0, 600) + before.substr(900));
-  folder.write("Training.Records", before.substr(0, 300));
-  EXPECT_EQ(training::removeTrainingRecord(table, 1), 0);
-  EXPECT_FALSE(folder.has("Training.Records"));
-  EXPECT_FALSE(folder.has("TempFile.$$$"));
-}
-
-// Whichever call fails, Training.Records is the old file or the new one, never a marked record.
-TEST(TrainingRemovalFailures, EveryFailureLeavesTheOldFileOrTheNewOne) {
-  const std::string before = fiveRecords();
-  const std::string after = before.substr(0, 600) + before.substr(900);
-  for (int k = 1;; ++k) {
-    test::TempFolder folder;
-    folder.write("Training.Records", before);
-    test::FailingFileSystem fs;
-    fs.failAt(k);
-    store::FileTable table(fs, folder.str());
-    bool failed = false;
-    try {
-      training::removeTrainingRecord(table, 3);
-    } catch (const store::StoreError&) {
-      failed = true;
-    }
-    const std::string file = folder.read("Training.Records");
-    EXPECT_TRUE(file == before || file == after) << "failure at call " << k;
-    if (!failed) break;
-  }
+// Removing a training record is the store's journalled removal: whatever fails, the file is
+// as it was or without the record.
+TEST(TrainingRemovalFailures, EveryFaultLeavesTheOldFileOrTheNewOne) {
+  test::sweepFaults(
+      {[](const test::TempFolder& folder) { folder.write("Training.Records", fiveRecords()); },
+       [](store::FileTable& table) { store::removeRecord(table, store::DataFile::Training, 3); },
+       true});
 }
 
 TEST(HistoryButtons, EditingFromLevelTwoRemovingAtFourNeitherWhenOnlyViewing) {
