@@ -72,7 +72,6 @@ class Lobby final : public QWidget, public ui::LobbyServices {
   void updateNameGrid() override {}
   void updateCourseGrid() override { tab_->UpdateCourseGrid(); }
   void openTrainingHistory(ui::Grid*) override {}
-  bool openCreditTraining() override { return false; }
   bool windowActivated() const override { return true; }
   void startFlashing() override {}
   void stopFlashing() override {}

@@ -13,10 +13,8 @@
 #include "access/user_log.h"
 #include "app/lobby_buttons.h"
 #include "courses/course_index_tab.h"
-#include "courses/course_rows.h"
 #include "names/name_list_tab.h"
 #include "store/file_table.h"
-#include "training/frm_credit_training.h"
 #include "training/frm_training_history.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
@@ -138,24 +136,6 @@ void frmLobby::openTrainingHistory(ui::Grid* source) {
   }
   // Removing records may have removed the last of them, and Training.Records with them.
   refreshButtons();
-}
-
-bool frmLobby::openCreditTraining() {
-  ui::Grid* courses = courseGrid();
-  const int row = courses->currentRow();
-  if (row < 1) return false;
-  training::CreditChoice choice{
-      courses->text(row, courses::kCode),           courses->text(row, courses::kName),
-      courses->text(row, courses::kProvider),       courses->text(row, courses::kHours),
-      courses->text(row, courses::kRecNum).toInt(), {}};
-  ui::Grid* persons = nameGrid();
-  choice.persons.reserve(static_cast<std::size_t>(persons->rows()));
-  for (int r = 1; r <= persons->rows(); ++r)
-    choice.persons.push_back({persons->text(r, names::NameListTab::kColName),
-                              persons->text(r, names::NameListTab::kColRecNum).toInt()});
-  training::frmCreditTraining credit(state_, std::move(choice), this);
-  runModalDimmed(&credit);
-  return credit.saved();
 }
 
 void frmLobby::refreshButtons() {

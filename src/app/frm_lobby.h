@@ -48,7 +48,6 @@ class frmLobby : public QWidget, public ui::LobbyServices {
   void updateNameGrid() override;
   void updateCourseGrid() override;
   void openTrainingHistory(ui::Grid* source) override;
-  bool openCreditTraining() override;
   bool windowActivated() const override { return activated_; }
   void startFlashing() override { timerFlashButton_.start(); }
   void stopFlashing() override { timerFlashButton_.stop(); }

@@ -10,6 +10,8 @@
 #include "courses/course_rows.h"
 #include "courses/frm_add_edit_course.h"
 #include "format/number_parse.h"
+#include "names/name_list_tab.h"
+#include "training/frm_credit_training.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
@@ -212,7 +214,19 @@ void CourseIndexTab::cmdCreditTraining_Click() {
   const int row = gridCourse_->currentRow();
   // A category heading is never credited, whatever the state of the button.
   if (row < 1 || !(format::leadingNumber(gridCourse_->text(row, kHours).toStdString()) > 0)) return;
-  if (lobby_.openCreditTraining()) lobby_.refreshButtons();
+  training::CreditChoice choice{
+      gridCourse_->text(row, kCode),           gridCourse_->text(row, kName),
+      gridCourse_->text(row, kProvider),       gridCourse_->text(row, kHours),
+      gridCourse_->text(row, kRecNum).toInt(), {}};
+  // Every person the Name List shows, as it shows them.
+  const ui::Grid* persons = lobby_.nameGrid();
+  choice.persons.reserve(static_cast<std::size_t>(persons->rows()));
+  for (int r = 1; r <= persons->rows(); ++r)
+    choice.persons.push_back({persons->text(r, names::NameListTab::kColName),
+                              persons->text(r, names::NameListTab::kColRecNum).toInt()});
+  training::frmCreditTraining credit(state_, std::move(choice), lobby_.lobbyWindow());
+  lobby_.runModalDimmed(&credit);
+  if (credit.saved()) lobby_.refreshButtons();
 }
 
 // The Course Index printout comes with the report engine, which the program does not have yet.

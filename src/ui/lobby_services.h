@@ -45,9 +45,6 @@ class LobbyServices {
   // record number in Name.List in column 4) over the main window; read-only while
   // HistoryViewOnly is set.
   virtual void openTrainingHistory(Grid* source) = 0;
-  // Opens the crediting of the highlighted course to persons of the Name List; returns whether
-  // training was credited.
-  virtual bool openCreditTraining() = 0;
 
   // Whether the main window's first activation has run.
   virtual bool windowActivated() const = 0;

@@ -41,17 +41,10 @@ class TestLobby : public QWidget, public ui::LobbyServices {
   void updateNameGrid() override {}
   void updateCourseGrid() override { tab_->UpdateCourseGrid(); }
   void openTrainingHistory(ui::Grid*) override {}
-  // Counts the credits asked for and answers as `creditAnswer` says.
-  bool openCreditTraining() override {
-    ++credits;
-    return creditAnswer;
-  }
   bool windowActivated() const override { return activated_; }
   void startFlashing() override { flashing_ = true; }
   void stopFlashing() override { flashing_ = false; }
 
-  int credits = 0;
-  bool creditAnswer = false;
   // One person listed on the Name List tab, so that crediting can show.
   ui::Grid nameGrid_;
 

@@ -43,7 +43,6 @@ class LobbyStub : public QWidget, public ui::LobbyServices {
   void updateNameGrid() override { tab_->updateList(); }
   void updateCourseGrid() override {}
   void openTrainingHistory(ui::Grid* source) override { historyOpenedFor.push_back(source); }
-  bool openCreditTraining() override { return false; }
   bool windowActivated() const override { return activated; }
   void startFlashing() override {}
   void stopFlashing() override {}
