@@ -23,8 +23,9 @@
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
 #include "ui/lobby_tab.h"
+#include "ui/open_modal.h"
 #include "ui/pictures.h"
-#include "ui/tiled_background.h"
+#include "ui/tile_picture.h"
 
 namespace vm::app {
 namespace {
@@ -62,7 +63,7 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
       cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())) {
   setObjectName(QStringLiteral("frmLobby"));
   setWindowTitle(ui::applicationTitle());
-  ui::tileBackground(this);
+  ui::TilePicture(ui::pictures::backgroundTile(), this);
 
   // Each tab folder brings its own page; a page not yet given stays empty.
   pages_ = {nameTab_, new courses::CourseIndexTab(state, *this), new ui::LobbyTab,
@@ -130,10 +131,7 @@ void frmLobby::updateCourseGrid() { pages_[1]->updateList(); }
 
 void frmLobby::openTrainingHistory(ui::Grid* source) {
   if (!source || source->currentRow() < 1) return;
-  {
-    training::frmTrainingHistory history(state_, source, this);
-    runModalDimmed(&history);
-  }
+  ui::openModal(state_, this, new training::frmTrainingHistory(state_, source, this));
   // Removing records may have removed the last of them, and Training.Records with them.
   refreshButtons();
 }

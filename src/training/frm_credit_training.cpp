@@ -24,7 +24,8 @@
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
 #include "ui/keep_place.h"
-#include "ui/tiled_background.h"
+#include "ui/pictures.h"
+#include "ui/tile_picture.h"
 
 namespace vm::training {
 namespace {
@@ -63,7 +64,7 @@ frmCreditTraining::frmCreditTraining(ui::AppState& state, CreditChoice choice, Q
       cmdCancel_(ui::makeCancelButton(this)) {
   setObjectName(QStringLiteral("frmCreditTraining"));
   setWindowTitle(ui::applicationTitle() + QStringLiteral(" - Credit Training to Person(s)"));
-  ui::tileBackground(this);
+  ui::TilePicture(ui::pictures::backgroundTile(), this);
 
   lblCourseInfo_->setObjectName(QStringLiteral("lblCourseInfo"));
   lblCourseInfo_->setFrameShape(QFrame::StyledPanel);
@@ -224,7 +225,7 @@ void frmCreditTraining::cmdSave_Click() {
                               ui::MessageIcon::Critical));
     return;
   }
-  saved_ = true;
+  life_.reportRecordSaved();
   cmdCancel_Click();
 }
 

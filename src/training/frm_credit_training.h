@@ -32,15 +32,13 @@ struct CreditChoice {
 };
 
 // Credits one course, on one date and with one comment, to the persons chosen from the list:
-// one training record each, all written at once or none.
+// one training record each, all written at once or none. It reports a save to its opener
+// (ui::openModal) once the records are written.
 class frmCreditTraining : public QDialog {
   Q_OBJECT
 
  public:
   frmCreditTraining(ui::AppState& state, CreditChoice choice, QWidget* parent = nullptr);
-
-  // Whether training records were written.
-  bool saved() const { return saved_; }
 
  private:
   void Form_Activate();
@@ -63,7 +61,6 @@ class frmCreditTraining : public QDialog {
   QLabel* lblSpaceFull_;
   ui::PellamButton* cmdSave_;
   ui::PellamButton* cmdCancel_;
-  bool saved_ = false;
 };
 
 }  // namespace vm::training

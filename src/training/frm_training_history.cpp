@@ -31,7 +31,7 @@
 #include "ui/grid/grid.h"
 #include "ui/keep_place.h"
 #include "ui/pictures.h"
-#include "ui/tiled_background.h"
+#include "ui/tile_picture.h"
 
 namespace vm::training {
 namespace {
@@ -89,7 +89,7 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QW
       menuEditmenu_(new QMenu(QStringLiteral("Editing Menu"), this)) {
   setObjectName(QStringLiteral("frmTrainingHistory"));
   setWindowTitle(ui::applicationTitle() + QStringLiteral(" - Training History of ") + personName_);
-  ui::tileBackground(this);
+  ui::TilePicture(ui::pictures::backgroundTile(), this);
 
   gridTraining_->setObjectName(QStringLiteral("gridTraining"));
   gridTraining_->reset(QString::fromLatin1(kHistoryGridFormat));

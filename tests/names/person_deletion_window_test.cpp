@@ -82,7 +82,7 @@ TEST_F(PersonDeletionTest, RemovesThePersonAndTheirRecordsCountsThemAndHighlight
   EXPECT_EQ(listed(), (QStringList{"Ann A", "Bob B", "Di D", "Ed E"}));
   EXPECT_EQ(grid()->currentRow(), 2);
   EXPECT_EQ(app.folder.read("Training.Records"), training(38000.5));
-  EXPECT_EQ(lobby.refreshes, 1);
+  EXPECT_EQ(lobby.refreshes(), 1);
 
   app.dialogs.clear();
   grid()->selectRow(2);

@@ -12,6 +12,7 @@
 #include "support/test_app.h"
 #include "training/frm_credit_training.h"
 #include "ui/button/pellam_button.h"
+#include "ui/open_modal.h"
 
 using namespace vm;
 using ui::Answer;
@@ -68,9 +69,7 @@ struct CreditWindowTest : ::testing::Test {
     dialogs.onModal("frmCreditTraining", [drive](QWidget* w) { drive(Credit{w}); });
     training::CreditChoice choice{"FA-01", "First Aid", "Red Cross",
                                   "2.5",   1,           {{"bob", 1}, {"Ann", 2}, {"Cy", 3}}};
-    training::frmCreditTraining window(state, choice);
-    dialogs.runModal(&window);
-    return window.saved();
+    return ui::openModal(state, nullptr, new training::frmCreditTraining(state, choice));
   }
 };
 

@@ -12,6 +12,7 @@
 #include "training/frm_training_history.h"
 #include "ui/button/pellam_button.h"
 #include "ui/grid/grid.h"
+#include "ui/open_modal.h"
 
 using namespace vm;
 using ui::Answer;
@@ -68,8 +69,7 @@ struct HistoryWindowTest : ::testing::Test {
   // Opens the history of the highlighted person and drives it while it is open.
   void open(std::function<void(const History&)> drive) {
     app.dialogs.onModal("frmTrainingHistory", [drive](QWidget* w) { drive(History{w}); });
-    training::frmTrainingHistory window(app.state, &source);
-    app.dialogs.runModal(&window);
+    ui::openModal(app.state, nullptr, new training::frmTrainingHistory(app.state, &source));
   }
   std::string records() const { return app.folder.read("Training.Records"); }
 };
