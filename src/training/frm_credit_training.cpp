@@ -25,6 +25,7 @@
 #include "ui/fill_gauge.h"
 #include "ui/keep_place.h"
 #include "ui/pictures.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
 namespace vm::training {
@@ -137,6 +138,9 @@ frmCreditTraining::frmCreditTraining(ui::AppState& state, CreditChoice choice, Q
   page->addLayout(body, 1);
   page->addLayout(commands);
   resize(720, 480);
+
+  // Down the left column, then the list on the right, then the commands.
+  ui::setTabOrder({txtDate_, txtComments_, listNames_, cmdSave_, cmdCancel_});
 
   connect(txtDate_, &QLineEdit::textChanged, this, &frmCreditTraining::txtDate_Change);
   // Mouse and keyboard alike change the choice.

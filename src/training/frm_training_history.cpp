@@ -31,6 +31,7 @@
 #include "ui/grid/grid.h"
 #include "ui/keep_place.h"
 #include "ui/pictures.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
 namespace vm::training {
@@ -142,6 +143,9 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QW
   buttons->addWidget(cmdPrintTraining_);
   buttons->addWidget(cmdHelp_);
   buttons->addWidget(cmdReturn_);
+
+  ui::setTabOrder({gridTraining_, txtComments_, cmdEditTraining_, cmdDeleteTraining_,
+                   cmdSaveComments_, cmdCancelComments_, cmdPrintTraining_, cmdHelp_, cmdReturn_});
 
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(12, 12, 12, 12);

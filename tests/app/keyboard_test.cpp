@@ -84,6 +84,14 @@ const std::map<std::string, QStringList> kTabCycles = {
     {"course editor, editing",
      {"txtField1", "txtField2", "txtField3", "txtField4", "txtField5", "cmdHelp", "cmdCancel"}},
     {"course editor, read only", {"cmdCancel", "cmdHelp"}},
+    {"credit window", {"txtDate", "txtComments", "listNames", "cmdCancel"}},
+    {"training history",
+     {"gridTraining", "txtComments", "cmdEditTraining", "cmdDeleteTraining", "cmdPrintTraining",
+      "cmdHelp", "cmdReturn"}},
+    {"training history, editing comments",
+     {"txtComments", "cmdCancelComments", "cmdHelp", "cmdReturn"}},
+    {"training history, from the search results",
+     {"gridTraining", "txtComments", "cmdPrintTraining", "cmdHelp", "cmdReturn"}},
     {"help window", {"cmdHelpTopic", "cmdPrintHelp", "cmdReturn", "txtManual"}},
 };
 
@@ -107,7 +115,10 @@ TEST(Keyboard, TabVisitsEveryControlInTheOrderOfTheLayout) {
     OpenWindow w(wc.name);
     const QStringList cycle = tabCycle(w.window());
     const auto expected = kTabCycles.find(wc.name);
-    ASSERT_NE(expected, kTabCycles.end()) << "no Tab order written down for this window";
+    if (expected == kTabCycles.end()) {
+      ADD_FAILURE() << "no Tab order written down; Tab visits " << cycle.join(", ").toStdString();
+      continue;
+    }
     EXPECT_EQ(cycle.join(", ").toStdString(), expected->second.join(", ").toStdString());
     for (const QString& command : commandsOf(w))
       EXPECT_TRUE(cycle.contains(command)) << command.toStdString() << " cannot be reached";

@@ -14,7 +14,10 @@
 #include "app/frm_lobby.h"
 #include "courses/frm_add_edit_course.h"
 #include "names/frm_add_edit_name.h"
+#include "training/frm_credit_training.h"
+#include "training/frm_training_history.h"
 #include "ui/button/pellam_button.h"
+#include "ui/grid/grid.h"
 #include "ui/help/frm_manual.h"
 #include "ui/window_life.h"
 
@@ -38,6 +41,21 @@ void click(QWidget* window, const char* name) {
 
 // The first course of the demonstration index with hours (not a category heading).
 constexpr int kCourse = 2;
+
+// The history of the first person on file, opened from the Name List as the main window does,
+// or read-only from the search results.
+QWidget* history(OpenWindow& w, bool fromResults) {
+  logIn(w, 4);
+  w.app().state.HistoryViewOnly = fromResults;
+  auto* source = new ui::Grid;  // the opener's list, down to the person's row
+  source->reset("|Organization|^DateCreated|NameSort|RecNum");
+  source->addRow({"Alice Brennan", "Operations", "", "Brennan Alice", "1"});
+  source->selectRow(1);
+  auto* window = new training::frmTrainingHistory(w.app().state, source);
+  source->setParent(window);
+  source->hide();
+  return w.show(window);
+}
 
 }  // namespace
 
@@ -140,6 +158,23 @@ const std::vector<WindowCase>& allWindows() {
          logIn(w, 1);
          return w.show(new courses::frmAddEditCourse(w.app().state, EditorMode::Edit, kCourse));
        }},
+      {"credit window",
+       [](OpenWindow& w) {
+         logIn(w, 4);
+         training::CreditChoice choice{
+             "ADM-0101", "Records Management Basics", "In-house", "2.0", kCourse, {}};
+         choice.persons = {{"Alice Brennan", 1}, {"Marcus J Okafor", 2}, {"Priya Raman", 3}};
+         return w.show(new training::frmCreditTraining(w.app().state, std::move(choice)));
+       }},
+      {"training history", [](OpenWindow& w) { return history(w, false); }},
+      {"training history, editing comments",
+       [](OpenWindow& w) {
+         QWidget* window = history(w, false);
+         w.app().dialogs.chooseMenuItem("...the comments associated with this training record");
+         click(window, "cmdEditTraining");
+         return window;
+       }},
+      {"training history, from the search results", [](OpenWindow& w) { return history(w, true); }},
       {"help window",
        [](OpenWindow& w) {
          w.app().state.HelpTopic = 4;
