@@ -80,6 +80,8 @@ frmCreditTraining::frmCreditTraining(ui::AppState& state, CreditChoice choice, Q
   listSelected_->setSelectionMode(QAbstractItemView::NoSelection);
   listSelected_->setFocusPolicy(Qt::NoFocus);
   listSelected_->setAccessibleName(QStringLiteral("Person(s) chosen"));
+  // A list takes no name from its label; screen readers find it by the label's caption.
+  listNames_->setAccessibleName(QStringLiteral("Person(s) who received this training"));
   txtComments_->setObjectName(QStringLiteral("txtComments"));
   ui::setUpCommentsBox(txtComments_);
   txtComments_->setFixedHeight(fontMetrics().lineSpacing() * 5 + 12);
