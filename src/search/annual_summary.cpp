@@ -8,7 +8,7 @@
 #include "format/automation_date.h"
 #include "format/date_time.h"
 #include "format/number_text.h"
-#include "search/match_search.h"
+#include "search/day_range.h"
 #include "search/person_index.h"
 #include "store/field_codec.h"
 
@@ -59,15 +59,16 @@ AnnualSummary annualSummary(store::FileTable& files, std::span<const std::string
   AddendCache addend;
 
   if (slots > 0) {
-    passOverTraining(files, progress, [&](std::span<const char> r) {
-      const int slot = persons.find(r);
-      if (slot < 0) return true;
-      if (!days.holds(format::automationDay(store::codec::getDouble(r, L::TrainingDate))))
-        return true;
-      listed[static_cast<std::size_t>(slot)] = 1;
-      hours[static_cast<std::size_t>(slot)] += addend(store::codec::getSingle(r, L::Hours));
-      return true;
-    });
+    passOverTraining(
+        files, progress, [&](std::span<const char> r) { persons.prefetch(r); },
+        [&](std::span<const char> r) {
+          const int slot = persons.find(r);
+          if (slot < 0) return true;
+          if (!days.holds(store::codec::getDouble(r, L::TrainingDate))) return true;
+          listed[static_cast<std::size_t>(slot)] = 1;
+          hours[static_cast<std::size_t>(slot)] += addend(store::codec::getSingle(r, L::Hours));
+          return true;
+        });
   }
 
   for (std::size_t row = 0; row < personRows.size(); ++row) {

@@ -1,6 +1,5 @@
 #include "search/match_search.h"
 
-#include "format/automation_date.h"
 #include "search/person_index.h"
 #include "search/text_criterion.h"
 #include "store/field_codec.h"
@@ -20,17 +19,18 @@ std::vector<int> matchSearch(store::FileTable& files, std::span<const std::strin
   const TextCriterion comments(criteria.comments);
 
   if (unmet > 0) {
-    passOverTraining(files, progress, [&](std::span<const char> r) {
-      const int slot = persons.find(r);
-      if (slot < 0 || met[static_cast<std::size_t>(slot)]) return true;
-      if (criteria.days &&
-          !criteria.days->holds(format::automationDay(store::codec::getDouble(r, L::TrainingDate))))
-        return true;
-      if (!code.empty() && !code.metBy(rawText(r, L::CourseCode))) return true;
-      if (!comments.empty() && !comments.metBy(rawText(r, L::Comments))) return true;
-      met[static_cast<std::size_t>(slot)] = 1;
-      return --unmet > 0;
-    });
+    passOverTraining(
+        files, progress, [&](std::span<const char> r) { persons.prefetch(r); },
+        [&](std::span<const char> r) {
+          const int slot = persons.find(r);
+          if (slot < 0 || met[static_cast<std::size_t>(slot)]) return true;
+          if (criteria.days && !criteria.days->holds(store::codec::getDouble(r, L::TrainingDate)))
+            return true;
+          if (!code.empty() && !code.metBy(rawText(r, L::CourseCode))) return true;
+          if (!comments.empty() && !comments.metBy(rawText(r, L::Comments))) return true;
+          met[static_cast<std::size_t>(slot)] = 1;
+          return --unmet > 0;
+        });
   }
 
   const bool wanted = criteria.mode == MatchMode::Match;

@@ -6,17 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "search/day_range.h"
 #include "search/training_pass.h"
 #include "store/file_table.h"
 
 namespace vm::search {
-
-// Calendar days as format::automationDay counts them, both ends included.
-struct DayRange {
-  std::int64_t first = 0;
-  std::int64_t last = 0;
-  bool holds(std::int64_t day) const { return day >= first && day <= last; }
-};
 
 // Whether the search lists the persons who have a training record that meets every criterion, or
 // those who have none (persons without any training record among them).

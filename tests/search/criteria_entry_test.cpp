@@ -50,8 +50,8 @@ TEST(CriteriaEntry, BoxesAreTrimmedAndASingleDateIsThatDay) {
   ASSERT_FALSE(single.error);
   EXPECT_EQ(single.boxes, (CriteriaBoxes{"03/15/2004", "03/15/2004", "fa", "Adult CPR"}));
   ASSERT_TRUE(single.criteria.days);
-  EXPECT_EQ(single.criteria.days->first, day(2004, 3, 15));
-  EXPECT_EQ(single.criteria.days->last, day(2004, 3, 15));
+  EXPECT_EQ(single.criteria.days->first(), day(2004, 3, 15));
+  EXPECT_EQ(single.criteria.days->last(), day(2004, 3, 15));
   EXPECT_EQ(single.criteria.courseCode, "fa");
   EXPECT_EQ(single.criteria.comments, "Adult CPR");
   EXPECT_EQ(single.criteria.mode, MatchMode::DoNotMatch);
@@ -59,7 +59,7 @@ TEST(CriteriaEntry, BoxesAreTrimmedAndASingleDateIsThatDay) {
   // Equal dates pass; a time of day is ignored; a refused entry still shows trimmed.
   const CriteriaEntry same = checkCriteria({"3/15/2004 10:00", "03/15/2004", "", ""}, {});
   ASSERT_FALSE(same.error);
-  EXPECT_EQ(same.criteria.days->first, same.criteria.days->last);
+  EXPECT_EQ(same.criteria.days->first(), same.criteria.days->last());
   EXPECT_EQ(checkCriteria({" x ", "", " y ", ""}, {}).boxes, (CriteriaBoxes{"x", "", "y", ""}));
 
   const CriteriaEntry textOnly = checkCriteria({"", "", "", "*"}, {});
