@@ -14,6 +14,8 @@
 #include "app/lobby_buttons.h"
 #include "courses/course_index_tab.h"
 #include "names/name_list_tab.h"
+#include "search/results_tab.h"
+#include "search/search_tab.h"
 #include "store/file_table.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
@@ -63,9 +65,10 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
   setWindowTitle(ui::applicationTitle());
   ui::tileBackground(this);
 
-  // Each tab folder brings its own page; a page not yet given stays empty.
-  pages_ = {nameTab_, new courses::CourseIndexTab(state, *this), new ui::LobbyTab,
-            new ui::LobbyTab};
+  // Each tab folder brings its own page.
+  auto* results = new search::ResultsTab(state, *this);
+  pages_ = {nameTab_, new courses::CourseIndexTab(state, *this),
+            new search::SearchTab(state, *this, *results), results};
   tabMain_->setObjectName(QStringLiteral("tabMain"));
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     pages_[i]->setAutoFillBackground(true);
@@ -126,6 +129,9 @@ ui::Grid* frmLobby::courseGrid() { return pages_[1]->grid(); }
 QString frmLobby::nameDisplayCaption() { return nameTab_->displayCaption(); }
 void frmLobby::updateNameGrid() { nameTab_->UpdateNameGrid(); }
 void frmLobby::updateCourseGrid() { pages_[1]->updateList(); }
+
+// The training history window plugs in here.
+void frmLobby::openTrainingHistory(ui::Grid*) {}
 
 void frmLobby::refreshButtons() {
   LobbyData data;

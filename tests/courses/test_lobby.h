@@ -39,6 +39,7 @@ class TestLobby : public QWidget, public ui::LobbyServices {
   ui::Grid* courseGrid() override { return tab_->grid(); }
   QString nameDisplayCaption() override { return QStringLiteral("Active Persons"); }
   void updateNameGrid() override {}
+  void openTrainingHistory(ui::Grid*) override {}
   void updateCourseGrid() override { tab_->UpdateCourseGrid(); }
   bool windowActivated() const override { return activated_; }
   void startFlashing() override { flashing_ = true; }

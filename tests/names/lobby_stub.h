@@ -40,6 +40,7 @@ class LobbyStub : public QWidget, public ui::LobbyServices {
   ui::Grid* courseGrid() override { return nullptr; }
   QString nameDisplayCaption() override { return {}; }
   void updateNameGrid() override { tab_->updateList(); }
+  void openTrainingHistory(ui::Grid*) override {}
   void updateCourseGrid() override {}
   bool windowActivated() const override { return activated; }
   void startFlashing() override {}
