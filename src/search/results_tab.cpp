@@ -1,6 +1,7 @@
 #include "search/results_tab.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -116,6 +117,9 @@ void ResultsTab::showAnnualSummary(const ui::Grid& names, const AnnualSummary& s
   fill(QStringLiteral("<List of Names|> Annual Training Hours|DateCreated|SortName|RecNum"),
        std::move(rows));
   gridSummary_->setColumnWidthTwips(kColName, 3500);
+  // Wide enough for its heading, whatever the font.
+  gridSummary_->setColumnWidth(kColSecond,
+                               gridSummary_->horizontalHeader()->sectionSizeHint(kColSecond));
   gridSummary_->fillWidthWith(kColName);
   gridSummary_->selectRow(1, true);
   lblTotalHours_->setText(qs(report.totalHours));
