@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <random>
 #include <string>
@@ -25,7 +25,11 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+double processorSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
 namespace L = vm::store::layout::training;
 
 constexpr int kPersons = 32767;
@@ -90,7 +94,9 @@ void writeTrainingFile(const std::string& path, const std::vector<Row>& rows) {
 }
 
 // The measurements take turns, round after round, so that a busy moment of the machine does not
-// fall on one of them alone; each keeps its best time.
+// fall on one of them alone; each keeps its best time. Time here is the processor time the run
+// took (system time included): all of it is spent on this one thread, and on a machine shared
+// with other work it is the part that does not depend on how often the others get their turn.
 struct Race {
   struct Runner {
     std::function<void()> work;
@@ -105,9 +111,9 @@ struct Race {
   void run() {
     for (int round = 0; round < kRuns; ++round) {
       for (Runner& r : runners) {
-        const auto start = Clock::now();
+        const double start = processorSeconds();
         r.work();
-        r.best = std::min(r.best, std::chrono::duration<double>(Clock::now() - start).count());
+        r.best = std::min(r.best, processorSeconds() - start);
       }
     }
   }
@@ -137,16 +143,19 @@ void check(int rc, sqlite3* db) {
   }
 }
 
-// A text field as the record holds it, padded with blanks to its width.
+// A text field as the record holds it, padded with blanks to its width (or, for the database's
+// usual form, as typed).
+bool gPadded = true;
 std::string padded(const std::string& text, vm::store::layout::Field f) {
+  if (!gPadded) return text;
   std::string out = text.substr(0, f.width);
   out.resize(f.width, ' ');
   return out;
 }
 
 // The same rows in a database file beside the training file: every field of the record in a
-// column of its own, texts as stored (padded, as the searches read them), and no index; read
-// through the same system cache.
+// column of its own, texts as stored (padded, as the searches read them) or trimmed, and no
+// index; read through the same system cache.
 sqlite3* loadSqlite(const std::string& path, const std::vector<Row>& rows) {
   sqlite3* db = nullptr;
   check(sqlite3_open(path.c_str(), &db), db);
@@ -212,6 +221,8 @@ int main() {
               kRecords * 300.0 / 1e6, kPersons);
 
   sqlite3* db = loadSqlite((folder / "training.db").string(), rows);
+  gPadded = false;
+  sqlite3* trimmedDb = loadSqlite((folder / "trimmed.db").string(), rows);
   std::uint64_t sink = 0;
   vm::search::MatchCriteria words;
   words.comments = kWord;
@@ -219,14 +230,12 @@ int main() {
   notWords.mode = vm::search::MatchMode::DoNotMatch;
   std::size_t found = 0, notFound = 0, summed = 0;
   int sqlFound = 0, sqlSummed = 0;
-  const std::string like =
-      std::string("SELECT person_id FROM training WHERE comments LIKE '%") + kWord +
-      "%' GROUP BY person_id";
+  const std::string like = std::string("SELECT person_id FROM training WHERE comments LIKE '%") +
+                           kWord + "%' GROUP BY person_id";
   const std::string group =
       "SELECT person_id, SUM(hours) FROM training WHERE training_date >= " +
-      std::to_string(vm::format::automationDateOf(kYear, 1, 1)) +
-      " AND training_date < " + std::to_string(vm::format::automationDateOf(kYear + 1, 1, 1)) +
-      " GROUP BY person_id";
+      std::to_string(vm::format::automationDateOf(kYear, 1, 1)) + " AND training_date < " +
+      std::to_string(vm::format::automationDateOf(kYear + 1, 1, 1)) + " GROUP BY person_id";
 
   Race race;
   const int read = race.add([&] { sink += plainRead(path); });
@@ -242,16 +251,20 @@ int main() {
       race.add([&] { found = vm::search::matchSearch(files, listed, words).size(); });
   const int searchNot =
       race.add([&] { notFound = vm::search::matchSearch(files, listed, notWords).size(); });
-  const int summary = race.add(
-      [&] { summed = vm::search::annualSummary(files, listed, kYear).persons.size(); });
+  const int summary =
+      race.add([&] { summed = vm::search::annualSummary(files, listed, kYear).persons.size(); });
   const int sqlLike = race.add([&] { sqlFound = sqliteRows(db, like); });
   const int sqlGroup = race.add([&] { sqlSummed = sqliteRows(db, group); });
+  const int trimmedLike = race.add([&] { sqliteRows(trimmedDb, like); });
+  const int trimmedGroup = race.add([&] { sqliteRows(trimmedDb, group); });
   race.run();
   sqlite3_close(db);
+  sqlite3_close(trimmedDb);
 
-  std::printf("best of %d runs (persons found: search %zu, do-NOT-match %zu, summary %zu; "
-              "SQLite %d and %d)\n",
-              kRuns, found, notFound, summed, sqlFound, sqlSummed);
+  std::printf(
+      "processor time, best of %d runs (persons found: search %zu, do-NOT-match %zu, summary %zu; "
+      "SQLite %d and %d)\n",
+      kRuns, found, notFound, summed, sqlFound, sqlSummed);
   const auto line = [&](const char* what, int i, int against, const char* other) {
     std::printf("  %-28s %7.3f s   %.2fx the plain read   %.2fx %s\n", what, race[i],
                 race[i] / race[read], race[i] / race[against], other);
@@ -263,12 +276,17 @@ int main() {
   line("annual summary", summary, sqlGroup, "SQLite GROUP BY");
   std::printf("  %-28s %7.3f s\n", "SQLite LIKE '%word%'", race[sqlLike]);
   std::printf("  %-28s %7.3f s\n", "SQLite GROUP BY", race[sqlGroup]);
+  std::printf("  with texts trimmed in the database:\n");
+  line("match search, a comment word", search, trimmedLike, "SQLite LIKE");
+  line("annual summary", summary, trimmedGroup, "SQLite GROUP BY");
+  std::printf("  %-28s %7.3f s\n", "SQLite LIKE '%word%'", race[trimmedLike]);
+  std::printf("  %-28s %7.3f s\n", "SQLite GROUP BY", race[trimmedGroup]);
   const bool ok = race[search] <= 3 * race[read] && race[summary] <= 3 * race[read] &&
                   race[search] <= race[sqlLike] / 2 && race[summary] <= race[sqlGroup] / 2 &&
                   found == static_cast<std::size_t>(sqlFound) &&
                   summed == static_cast<std::size_t>(sqlSummed);
-  std::printf("%s\n", ok ? "within 3x the plain read and half of SQLite's time"
-                          : "OUTSIDE THE LIMITS");
+  std::printf("%s\n",
+              ok ? "within 3x the plain read and half of SQLite's time" : "OUTSIDE THE LIMITS");
   if (sink == 0) std::printf("(nothing read)\n");
   return ok ? 0 : 1;
 }

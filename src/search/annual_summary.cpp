@@ -58,13 +58,21 @@ AnnualSummary annualSummary(store::FileTable& files, std::span<const std::string
   std::vector<char> listed(slots, 0);
   AddendCache addend;
 
+  // The date lies beside PersonID at the start of the record and rules out most records of a
+  // file that spans many years, so it is asked first and only records of the year are looked up.
+  const auto inYear = [&](std::span<const char> r) {
+    return days.holds(store::codec::getDouble(r, L::TrainingDate));
+  };
   if (slots > 0) {
     passOverTraining(
-        files, progress, [&](std::span<const char> r) { persons.prefetch(r); },
+        files, progress,
         [&](std::span<const char> r) {
+          if (inYear(r)) persons.prefetch(r);
+        },
+        [&](std::span<const char> r) {
+          if (!inYear(r)) return true;
           const int slot = persons.find(r);
           if (slot < 0) return true;
-          if (!days.holds(store::codec::getDouble(r, L::TrainingDate))) return true;
           listed[static_cast<std::size_t>(slot)] = 1;
           hours[static_cast<std::size_t>(slot)] += addend(store::codec::getSingle(r, L::Hours));
           return true;

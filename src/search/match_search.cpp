@@ -18,14 +18,21 @@ std::vector<int> matchSearch(store::FileTable& files, std::span<const std::strin
   const TextCriterion code(criteria.courseCode);
   const TextCriterion comments(criteria.comments);
 
+  // The date lies beside PersonID at the start of the record and is asked first; the texts are
+  // read only for records of persons still unmet.
+  const auto inRange = [&](std::span<const char> r) {
+    return !criteria.days || criteria.days->holds(store::codec::getDouble(r, L::TrainingDate));
+  };
   if (unmet > 0) {
     passOverTraining(
-        files, progress, [&](std::span<const char> r) { persons.prefetch(r); },
+        files, progress,
         [&](std::span<const char> r) {
+          if (inRange(r)) persons.prefetch(r);
+        },
+        [&](std::span<const char> r) {
+          if (!inRange(r)) return true;
           const int slot = persons.find(r);
           if (slot < 0 || met[static_cast<std::size_t>(slot)]) return true;
-          if (criteria.days && !criteria.days->holds(store::codec::getDouble(r, L::TrainingDate)))
-            return true;
           if (!code.empty() && !code.metBy(rawText(r, L::CourseCode))) return true;
           if (!comments.empty() && !comments.metBy(rawText(r, L::Comments))) return true;
           met[static_cast<std::size_t>(slot)] = 1;

@@ -28,6 +28,21 @@ double stamp(int y, int m, int d, int h = 0) { return vm::format::toAutomationDa
 const double kAnn = stamp(2001, 1, 1, 8), kBob = stamp(2001, 1, 1, 9),
              kCarl = stamp(2001, 1, 1, 10), kDora = stamp(2001, 1, 1, 11);
 
+// The main window, with the training history it would open recorded instead: the person it was
+// asked for and whether it was to be read-only.
+class RecordingLobby : public vm::app::frmLobby {
+ public:
+  explicit RecordingLobby(vm::ui::AppState& state) : frmLobby(state), state_(state) {}
+  void openTrainingHistory(vm::ui::Grid* source) override {
+    histories << source->text(source->currentRow(), 4) +
+                     (state_.HistoryViewOnly ? " view only" : " with editing");
+  }
+  QStringList histories;
+
+ private:
+  vm::ui::AppState& state_;
+};
+
 // The main window over a Name List of three active persons (Carl without any training record) and
 // one inactive, and their training records as another program wrote them.
 class SearchWindowTest : public ::testing::Test {
@@ -53,7 +68,7 @@ class SearchWindowTest : public ::testing::Test {
     add(kDora, stamp(2004, 2, 2), "fa", 8.0f, "");
     app.folder.write("Training.Records", training);
 
-    lobby = new vm::app::frmLobby(app.state);
+    lobby = new RecordingLobby(app.state);
     lobby->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return lobby->windowActivated(); }, 3000));
   }
@@ -102,7 +117,7 @@ class SearchWindowTest : public ::testing::Test {
   }
 
   vm::test::TestApp app;
-  vm::app::frmLobby* lobby = nullptr;
+  RecordingLobby* lobby = nullptr;
 };
 
 }  // namespace
@@ -147,6 +162,11 @@ TEST_F(SearchWindowTest, SearchListsTheMatchingPersonsAndLocksTheWindowUntilFini
   EXPECT_FALSE(control<QWidget>("frame1")->isEnabled());
   EXPECT_FALSE(control<QRadioButton>("optSearch2")->isEnabled());
   EXPECT_EQ(control("cmdMatch")->caption(), "Conduct the Search Now");
+
+  // The person's history opens without editing; the flag is down again afterwards.
+  click("cmdSummaryTrainingHistory");
+  EXPECT_EQ(lobby->histories, QStringList{"3 view only"});  // Ann is record 3 of Name.List
+  EXPECT_FALSE(app.state.HistoryViewOnly);
 
   // The list's printout is announced, and declined.
   app.dialogs.answer(Answer::No);
