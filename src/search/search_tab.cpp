@@ -79,8 +79,26 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
     frame_[static_cast<std::size_t>(i)] = frame;
   }
   optSearch_[0]->setChecked(true);
+  buildCriteriaPanel();
+  buildSummaryPanel();
 
-  // The criteria panel.
+  auto* page = new QVBoxLayout(this);
+  page->addLayout(options);
+  auto* panels = new QGridLayout;
+  panels->addWidget(frame_[0], 0, 0, Qt::AlignTop);
+  panels->addWidget(frame_[1], 0, 0, Qt::AlignTop);
+  page->addLayout(panels);
+  page->addStretch();
+
+  markOption(optSearch_[0], true, true);
+  markOption(optSearch_[1], false, true);
+  optMatch_Click(1);
+  connect(cmdMatch_, &ui::PellamButton::Click, this, &SearchTab::cmdMatch_Click);
+  connect(cmdAnnualSummary_, &ui::PellamButton::Click, this, &SearchTab::cmdAnnualSummary_Click);
+  connect(&results_, &ResultsTab::finished, this, &SearchTab::resultsFinished);
+}
+
+void SearchTab::buildCriteriaPanel() {
   auto* matchColours = new ui::FieldColours(kMatchFocus, this);
   for (std::size_t i = 0; i < txtMatch_.size(); ++i) {
     txtMatch_[i] = makeBox(frame_[0], QStringLiteral("txtMatch%1").arg(i), kCriteriaLimits[i],
@@ -126,8 +144,9 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   criteria->addWidget(frameMatch_, 0, 2, 4, 1, Qt::AlignTop);
   criteria->addWidget(cmdMatch_, 4, 2, 2, 1, Qt::AlignBottom);
   criteria->setColumnStretch(3, 1);
+}
 
-  // The summary panel.
+void SearchTab::buildSummaryPanel() {
   txtSummaryYear_ = makeBox(frame_[1], QStringLiteral("txtSummaryYear"), 4, 60);
   txtSummaryYear_->setAlignment(Qt::AlignCenter);
   auto* yearColours = new ui::FieldColours(kYearFocus, this);
@@ -146,21 +165,6 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   summary->addWidget(cmdAnnualSummary_);
   summary->addStretch();
   frame_[1]->hide();
-
-  auto* page = new QVBoxLayout(this);
-  page->addLayout(options);
-  auto* panels = new QGridLayout;
-  panels->addWidget(frame_[0], 0, 0, Qt::AlignTop);
-  panels->addWidget(frame_[1], 0, 0, Qt::AlignTop);
-  page->addLayout(panels);
-  page->addStretch();
-
-  markOption(optSearch_[0], true, true);
-  markOption(optSearch_[1], false, true);
-  optMatch_Click(1);
-  connect(cmdMatch_, &ui::PellamButton::Click, this, &SearchTab::cmdMatch_Click);
-  connect(cmdAnnualSummary_, &ui::PellamButton::Click, this, &SearchTab::cmdAnnualSummary_Click);
-  connect(&results_, &ResultsTab::finished, this, &SearchTab::resultsFinished);
 }
 
 QString SearchTab::displayCaption() const { return lobby_.nameDisplayCaption().toLower(); }
@@ -233,11 +237,13 @@ ResultsReport SearchTab::reportOf(bool annualSummary) const {
 
 namespace {
 
-// The DateCreated texts of the persons listed on the Name List, in its order.
+// The DateCreated texts of the persons listed on the Name List, in its order; the results grid
+// keeps the Name List's columns, the hidden DateCreated among them, in their places.
 std::vector<std::string> listedPersons(const ui::Grid& names) {
   std::vector<std::string> persons;
   persons.reserve(static_cast<std::size_t>(names.rows()));
-  for (int r = 1; r <= names.rows(); ++r) persons.push_back(names.text(r, 2).toStdString());
+  for (int r = 1; r <= names.rows(); ++r)
+    persons.push_back(names.text(r, ResultsTab::kColDateCreated).toStdString());
   return persons;
 }
 

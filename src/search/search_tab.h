@@ -35,6 +35,11 @@ class SearchTab : public ui::LobbyTab {
   void tabClicked() override;
 
  private:
+  // frame1: the four criteria boxes, the two modes and cmdMatch; frame2: the year and
+  // cmdAnnualSummary.
+  void buildCriteriaPanel();
+  void buildSummaryPanel();
+
   void optSearch_Click(int index);
   void optMatch_Click(int index);
   void txtMatch_Change();
