@@ -43,6 +43,19 @@ class RecordingLobby : public vm::app::frmLobby {
   vm::ui::AppState& state_;
 };
 
+// The captions a button is painted with.
+struct PaintedCaptions : QObject {
+  explicit PaintedCaptions(PellamButton* button) : button_(button) {
+    button->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) captions << button_->caption();
+    return false;
+  }
+  PellamButton* button_;
+  QStringList captions;
+};
+
 // The main window over a Name List of three active persons (Carl without any training record) and
 // one inactive, and their training records as another program wrote them.
 class SearchWindowTest : public ::testing::Test {
@@ -149,7 +162,11 @@ TEST_F(SearchWindowTest, SearchListsTheMatchingPersonsAndLocksTheWindowUntilFini
   type("txtMatch1", "");
   type("txtMatch0", "3/15/2004");
   type("txtMatch2", "fa");
+  PaintedCaptions painted(control("cmdMatch"));
   click("cmdMatch");
+  // The share of the file read shows on the button while the window waits.
+  EXPECT_TRUE(painted.captions.contains("0%") && painted.captions.contains("100%"))
+      << painted.captions.join(", ").toStdString();
   EXPECT_EQ(control<QLineEdit>("txtMatch1")->text(), "3/15/2004");
   EXPECT_EQ(shown(), QStringList{"Ann Lee|Office"});
   EXPECT_EQ(results()->headerText(0), "Matching List of all active persons");
