@@ -25,7 +25,7 @@
 #include "ui/grid/grid.h"
 #include "ui/lobby_tab.h"
 #include "ui/pictures.h"
-#include "ui/tiled_background.h"
+#include "ui/tile_picture.h"
 
 namespace vm::app {
 namespace {
@@ -63,7 +63,7 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
       cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())) {
   setObjectName(QStringLiteral("frmLobby"));
   setWindowTitle(ui::applicationTitle());
-  ui::tileBackground(this);
+  ui::TilePicture(ui::pictures::backgroundTile(), this);
 
   // Each tab folder brings its own page.
   auto* results = new search::ResultsTab(state, *this);
