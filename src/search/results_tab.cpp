@@ -146,9 +146,14 @@ void ResultsTab::open(const QString& caption, int lockedTabs) {
   tabs->setTabText(kResultsTab, caption);
   tabs->setTabEnabled(kResultsTab, true);
   tabs->setCurrentIndex(kResultsTab);
-  for (int t = 0; t < lockedTabs; ++t) tabs->setTabEnabled(t, false);
-  setBackupEnabled(false);
+  lockedTabs_ = lockedTabs;
+  lock();
   lobby_.startFlashing();
+}
+
+void ResultsTab::lock() {
+  for (int t = 0; t < lockedTabs_; ++t) lobby_.tabMain()->setTabEnabled(t, false);
+  setBackupEnabled(false);
 }
 
 void ResultsTab::setBackupEnabled(bool enabled) {
@@ -159,8 +164,13 @@ void ResultsTab::setBackupEnabled(bool enabled) {
 void ResultsTab::cmdSummaryTrainingHistory_Click() {
   if (gridSummary_->currentRow() < 1) return;
   // The history window reads the flag when it loads and while it sets its buttons.
-  FlagScope viewOnly(state_.HistoryViewOnly);
-  lobby_.openTrainingHistory(gridSummary_);
+  {
+    FlagScope viewOnly(state_.HistoryViewOnly);
+    lobby_.openTrainingHistory(gridSummary_);
+  }
+  // The main window refreshes its buttons after the history, which would unlock what the results
+  // keep locked.
+  lock();
 }
 
 void ResultsTab::cmdSummaryPrint_Click() {

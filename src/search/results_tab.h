@@ -75,6 +75,8 @@ class ResultsTab : public ui::LobbyTab {
 
   void fill(const QString& format, std::vector<QStringList> rows);
   void open(const QString& caption, int lockedTabs);
+  // Locks the tabs before the results (the first `lockedTabs_`) and the backup button.
+  void lock();
   void setBackupEnabled(bool enabled);
 
   ui::AppState& state_;
@@ -85,6 +87,7 @@ class ResultsTab : public ui::LobbyTab {
   ui::PellamButton* cmdSummaryPrint_;
   ui::PellamButton* cmdFinishedSummary_;
   ResultsReport report_;
+  int lockedTabs_ = 0;
 };
 
 }  // namespace vm::search

@@ -28,21 +28,6 @@ double stamp(int y, int m, int d, int h = 0) { return vm::format::toAutomationDa
 const double kAnn = stamp(2001, 1, 1, 8), kBob = stamp(2001, 1, 1, 9),
              kCarl = stamp(2001, 1, 1, 10), kDora = stamp(2001, 1, 1, 11);
 
-// The main window, with the training history it would open recorded instead: the person it was
-// asked for and whether it was to be read-only.
-class RecordingLobby : public vm::app::frmLobby {
- public:
-  explicit RecordingLobby(vm::ui::AppState& state) : frmLobby(state), state_(state) {}
-  void openTrainingHistory(vm::ui::Grid* source) override {
-    histories << source->text(source->currentRow(), 4) +
-                     (state_.HistoryViewOnly ? " view only" : " with editing");
-  }
-  QStringList histories;
-
- private:
-  vm::ui::AppState& state_;
-};
-
 // The captions a button is painted with.
 struct PaintedCaptions : QObject {
   explicit PaintedCaptions(PellamButton* button) : button_(button) {
@@ -81,7 +66,7 @@ class SearchWindowTest : public ::testing::Test {
     add(kDora, stamp(2004, 2, 2), "fa", 8.0f, "");
     app.folder.write("Training.Records", training);
 
-    lobby = new RecordingLobby(app.state);
+    lobby = new vm::app::frmLobby(app.state);
     lobby->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return lobby->windowActivated(); }, 3000));
   }
@@ -130,7 +115,7 @@ class SearchWindowTest : public ::testing::Test {
   }
 
   vm::test::TestApp app;
-  RecordingLobby* lobby = nullptr;
+  vm::app::frmLobby* lobby = nullptr;
 };
 
 }  // namespace
@@ -180,10 +165,18 @@ TEST_F(SearchWindowTest, SearchListsTheMatchingPersonsAndLocksTheWindowUntilFini
   EXPECT_FALSE(control<QRadioButton>("optSearch2")->isEnabled());
   EXPECT_EQ(control("cmdMatch")->caption(), "Conduct the Search Now");
 
-  // The person's history opens without editing; the flag is down again afterwards.
+  // The person's history opens without editing, and the main window stays locked after it.
+  QString history;
+  app.dialogs.onModal("frmTrainingHistory", [&](QWidget* w) {
+    history = w->windowTitle();
+    for (const char* name : {"cmdEditTraining", "cmdDeleteTraining"})
+      EXPECT_FALSE(w->findChild<PellamButton*>(name)->isVisible()) << name;
+  });
   click("cmdSummaryTrainingHistory");
-  EXPECT_EQ(lobby->histories, QStringList{"3 view only"});  // Ann is record 3 of Name.List
+  EXPECT_EQ(history, "Verdimark - Training History of Ann Lee");
   EXPECT_FALSE(app.state.HistoryViewOnly);
+  EXPECT_EQ(tabsEnabled(), (std::vector<bool>{false, false, true, true}));
+  EXPECT_FALSE(control("cmdBackupRestore")->isEnabled());
 
   // The list's printout is announced, and declined.
   app.dialogs.answer(Answer::No);
@@ -251,6 +244,9 @@ TEST_F(SearchWindowTest, AnnualSummaryTotalsTheYearsHours) {
   EXPECT_EQ(tabs()->tabText(3), "Annual Summary - 2004");
   EXPECT_EQ(tabsEnabled(), (std::vector<bool>{false, false, false, true}));
   EXPECT_EQ(tabs()->tabText(2), "Search && Summary Options");
+  app.dialogs.onModal("frmTrainingHistory", [](QWidget*) {});
+  click("cmdSummaryTrainingHistory");
+  EXPECT_EQ(tabsEnabled(), (std::vector<bool>{false, false, false, true}));
 
   click("cmdFinishedSummary");
   EXPECT_EQ(tabsEnabled(), (std::vector<bool>{true, true, true, false}));

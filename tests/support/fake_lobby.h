@@ -3,6 +3,7 @@
 #include <QTabWidget>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "support/test_app.h"
 #include "ui/grid/grid.h"
