@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace vm::ui {
 namespace {
@@ -13,13 +14,26 @@ QRadioButton* chosenOf(QRadioButton* option) {
   if (!option->autoExclusive() || !option->parentWidget()) return nullptr;
   for (QRadioButton* other :
        option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
-    if (other->autoExclusive() && other->isChecked() && other->isVisible() && other->isEnabled())
-      return other;
+    if (other->autoExclusive() && other->isChecked()) return other;
   return nullptr;
 }
 
+// The toolkit keeps one Tab stop per group of options by taking Tab from the others when one
+// gets the focus, but it counts all the options below that one's parent as its group, so a
+// group inside another (the match options inside the search panel) loses its stop. Every group
+// of the window gets its own back: the chosen option, or each option while none is chosen.
+void restoreTabStops(QWidget* window) {
+  for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+    if (!option->autoExclusive()) continue;
+    QRadioButton* chosen = chosenOf(option);
+    const int policy = option->focusPolicy();
+    option->setFocusPolicy(static_cast<Qt::FocusPolicy>(
+        !chosen || chosen == option ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+  }
+}
+
 // Passes the focus that Tab or Shift+Tab brings to an option that is not chosen on to the
-// chosen one.
+// chosen one, and keeps every group of the window a Tab stop.
 class EnterAtChosen : public QObject {
  public:
   using QObject::QObject;
@@ -27,11 +41,15 @@ class EnterAtChosen : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::FocusIn) return false;
+    auto* option = static_cast<QRadioButton*>(watched);
+    // After the toolkit's own account of the focus.
+    QTimer::singleShot(0, option->window(),
+                       [window = option->window()] { restoreTabStops(window); });
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return false;
-    auto* option = static_cast<QRadioButton*>(watched);
-    if (option->isChecked()) return false;
-    if (QRadioButton* chosen = chosenOf(option)) chosen->setFocus(reason);
+    QRadioButton* chosen = chosenOf(option);
+    if (chosen && chosen != option && chosen->isVisible() && chosen->isEnabled())
+      chosen->setFocus(reason);
     return false;
   }
 };
