@@ -20,6 +20,7 @@
 #include "ui/field_colours.h"
 #include "ui/grid/grid.h"
 #include "ui/lobby_services.h"
+#include "ui/option_handlers.h"
 
 namespace vm::search {
 namespace {
@@ -70,7 +71,6 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   for (int i = 0; i < 2; ++i) {
     auto* option = new QRadioButton(this);
     option->setObjectName(QStringLiteral("optSearch%1").arg(i + 1));
-    connect(option, &QRadioButton::clicked, this, [this, i] { optSearch_Click(i + 1); });
     optSearch_[static_cast<std::size_t>(i)] = option;
     options->addWidget(option, 1);
     auto* frame = new QFrame(this);
@@ -92,7 +92,10 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
 
   markOption(optSearch_[0], true, true);
   markOption(optSearch_[1], false, true);
-  optMatch_Click(1);
+  // From here on, however an option is chosen (mouse, keys, assistive technology).
+  for (int i = 0; i < 2; ++i)
+    ui::onChosen(optSearch_[static_cast<std::size_t>(i)], this,
+                 [this, i] { optSearch_Click(i + 1); });
   connect(cmdMatch_, &ui::PellamButton::Click, this, &SearchTab::cmdMatch_Click);
   connect(cmdAnnualSummary_, &ui::PellamButton::Click, this, &SearchTab::cmdAnnualSummary_Click);
   connect(&results_, &ResultsTab::finished, this, &SearchTab::resultsFinished);
@@ -119,7 +122,7 @@ void SearchTab::buildCriteriaPanel() {
   for (int i = 0; i < 2; ++i) {
     auto* option = new QRadioButton(modeCaptions[static_cast<std::size_t>(i)], frameMatch_);
     option->setObjectName(QStringLiteral("optMatch%1").arg(i + 1));
-    connect(option, &QRadioButton::clicked, this, [this, i] { optMatch_Click(i + 1); });
+    ui::onChosen(option, this, [this, i] { optMatch_Click(i + 1); });
     optMatch_[static_cast<std::size_t>(i)] = option;
     modes->addWidget(option);
   }
@@ -165,6 +168,14 @@ void SearchTab::buildSummaryPanel() {
   summary->addWidget(cmdAnnualSummary_);
   summary->addStretch();
   frame_[1]->hide();
+}
+
+// The choice, then the criteria down the left, the mode and the command beside them; the
+// year of the summary panel.
+QList<QWidget*> SearchTab::tabOrder() {
+  return {optSearch_[0], optSearch_[1],   txtMatch_[0],     txtMatch_[1],
+          txtMatch_[2],  txtMatch_[3],    optMatch_[0],     optMatch_[1],
+          cmdMatch_,     txtSummaryYear_, cmdAnnualSummary_};
 }
 
 QString SearchTab::displayCaption() const { return lobby_.nameDisplayCaption().toLower(); }

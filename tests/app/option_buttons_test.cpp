@@ -92,6 +92,17 @@ std::string nameListShown(OpenWindow& w) {
   return grid->headerText(0).toStdString() + ", " + std::to_string(grid->rows()) + " rows";
 }
 
+std::string panelShown(OpenWindow& w) {
+  return w.control<QWidget>("frame1")->isVisible() ? "criteria" : "year";
+}
+
+// The persons a search for the courses "HLT..." finds, in the mode chosen.
+std::string personsFound(OpenWindow& w) {
+  w.control<QLineEdit>("txtMatch2")->setText("HLT");
+  QTest::mouseClick(w.control<ui::PellamButton>("cmdMatch"), Qt::LeftButton);
+  return std::to_string(w.control<ui::Grid>("gridSummary")->rows()) + " persons found";
+}
+
 std::string fadeSetting(OpenWindow& w) {
   return "FadeStatus " + w.app().settings.value("FadeStatus").toStdString() +
          (w.app().state.FadeEnabled ? ", fading" : ", no fading");
@@ -124,6 +135,9 @@ const std::vector<OptionCase>& optionCases() {
       {"main window, full access", "optDisplay3", nameListShown},
       {"main window, read only", "optDisplay2", nameListShown},
       {"main window, read only", "optDisplay3", nameListShown},
+      {"main window, Search & Summary tab", "optSearch2", panelShown},
+      {"main window, Search & Summary tab", "optMatch2", personsFound},
+      {"main window, annual summary panel", "optSearch1", panelShown},
       {"name editor, editing", "optStatus2", [](auto& w) { return statusSavedFor(w, 1, true); }},
       {"name editor, adding", "optStatus2", newPersonStatus},
       {"admin window, fading offered", "chkFadeStatus", fadeSetting},
@@ -132,12 +146,20 @@ const std::vector<OptionCase>& optionCases() {
   return cases;
 }
 
+// How the control looks: the windows mark the chosen option by its type and colour.
+std::string lookOf(const QAbstractButton* b) {
+  const QFont f = b->font();
+  return std::to_string(f.pointSize()) + (f.bold() ? "pt bold " : "pt ") +
+         b->palette().color(QPalette::WindowText).name().toStdString();
+}
+
 std::string outcomeOf(const OptionCase& c, Way way) {
   OpenWindow w(c.window);
   auto* b = w.control<QAbstractButton>(c.control);
   if (!b) return "no control";
   activate(b, way);
-  return c.outcome(w);
+  const std::string look = lookOf(b);
+  return c.outcome(w) + ", looks " + look;
 }
 
 TEST(OptionButtons, ActTheSameWithTheMouseTheKeyboardAndAssistiveTechnology) {

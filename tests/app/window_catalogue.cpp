@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -41,6 +43,14 @@ void click(QWidget* window, const char* name) {
 
 // The first course of the demonstration index with hours (not a category heading).
 constexpr int kCourse = 2;
+
+// The main window at full access, on one of its tabs.
+QWidget* lobbyOnTab(OpenWindow& w, int tab) {
+  logIn(w, 4);
+  auto* lobby = static_cast<app::frmLobby*>(w.show(new app::frmLobby(w.app().state)));
+  lobby->tabMain()->setCurrentIndex(tab);
+  return lobby;
+}
 
 // The history of the first person on file, opened from the Name List as the main window does,
 // or read-only from the search results.
@@ -116,11 +126,27 @@ const std::vector<WindowCase>& allWindows() {
          logIn(w, 4);
          return w.show(new app::frmLobby(w.app().state));
        }},
-      {"main window, Course Index tab",
+      {"main window, Course Index tab", [](OpenWindow& w) { return lobbyOnTab(w, 1); }},
+      {"main window, Search & Summary tab", [](OpenWindow& w) { return lobbyOnTab(w, 2); }},
+      {"main window, annual summary panel",
        [](OpenWindow& w) {
-         logIn(w, 4);
-         auto* lobby = static_cast<app::frmLobby*>(w.show(new app::frmLobby(w.app().state)));
-         lobby->tabMain()->setCurrentIndex(1);
+         QWidget* lobby = lobbyOnTab(w, 2);
+         lobby->findChild<QRadioButton*>("optSearch2")->setChecked(true);
+         return lobby;
+       }},
+      {"main window, search results",
+       [](OpenWindow& w) {
+         QWidget* lobby = lobbyOnTab(w, 2);
+         lobby->findChild<QLineEdit*>("txtMatch2")->setText("HLT");
+         click(lobby, "cmdMatch");
+         return lobby;
+       }},
+      {"main window, annual summary results",
+       [](OpenWindow& w) {
+         QWidget* lobby = lobbyOnTab(w, 2);
+         lobby->findChild<QRadioButton*>("optSearch2")->setChecked(true);
+         lobby->findChild<QLineEdit*>("txtSummaryYear")->setText("2025");
+         click(lobby, "cmdAnnualSummary");
          return lobby;
        }},
       {"main window, read only",
