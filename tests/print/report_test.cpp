@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "print/recording_surface.h"
+#include "print/report_question.h"
 
 namespace vm::print {
 namespace {
@@ -347,6 +348,8 @@ TEST(PrintReport, PageEstimateRoundsHalvesToTheEvenNeighbourAndIsAtLeastOne) {
                                                {72, 2},  {100, 2},    {120, 2}, {168, 4},
                                                {216, 4}, {32767, 683}};
   for (const auto& [rows, pages] : cases) EXPECT_EQ(estimatedPages(rows), pages) << rows;
+  EXPECT_EQ(reportQuestionText(120),
+            "This printout will consist\nof about 2 page(s).\n\nAre you ready to print?");
 }
 
 }  // namespace
