@@ -1,9 +1,11 @@
-# Verdimark: `make run` to use the program, `make test` to check it.
+# Verdimark: `make run` to use the program, `make test` to check it,
+# `make install` or `make package` to install it like any desktop program.
 BUILD ?= build
 DATA ?= demo-data
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package clean
 
 all: build
 
@@ -28,6 +30,14 @@ bench: deps
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVERDIMARK_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 	@for b in $(BUILD)-bench/bench/bench_*; do echo "== $$b"; $$b; done
+
+# The program, its menu entry, icons and catalogue entry under PREFIX; DESTDIR stages them.
+install: build
+	@cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# A Debian package of the same, left in the build folder.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench

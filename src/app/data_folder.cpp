@@ -1,11 +1,14 @@
 #include "app/data_folder.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace vm::app {
 
 QString chooseDataFolder(const QStringList& arguments, const QString& environmentValue,
-                         const QString& programFolder) {
+                         const DataFolderPlaces& places) {
   QString chosen;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& a = arguments[i];
@@ -16,8 +19,32 @@ QString chooseDataFolder(const QStringList& arguments, const QString& environmen
     }
   }
   if (chosen.isEmpty()) chosen = environmentValue;
-  if (chosen.isEmpty()) chosen = programFolder;
+  if (chosen.isEmpty()) {
+    const bool ownFolder = places.programFolderWritable && !places.installedCopy;
+    chosen =
+        ownFolder || places.perUserFolder.isEmpty() ? places.programFolder : places.perUserFolder;
+  }
   return QDir(chosen).absolutePath();
+}
+
+DataFolderPlaces findDataFolderPlaces(const QString& programFolder, const QString& desktopId) {
+  DataFolderPlaces places;
+  places.programFolder = programFolder;
+  places.programFolderWritable = QFileInfo(programFolder).isWritable();
+  // An installed copy has its desktop entry in the share folder beside its bin folder, under
+  // any prefix; its bin folder (writable for root, or under a home prefix) is no place for data.
+  places.installedCopy = QFileInfo::exists(
+      QDir(programFolder)
+          .filePath(QStringLiteral("../share/applications/%1.desktop").arg(desktopId)));
+  places.perUserFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  return places;
+}
+
+bool makeDataFolder(const QString& folder, bool ownerOnly) {
+  if (QFileInfo(folder).isDir()) return true;
+  if (!QDir().mkpath(folder)) return false;
+  return !ownerOnly ||
+         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 }  // namespace vm::app

@@ -2,6 +2,7 @@
 
 #include "access/shutdown.h"
 #include "access/single_instance.h"
+#include "app/app_icon.h"
 #include "app/data_folder.h"
 #include "app/program.h"
 #include "format/clock.h"
@@ -20,10 +21,17 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral(VERDIMARK_VERSION_TEXT));
   QApplication::setQuitOnLastWindowClosed(false);  // windows hand over to one another
 
-  const QString folder = vm::app::chooseDataFolder(QApplication::arguments(),
-                                                   qEnvironmentVariable("VERDIMARK_DATA_DIR"),
-                                                   QApplication::applicationDirPath());
-  if (!QDir().mkpath(folder) || !QDir::setCurrent(folder)) {
+  QGuiApplication::setDesktopFileName(QStringLiteral(VERDIMARK_APP_ID));
+  QApplication::setWindowIcon(vm::app::programIcon());
+
+  const vm::app::DataFolderPlaces places = vm::app::findDataFolderPlaces(
+      QApplication::applicationDirPath(), QStringLiteral(VERDIMARK_APP_ID));
+  const QString folder = vm::app::chooseDataFolder(
+      QApplication::arguments(), qEnvironmentVariable("VERDIMARK_DATA_DIR"), places);
+  // The per-user folder belongs to the user who runs the program: nobody else reads it.
+  const bool perUser =
+      !places.perUserFolder.isEmpty() && folder == QDir(places.perUserFolder).absolutePath();
+  if (!vm::app::makeDataFolder(folder, perUser) || !QDir::setCurrent(folder)) {
     vm::ui::reportFatalError(QStringLiteral("The data folder \"%1\" cannot be used.").arg(folder));
     return 1;
   }
