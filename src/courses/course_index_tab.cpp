@@ -14,6 +14,7 @@
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
+#include "ui/grid_report.h"
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 
@@ -212,7 +213,9 @@ std::int32_t CourseIndexTab::highlightedRecNum() const {
 void CourseIndexTab::cmdCreditTraining_Click() {}
 
 // The Course Index printout comes with the report engine, which the program does not have yet.
-void CourseIndexTab::cmdPrintCourseIndex_Click() {}
+void CourseIndexTab::cmdPrintCourseIndex_Click() {
+  ui::printGridReport(state_, print::ReportKind::CourseIndex, *gridCourse_, lobby_.lobbyWindow());
+}
 
 void CourseIndexTab::cmdAddCourse_Click() {
   openEditor(cmdAddCourse_, frmAddEditCourse::kAddMode, 0);

@@ -13,6 +13,7 @@
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
+#include "ui/grid_report.h"
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 
@@ -96,6 +97,7 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
   connect(cmdAddName_, &ui::PellamButton::Click, this, &NameListTab::cmdAddName_Click);
   connect(cmdEditName_, &ui::PellamButton::Click, this, &NameListTab::cmdEditName_Click);
   connect(cmdDeleteName_, &ui::PellamButton::Click, this, &NameListTab::cmdDeleteName_Click);
+  connect(cmdPrintNameList_, &ui::PellamButton::Click, this, &NameListTab::cmdPrintNameList_Click);
   connect(gridName_, &ui::Grid::rowDoubleClicked, this, &NameListTab::gridName_DblClick);
   connect(gridName_, &ui::Grid::mouseOverRow, this, &NameListTab::gridName_MouseMove);
 }
@@ -218,6 +220,10 @@ void NameListTab::cmdEditName_Click() {
 
 void NameListTab::cmdDeleteName_Click() {
   // Removing a person, with the person's training records, plugs in here.
+}
+
+void NameListTab::cmdPrintNameList_Click() {
+  ui::printGridReport(state_, print::ReportKind::NameList, *gridName_, lobby_.lobbyWindow());
 }
 
 void NameListTab::openEditor(ui::PellamButton* opener, std::int32_t recNum) {

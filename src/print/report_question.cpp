@@ -17,6 +17,22 @@ std::string reportQuestionTitle(ReportKind kind) {
   return {};
 }
 
+std::string reportListName(ReportKind kind) {
+  switch (kind) {
+    case ReportKind::NameList:
+      return "Name List";
+    case ReportKind::CourseIndex:
+      return "Course Index";
+    case ReportKind::TrainingHistory:
+      return "Training History";
+    case ReportKind::SearchResults:
+      return "Search Results";
+    case ReportKind::AnnualSummary:
+      return "Annual Summary";
+  }
+  return {};
+}
+
 std::string reportQuestionText(std::size_t rows) {
   return "This printout will consist\nof about " + std::to_string(estimatedPages(rows)) +
          " page(s).\n\nAre you ready to print?";

@@ -13,4 +13,7 @@ namespace vm::print {
 std::string reportQuestionTitle(ReportKind kind);
 std::string reportQuestionText(std::size_t rows);
 
+// The name of the list, as a file of it is named: "Name List", "Annual Summary".
+std::string reportListName(ReportKind kind);
+
 }  // namespace vm::print
