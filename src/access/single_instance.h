@@ -10,18 +10,25 @@ class Dialogs;
 
 namespace vm::access {
 
-// One running copy per user and data folder: a lock file in the user's runtime folder,
-// named from the data folder, held for as long as this object lives. A lock left by a
-// copy that crashed is taken over.
+// One running copy per data folder, whoever runs it: a lock file in the data folder itself,
+// held for as long as this object lives. A lock left by a copy that ended without releasing
+// it (a crash, a kill, a power cut) is taken over.
 class SingleInstance {
  public:
   explicit SingleInstance(const QString& dataFolder);
+
+  // Whether this copy holds the folder.
   bool acquired() const { return acquired_; }
+  // Whether another running copy holds it; when neither holds it, the lock file could not
+  // be made (a folder that cannot be written).
+  bool heldByAnother() const { return heldByAnother_; }
+
   static QString lockPathFor(const QString& dataFolder);
 
  private:
   std::unique_ptr<QLockFile> lock_;
   bool acquired_ = false;
+  bool heldByAnother_ = false;
 };
 
 // The message of a second launch: "Terminating...".

@@ -6,6 +6,7 @@
 #include "format/cp1252.h"
 #include "format/trim.h"
 #include "store/data_files.h"
+#include "store/durable_append.h"
 #include "store/store_error.h"
 #include "ui/app_state.h"
 #include "ui/dialogs.h"
@@ -15,10 +16,12 @@ namespace {
 
 std::string logPath(const ui::AppState& state) { return state.files.pathOf(store::kUserLogName); }
 
-void appendLine(store::FileSystem& fs, const std::string& path, const std::string& bytes) {
-  const store::FileSystem::Handle h = fs.open(path, store::FileSystem::Mode::Append);
+// The whole line or nothing, flushed: a disk that fills up midway leaves no part of it.
+void appendLine(const ui::AppState& state, const std::string& bytes) {
+  store::FileSystem& fs = state.files.fileSystem();
+  const store::FileSystem::Handle h = fs.open(logPath(state), store::FileSystem::Mode::ReadWrite);
   try {
-    fs.append(h, bytes);
+    store::appendWhole(fs, h, fs.size(h), bytes, state.files.folder());
   } catch (const store::StoreError&) {
     fs.close(h);
     throw;
@@ -35,7 +38,7 @@ bool WriteUserLog(ui::AppState& state, UserLogKind kind, QWidget* owner) {
       userLogLine(kind, date, time, state.CurrentUserName.toStdString(),
                   state.accessLevelName(state.CurrentAccessLevel).toStdString());
   try {
-    appendLine(state.files.fileSystem(), logPath(state), format::utf8ToCp1252(line) + "\r\n");
+    appendLine(state, format::utf8ToCp1252(line) + "\r\n");
     return true;
   } catch (const store::StoreError& e) {
     const QString what = kind == UserLogKind::LogIn ? "log-in" : "log-out";

@@ -110,25 +110,26 @@ bool seedDemonstrationData(store::FileTable& files) {
     if (files.exists(f)) return false;
 
   files.open(DataFile::Users);
-  UserRecord user;
+  std::vector<UserRecord> users(2);
+  UserRecord& user = users[0];
   user.DateCreated = stamp(2022, 1, 10, 9, 0, 0);
   user.FirstName = kDemoUserFirst;
   user.LastName = kDemoUserLast;
   user.Password = access::ScramblePassword(kDemoPassword);
   user.AccessLevel = 4;
   user.Comments = "Demonstration user with full access.";
-  files.write(1, user);
-  UserRecord viewer;
+  UserRecord& viewer = users[1];
   viewer.DateCreated = stamp(2022, 1, 10, 9, 5, 0);
   viewer.FirstName = "Victor";
   viewer.LastName = "Viewer";
   viewer.Password = access::ScramblePassword("view1234");
   viewer.AccessLevel = 1;
   viewer.Comments = "Demonstration user who may only look.";
-  files.write(2, viewer);
+  files.append(users);
   files.close(DataFile::Users);
 
   std::vector<double> personIds;
+  std::vector<NameRecord> names;
   files.open(DataFile::Names);
   for (std::size_t i = 0; i < kPeople.size(); ++i) {
     const Person& p = kPeople[i];
@@ -140,11 +141,13 @@ bool seedDemonstrationData(store::FileTable& files) {
     n.Organization = p.organization;
     n.EmployeeID = "E" + std::to_string(1040 + i * 7);
     n.Active = p.active ? store::kActive : store::kInactive;
-    files.write(static_cast<std::int32_t>(i + 1), n);
+    names.push_back(n);
     personIds.push_back(n.DateCreated);
   }
+  files.append(names);
   files.close(DataFile::Names);
 
+  std::vector<CourseRecord> index;
   std::vector<CourseRecord> courses;
   files.open(DataFile::Courses);
   for (std::size_t i = 0; i < kCourses.size(); ++i) {
@@ -155,9 +158,10 @@ bool seedDemonstrationData(store::FileTable& files) {
     r.CourseName = c.name;
     r.ProvidedBy = c.provider;
     r.Hours = c.hours;
-    files.write(static_cast<std::int32_t>(i + 1), r);
+    index.push_back(r);
     if (c.hours > 0) courses.push_back(r);
   }
+  files.append(index);
   files.close(DataFile::Courses);
 
   // The same organisation every time: a fixed seed.
@@ -167,7 +171,7 @@ bool seedDemonstrationData(store::FileTable& files) {
   std::uniform_int_distribution<int> pickDay(1, 28);
   std::uniform_int_distribution<std::size_t> pickComment(0, kComments.size() - 1);
   files.open(DataFile::Training);
-  std::int32_t n = 0;
+  std::vector<TrainingRecord> training;
   for (std::size_t p = 0; p < personIds.size(); ++p) {
     const int records = 6 + static_cast<int>(p % 7);
     for (int k = 0; k < records; ++k) {
@@ -184,9 +188,10 @@ bool seedDemonstrationData(store::FileTable& files) {
       t.ProvidedBy = c.ProvidedBy;
       t.Hours = c.Hours;
       t.Comments = kComments[pickComment(random)];
-      files.write(++n, t);
+      training.push_back(t);
     }
   }
+  files.append(training);
   files.close(DataFile::Training);
   return true;
 }

@@ -8,6 +8,8 @@
 #include "format/clock.h"
 #include "store/file_table.h"
 #include "store/posix_file_system.h"
+#include "store/store_error.h"
+#include "store/work_journal.h"
 #include "ui/app_state.h"
 #include "ui/guarded_application.h"
 #include "ui/install_values_file.h"
@@ -38,13 +40,26 @@ int main(int argc, char** argv) {
 
   vm::ui::QtDialogs dialogs;
   const vm::access::SingleInstance instance(folder);
-  if (!instance.acquired()) {
+  if (instance.heldByAnother()) {
     vm::access::showAlreadyRunning(dialogs);
+    return 1;
+  }
+  if (!instance.acquired()) {
+    vm::ui::reportFatalError(
+        QStringLiteral("The data folder \"%1\" cannot be used: no lock file can be made in it.")
+            .arg(folder));
     return 1;
   }
 
   vm::store::PosixFileSystem fileSystem;
   vm::store::FileTable files(fileSystem, folder.toStdString());
+  // Work that a crash or power cut interrupted is finished before anything reads the files.
+  try {
+    vm::store::finishInterruptedWork(files);
+  } catch (const vm::store::StoreError& e) {
+    vm::ui::reportFatalError(QString::fromStdString(e.what()));
+    return 1;
+  }
   vm::ui::Settings settings;
   const vm::format::SystemClock clock;
   vm::ui::AppState state(files, settings, dialogs, clock, vm::ui::loadInstallValues(folder));

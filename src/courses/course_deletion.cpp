@@ -1,6 +1,6 @@
 #include "courses/course_deletion.h"
 
-#include "store/compaction.h"
+#include "store/work_journal.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
 #include "ui/dialogs.h"

@@ -23,33 +23,14 @@ layout::Field tombstoneField(DataFile f) {
   return {};
 }
 
-}  // namespace
-
-bool isTombstoned(DataFile f, std::span<const char> record) {
-  return format::trimView(codec::rawText(record, tombstoneField(f))) == kTombstone;
-}
-
-void mark(FileTable& table, DataFile f, std::int32_t n) {
-  if (!table.isOpen(f)) table.open(f);
-  std::vector<char> bytes(recordLength(f));
-  table.readBytes(f, n, bytes);
-  codec::putText(bytes, tombstoneField(f), kTombstone);
-  table.writeBytes(f, n, bytes);
-}
-
-std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
+// Copies the records that `keep` accepts (all live ones without it) into a fresh
+// "TempFile.$$$" in blocks, and flushes and closes it. Returns the number copied.
+std::int32_t copyKept(FileTable& table, DataFile f, std::int32_t count, const KeepRecord& keep) {
   FileSystem& fs = table.fileSystem();
-  const std::string dataPath = table.pathOf(fileName(f));
-  const std::string tempPath = table.pathOf(kTempFileName);
-  const std::size_t len = recordLength(f);
-
-  const std::int32_t count = table.open(f);
-  if (fs.exists(tempPath)) fs.remove(tempPath);
   const FileSystem::Handle temp = table.openTemp();
-
   std::int32_t kept = 0;
   std::vector<char> pending;
-  pending.reserve(len * 512);
+  pending.reserve(recordLength(f) * 512);
   std::uint64_t written = 0;
   auto flush = [&] {
     fs.write(temp, written, pending);
@@ -68,6 +49,39 @@ std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
   if (!pending.empty()) flush();
   fs.sync(temp);
   table.closeTemp();
+  return kept;
+}
+
+// After a failed copy the temporary file goes, so that a full disk gets its space back. A
+// failure here changes nothing; the next start removes what is left.
+void discardTemp(FileTable& table) {
+  try {
+    table.closeTemp();
+    table.fileSystem().remove(table.pathOf(kTempFileName));
+  } catch (const StoreError&) {
+  }
+}
+
+}  // namespace
+
+bool isTombstoned(DataFile f, std::span<const char> record) {
+  return format::trimView(codec::rawText(record, tombstoneField(f))) == kTombstone;
+}
+
+std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
+  FileSystem& fs = table.fileSystem();
+  const std::string dataPath = table.pathOf(fileName(f));
+  const std::string tempPath = table.pathOf(kTempFileName);
+
+  const std::int32_t count = table.open(f);
+  if (fs.exists(tempPath)) fs.remove(tempPath);
+  std::int32_t kept = 0;
+  try {
+    kept = copyKept(table, f, count, keep);
+  } catch (const StoreError&) {
+    discardTemp(table);
+    throw;
+  }
   table.close(f);
 
   if (kept == 0) {
@@ -76,12 +90,8 @@ std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
   } else {
     fs.rename(tempPath, dataPath);
   }
+  table.flushFolder();
   return kept;
-}
-
-std::int32_t removeRecord(FileTable& table, DataFile f, std::int32_t n) {
-  mark(table, f, n);
-  return compact(table, f);
 }
 
 }  // namespace vm::store

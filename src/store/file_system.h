@@ -9,14 +9,14 @@
 namespace vm::store {
 
 // Every file-system call of the store goes through this one narrow interface, so tests
-// can swap in a double that fails any chosen call. Failures throw StoreError.
+// can swap in a double that fails any chosen call or cuts the power. Failures throw
+// StoreError naming the file and the system's reason.
 class FileSystem {
  public:
   using Handle = int;
 
   enum class Mode {
     ReadWrite,  // random access, created empty when missing
-    Append,     // text appended at the end, created when missing
     Read,       // read only; the file must exist
     Replace,    // created or truncated to zero length
   };
@@ -27,8 +27,10 @@ class FileSystem {
   // Reads up to buffer.size() bytes at the offset; fewer at the end of the file.
   virtual std::size_t read(Handle h, std::uint64_t offset, std::span<char> buffer) = 0;
   virtual void write(Handle h, std::uint64_t offset, std::span<const char> data) = 0;
-  virtual void append(Handle h, std::span<const char> data) = 0;
+  // Cuts the file (or extends it with zeros) to the length.
+  virtual void truncate(Handle h, std::uint64_t length) = 0;
   virtual std::uint64_t size(Handle h) = 0;
+  // Returns once the file's bytes are on the disk.
   virtual void sync(Handle h) = 0;
   virtual void close(Handle h) = 0;
 
@@ -37,6 +39,8 @@ class FileSystem {
   // Replaces `to` by `from` in one step.
   virtual void rename(const std::string& from, const std::string& to) = 0;
   virtual void remove(const std::string& path) = 0;
+  // Returns once the folder's entries (files made, renamed, removed) are on the disk.
+  virtual void syncFolder(const std::string& folder) = 0;
   // Names of the plain files in a folder.
   virtual std::vector<std::string> list(const std::string& folder) = 0;
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "store/durable_append.h"
+
 namespace vm::store {
 
 FileTable::FileTable(FileSystem& fs, std::string folder)
@@ -27,6 +29,21 @@ std::optional<std::uint64_t> FileTable::fileSize(std::string_view name) const {
   return fs_.fileSize(pathOf(name));
 }
 
+namespace {
+
+// The length divided by the record length, rounded to the nearest whole number with halves
+// going to the even one (the default rounding).
+std::int32_t countFor(std::uint64_t bytes, DataFile f) {
+  const double exact = static_cast<double>(bytes) / static_cast<double>(recordLength(f));
+  return static_cast<std::int32_t>(std::nearbyint(exact));
+}
+
+}  // namespace
+
+std::int32_t FileTable::storedCount(DataFile f) const {
+  return countFor(fileSize(fileName(f)).value_or(0), f);
+}
+
 std::int32_t FileTable::open(DataFile f) {
   close(f);
   Slot& s = slot(f);
@@ -39,8 +56,7 @@ std::int32_t FileTable::open(DataFile f) {
     close(f);
     throw;
   }
-  const double exact = static_cast<double>(bytes) / static_cast<double>(recordLength(f));
-  s.count = static_cast<std::int32_t>(std::nearbyint(exact));  // default rounding: halves to even
+  s.count = countFor(bytes, f);
   return s.count;
 }
 
@@ -76,15 +92,62 @@ void FileTable::readBlock(DataFile f, std::int32_t first, std::int32_t n,
   std::memset(out.data() + got, 0, want - got);
 }
 
-void FileTable::writeBytes(DataFile f, std::int32_t n, std::span<const char> in) {
-  Slot& s = slot(f);
-  if (n > maxRecords(f))
+void FileTable::checkLimit(DataFile f, std::int64_t last) const {
+  if (last > maxRecords(f))
     throw RecordLimitError(std::string(fileName(f)) + " cannot hold more than " +
                            std::to_string(maxRecords(f)) + " records");
-  const std::size_t len = recordLength(f);
-  fs_.write(handleOf(f), static_cast<std::uint64_t>(n - 1) * len, in.first(len));
-  s.count = std::max(s.count, n);
 }
+
+void FileTable::writeBytes(DataFile f, std::int32_t n, std::span<const char> in) {
+  checkLimit(f, n);
+  Slot& s = slot(f);
+  const FileSystem::Handle h = handleOf(f);
+  const std::size_t len = recordLength(f);
+  const std::uint64_t offset = static_cast<std::uint64_t>(n - 1) * len;
+  if (n > s.count) {
+    appendWhole(fs_, h, offset, in.first(len), folder_);
+    s.count = n;
+    return;
+  }
+  std::vector<char> old(len);
+  readBytes(f, n, old);
+  try {
+    fs_.write(h, offset, in.first(len));
+    fs_.sync(h);
+  } catch (const StoreError&) {
+    try {
+      fs_.write(h, offset, old);
+      fs_.sync(h);
+    } catch (const StoreError&) {
+      // The first failure is the one to report.
+    }
+    throw;
+  }
+}
+
+void FileTable::appendBytes(DataFile f, std::span<const char> records) {
+  const std::size_t len = recordLength(f);
+  const auto added = static_cast<std::int32_t>(records.size() / len);
+  Slot& s = slot(f);
+  checkLimit(f, static_cast<std::int64_t>(s.count) + added);
+  appendWhole(fs_, handleOf(f), static_cast<std::uint64_t>(s.count) * len,
+              records.first(static_cast<std::size_t>(added) * len), folder_);
+  s.count += added;
+}
+
+void FileTable::overwriteBytes(DataFile f, std::int32_t first, std::span<const char> records) {
+  const std::size_t len = recordLength(f);
+  const auto n = static_cast<std::int32_t>(records.size() / len);
+  checkLimit(f, static_cast<std::int64_t>(first) + n - 1);
+  fs_.write(handleOf(f), static_cast<std::uint64_t>(first - 1) * len,
+            records.first(static_cast<std::size_t>(n) * len));
+  Slot& s = slot(f);
+  s.count = std::max(s.count, first + n - 1);
+}
+
+void FileTable::flush(DataFile f) { fs_.sync(handleOf(f)); }
+
+void FileTable::flushFolder() { fs_.syncFolder(folder_); }
 
 FileSystem::Handle FileTable::openTemp() {
   closeTemp();

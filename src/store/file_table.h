@@ -37,6 +37,9 @@ class FileTable {
   // Whether one more record fits the file's count (32,767 for all but training records).
   bool canAppend(DataFile f) const { return count(f) < maxRecords(f); }
 
+  // The count the file would open with, without opening (or making) it: 0 when it is missing.
+  std::int32_t storedCount(DataFile f) const;
+
   bool exists(DataFile f) const { return exists(fileName(f)); }
   bool exists(std::string_view name) const;
   std::optional<std::uint64_t> fileSize(std::string_view name) const;
@@ -46,8 +49,19 @@ class FileTable {
 
   // Record n (1-based) of an open file. Bytes beyond the end of the file read as zero.
   void readBytes(DataFile f, std::int32_t n, std::span<char> out) const;
-  // Writes record n of an open file; n = count + 1 appends.
+  // Writes record n of an open file and flushes it before returning. Up to the count it is
+  // rewritten in place, and its old bytes are put back when the write fails; beyond the count
+  // (n = count + 1) it is appended as appendBytes does.
   void writeBytes(DataFile f, std::int32_t n, std::span<const char> in);
+  // Appends whole records after the last one, all or none: one write, flushed, and on any
+  // failure the file is cut back to its old length before the failure goes on.
+  void appendBytes(DataFile f, std::span<const char> records);
+  // For passes that rewrite many records in place and flush once at the end (`flush`):
+  // records first, first + 1, ... in one write, not flushed.
+  void overwriteBytes(DataFile f, std::int32_t first, std::span<const char> records);
+  void flush(DataFile f);
+  // Flushes the data folder's entries after files were made, renamed or removed.
+  void flushFolder();
 
   template <typename Record>
   Record read(std::int32_t n) const {
@@ -61,6 +75,16 @@ class FileTable {
     std::vector<char> bytes(recordLength(RecordTraits<Record>::file));
     RecordTraits<Record>::encode(r, bytes);
     writeBytes(RecordTraits<Record>::file, n, bytes);
+  }
+
+  // Appends the records after the last one, all or none (see appendBytes).
+  template <typename Record>
+  void append(const std::vector<Record>& records) {
+    const std::size_t len = recordLength(RecordTraits<Record>::file);
+    std::vector<char> bytes(len * records.size());
+    for (std::size_t i = 0; i < records.size(); ++i)
+      RecordTraits<Record>::encode(records[i], std::span<char>(bytes).subspan(i * len, len));
+    appendBytes(RecordTraits<Record>::file, bytes);
   }
 
   // Reads records first..last of an open file in large blocks, handing each to `visit`
@@ -94,6 +118,8 @@ class FileTable {
   const Slot& slot(DataFile f) const { return slots_[static_cast<std::size_t>(f)]; }
   Slot& slot(DataFile f) { return slots_[static_cast<std::size_t>(f)]; }
   FileSystem::Handle handleOf(DataFile f) const;
+  // Refuses a write that would take the file past the records its count can hold.
+  void checkLimit(DataFile f, std::int64_t last) const;
   void readBlock(DataFile f, std::int32_t first, std::int32_t n, std::span<char> out) const;
 
   FileSystem& fs_;

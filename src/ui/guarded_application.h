@@ -18,6 +18,7 @@ class GuardedApplication : public QApplication {
 
   // What happens to such a failure; by default the box below, then the end of the program.
   void setFatalHandler(FatalHandler handler) { fatal_ = std::move(handler); }
+  const FatalHandler& fatalHandler() const { return fatal_; }
 
  private:
   FatalHandler fatal_;

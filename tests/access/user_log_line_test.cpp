@@ -20,3 +20,13 @@ TEST(UserLogLine, DateAndTimeAreTheirOwnReadings) {
                         "Bo Ek", "Read Only"),
             "12/31/2026 at 00:00:00 - Bo Ek logged in w/ Read Only privileges.");
 }
+
+TEST(UserLogLine, ControlCharactersInNamesCannotForgeALine) {
+  // A name written into User.List by another tool, carrying a line break and a forged entry.
+  EXPECT_EQ(userLogLine(UserLogKind::LogOut, {2026, 12, 8}, {2026, 12, 8, 9, 5, 0},
+                        "Ann\r\n12/08/2026 at 09:00:00 - Eve\tAdmin\x7F", "Read Only"),
+            "12/08/2026 at 09:05:00 - Ann  12/08/2026 at 09:00:00 - Eve Admin  logged out.");
+  EXPECT_EQ(userLogLine(UserLogKind::LogIn, {2026, 12, 8}, {2026, 12, 8, 9, 5, 0},
+                        std::string("Bo\0Ek", 5), "Read\nOnly"),
+            "12/08/2026 at 09:05:00 - Bo Ek logged in w/ Read Only privileges.");
+}

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "courses/course_files.h"
+#include "support/fault_sweep.h"
 #include "support/store_test.h"
 
 using namespace vm::courses;
@@ -16,19 +17,20 @@ namespace {
 constexpr double kEdited = 45100.5;
 constexpr double kSameCodeOther = 45100.75;
 
+// The course as edited: code, name, provider and hours all changed.
+vm::store::CourseRecord edited() {
+  vm::store::CourseRecord c;
+  c.DateCreated = kEdited;
+  c.CourseCode = "FA-02";
+  c.CourseName = "First Aid, revised";
+  c.ProvidedBy = "St. John";
+  c.Hours = 7.5f;
+  c.Comments = "not copied";
+  return c;
+}
+
 struct PropagationTest : vm::test::StoreTest {
   std::vector<std::tuple<int, int, int>> told;
-
-  vm::store::CourseRecord edited() const {
-    vm::store::CourseRecord c;
-    c.DateCreated = kEdited;
-    c.CourseCode = "FA-02";
-    c.CourseName = "First Aid, revised";
-    c.ProvidedBy = "St. John";
-    c.Hours = 7.5f;
-    c.Comments = "not copied";
-    return c;
-  }
 
   PropagationCount run() {
     return propagateCourse(table, edited(), [this](int done, int total, int updated) {
@@ -104,4 +106,26 @@ TEST_F(PropagationTest, TellsProgressSparinglyOnALongPass) {
   EXPECT_LT(told.size(), 100u);  // far fewer than one caption per record
   for (std::size_t i = 1; i < told.size(); ++i)
     EXPECT_LE(std::get<0>(told[i - 1]), std::get<0>(told[i]));
+}
+
+// Stopped anywhere, by a failing disk or a power cut, the propagation is finished by the next
+// start: the course's records are then all new, never some old and some new.
+TEST(PropagationFaults, AnInterruptedPassIsFinishedByTheNextStart) {
+  const auto trainingRecords = [](const vm::test::TempFolder& folder) {
+    std::string bytes;
+    // Two blocks of the pass, and a run of the course's records across the boundary.
+    for (int i = 1; i <= 600; ++i) {
+      const bool own = i % 50 == 0 || (i > 480 && i < 530);
+      bytes += vm::test::trainingRecord(
+          {40000.0 + i, 30000, own ? kEdited : 1.0, "FA-01", "First Aid", "Red Cross", 8.0f, "c"});
+    }
+    folder.write("Training.Records", bytes);
+  };
+  const auto count =
+      vm::test::sweepFaults({trainingRecords,
+                             [](vm::store::FileTable& table) {
+                               EXPECT_EQ(propagateCourse(table, edited(), {}).updated, 60);
+                             },
+                             true});
+  EXPECT_GE(count.powerCuts, 10);
 }

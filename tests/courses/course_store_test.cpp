@@ -6,6 +6,7 @@
 
 #include "courses/course_files.h"
 #include "format/automation_date.h"
+#include "support/fault_sweep.h"
 #include "support/store_test.h"
 
 using namespace vm::courses;
@@ -70,4 +71,22 @@ TEST_F(CourseStoreTest, RewritingKeepsTheStoredIdentity) {
   EXPECT_EQ(folder.read("Course.Index"),
             vm::test::courseFile({{45000.5, "NEW", "Name of NEW", "Provider", 2.5f, "Comment"},
                                   {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
+}
+
+TEST(CourseStoreFaults, AnAddedOrRewrittenCourseIsWhollyThereOrNotAtAll) {
+  const auto twoCourses = [](const vm::test::TempFolder& folder) {
+    folder.write("Course.Index", vm::test::courseFile({{45000.5, "OLD", "Old", "", 1.0f, "old"},
+                                                       {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
+  };
+  for (const bool add : {true, false}) {
+    SCOPED_TRACE(add ? "add" : "rewrite");
+    vm::test::sweepFaults({twoCourses, [add](vm::store::FileTable& table) {
+                             CourseRecord c = CourseStoreTest::entered("NEW");
+                             if (add) {
+                               appendCourse(table, c, {2026, 12, 8, 10, 30, 0});
+                             } else {
+                               rewriteCourse(table, 1, c);
+                             }
+                           }});
+  }
 }

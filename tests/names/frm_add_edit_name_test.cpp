@@ -9,6 +9,7 @@
 
 #include "format/automation_date.h"
 #include "names/name_tab_fixture.h"
+#include "support/expect_fatal.h"
 #include "ui/button/pellam_button.h"
 
 using vm::test::NameBytes;
@@ -258,6 +259,25 @@ TEST_F(NameEditorTest, AFullNameListRefusesAnotherPersonAndWritesNothing) {
   });
   EXPECT_EQ(app.folder.read("Name.List").size(), 32767u * 1000u);
   EXPECT_EQ(lobby.refreshes, 0);
+}
+
+TEST_F(NameEditorTest, ADiskThatFillsUpDuringASaveLeavesNoPartOfThePerson) {
+  start({{38000.5, "Bob", "", "Lee", "", "", "", -1}});
+  const std::string before = file();
+  const vm::test::ExpectFatal fatal;
+  open("cmdAddName", [&](QWidget* w) {
+    QTest::keyClicks(field(w, 1), "Ann");
+    QTest::keyClicks(field(w, 3), "Brown");
+    app.fileSystem.cutWrite(1, 500);  // the disk fills after 500 of the 1,000 bytes
+    QTest::mouseClick(save(w), Qt::LeftButton);
+    app.fileSystem.clearFaults();
+    cancel(w)->click();
+  });
+  ASSERT_EQ(fatal.failures().size(), 1);
+  EXPECT_EQ(
+      fatal.failures()[0].toStdString(),
+      "Cannot write \"" + (app.folder / "Name.List").string() + "\": No space left on device");
+  EXPECT_EQ(file(), before);  // no half person to round up into a whole one
 }
 
 TEST_F(NameEditorTest, FieldsLightUpWhileTheyHaveTheFocus) {

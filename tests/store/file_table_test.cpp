@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "support/fault_sweep.h"
 #include "support/store_test.h"
 
 using namespace vm::store;
@@ -117,4 +120,77 @@ TEST_F(FileTableTest, AMissingFolderIsAStoreErrorWithTheSystemText) {
   } catch (const StoreError& e) {
     EXPECT_EQ(e.systemText(), "No such file or directory");
   }
+}
+
+TEST_F(FileTableTest, StoredCountLooksWithoutMakingTheFile) {
+  EXPECT_EQ(table.storedCount(DataFile::Courses), 0);
+  EXPECT_FALSE(folder.has("Course.Index"));
+  folder.write("Course.Index", std::string(750, 'c'));  // 2.5 records: halves to even
+  EXPECT_EQ(table.storedCount(DataFile::Courses), 2);
+}
+
+namespace {
+
+// Two persons on file, for sweeps that add or change one.
+void twoPersons(const vm::test::TempFolder& folder) {
+  vm::test::TestFileSystem fs;
+  FileTable setUp(fs, folder.str());
+  setUp.open(DataFile::Names);
+  setUp.append(std::vector<NameRecord>{person("Ann", 1.0), person("Bob", 2.0)});
+  setUp.close(DataFile::Names);
+}
+
+}  // namespace
+
+// Adds, edits and appends of several records at once: whatever the disk does, a record is
+// either wholly there or not at all (a failed add is cut back before it is reported), and an
+// edit leaves the old record or the new one.
+TEST(FileTableFaults, AddsAndEditsAreWhollyDoneOrNotAtAll) {
+  const std::vector<std::pair<const char*, std::function<void(FileTable&)>>> operations = {
+      {"add one",
+       [](FileTable& t) {
+         t.open(DataFile::Names);
+         t.write(3, person("Cy", 3.0));
+       }},
+      {"add several",
+       [](FileTable& t) {
+         t.open(DataFile::Names);
+         t.append(std::vector<NameRecord>{person("Cy", 3.0), person("Di", 4.0), person("Ed", 5.0)});
+       }},
+      {"edit",
+       [](FileTable& t) {
+         t.open(DataFile::Names);
+         NameRecord edited = person("Bea", 2.0);
+         edited.Comments = "Moved to the night shift.";
+         edited.Active = kInactive;  // the record's last bytes change too
+         t.write(2, edited);
+       }},
+      {"first add to a new file",
+       [](FileTable& t) {
+         t.open(DataFile::Courses);
+         CourseRecord c;
+         c.CourseCode = "FA";
+         t.write(1, c);
+       }},
+  };
+  for (const auto& [name, operation] : operations) {
+    SCOPED_TRACE(name);
+    const auto count = vm::test::sweepFaults({twoPersons, operation, {}});
+    EXPECT_GE(count.failedCalls, 3);
+    EXPECT_GE(count.powerCuts, 3);
+  }
+}
+
+TEST_F(FileTableTest, AFailedAddIsCutBackBeforeItIsReportedAndTheCountStays) {
+  twoPersons(folder);
+  table.open(DataFile::Names);
+  fs.cutWrite(1, 600);  // the disk fills after 600 of 3,000 bytes
+  EXPECT_THROW(table.append(std::vector<NameRecord>{person("Cy", 3.0), person("Di", 4.0),
+                                                    person("Ed", 5.0)}),
+               StoreError);
+  fs.clearFaults();
+  EXPECT_EQ(table.count(DataFile::Names), 2);
+  table.close(DataFile::Names);
+  EXPECT_EQ(folder.read("Name.List").size(), 2000u);
+  EXPECT_EQ(table.open(DataFile::Names), 2);  // no half record rounds up into a third person
 }

@@ -3,15 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "store/file_table.h"
-#include "store/posix_file_system.h"
 #include "support/temp_folder.h"
+#include "support/test_file_system.h"
 
 namespace vm::test {
 
-// A test of the record store without windows: a file table over a fresh temporary data folder.
+// A test of the record store without windows: a file table over a fresh temporary data folder,
+// on the test file system, so that any test can inject faults.
 struct StoreTest : ::testing::Test {
   TempFolder folder;
-  store::PosixFileSystem fs;
+  TestFileSystem fs;
   store::FileTable table{fs, folder.str()};
 };
 

@@ -4,19 +4,20 @@
 
 #include "format/clock.h"
 #include "store/file_table.h"
-#include "store/posix_file_system.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
+#include "support/test_file_system.h"
 #include "ui/app_state.h"
 #include "ui/settings.h"
 
 namespace vm::test {
 
 // Everything a window needs, in a temporary data folder with its own settings file,
-// scripted dialogs and a clock fixed at 8 December 2026, 10:30:00.
+// scripted dialogs and a clock fixed at 8 December 2026, 10:30:00. The files go through the
+// test file system, so a window test can make the disk fail or the power cut.
 struct TestApp {
   TempFolder folder;
-  store::PosixFileSystem fileSystem;
+  TestFileSystem fileSystem;
   store::FileTable files{fileSystem, folder.str()};
   ui::Settings settings{QString::fromStdString((folder / "settings.ini").string())};
   ScriptedDialogs dialogs;

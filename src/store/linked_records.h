@@ -1,0 +1,40 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+#include "store/file_table.h"
+
+namespace vm::store {
+
+// Records link to a user, person or course through a copy of its DateCreated. Two links are
+// the same when the numbers are equal or, as the files have always compared them, when their
+// general number texts (15 significant digits) are.
+bool sameLink(double a, double b);
+
+// Told how far a pass has come: records reviewed so far, all records, records matched.
+using PassProgress = std::function<void(std::int32_t done, std::int32_t total, std::int32_t hits)>;
+
+struct PassCount {
+  std::int32_t reviewed = 0;  // records read
+  std::int32_t matched = 0;   // of them, the linked ones
+};
+
+// Writes `patch` at `offset` into every record of the file whose 8-byte link at `linkOffset` is
+// `key`, in one sequential pass in large blocks; neighbouring records are written together, a
+// record that already holds the patch is not written again, and the file is flushed at the
+// end. Every other byte stays as it was. `progress` is told at the first record, then at most
+// once per `interval`, and at the end. Opens and closes the file, which must exist.
+PassCount patchLinked(FileTable& table, DataFile f, std::size_t linkOffset, double key,
+                      std::size_t offset, std::span<const char> patch,
+                      const PassProgress& progress = {},
+                      std::chrono::milliseconds interval = std::chrono::milliseconds(40));
+
+// Compacts the file without the records whose link at `linkOffset` is `key` (see compact).
+// Returns the count before and the number dropped.
+PassCount dropLinked(FileTable& table, DataFile f, std::size_t linkOffset, double key);
+
+}  // namespace vm::store

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <variant>
+
+#include "store/data_files.h"
+
+namespace vm::store {
+
+// The steps of work that rewrites data files and must never be left half done (see
+// work_journal.h). Every step can be done again without harm, so that work interrupted at
+// any point is finished by doing all of its steps once more.
+
+// Removes record `record` by compacting the file without it.
+// `countBefore` is filled in when the work is written down; a file found with fewer
+// records has been compacted already, so the step is not done twice.
+struct RemoveRecord {
+  DataFile file;
+  std::int32_t record = 0;
+  std::int32_t countBefore = 0;
+};
+
+// Compacts the file without every record whose 8-byte link at `linkOffset` is `key`
+// (a person's training records, by PersonID).
+struct DropLinked {
+  DataFile file;
+  std::size_t linkOffset = 0;
+  double key = 0;
+};
+
+// Writes the bytes `patch` at `offset` into every record whose link at `linkOffset` is
+// `key` (a course's copies in its training records, by CourseID).
+struct PatchLinked {
+  DataFile file;
+  std::size_t linkOffset = 0;
+  double key = 0;
+  std::size_t offset = 0;
+  std::string patch{};
+};
+
+using WorkStep = std::variant<RemoveRecord, DropLinked, PatchLinked>;
+
+// What a step did.
+struct StepResult {
+  std::int32_t before = 0;   // records in the file before the step
+  std::int32_t after = 0;    // records in it afterwards
+  std::int32_t matched = 0;  // records linked to the key: dropped or patched
+};
+
+}  // namespace vm::store

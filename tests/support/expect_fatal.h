@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "ui/guarded_application.h"
+
+namespace vm::test {
+
+// For its life, a failure that reaches the event loop (the program would report it and end) is
+// recorded instead of failing the test, so a test can make the disk fail under a window and
+// check what the user was told and what the files hold.
+class ExpectFatal {
+ public:
+  ExpectFatal()
+      : app_(*static_cast<ui::GuardedApplication*>(QCoreApplication::instance())),
+        previous_(app_.fatalHandler()) {
+    app_.setFatalHandler([this](const QString& details) { failures_.push_back(details); });
+  }
+  ~ExpectFatal() { app_.setFatalHandler(previous_); }
+  ExpectFatal(const ExpectFatal&) = delete;
+  ExpectFatal& operator=(const ExpectFatal&) = delete;
+
+  const QStringList& failures() const { return failures_; }
+
+ private:
+  ui::GuardedApplication& app_;
+  ui::GuardedApplication::FatalHandler previous_;
+  QStringList failures_;
+};
+
+}  // namespace vm::test
