@@ -65,7 +65,6 @@ class Lobby final : public QWidget, public ui::LobbyServices {
     for (auto* b : findChildren<ui::PellamButton*>())
       b->setVisible(b->objectName() != "cmdQuitSearching");
   }
-  void runModalDimmed(QWidget*) override {}
   ui::Grid* nameGrid() override { return nullptr; }
   ui::Grid* courseGrid() override { return tab_->grid(); }
   QString nameDisplayCaption() override { return {}; }

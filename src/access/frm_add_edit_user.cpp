@@ -29,17 +29,15 @@
 
 namespace vm::access {
 
-frmAddEditUser::frmAddEditUser(ui::AppState& state, const QString& mode, int recordNumber,
-                               ui::PellamButton* opener, QWidget* parent)
+frmAddEditUser::frmAddEditUser(ui::AppState& state, ui::EditorMode mode, int recordNumber,
+                               QWidget* parent)
     : QDialog(parent),
       state_(state),
       mode_(mode),
       recordNumber_(recordNumber),
-      opener_(opener),
       life_(new ui::WindowLife(this, state)),
-      colours_(ui::FieldColours::forEditor(mode == kAddMode, this)) {
+      colours_(ui::FieldColours::forEditor(mode == ui::EditorMode::Add, this)) {
   setObjectName(QStringLiteral("frmAddEditUser"));
-  setAttribute(Qt::WA_DeleteOnClose);
   buildControls();
   ui::TilePicture(ui::pictures::backgroundTile(), this);
   life_->onFirstActivation([this] { firstActivation(); });
@@ -133,7 +131,8 @@ void frmAddEditUser::buildControls() {
 }
 
 void frmAddEditUser::firstActivation() {
-  setWindowTitle(mode_ + " - " + ui::applicationTitle());
+  setWindowTitle((addMode() ? "Add a User" : "View/Edit this User") + QStringLiteral(" - ") +
+                 ui::applicationTitle());
   for (int i = 0; i < 4; ++i) optAccessLevel_[i]->setText(state_.AccessLevelNames[i]);
   if (addMode()) {
     {
@@ -238,7 +237,7 @@ void frmAddEditUser::cmdSave_Click() {
     user.Comments = ui::commentsToStore(txtComments_);
     files.write(recordNumber_, user);
   }
-  if (opener_) opener_->setTag(QStringLiteral("Update"));
+  life_->reportRecordSaved();
   cmdCancel_Click();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 #include <array>
+
+#include "ui/editor_mode.h"
 
 class QLabel;
 class QLineEdit;
@@ -19,24 +20,21 @@ class WindowLife;
 namespace vm::access {
 
 // The user editor: adds a program user to "User.List" or shows one for viewing and editing. The
-// admin window opens it modally; after a save it marks the button that opened it with the tag
-// "Update", so the admin window refreshes its list.
+// admin window opens it modally; after a save it reports the save, so the admin window refreshes
+// its list.
 class frmAddEditUser : public QDialog {
   Q_OBJECT
 
  public:
-  static inline const QString kAddMode = QStringLiteral("Add a User");
-  static inline const QString kEditMode = QStringLiteral("View/Edit this User");
   static constexpr int kCommentsLimit = 439;
   static inline const QString kPasswordHint = QStringLiteral("<4 to 8 chars only>");
 
-  // `mode` is kAddMode or kEditMode; `recordNumber` names the user to edit (unused when adding);
-  // `opener` is the admin window's button that receives the "Update" tag.
-  frmAddEditUser(ui::AppState& state, const QString& mode, int recordNumber,
-                 ui::PellamButton* opener, QWidget* parent = nullptr);
+  // `recordNumber` names the user to edit (unused when adding).
+  frmAddEditUser(ui::AppState& state, ui::EditorMode mode, int recordNumber,
+                 QWidget* parent = nullptr);
 
  private:
-  bool addMode() const { return mode_ == kAddMode; }
+  bool addMode() const { return mode_ == ui::EditorMode::Add; }
   void buildControls();
   void firstActivation();
   void loadRecord();
@@ -48,9 +46,8 @@ class frmAddEditUser : public QDialog {
   void cmdCancel_Click();
 
   ui::AppState& state_;
-  const QString mode_;
+  const ui::EditorMode mode_;
   int recordNumber_;
-  QPointer<ui::PellamButton> opener_;
   ui::WindowLife* life_;
   ui::FieldColours* colours_;
   bool activated_ = false;

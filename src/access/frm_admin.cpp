@@ -16,7 +16,7 @@
 #include "access/frm_add_edit_user.h"
 #include "access/password.h"
 #include "access/user_log.h"
-#include "format/date_text.h"
+#include "access/user_rows.h"
 #include "format/number_parse.h"
 #include "store/data_files.h"
 #include "store/file_table.h"
@@ -26,9 +26,9 @@
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
-#include "ui/field_text.h"
 #include "ui/grid/grid.h"
 #include "ui/keep_place.h"
+#include "ui/open_modal.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
 #include "ui/tile_picture.h"
@@ -66,7 +66,7 @@ frmAdmin::frmAdmin(ui::AppState& state, QWidget* parent)
 void frmAdmin::buildControls() {
   grid_ = new ui::Grid(this);
   grid_->setObjectName(QStringLiteral("grid"));
-  grid_->reset(kGridFormat);
+  grid_->reset(QString::fromLatin1(kUserGridFormat));
   grid_->setHeightInRows(8);
   grid_->setFixedWidth(550);
   grid_->hide();
@@ -225,9 +225,9 @@ void frmAdmin::firstActivation() {
 void frmAdmin::UpdateUserGrid() {
   grid_->hide();
   grid_->setUpdatesEnabled(false);
-  grid_->reset(kGridFormat);
-  grid_->hideColumn(kNameSortColumn);
-  grid_->hideColumn(kRecNumColumn);
+  grid_->reset(QString::fromLatin1(kUserGridFormat));
+  grid_->hideColumn(kUserSortKey);
+  grid_->hideColumn(kUserRecNum);
 
   store::FileTable& files = state_.files;
   if (!files.exists(store::DataFile::Users)) {
@@ -237,22 +237,13 @@ void frmAdmin::UpdateUserGrid() {
                                                  ui::MessageIcon::Information));
   } else {
     std::vector<QStringList> rows;
-    const store::OpenFile users(files, store::DataFile::Users);
-    rows.reserve(static_cast<std::size_t>(users.count()));
-    files.scan(store::DataFile::Users, 1, users.count(),
-               [&](std::int32_t n, std::span<const char> bytes) {
-                 const auto user = store::RecordTraits<store::UserRecord>::decode(bytes);
-                 const QString first = ui::trimmedField(user.FirstName);
-                 const QString last = ui::trimmedField(user.LastName);
-                 rows.push_back({first + " " + last, state_.accessLevelName(user.AccessLevel),
-                                 text(format::formatDate(user.DateCreated)), last + " " + first,
-                                 QString::number(n)});
-                 return true;
-               });
+    for (const UserRow& user : readUserRows(files))
+      rows.push_back({text(user.name), text(user.accessLevel), text(user.dateCreated),
+                      text(user.sortKey), QString::number(user.recNum)});
     grid_->setRows(std::move(rows));
   }
 
-  if (grid_->rows() >= 2) grid_->sortByColumn(kNameSortColumn);
+  if (grid_->rows() >= 2) grid_->sortByColumn(kUserSortKey);
   if (grid_->rows() >= 1) {
     grid_->setColumnWidthTwips(0, 4000);
     grid_->setColumnWidthTwips(1, 1900);
@@ -318,7 +309,7 @@ void frmAdmin::UpdateAdminButtons() {
 
 int frmAdmin::currentRecNum() const {
   const int row = grid_->currentRow();
-  return row < 1 ? 0 : grid_->text(row, kRecNumColumn).toInt();
+  return row < 1 ? 0 : grid_->text(row, kUserRecNum).toInt();
 }
 
 void frmAdmin::selectRowWhere(int column, const QString& wanted) {
@@ -360,21 +351,17 @@ void frmAdmin::cmdAdmin_Click() {
   UpdateAdminButtons();
 }
 
-void frmAdmin::cmdAddUser_Click() { openEditor(frmAddEditUser::kAddMode, cmdAddUser_); }
+void frmAdmin::cmdAddUser_Click() { openEditor(ui::EditorMode::Add); }
 
-void frmAdmin::cmdEditUser_Click() { openEditor(frmAddEditUser::kEditMode, cmdEditUser_); }
+void frmAdmin::cmdEditUser_Click() { openEditor(ui::EditorMode::Edit); }
 
-void frmAdmin::openEditor(const QString& mode, ui::PellamButton* opener) {
-  auto* editor = new frmAddEditUser(state_, mode, currentRecNum(), opener, this);
-  life_->runModalDimmed(editor);
-  if (opener->tag() != QLatin1String("Update")) return;
-  const QString key =
-      ui::trimmedField(state_.user.LastName) + " " + ui::trimmedField(state_.user.FirstName);
+void frmAdmin::openEditor(ui::EditorMode mode) {
+  if (!ui::openModal(state_, this, new frmAddEditUser(state_, mode, currentRecNum(), this))) return;
+  const QString key = text(userSortKey(state_.user.FirstName, state_.user.LastName));
   UpdateUserGrid();
   QApplication::processEvents();
-  selectRowWhere(kNameSortColumn, key);
+  selectRowWhere(kUserSortKey, key);
   UpdateAdminButtons();
-  opener->setTag({});
 }
 
 void frmAdmin::cmdDeleteUser_Click() {

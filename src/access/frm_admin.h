@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "access/admin_buttons.h"
+#include "ui/editor_mode.h"
 #include "ui/flash_levels.h"
 
 class QCheckBox;
@@ -28,11 +29,6 @@ class frmAdmin : public QWidget {
   Q_OBJECT
 
  public:
-  static inline const QString kGridFormat =
-      QStringLiteral("<User List|<Access Level|^Date Created|NameSort|RecNum");
-  static constexpr int kNameSortColumn = 3;
-  static constexpr int kRecNumColumn = 4;
-
   explicit frmAdmin(ui::AppState& state, QWidget* parent = nullptr);
 
   // Refills the user grid from "User.List".
@@ -59,7 +55,7 @@ class frmAdmin : public QWidget {
   void cmdAdmin_Click();
   void cmdAddUser_Click();
   void cmdEditUser_Click();
-  void openEditor(const QString& mode, ui::PellamButton* opener);
+  void openEditor(ui::EditorMode mode);
   void cmdDeleteUser_Click();
   void cmdReviewUserLog_Click();
   void cmdUserSelected_Click();

@@ -24,7 +24,6 @@ constexpr int kOverviewTopic = 300;
 frmNewUser::frmNewUser(ui::AppState& state, QWidget* parent)
     : QDialog(parent), state_(state), life_(new ui::WindowLife(this, state)) {
   setObjectName(QStringLiteral("frmNewUser"));
-  setAttribute(Qt::WA_DeleteOnClose);
 
   txtBox_ = new QTextEdit(this);
   txtBox_->setObjectName(QStringLiteral("txtBox"));

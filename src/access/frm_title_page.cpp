@@ -13,6 +13,7 @@
 #include "ui/application_title.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
+#include "ui/open_modal.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
 #include "ui/window_life.h"
@@ -124,13 +125,13 @@ bool frmTitlePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmTitlePage::labelPellamContact_Click(int index) {
-  print::OpenLink(index == 1 ? print::LinkKind::Mail : print::LinkKind::Web, this, {},
-                  state_.install, state_.dialogs, open_);
+  ui::OpenLink(index == 1 ? print::LinkKind::Mail : print::LinkKind::Web, this, {}, state_.install,
+               state_.dialogs, open_);
 }
 
 void frmTitlePage::cmdContinue_Click() {
   if (state_.settings.value(QStringLiteral("NewUser")) != QLatin1String("NoShow"))
-    life_->runModalDimmed(new frmNewUser(state_, this));
+    ui::openModal(state_, this, new frmNewUser(state_, this));
 
   const QSize screen = screenSize_();
   if (const auto warning = screenResolutionWarning(ui::applicationTitle().toStdString(),

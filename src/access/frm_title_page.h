@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "print/qt/open_link.h"
+#include "ui/open_link.h"
 
 class QLabel;
 
@@ -27,7 +27,7 @@ class frmTitlePage : public QWidget {
 
   // The platform's by default: what opens the maker's mail and web links, and the size of the
   // screen in pixels.
-  void setUrlOpener(print::UrlOpener open) { open_ = std::move(open); }
+  void setUrlOpener(ui::UrlOpener open) { open_ = std::move(open); }
   void setScreenSize(std::function<QSize()> size) { screenSize_ = std::move(size); }
 
  protected:
@@ -42,7 +42,7 @@ class frmTitlePage : public QWidget {
 
   ui::AppState& state_;
   ui::WindowLife* life_;
-  print::UrlOpener open_ = print::openUrlWithShell;
+  ui::UrlOpener open_ = ui::openUrlWithShell;
   std::function<QSize()> screenSize_;
   bool handingOver_ = false;
 

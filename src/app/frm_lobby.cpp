@@ -23,7 +23,7 @@
 #include "ui/grid/grid.h"
 #include "ui/lobby_tab.h"
 #include "ui/pictures.h"
-#include "ui/tiled_background.h"
+#include "ui/tile_picture.h"
 
 namespace vm::app {
 namespace {
@@ -61,7 +61,7 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
       cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())) {
   setObjectName(QStringLiteral("frmLobby"));
   setWindowTitle(ui::applicationTitle());
-  ui::tileBackground(this);
+  ui::TilePicture(ui::pictures::backgroundTile(), this);
 
   // Each tab folder brings its own page; a page not yet given stays empty.
   pages_ = {nameTab_, new courses::CourseIndexTab(state, *this), new ui::LobbyTab,

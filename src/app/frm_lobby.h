@@ -41,7 +41,6 @@ class frmLobby : public QWidget, public ui::LobbyServices {
   ui::WindowFade& lobbyFade() override { return life_.fade(); }
   QTabWidget* tabMain() override { return tabMain_; }
   void refreshButtons() override;
-  void runModalDimmed(QWidget* child) override { life_.runModalDimmed(child); }
   ui::Grid* nameGrid() override;
   ui::Grid* courseGrid() override;
   QString nameDisplayCaption() override;

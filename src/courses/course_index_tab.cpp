@@ -17,12 +17,12 @@
 #include "ui/grid_report.h"
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
+#include "ui/open_modal.h"
 
 namespace vm::courses {
 namespace {
 
 constexpr int kSearchTab = 2;
-const QString kUpdate = QStringLiteral("Update");
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -217,19 +217,17 @@ void CourseIndexTab::cmdPrintCourseIndex_Click() {
   ui::printGridReport(state_, print::ReportKind::CourseIndex, *gridCourse_, lobby_.lobbyWindow());
 }
 
-void CourseIndexTab::cmdAddCourse_Click() {
-  openEditor(cmdAddCourse_, frmAddEditCourse::kAddMode, 0);
-}
+void CourseIndexTab::cmdAddCourse_Click() { openEditor(ui::EditorMode::Add, 0); }
 
 void CourseIndexTab::cmdEditCourse_Click() {
   const std::int32_t recNum = highlightedRecNum();
-  if (recNum > 0) openEditor(cmdEditCourse_, frmAddEditCourse::kEditMode, recNum);
+  if (recNum > 0) openEditor(ui::EditorMode::Edit, recNum);
 }
 
-void CourseIndexTab::openEditor(ui::PellamButton* opener, const QString& mode,
-                                std::int32_t recNum) {
-  lobby_.runModalDimmed(new frmAddEditCourse(state_, mode, recNum, opener, lobby_.lobbyWindow()));
-  if (opener->tag() != kUpdate) return;
+void CourseIndexTab::openEditor(ui::EditorMode mode, std::int32_t recNum) {
+  if (!ui::openModal(state_, lobby_.lobbyWindow(),
+                     new frmAddEditCourse(state_, mode, recNum, lobby_.lobbyWindow())))
+    return;
   const double saved = state_.course.DateCreated;
   UpdateCourseGrid();
   if (gridCourse_->rows() >= 2) {
@@ -241,7 +239,6 @@ void CourseIndexTab::openEditor(ui::PellamButton* opener, const QString& mode,
     }
   }
   lobby_.refreshButtons();
-  opener->setTag({});
 }
 
 void CourseIndexTab::cmdDeleteCourse_Click() {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "ui/editor_mode.h"
 #include "ui/lobby_tab.h"
 
 namespace vm::ui {
@@ -48,9 +49,9 @@ class CourseIndexTab : public ui::LobbyTab {
 
   void enterFindMode();
   void findNext();
-  // Opens the course editor over the main window in the opener's mode; when it saved, rebuilds the
+  // Opens the course editor over the main window; when it saved, rebuilds the
   // list and highlights the course saved.
-  void openEditor(ui::PellamButton* opener, const QString& mode, std::int32_t recNum);
+  void openEditor(ui::EditorMode mode, std::int32_t recNum);
   // Highlights the course row at the top of the visible rows.
   void highlight(int row);
   bool isRowVisible(int row) const;

@@ -24,7 +24,7 @@
 #include "ui/keep_place.h"
 #include "ui/pictures.h"
 #include "ui/record_created.h"
-#include "ui/tiled_background.h"
+#include "ui/tile_picture.h"
 
 namespace vm::courses {
 namespace {
@@ -54,14 +54,13 @@ void paintText(QLabel* label, const QColor& colour) {
 
 }  // namespace
 
-frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std::int32_t recNum,
-                                   ui::PellamButton* opener, QWidget* parent)
+frmAddEditCourse::frmAddEditCourse(ui::AppState& state, ui::EditorMode mode, std::int32_t recNum,
+                                   QWidget* parent)
     : QDialog(parent),
       state_(state),
       life_(this, state),
       mode_(mode),
       recNum_(recNum),
-      opener_(opener),
       txtComments_(new QPlainTextEdit(this)),
       lblMandatory_(new QLabel(QStringLiteral("* Mandatory Entry"), this)),
       lblDateCreated_(ui::makeRecordCreatedLabel(this)),
@@ -69,11 +68,10 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
       cmdSave_(ui::makeSaveButton(this)),
       cmdCancel_(ui::makeCancelButton(this)),
       cmdHelp_(ui::makeCommandButton(this, QStringLiteral("cmdHelp"), {})),
-      colours_(ui::FieldColours::forEditor(mode == kAddMode, this)) {
+      colours_(ui::FieldColours::forEditor(mode == ui::EditorMode::Add, this)) {
   setObjectName(QStringLiteral("frmAddEditCourse"));
-  setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(ui::applicationTitle());
-  ui::tileBackground(this);
+  ui::TilePicture(ui::pictures::backgroundTile(), this);
 
   auto* fields = new QGridLayout;
   fields->setHorizontalSpacing(10);
@@ -142,7 +140,9 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, const QString& mode, std
 void frmAddEditCourse::Form_Activate() {
   const bool viewOnly = state_.CurrentAccessLevel < 2;
   setWindowTitle(ui::applicationTitle() + QStringLiteral(" - ") +
-                 (viewOnly ? QStringLiteral("View the details of this course") : mode_));
+                 (viewOnly      ? QStringLiteral("View the details of this course")
+                  : isAddMode() ? QStringLiteral("Add a Course")
+                                : QStringLiteral("View/Edit this Course")));
   if (isAddMode()) {
     // A new course takes the number after the last when it is saved.
     cmdSave_->setCaption(QStringLiteral("&Save\nNew Course"));
@@ -241,7 +241,7 @@ void frmAddEditCourse::cmdSave_Click() {
     rewriteCourse(state_.files, recNum_, course);
   }
   state_.course = course;
-  if (opener_) opener_->setTag(QStringLiteral("Update"));
+  life_.reportRecordSaved();
   // A category heading is never carried into training records.
   if (!isAddMode() && state_.files.exists(DataFile::Training) && course.Hours > 0)
     offerPropagation(state_, this, course);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 #include <array>
 #include <cstdint>
 
+#include "ui/editor_mode.h"
 #include "ui/window_life.h"
 
 class QLabel;
@@ -20,20 +20,15 @@ class PellamButton;
 namespace vm::courses {
 
 // The course editor: adds a course, or shows the highlighted one for viewing or editing (viewing
-// only at access level 1). On saving it marks the button that opened it with the tag "Update",
-// leaves the saved course in the course working copy, and offers to carry an edit into the course's
-// training records.
+// only at access level 1). On saving it reports the save, leaves the saved course in the course
+// working copy, and offers to carry an edit into the course's training records.
 class frmAddEditCourse : public QDialog {
   Q_OBJECT
 
  public:
-  // The modes, as the opener tags the editor.
-  static inline const QString kAddMode = QStringLiteral("Add a Course");
-  static inline const QString kEditMode = QStringLiteral("View/Edit this Course");
-
   // `recNum` is the course shown in the view/edit mode; the add mode appends.
-  frmAddEditCourse(ui::AppState& state, const QString& mode, std::int32_t recNum,
-                   ui::PellamButton* opener, QWidget* parent = nullptr);
+  frmAddEditCourse(ui::AppState& state, ui::EditorMode mode, std::int32_t recNum,
+                   QWidget* parent = nullptr);
 
  private:
   void Form_Activate();
@@ -43,7 +38,7 @@ class frmAddEditCourse : public QDialog {
   void cmdCancel_Click();
   void cmdHelp_Click();
 
-  bool isAddMode() const { return mode_ == kAddMode; }
+  bool isAddMode() const { return mode_ == ui::EditorMode::Add; }
   bool entryComplete() const;
   // Refuses what cannot be saved, with the reason, and puts the focus where it lies.
   bool refuseEntry();
@@ -51,9 +46,8 @@ class frmAddEditCourse : public QDialog {
 
   ui::AppState& state_;
   ui::WindowLife life_;
-  const QString mode_;
-  const std::int32_t recNum_;  // the course shown in the view/edit mode
-  QPointer<ui::PellamButton> opener_;
+  const ui::EditorMode mode_;
+  const std::int32_t recNum_;             // the course shown in the view/edit mode
   std::array<QLineEdit*, 4> txtField_{};  // Course Code, Name of Course, Provided by, Hours
   QPlainTextEdit* txtComments_;           // txtField5
   QLabel* lblMandatory_;

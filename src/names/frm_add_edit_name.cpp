@@ -22,8 +22,9 @@
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
+#include "ui/pictures.h"
 #include "ui/record_created.h"
-#include "ui/tiled_background.h"
+#include "ui/tile_picture.h"
 
 namespace vm::names {
 namespace {
@@ -35,24 +36,23 @@ const std::array<const char*, 6> kLabels = {"*First Name",  "Middle Name", "*Las
 
 }  // namespace
 
-frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recNum,
-                               ui::PellamButton* opener, QWidget* parent)
+frmAddEditName::frmAddEditName(ui::AppState& state, ui::EditorMode mode, std::int32_t recNum,
+                               QWidget* parent)
     : QDialog(parent),
       state_(state),
       life_(this, state),
       mode_(mode),
       recNum_(recNum),
-      opener_(opener),
       txtComments_(new QPlainTextEdit(this)),
       lblMandatory_(new QLabel(QStringLiteral("* Mandatory Entry"), this)),
       lblDateCreated_(ui::makeRecordCreatedLabel(this)),
       lblSpaceFull_(ui::makeFillGauge(this)),
       cmdSave_(ui::makeSaveButton(this)),
       cmdCancel_(ui::makeCancelButton(this)),
-      colours_(ui::FieldColours::forEditor(mode == Mode::Add, this)) {
+      colours_(ui::FieldColours::forEditor(mode == ui::EditorMode::Add, this)) {
   setObjectName(QStringLiteral("frmAddEditName"));
   setWindowTitle(ui::applicationTitle());
-  ui::tileBackground(this);
+  ui::TilePicture(ui::pictures::backgroundTile(), this);
 
   auto* fields = new QGridLayout;
   for (int i = 0; i < 6; ++i) {
@@ -123,10 +123,10 @@ frmAddEditName::frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recN
 void frmAddEditName::Form_Activate() {
   const bool viewOnly = state_.CurrentAccessLevel < 2;
   setWindowTitle(ui::applicationTitle() + QStringLiteral(" - ") +
-                 (viewOnly             ? QStringLiteral("View this person's details")
-                  : mode_ == Mode::Add ? QStringLiteral("Add a Name")
-                                       : QStringLiteral("View/Edit this Name")));
-  if (mode_ == Mode::Add) {
+                 (viewOnly                       ? QStringLiteral("View this person's details")
+                  : mode_ == ui::EditorMode::Add ? QStringLiteral("Add a Name")
+                                                 : QStringLiteral("View/Edit this Name")));
+  if (mode_ == ui::EditorMode::Add) {
     {
       store::OpenFile file(state_.files, DataFile::Names);
       recNum_ = file.count() + 1;
@@ -168,7 +168,7 @@ bool frmAddEditName::isValid() const { return ui::allFilledIn({txtField_[0], txt
 
 void frmAddEditName::offerSave() {
   ui::offerSave(cmdSave_, isValid());
-  if (mode_ == Mode::Edit && !cmdSave_->isHidden() && state_.CurrentAccessLevel > 1)
+  if (mode_ == ui::EditorMode::Edit && !cmdSave_->isHidden() && state_.CurrentAccessLevel > 1)
     cmdCancel_->setText(QStringLiteral("Changes\n&Cancel"));
 }
 
@@ -194,7 +194,7 @@ void frmAddEditName::styleStatus() {
 }
 
 void frmAddEditName::optStatus_Click() {
-  if (mode_ == Mode::Edit && state_.CurrentAccessLevel > 1 && activated_) offerSave();
+  if (mode_ == ui::EditorMode::Edit && state_.CurrentAccessLevel > 1 && activated_) offerSave();
 }
 
 QString frmAddEditName::fieldText(int index) const {
@@ -202,7 +202,7 @@ QString frmAddEditName::fieldText(int index) const {
 }
 
 void frmAddEditName::cmdSave_Click() {
-  if (mode_ == Mode::Edit) {
+  if (mode_ == ui::EditorMode::Edit) {
     const bool changed = (loadedActive_ == store::kInactive && !optStatus_[1]->isChecked()) ||
                          (loadedActive_ == store::kActive && !activeChosen());
     if (changed) {
@@ -224,12 +224,12 @@ void frmAddEditName::cmdSave_Click() {
     }
   }
 
-  if (mode_ == Mode::Add && refuseWhenFull()) return;
+  if (mode_ == ui::EditorMode::Add && refuseWhenFull()) return;
   {
     store::OpenFile file(state_.files, DataFile::Names);
-    if (mode_ == Mode::Add) recNum_ = file.count() + 1;
+    if (mode_ == ui::EditorMode::Add) recNum_ = file.count() + 1;
     store::NameRecord r = state_.files.read<store::NameRecord>(recNum_);
-    if (mode_ == Mode::Add)
+    if (mode_ == ui::EditorMode::Add)
       r.DateCreated = store::uniqueCreationStamp(state_.files, DataFile::Names, state_.clock.now());
     r.FirstName = fieldText(1).toStdString();
     r.MiddleName = fieldText(2).toStdString();
@@ -241,7 +241,7 @@ void frmAddEditName::cmdSave_Click() {
     state_.files.write(recNum_, r);
     state_.name = r;
   }
-  opener_->setTag(QStringLiteral("Update"));
+  life_.reportRecordSaved();
   cmdCancel_Click();
 }
 

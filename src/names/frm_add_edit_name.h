@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "ui/editor_mode.h"
 #include "ui/window_life.h"
 
 class QLabel;
@@ -20,20 +21,18 @@ class PellamButton;
 namespace vm::names {
 
 // The modal window in which a person of the Name List is added, viewed or edited. What
-// may be done depends on the access level: level 1 only looks. After a save it marks the
-// button that opened it with the tag "Update" and closes; the opener then rebuilds its
-// list and highlights the person saved (the working copy holds the record written).
+// may be done depends on the access level: level 1 only looks. After a save it reports the
+// save and closes; the opener then rebuilds its list and highlights the person saved (the
+// working copy holds the record written).
 class frmAddEditName : public QDialog {
   Q_OBJECT
 
  public:
-  enum class Mode { Add, Edit };
-
   // Input limits of txtField 1 to 6, the widths of the record's fields.
   static constexpr std::array<int, 6> kMaxLength = {15, 15, 20, 30, 20, 890};
 
   // `recNum` names the person to edit; an added person is appended.
-  frmAddEditName(ui::AppState& state, Mode mode, std::int32_t recNum, ui::PellamButton* opener,
+  frmAddEditName(ui::AppState& state, ui::EditorMode mode, std::int32_t recNum,
                  QWidget* parent = nullptr);
 
  private:
@@ -55,9 +54,8 @@ class frmAddEditName : public QDialog {
 
   ui::AppState& state_;
   ui::WindowLife life_;
-  Mode mode_;
+  ui::EditorMode mode_;
   std::int32_t recNum_;
-  ui::PellamButton* opener_;
   std::int16_t loadedActive_ = -1;
   bool activated_ = false;
 

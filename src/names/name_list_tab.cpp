@@ -16,6 +16,7 @@
 #include "ui/grid_report.h"
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
+#include "ui/open_modal.h"
 
 namespace vm::names {
 namespace {
@@ -210,12 +211,12 @@ void NameListTab::gridName_MouseMove(int row) {
   }
 }
 
-void NameListTab::cmdAddName_Click() { openEditor(cmdAddName_, 0); }
+void NameListTab::cmdAddName_Click() { openEditor(0); }
 
 void NameListTab::cmdEditName_Click() {
   const int row = gridName_->currentRow();
   if (row < 1) return;
-  openEditor(cmdEditName_, gridName_->text(row, kColRecNum).toInt());
+  openEditor(gridName_->text(row, kColRecNum).toInt());
 }
 
 void NameListTab::cmdDeleteName_Click() {
@@ -226,19 +227,15 @@ void NameListTab::cmdPrintNameList_Click() {
   ui::printGridReport(state_, print::ReportKind::NameList, *gridName_, lobby_.lobbyWindow());
 }
 
-void NameListTab::openEditor(ui::PellamButton* opener, std::int32_t recNum) {
-  {
-    frmAddEditName editor(state_,
-                          recNum == 0 ? frmAddEditName::Mode::Add : frmAddEditName::Mode::Edit,
-                          recNum, opener, lobby_.lobbyWindow());
-    lobby_.runModalDimmed(&editor);
-  }
-  if (opener->tag() != QLatin1String("Update")) return;
+void NameListTab::openEditor(std::int32_t recNum) {
+  const ui::EditorMode mode = recNum == 0 ? ui::EditorMode::Add : ui::EditorMode::Edit;
+  if (!ui::openModal(state_, lobby_.lobbyWindow(),
+                     new frmAddEditName(state_, mode, recNum, lobby_.lobbyWindow())))
+    return;
   const QString saved = qs(format::generalNumber(state_.name.DateCreated));
   UpdateNameGrid();
   reselect(saved);
   lobby_.refreshButtons();
-  opener->setTag(QString());
 }
 
 void NameListTab::reselect(const QString& dateCreated) {

@@ -57,7 +57,7 @@ class NameListTab : public ui::LobbyTab {
   void showChoices(const DisplayChoices& available);
   // Opens the editor over the main window; when it saved, rebuilds the list and
   // highlights the person saved.
-  void openEditor(ui::PellamButton* opener, std::int32_t recNum);
+  void openEditor(std::int32_t recNum);
   void reselect(const QString& dateCreated);
 
   ui::LobbyServices& lobby_;

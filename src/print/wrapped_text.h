@@ -24,7 +24,7 @@ struct WrappedTextOptions {
 // alone ends a line. After a heading the text starts at 1.0 inch, whatever the left margin.
 //
 // Keeping the window disabled and showing the busy cursor while it runs is the caller's
-// business (see print/qt/print_job.h); so is the failure of the printer, which arrives here as
+// business (see ui/print_job.h); so is the failure of the printer, which arrives here as
 // PrintError and is let through.
 void PrintWrappedText(PrintSurface& surface, std::string_view text,
                       const WrappedTextOptions& options);

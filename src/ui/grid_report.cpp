@@ -3,12 +3,12 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "print/qt/print_job.h"
 #include "print/report_question.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
+#include "ui/print_job.h"
 
 namespace vm::ui {
 
@@ -40,12 +40,12 @@ bool printGridReport(AppState& state, print::ReportKind kind, const Grid& grid, 
   const Answer answer = state.dialogs.message(top, question);
   if (answer != Answer::Yes && answer != Answer::Other) return false;
 
-  print::PrintJobOptions options;
+  PrintJobOptions options;
   options.printer = state.defaultPrinter();
   options.pdfOnly = answer == Answer::Other;
   options.pdfFileName =
       applicationTitle() + " " + QString::fromStdString(print::reportListName(kind)) + ".pdf";
-  return print::runPrintJob(
+  return runPrintJob(
       top, state.dialogs,
       [&](print::PrintSurface& surface) {
         print::PrintReport(surface, kind, reportInputOf(kind, grid, *top, extras), state.clock);

@@ -28,10 +28,6 @@ class LobbyServices {
   // The central refresh of every button's caption, tool tip, visibility and enabled state.
   virtual void refreshButtons() = 0;
 
-  // Shows a modal window over the main window: dims it first and brightens it again
-  // afterwards (when fading is on), waiting until the fade has finished.
-  virtual void runModalDimmed(QWidget* child) = 0;
-
   // The Name List grid: the persons currently listed, on whom crediting, searching and
   // the annual summary work.
   virtual Grid* nameGrid() = 0;

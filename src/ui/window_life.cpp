@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include "ui/app_state.h"
-#include "ui/dialogs.h"
 #include "ui/settings.h"
 
 namespace vm::ui {
@@ -43,13 +42,8 @@ void WindowLife::fadeIn(int step) {
   if (state_.FadeEnabled) fade_.fadeIn(step);
 }
 
-void WindowLife::runModalDimmed(QWidget* child) {
-  if (state_.FadeEnabled) fade_.dim();
-  state_.dialogs.runModal(child);
-  if (state_.FadeEnabled) {
-    fade_.undim();
-    fade_.waitUntilFinished();
-  }
+WindowLife* WindowLife::of(QWidget* window) {
+  return window->findChild<WindowLife*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void WindowLife::closeWindow(std::function<void()> endAction, int from) {

@@ -33,16 +33,21 @@ class WindowLife : public QObject {
   // The fade-in of a first activation, when fading is on.
   void fadeIn(int step = 20);
 
-  // Shows a modal child: dims this window first and brightens it afterwards when fading
-  // is on, and waits until the brightening has finished.
-  void runModalDimmed(QWidget* child);
-
   // Closes the window: with fading on, after a fade-out from `from` to 0; otherwise at
   // once. `endAction` replaces the plain close (the admin and main windows hand over to
   // another window or shut the program down).
   void closeWindow(std::function<void()> endAction = {}, int from = 255);
 
   WindowFade& fade() { return fade_; }
+
+  // A modal child that has written a record says so before it closes (see ui/open_modal.h).
+  void reportRecordSaved() { emit recordSaved(); }
+
+  // The life a window holds, or nullptr.
+  static WindowLife* of(QWidget* window);
+
+ signals:
+  void recordSaved();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

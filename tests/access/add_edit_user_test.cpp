@@ -10,6 +10,7 @@
 #include "access/password.h"
 #include "store/records.h"
 #include "ui/field_colours.h"
+#include "ui/window_life.h"
 
 using namespace vm;
 using access::frmAddEditUser;
@@ -21,13 +22,17 @@ namespace {
 
 struct EditorFixture {
   test::TestApp app;
-  ui::PellamButton opener{"cmdAddUser"};
   QPointer<frmAddEditUser> editor;
+  bool saved = false;  // the editor reported a save
 
   ~EditorFixture() { delete editor.data(); }
 
-  void open(const QString& mode, int record = 0) {
-    editor = new frmAddEditUser(app.state, mode, record, &opener);
+  // Opens the editor as ui::openModal does, without waiting for it to close.
+  void open(ui::EditorMode mode, int record = 0) {
+    editor = new frmAddEditUser(app.state, mode, record);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(ui::WindowLife::of(editor), &ui::WindowLife::recordSaved,
+                     [this] { saved = true; });
     editor->show();
     ASSERT_TRUE(test::waitFor([this] { return !editor->windowTitle().isEmpty(); }));
   }
@@ -55,11 +60,11 @@ void choose(QRadioButton* option) {
 
 }  // namespace
 
-TEST(UserEditor, AddingAppendsTheUserWithAScrambledPasswordAndMarksTheOpener) {
+TEST(UserEditor, AddingAppendsTheUserWithAScrambledPasswordAndReportsTheSave) {
   EditorFixture f;
   f.app.folder.write("User.List",
                      test::userRecordBytes(test::stamp(2005, 1, 1), "Old", "User", "a1b2c3d4", 2));
-  f.open(frmAddEditUser::kAddMode);
+  f.open(ui::EditorMode::Add);
   EXPECT_EQ(f.editor->windowTitle(), "Add a User - Verdimark");
   EXPECT_EQ(f.save()->caption(), "&Save\nNew Entry");
   EXPECT_TRUE(f.save()->isVisible());
@@ -108,7 +113,7 @@ TEST(UserEditor, AddingAppendsTheUserWithAScrambledPasswordAndMarksTheOpener) {
   QTest::keyClick(f.comments(), Qt::Key_Return);
   QTest::keyClicks(f.comments(), "Keys");
   click(f.editor, "cmdSave");
-  EXPECT_EQ(f.opener.tag(), "Update");
+  EXPECT_TRUE(f.saved);
   EXPECT_TRUE(test::waitFor([&] { return f.editor.isNull(); }));
 
   const std::string bytes = f.app.folder.read("User.List");
@@ -130,7 +135,7 @@ TEST(UserEditor, AddingAppendsTheUserWithAScrambledPasswordAndMarksTheOpener) {
 TEST(UserEditor, UsersAddedWithinOneSecondGetDistinctCreationStamps) {
   EditorFixture f;
   for (int i = 0; i < 2; ++i) {
-    f.open(frmAddEditUser::kAddMode);
+    f.open(ui::EditorMode::Add);
     f.type(1, "Twin");
     f.type(2, QString("No%1").arg(i));
     f.type(3, "abcd");
@@ -148,7 +153,7 @@ TEST(UserEditor, AFullUserListRefusesAnotherUserAndWritesNothing) {
   full.reserve(one.size() * 32767);
   for (int i = 0; i < 32767; ++i) full += one;
   f.app.folder.write("User.List", full);
-  f.open(frmAddEditUser::kAddMode);
+  f.open(ui::EditorMode::Add);
   f.type(1, "One");
   f.type(2, "Toomany");
   f.type(3, "abcd");
@@ -158,7 +163,7 @@ TEST(UserEditor, AFullUserListRefusesAnotherUserAndWritesNothing) {
   EXPECT_EQ(box.title, "'User List' Full");
   EXPECT_EQ(box.icon, ui::MessageIcon::Critical);
   EXPECT_EQ(f.app.folder.read("User.List").size(), full.size());
-  EXPECT_TRUE(f.opener.tag().isEmpty());
+  EXPECT_FALSE(f.saved);
   EXPECT_TRUE(f.editor->isVisible());
 }
 
@@ -168,7 +173,7 @@ TEST(UserEditor, ViewingShowsTheUserAndOffersSavingOnlyAfterAChange) {
                      test::userRecordBytes(test::stamp(2004, 1, 2), "X", "Y", "a1b2c3d4", 1) +
                          test::userRecordBytes(test::stamp(2005, 3, 14, 14, 7), "  Amy", "Baker",
                                                "xSyezcarbe9t", 9, "Keeps the keys"));
-  f.open(frmAddEditUser::kEditMode, 2);
+  f.open(ui::EditorMode::Edit, 2);
   EXPECT_EQ(f.editor->windowTitle(), "View/Edit this User - Verdimark");
   EXPECT_EQ(f.field(1)->text(), "Amy");
   EXPECT_EQ(f.field(2)->text(), "Baker");
@@ -204,7 +209,7 @@ TEST(UserEditor, ViewingShowsTheUserAndOffersSavingOnlyAfterAChange) {
 
 TEST(UserEditor, CancellingWritesNothingAndTheCommentsGaugeCountsFromOnePercent) {
   EditorFixture f;
-  f.open(frmAddEditUser::kAddMode);
+  f.open(ui::EditorMode::Add);
   auto* gauge = find<QLabel>(f.editor, "lblSpaceFull");
   EXPECT_FALSE(gauge->isVisible());
   f.comments()->setFocus();
@@ -220,6 +225,6 @@ TEST(UserEditor, CancellingWritesNothingAndTheCommentsGaugeCountsFromOnePercent)
   f.type(1, "Ann");
   click(f.editor, "cmdCancel");
   EXPECT_TRUE(test::waitFor([&] { return f.editor.isNull(); }));
-  EXPECT_TRUE(f.opener.tag().isEmpty());
+  EXPECT_FALSE(f.saved);
   EXPECT_EQ(f.app.folder.read("User.List"), "");
 }

@@ -364,7 +364,6 @@ TEST(AdminWindow, AfterAnEditTheSavedUserIsTheCurrentRowWhereverHeNowSorts) {
   click(f.admin, "cmdEditUser");
   EXPECT_EQ(f.grid()->text(3, 0), "bob Zulu");
   EXPECT_EQ(f.grid()->currentRow(), 3);
-  EXPECT_TRUE(test::button(f.admin, "cmdEditUser")->tag().isEmpty());
 }
 
 TEST(AdminWindow, QuittingAsksAndEndsTheProgramWithoutALogLine) {

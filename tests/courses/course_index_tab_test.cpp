@@ -37,15 +37,15 @@ struct CourseIndexTabTest : vm::test::CourseTabFixture {
   // What the person sees: the four visible columns of every row, in order.
   std::vector<std::string> shown() {
     std::vector<std::string> out;
-    for (int r = 1; r <= lobby->grid().rows(); ++r) {
+    for (int r = 1; r <= gridCourse().rows(); ++r) {
       QStringList cells;
-      for (int c = 0; c < 4; ++c) cells << lobby->grid().text(r, c);
+      for (int c = 0; c < 4; ++c) cells << gridCourse().text(r, c);
       out.push_back(cells.join('|').toStdString());
     }
     return out;
   }
-  int highlighted() { return lobby->grid().currentRow(); }
-  QString highlightedCode() { return lobby->grid().text(highlighted(), 0); }
+  int highlighted() { return gridCourse().currentRow(); }
+  QString highlightedCode() { return gridCourse().text(highlighted(), 0); }
   // Runs a find (or "Find Next...") with a scripted answer to the find box.
   void find(const QString& text) {
     app.dialogs.answerInput(text);
@@ -58,7 +58,7 @@ struct CourseIndexTabTest : vm::test::CourseTabFixture {
 
 TEST_F(CourseIndexTabTest, ListsCoursesByCodeIgnoringCaseWithHeadingsAndHiddenWorkingColumns) {
   open(kMixed);
-  vm::ui::Grid& grid = lobby->grid();
+  vm::ui::Grid& grid = gridCourse();
   EXPECT_EQ(grid.headerText(0), "Course Code");
   EXPECT_EQ(grid.headerText(3), "Hours");
   EXPECT_EQ(shown(), (std::vector<std::string>{
@@ -91,7 +91,7 @@ TEST_F(CourseIndexTabTest, ListsCoursesByCodeIgnoringCaseWithHeadingsAndHiddenWo
 
 TEST_F(CourseIndexTabTest, AnEmptyIndexLeavesTheGridHiddenAndTheCourseCommandsAway) {
   open({});
-  EXPECT_TRUE(lobby->grid().isHidden());
+  EXPECT_TRUE(gridCourse().isHidden());
   for (const char* name : {"cmdSearch", "cmdCreditTraining", "cmdEditCourse", "cmdDeleteCourse",
                            "cmdPrintCourseIndex"})
     EXPECT_FALSE(button(name)->isVisible()) << name;
@@ -100,7 +100,7 @@ TEST_F(CourseIndexTabTest, AnEmptyIndexLeavesTheGridHiddenAndTheCourseCommandsAw
 
 TEST_F(CourseIndexTabTest, OneCourseIsListedButCannotBeSearched) {
   open({kMixed[0]});
-  EXPECT_FALSE(lobby->grid().isHidden());
+  EXPECT_FALSE(gridCourse().isHidden());
   EXPECT_FALSE(button("cmdSearch")->isVisible());
   EXPECT_TRUE(button("cmdEditCourse")->isVisible());
 }
@@ -108,11 +108,11 @@ TEST_F(CourseIndexTabTest, OneCourseIsListedButCannotBeSearched) {
 TEST_F(CourseIndexTabTest, OnlyCoursesWithHoursCanBeCreditedAndOnlyByUsersWhoMayAdd) {
   for (int level : {1, 2, 3, 4}) {
     open(kMixed, level);
-    lobby->grid().selectRow(1);  // ABC-0, a heading
+    gridCourse().selectRow(1);  // ABC-0, a heading
     EXPECT_FALSE(button("cmdCreditTraining")->isEnabled());
-    lobby->grid().selectRow(6);  // P1*-T001, 1.5 hours
+    gridCourse().selectRow(6);  // P1*-T001, 1.5 hours
     EXPECT_EQ(button("cmdCreditTraining")->isEnabled(), level >= 3) << level;
-    lobby->grid().selectRow(5);  // negative hours
+    gridCourse().selectRow(5);  // negative hours
     EXPECT_FALSE(button("cmdCreditTraining")->isEnabled());
   }
 }
@@ -129,7 +129,7 @@ TEST_F(CourseIndexTabTest, FindAsksForTextAndSearchesCodeAndNameJoinedBySpace) {
   EXPECT_EQ(highlightedCode(), "P1*-T001");
 
   click("cmdQuitSearching");
-  lobby->grid().selectRow(1);
+  gridCourse().selectRow(1);
   find("1 tor");  // the last digit of the code, a space, the name's start
   EXPECT_EQ(app.dialogs.shown().back().defaultAnswer, "T001");
   EXPECT_EQ(highlightedCode(), "P1*-T001");
@@ -137,7 +137,7 @@ TEST_F(CourseIndexTabTest, FindAsksForTextAndSearchesCodeAndNameJoinedBySpace) {
 
 TEST_F(CourseIndexTabTest, FindNextWalksThroughTheMatchesAndWrapsToTheFirstRow) {
   open(kMixed);
-  lobby->grid().selectRow(3);
+  gridCourse().selectRow(3);
   find("twin");
   EXPECT_EQ(highlighted(), 4);
   EXPECT_EQ(button("cmdSearch")->caption(), "Find Next...");
@@ -151,7 +151,7 @@ TEST_F(CourseIndexTabTest, FindNextWalksThroughTheMatchesAndWrapsToTheFirstRow) 
 
 TEST_F(CourseIndexTabTest, AFindThatMatchesOnlyTheHighlightedRowStaysThere) {
   open(kMixed);
-  lobby->grid().selectRow(7);
+  gridCourse().selectRow(7);
   find("last course");
   EXPECT_EQ(highlighted(), 7);
   EXPECT_TRUE(inFindMode());
@@ -172,8 +172,8 @@ TEST_F(CourseIndexTabTest, FindModeLeavesOnlyTheFindAndStopsEverythingElse) {
     EXPECT_FALSE(button(name)->isVisible()) << name;
 
   // Double-clicking a course does nothing while finding.
-  QTest::mouseDClick(lobby->grid().viewport(), Qt::LeftButton, {},
-                     lobby->grid().visualRect(lobby->grid().model()->index(0, 0)).center());
+  QTest::mouseDClick(gridCourse().viewport(), Qt::LeftButton, {},
+                     gridCourse().visualRect(gridCourse().model()->index(0, 0)).center());
   EXPECT_TRUE(app.dialogs.shown().size() == 1);  // the find box only
 
   click("cmdQuitSearching");
@@ -190,7 +190,7 @@ TEST_F(CourseIndexTabTest, FindModeLeavesOnlyTheFindAndStopsEverythingElse) {
 
 TEST_F(CourseIndexTabTest, TextOnlyInProvidedByIsNotFound) {
   open(kMixed);
-  lobby->grid().selectRow(2);
+  gridCourse().selectRow(2);
   app.dialogs.answer(Answer::Ok);
   find("Alley");
   const auto box = app.dialogs.lastMessage();
@@ -212,7 +212,7 @@ TEST_F(CourseIndexTabTest, CancellingTheFindBoxStartsNothingAndForgetsTheText) {
   click("cmdQuitSearching");
   find("");  // cancelled
   EXPECT_FALSE(inFindMode());
-  EXPECT_EQ(lobby->tab().findText(), "");
+  EXPECT_EQ(tab->findText(), "");
   find("");
   EXPECT_EQ(app.dialogs.shown().back().defaultAnswer, "");
 }
@@ -225,13 +225,13 @@ TEST_F(CourseIndexTabTest, AMatchOutOfViewBecomesTheTopRow) {
   open(many);
   find("needle");
   EXPECT_EQ(highlighted(), 33);
-  EXPECT_EQ(lobby->grid().topRow(), 33);
+  EXPECT_EQ(gridCourse().topRow(), 33);
 }
 
 TEST_F(CourseIndexTabTest, TheGridOffersToViewOrEditTheCourseUnderThePointer) {
   for (int level : {1, 2}) {
     open(kMixed, level);
-    vm::ui::Grid& grid = lobby->grid();
+    vm::ui::Grid& grid = gridCourse();
     QMouseEvent overRow(QEvent::MouseMove, grid.visualRect(grid.model()->index(1, 0)).center(),
                         grid.viewport()->mapToGlobal(QPoint()), Qt::NoButton, Qt::NoButton,
                         Qt::NoModifier);

@@ -57,13 +57,13 @@ TEST_F(NameListTabTest, ForeignRecordsAreListedFilteredAndSortedByLastName) {
   EXPECT_EQ(grid()->cellBackground(2, 1), QColor(240, 240, 240));
   EXPECT_FALSE(grid()->cellBackground(2, 2).isValid());
   EXPECT_EQ(grid()->currentRow(), 1);  // the first refresh highlights the top person
-  EXPECT_EQ(lobby.refreshes, 0);       // the caller refreshes the buttons
+  EXPECT_EQ(lobby.refreshes(), 0);     // the caller refreshes the buttons
 
-  lobby.activated = true;
+  lobby.setActivated();
   option(2)->click();
   EXPECT_EQ(listed(), QStringList{"Zoe Adams"});  // the odd flag is not "inactive"
   EXPECT_EQ(grid()->headerText(0), "List of all inactive persons");
-  EXPECT_EQ(lobby.refreshes, 1);
+  EXPECT_EQ(lobby.refreshes(), 1);
 
   option(3)->click();
   EXPECT_EQ(listed().size(), 7);
@@ -107,7 +107,7 @@ TEST_F(NameListTabTest, AChoiceWithNobodyToListSaysSo) {
   // An odd flag enables "Inactive Persons" but is listed only under all persons.
   write({{38000.5, "Bob", "", "Lee", "", "", "", -1}, {38001.5, "Odd", "", "Flag", "", "", "", 3}});
   tab->UpdateNameGrid();
-  lobby.activated = true;
+  lobby.setActivated();
   app.dialogs.answer(Answer::Ok);
   option(2)->click();
   const auto box = app.dialogs.lastMessage();
@@ -122,7 +122,7 @@ TEST_F(NameListTabTest, LaterRefreshesKeepTheChoiceUntilItsSideIsEmpty) {
   write(
       {{38000.5, "Bob", "", "Lee", "", "", "", -1}, {38001.5, "Zoe", "", "Adams", "", "", "", 0}});
   tab->UpdateNameGrid();
-  lobby.activated = true;
+  lobby.setActivated();
   option(2)->click();
   tab->UpdateNameGrid();
   EXPECT_TRUE(option(2)->isChecked());

@@ -4,9 +4,9 @@
 
 #include <initializer_list>
 
-#include "names/lobby_stub.h"
 #include "names/name_bytes.h"
 #include "names/name_list_tab.h"
+#include "support/fake_lobby.h"
 #include "support/test_app.h"
 #include "ui/grid/grid.h"
 
@@ -19,7 +19,7 @@ class NameTabFixture : public ::testing::Test {
   void SetUp() override {
     app.state.CurrentUserName = "Dana Demo";
     app.state.CurrentAccessLevel = 4;
-    tab = lobby.hold(new names::NameListTab(lobby, app.state));
+    tab = lobby.hold(FakeLobby::kNameList, new names::NameListTab(lobby, app.state));
     lobby.show();
   }
 
@@ -29,7 +29,7 @@ class NameTabFixture : public ::testing::Test {
   ui::Grid* grid() { return lobby.findChild<ui::Grid*>("gridName"); }
 
   TestApp app;
-  LobbyStub lobby{app.state};
+  FakeLobby lobby{app};
   names::NameListTab* tab = nullptr;
 };
 

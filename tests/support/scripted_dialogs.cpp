@@ -12,6 +12,20 @@
 
 namespace vm::test {
 
+ScriptedDialogs::~ScriptedDialogs() {
+  const auto unused = [](const char* what, std::size_t left) {
+    if (left > 0) ADD_FAILURE() << left << " scripted " << what << " never used";
+  };
+  unused("message box answer(s)", answers_.size());
+  unused("input box answer(s)", inputs_.size());
+  unused("folder choice(s)", folders_.size());
+  unused("file name(s)", saveFiles_.size());
+  unused("menu choice(s)", menuChoices_.size());
+  for (const auto& [name, driver] : drivers_)
+    if (!driven_.contains(name))
+      ADD_FAILURE() << "the scripted window " << name.toStdString() << " never opened";
+}
+
 std::vector<ScriptedDialogs::Shown> ScriptedDialogs::messages() const {
   std::vector<Shown> out;
   for (const Shown& s : shown_)
@@ -109,7 +123,10 @@ void ScriptedDialogs::runModal(QWidget* window) {
   if (!guard) return;
   shown_.push_back(make(Kind::Modal, window->windowTitle(), window->objectName()));
   const auto driver = drivers_.find(window->objectName());
-  if (guard && driver != drivers_.end()) driver->second(window);
+  if (guard && driver != drivers_.end()) {
+    driven_.insert(driver->first);
+    driver->second(window);
+  }
   QApplication::processEvents();
   if (guard && guard->isVisible()) guard->close();
   QApplication::processEvents();

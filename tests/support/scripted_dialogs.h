@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "ui/dialogs.h"
@@ -14,7 +15,8 @@ namespace vm::test {
 // what was shown, so tests can check the exact title, text, icon, buttons and default.
 // A box, prompt or picker that the script did not expect fails the test (and is answered
 // with its default button, its default answer or Cancel); a menu with no scripted choice
-// is closed with nothing chosen.
+// is closed with nothing chosen. An answer, choice or window driver still unused when the
+// script ends fails the test too: what it was meant for never came.
 class ScriptedDialogs final : public ui::Dialogs {
  public:
   enum class Kind { Message, Input, Folder, SaveFile, Menu, Modal };
@@ -36,6 +38,11 @@ class ScriptedDialogs final : public ui::Dialogs {
     s.text = text;
     return s;
   }
+
+  ScriptedDialogs() = default;
+  ScriptedDialogs(const ScriptedDialogs&) = delete;
+  ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+  ~ScriptedDialogs() override;
 
   void answer(ui::Answer a) { answers_.push_back(a); }
   void answerInput(const QString& text) { inputs_.push_back(text); }
@@ -72,6 +79,7 @@ class ScriptedDialogs final : public ui::Dialogs {
   std::deque<QString> saveFiles_;
   std::deque<QString> menuChoices_;
   std::map<QString, std::function<void(QWidget*)>> drivers_;
+  std::set<QString> driven_;
   std::vector<Shown> shown_;
 };
 

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QWidget>
 
-#include "print/qt/pdf_pages.h"
+#include "support/pdf_pages.h"
 #include "support/test_app.h"
 #include "ui/grid/grid.h"
 
@@ -86,7 +86,7 @@ TEST_F(GridReportTest, TheQuestionLeadsToThePrinterThePdfOrNothing) {
           app.dialogs.shown().back().defaultAnswer.endsWith("Verdimark Training History.pdf"));
     }
     // Arial 9 point holds about 50 rows a page.
-    EXPECT_EQ(print::testing::pdfPageCount(pdf()), c.done ? 3 : -1);
+    EXPECT_EQ(test::pdfPageCount(pdf()), c.done ? 3 : -1);
     EXPECT_TRUE(window.isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }

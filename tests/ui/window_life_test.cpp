@@ -62,22 +62,3 @@ TEST(WindowLife, ClosingRunsTheEndActionAtOnceOrAtTheEndOfTheFadeOut) {
   runUntil([&] { return !window.isVisible(); });
   EXPECT_FALSE(window.isVisible());
 }
-
-TEST(WindowLife, AModalChildDimsAndRestoresTheOpener) {
-  vm::test::TestApp app;
-  app.state.FadeEnabled = true;
-  QDialog opener;
-  WindowLife life(&opener, app.state, false);
-  opener.show();
-  QDialog child;
-  child.setObjectName("child");
-  int seenWhileOpen = -1;
-  app.dialogs.onModal("child", [&](QWidget*) {
-    runUntil([&] { return !life.fade().isRunning(); });
-    seenWhileOpen = life.fade().opacity();
-  });
-  life.runModalDimmed(&child);
-  EXPECT_EQ(seenWhileOpen, 204);
-  EXPECT_EQ(life.fade().opacity(), 255);
-  EXPECT_TRUE(opener.isEnabled());
-}

@@ -110,7 +110,7 @@ class PellamButton : public QPushButton {
   WId hwnd() const { return effectiveWinId(); }
   static QString version() { return QStringLiteral("w2005.08.15"); }
 
-  // The window's own mark on the button, such as "Update" from a child window that saved.
+  // The window's own mark on the button (the Course Index keeps a caption there while it finds).
   QString tag() const { return tag_; }
   void setTag(const QString& tag) { tag_ = tag; }
 

@@ -11,14 +11,15 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "print/qt/print_job.h"
 #include "print/wrapped_text.h"
 #include "ui/app_state.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/help/help_topics.h"
 #include "ui/help/program_version.h"
+#include "ui/open_modal.h"
 #include "ui/pictures.h"
+#include "ui/print_job.h"
 #include "ui/window_life.h"
 
 namespace vm::ui {
@@ -28,9 +29,9 @@ constexpr int kOverview = 1;  // the menu index the window falls back on
 
 bool runDefaultPrintJob(QWidget* window, Dialogs& dialogs,
                         const std::function<void(print::PrintSurface&)>& body) {
-  print::PrintJobOptions options;
+  PrintJobOptions options;
   options.pdfFileName = help::kProgramTitle + " Help.pdf";
-  return print::runPrintJob(window, dialogs, body, options);
+  return runPrintJob(window, dialogs, body, options);
 }
 
 }  // namespace
@@ -41,7 +42,7 @@ frmManual::frmManual(AppState& state, QWidget* owner)
       life_(new WindowLife(this, state)),
       items_(help::helpMenuItems(state.install)),
       printJob_(runDefaultPrintJob),
-      openUrl_(print::openUrlWithShell) {
+      openUrl_(openUrlWithShell) {
   setObjectName("frmManual");
   setWindowTitle(help::kProgramTitle + " - " + " Help Screen");
 
@@ -137,14 +138,14 @@ void frmManual::menuHelpTopic_Click(int index) {
                              makeMessage(chosen.caption, aboutText_, MessageIcon::Information));
       break;
     case help::kMailColleague:
-      print::OpenLink(print::LinkKind::Mail, this, help::colleagueMailQuery(state_.install),
-                      state_.install, state_.dialogs, openUrl_);
+      OpenLink(print::LinkKind::Mail, this, help::colleagueMailQuery(state_.install),
+               state_.install, state_.dialogs, openUrl_);
       break;
     case help::kMailMaker:
-      print::OpenLink(print::LinkKind::Mail, this, {}, state_.install, state_.dialogs, openUrl_);
+      OpenLink(print::LinkKind::Mail, this, {}, state_.install, state_.dialogs, openUrl_);
       break;
     case help::kVisitMaker:
-      print::OpenLink(print::LinkKind::Web, this, {}, state_.install, state_.dialogs, openUrl_);
+      OpenLink(print::LinkKind::Web, this, {}, state_.install, state_.dialogs, openUrl_);
       break;
     default:
       if (chosen.showsText() && index != currentTopic_) showTopic(index);
@@ -184,17 +185,7 @@ void frmManual::cmdPrintHelp_Click() {
 void frmManual::cmdReturn_Click() { life_->closeWindow(); }
 
 void showHelpViewer(AppState& state, QWidget* owner) {
-  QWidget* ownerWindow = owner ? owner->window() : nullptr;
-  auto* viewer = new frmManual(state, ownerWindow);
-  viewer->setAttribute(Qt::WA_DeleteOnClose);
-  auto* ownerLife = ownerWindow
-                        ? ownerWindow->findChild<WindowLife*>(QString(), Qt::FindDirectChildrenOnly)
-                        : nullptr;
-  if (ownerLife) {
-    ownerLife->runModalDimmed(viewer);
-  } else {
-    state.dialogs.runModal(viewer);
-  }
+  openModal(state, owner, new frmManual(state, owner ? owner->window() : nullptr));
 }
 
 }  // namespace vm::ui

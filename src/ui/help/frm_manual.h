@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "print/print_surface.h"
-#include "print/qt/open_link.h"
 #include "ui/help/help_menu.h"
+#include "ui/open_link.h"
 
 class QAction;
 class QLabel;
@@ -29,7 +29,7 @@ class frmManual : public QWidget {
 
  public:
   // Runs one printout: the body prints on the surface it is given
-  // (print/qt/print_job.h).
+  // (ui/print_job.h).
   using PrintJob = std::function<bool(QWidget* window, Dialogs& dialogs,
                                       const std::function<void(print::PrintSurface&)>& body)>;
 
@@ -38,7 +38,7 @@ class frmManual : public QWidget {
   // Where printouts and links go: by default the default printer (or a PDF) and
   // the platform's shell.
   void setPrintJob(PrintJob job) { printJob_ = std::move(job); }
-  void setUrlOpener(print::UrlOpener opener) { openUrl_ = std::move(opener); }
+  void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
 
   // The menu index of the topic shown, 0 before the first.
   int currentTopic() const { return currentTopic_; }
@@ -71,7 +71,7 @@ class frmManual : public QWidget {
   std::vector<QAction*> menuHelpTopic_;  // by index from 1 (element 0 is index 1)
 
   PrintJob printJob_;
-  print::UrlOpener openUrl_;
+  UrlOpener openUrl_;
 };
 
 // Opens the help window modally over the owner's window on the topic in

@@ -9,12 +9,12 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "print/qt/pdf_pages.h"
+#include "support/pdf_pages.h"
 
 namespace vm::print {
 namespace {
 
-using testing::pdfPageCount;
+using test::pdfPageCount;
 
 TEST(QtPrintSurface, MeasuresInInchesWithTheFontsOwnMetrics) {
   QTemporaryDir folder;

@@ -13,12 +13,12 @@
 #include <algorithm>
 #include <memory>
 
-#include "print/qt/pdf_pages.h"
-#include "print/qt/print_job.h"
 #include "print/recording_surface.h"
+#include "support/pdf_pages.h"
 #include "support/test_app.h"
 #include "ui/button/pellam_button.h"
 #include "ui/help/help_topics.h"
+#include "ui/print_job.h"
 #include "ui/window_life.h"
 
 namespace vm::ui {
@@ -283,15 +283,15 @@ TEST_F(HelpWindowTest, WithoutAPrinterTheTopicIsSavedAsAPdf) {
   const QString pdf = folder.filePath("help.pdf");
   open(5);
   window->setPrintJob([](QWidget* w, Dialogs& dialogs, const auto& body) {
-    print::PrintJobOptions options;
+    PrintJobOptions options;
     options.printer = QPrinterInfo();
-    return print::runPrintJob(w, dialogs, body, options);
+    return runPrintJob(w, dialogs, body, options);
   });
   app.dialogs.answer(Answer::Yes);
   app.dialogs.answerSaveFile(pdf);
   click("cmdPrintHelp");
   EXPECT_EQ(app.dialogs.shown().back().kind, Kind::SaveFile);
-  EXPECT_GE(print::testing::pdfPageCount(pdf), 2);
+  EXPECT_GE(test::pdfPageCount(pdf), 2);
   EXPECT_TRUE(window->isEnabled());
 }
 

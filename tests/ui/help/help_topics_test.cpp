@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "print/qt/pdf_pages.h"
-#include "print/qt/print_job.h"
 #include "print/wrapped_text.h"
+#include "support/pdf_pages.h"
 #include "support/scripted_dialogs.h"
+#include "ui/print_job.h"
 
 namespace vm::ui {
 namespace {
@@ -49,11 +49,11 @@ TEST(HelpTopics, ALongTopicPrintsToAPdfOfSeveralPages) {
   test::ScriptedDialogs dialogs;
   dialogs.answer(Answer::Yes);
   dialogs.answerSaveFile(pdf);
-  print::PrintJobOptions options;
+  PrintJobOptions options;
   options.printer = QPrinterInfo();
   QWidget window;
   int pages = 0;
-  const bool done = print::runPrintJob(
+  const bool done = runPrintJob(
       &window, dialogs,
       [&](print::PrintSurface& surface) {
         surface.setFont(print::FontSpec{"Arial", 10.0});
@@ -67,7 +67,7 @@ TEST(HelpTopics, ALongTopicPrintsToAPdfOfSeveralPages) {
       options);
   ASSERT_TRUE(done);
 
-  EXPECT_EQ(print::testing::pdfPageCount(pdf), pages);
+  EXPECT_EQ(test::pdfPageCount(pdf), pages);
   EXPECT_GE(pages, 2);
 }
 

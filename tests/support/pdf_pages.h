@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QString>
 
-namespace vm::print::testing {
+namespace vm::test {
 
 // Pages in a PDF written by the toolkit: one "/Type /Page" object each (not "/Type /Pages").
 // -1 when the file cannot be read or is not a PDF.
@@ -20,4 +20,4 @@ inline int pdfPageCount(const QString& fileName) {
   return pages;
 }
 
-}  // namespace vm::print::testing
+}  // namespace vm::test

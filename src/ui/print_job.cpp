@@ -1,6 +1,5 @@
-#include "print/qt/print_job.h"
+#include "ui/print_job.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -10,37 +9,18 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "print/qt/qt_print_surface.h"
+#include "ui/busy_cursor.h"
 #include "ui/dialogs.h"
 
-namespace vm::print {
+namespace vm::ui {
 namespace {
 
-// Disables the window and shows the busy cursor for as long as it lives.
-class BusyWindow {
- public:
-  BusyWindow(QWidget* window, bool keepEnabled) : window_(keepEnabled ? nullptr : window) {
-    if (keepEnabled) return;
-    active_ = true;
-    if (window_) window_->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-  }
-  ~BusyWindow() { release(); }
-  BusyWindow(const BusyWindow&) = delete;
-  BusyWindow& operator=(const BusyWindow&) = delete;
-
-  void release() {
-    if (!active_) return;
-    active_ = false;
-    QApplication::restoreOverrideCursor();
-    if (window_) window_->setEnabled(true);
-  }
-
- private:
-  QWidget* window_;
-  bool active_ = false;
-};
+using print::PrintError;
+using print::PrintSurface;
+using print::QtPrintSurface;
 
 // The device a printout goes to, with the surface over it.
 struct Destination {
@@ -50,19 +30,18 @@ struct Destination {
 };
 
 // Without a printer the printout is offered as a PDF file.
-bool pdfAccepted(QWidget* window, ui::Dialogs& dialogs) {
-  return dialogs.message(window, ui::makeMessage("No Printer Available",
-                                                 "There is no printer set up on this computer.\n"
-                                                 "\n"
-                                                 "Would you like to save this printout\n"
-                                                 "as a PDF file instead?",
-                                                 ui::MessageIcon::Question,
-                                                 ui::MessageButtons::YesNo, ui::Answer::Yes)) ==
-         ui::Answer::Yes;
+bool pdfAccepted(QWidget* window, Dialogs& dialogs) {
+  return dialogs.message(window, makeMessage("No Printer Available",
+                                             "There is no printer set up on this computer.\n"
+                                             "\n"
+                                             "Would you like to save this printout\n"
+                                             "as a PDF file instead?",
+                                             MessageIcon::Question, MessageButtons::YesNo,
+                                             Answer::Yes)) == Answer::Yes;
 }
 
 // Where the PDF file goes; empty when the user cancels.
-QString askForPdfFile(QWidget* window, ui::Dialogs& dialogs, const QString& suggestedName) {
+QString askForPdfFile(QWidget* window, Dialogs& dialogs, const QString& suggestedName) {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   QString file = dialogs.saveFileName(window, "Save the Printout as a PDF File",
                                       QDir(folder).filePath(suggestedName), "PDF files (*.pdf)");
@@ -70,7 +49,7 @@ QString askForPdfFile(QWidget* window, ui::Dialogs& dialogs, const QString& sugg
   return file;
 }
 
-std::unique_ptr<Destination> chooseDestination(QWidget* window, ui::Dialogs& dialogs,
+std::unique_ptr<Destination> chooseDestination(QWidget* window, Dialogs& dialogs,
                                                const PrintJobOptions& options) {
   auto destination = std::make_unique<Destination>();
   if (!options.pdfOnly && !options.printer.isNull()) {
@@ -94,32 +73,33 @@ std::unique_ptr<Destination> chooseDestination(QWidget* window, ui::Dialogs& dia
   return destination;
 }
 
-void reportFailure(QWidget* window, ui::Dialogs& dialogs, const PrintError& error) {
-  dialogs.message(window, ui::makeMessage("Printing Problem",
-                                          "The printout could not be completed:\n"
-                                          "\n" +
-                                              QString::fromStdString(error.what()) +
-                                              "\n"
-                                              "\n"
-                                              "The printout has been cancelled.",
-                                          ui::MessageIcon::Critical));
+void reportFailure(QWidget* window, Dialogs& dialogs, const PrintError& error) {
+  dialogs.message(window, makeMessage("Printing Problem",
+                                      "The printout could not be completed:\n"
+                                      "\n" +
+                                          QString::fromStdString(error.what()) +
+                                          "\n"
+                                          "\n"
+                                          "The printout has been cancelled.",
+                                      MessageIcon::Critical));
 }
 
 }  // namespace
 
-bool runPrintJob(QWidget* window, ui::Dialogs& dialogs,
-                 const std::function<void(PrintSurface&)>& body, const PrintJobOptions& options) {
+bool runPrintJob(QWidget* window, Dialogs& dialogs, const std::function<void(PrintSurface&)>& body,
+                 const PrintJobOptions& options) {
   const std::unique_ptr<Destination> destination = chooseDestination(window, dialogs, options);
   if (!destination) return false;
   PrintSurface& surface = *destination->surface;
 
-  BusyWindow busy(window, options.keepWindowEnabled);
+  std::optional<BusyCursor> busy;
+  if (!options.keepWindowEnabled) busy.emplace(window);
   try {
     body(surface);
     surface.endDocument();
   } catch (const PrintError& error) {
     surface.abandonDocument();
-    busy.release();
+    busy.reset();  // the window takes the report
     reportFailure(window, dialogs, error);
     return false;
   } catch (...) {
@@ -129,4 +109,4 @@ bool runPrintJob(QWidget* window, ui::Dialogs& dialogs,
   return true;
 }
 
-}  // namespace vm::print
+}  // namespace vm::ui

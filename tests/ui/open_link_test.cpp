@@ -1,11 +1,14 @@
-#include "print/qt/open_link.h"
+#include "ui/open_link.h"
 
 #include <gtest/gtest.h>
 
 #include "support/scripted_dialogs.h"
 
-namespace vm::print {
+namespace vm::ui {
 namespace {
+
+using print::InstallValues;
+using print::LinkKind;
 
 TEST(OpenLink, EmptyAddressesOpenTheMakersMailAndWebSite) {
   test::ScriptedDialogs dialogs;
@@ -43,16 +46,16 @@ TEST(OpenLink, APreparedMessageKeepsItsSubjectAndLineBreaks) {
 
 TEST(OpenLink, AFailedLinkIsReported) {
   test::ScriptedDialogs dialogs;
-  dialogs.answer(ui::Answer::Ok);
+  dialogs.answer(Answer::Ok);
   EXPECT_FALSE(OpenLink(LinkKind::Web, nullptr, "", InstallValues{}, dialogs,
                         [](const QUrl&) { return false; }));
   ASSERT_EQ(dialogs.messages().size(), 1u);
   const auto box = dialogs.lastMessage();
   EXPECT_EQ(box.title, "Error");
   EXPECT_EQ(box.text, "Could not establish a connection!");
-  EXPECT_EQ(box.icon, ui::MessageIcon::Critical);
-  EXPECT_EQ(box.buttons, ui::MessageButtons::Ok);
+  EXPECT_EQ(box.icon, MessageIcon::Critical);
+  EXPECT_EQ(box.buttons, MessageButtons::Ok);
 }
 
 }  // namespace
-}  // namespace vm::print
+}  // namespace vm::ui

@@ -9,10 +9,8 @@
 class QWidget;
 
 namespace vm::ui {
-class Dialogs;
-}
 
-namespace vm::print {
+class Dialogs;
 
 struct PrintJobOptions {
   // Leave the window as it is; otherwise it is disabled and shows the busy cursor meanwhile.
@@ -34,8 +32,8 @@ struct PrintJobOptions {
 // Returns true when the printout was completed; false when the user declined the PDF or
 // the printout failed. Errors other than printing errors are let through, after the
 // document has been abandoned and the window enabled.
-bool runPrintJob(QWidget* window, ui::Dialogs& dialogs,
-                 const std::function<void(PrintSurface&)>& body,
+bool runPrintJob(QWidget* window, Dialogs& dialogs,
+                 const std::function<void(print::PrintSurface&)>& body,
                  const PrintJobOptions& options = {});
 
-}  // namespace vm::print
+}  // namespace vm::ui

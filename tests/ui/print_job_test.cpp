@@ -1,4 +1,4 @@
-#include "print/qt/print_job.h"
+#include "ui/print_job.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +7,19 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "print/qt/pdf_pages.h"
 #include "print/wrapped_text.h"
+#include "support/pdf_pages.h"
 #include "support/scripted_dialogs.h"
 
-namespace vm::print {
+namespace vm::ui {
 namespace {
 
-using testing::pdfPageCount;
+using print::FontSpec;
+using print::PrintError;
+using print::PrintSurface;
+using print::PrintWrappedText;
+using print::WrappedTextOptions;
+using test::pdfPageCount;
 
 PrintJobOptions withoutPrinter() {
   PrintJobOptions options;
@@ -31,7 +36,7 @@ class PrintJobTest : public ::testing::Test {
 };
 
 TEST_F(PrintJobTest, WithoutAPrinterTheUserIsOfferedAPdf) {
-  dialogs.answer(ui::Answer::Yes);
+  dialogs.answer(Answer::Yes);
   dialogs.answerSaveFile(pdf());
   int pagesSeen = 0;
   const bool done = runPrintJob(
@@ -56,7 +61,7 @@ TEST_F(PrintJobTest, WithoutAPrinterTheUserIsOfferedAPdf) {
   EXPECT_EQ(box.text,
             "There is no printer set up on this computer.\n\nWould you like to save this "
             "printout\nas a PDF file instead?");
-  EXPECT_EQ(box.icon, ui::MessageIcon::Question);
+  EXPECT_EQ(box.icon, MessageIcon::Question);
   EXPECT_EQ(box.buttons, ui::MessageButtons::YesNo);
   const auto& file = dialogs.shown()[1];
   EXPECT_EQ(file.kind, test::ScriptedDialogs::Kind::SaveFile);
@@ -71,14 +76,14 @@ TEST_F(PrintJobTest, WithoutAPrinterTheUserIsOfferedAPdf) {
 }
 
 TEST_F(PrintJobTest, DecliningThePdfPrintsNothing) {
-  dialogs.answer(ui::Answer::No);
+  dialogs.answer(Answer::No);
   bool ran = false;
   EXPECT_FALSE(runPrintJob(
       &window, dialogs, [&](PrintSurface&) { ran = true; }, withoutPrinter()));
   EXPECT_FALSE(ran);
   EXPECT_EQ(dialogs.shown().size(), 1u);  // no file name asked
 
-  dialogs.answer(ui::Answer::Yes);  // and cancelling the file name
+  dialogs.answer(Answer::Yes);  // and cancelling the file name
   dialogs.answerSaveFile("");
   EXPECT_FALSE(runPrintJob(
       &window, dialogs, [&](PrintSurface&) { ran = true; }, withoutPrinter()));
@@ -87,7 +92,7 @@ TEST_F(PrintJobTest, DecliningThePdfPrintsNothing) {
 }
 
 TEST_F(PrintJobTest, AFileNameWithoutSuffixGetsOne) {
-  dialogs.answer(ui::Answer::Yes);
+  dialogs.answer(Answer::Yes);
   dialogs.answerSaveFile(folder.filePath("notes"));
   EXPECT_TRUE(runPrintJob(
       &window, dialogs, [](PrintSurface& s) { s.print("x"); }, withoutPrinter()));
@@ -95,9 +100,9 @@ TEST_F(PrintJobTest, AFileNameWithoutSuffixGetsOne) {
 }
 
 TEST_F(PrintJobTest, AFileThatCannotBeWrittenIsReportedAndTheWindowEnabledAgain) {
-  dialogs.answer(ui::Answer::Yes);
+  dialogs.answer(Answer::Yes);
   dialogs.answerSaveFile(folder.filePath("no such folder/help.pdf"));
-  dialogs.answer(ui::Answer::Ok);
+  dialogs.answer(Answer::Ok);
   const bool done = runPrintJob(
       &window, dialogs, [](PrintSurface& surface) { surface.print("Never seen"); },
       withoutPrinter());
@@ -108,15 +113,15 @@ TEST_F(PrintJobTest, AFileThatCannotBeWrittenIsReportedAndTheWindowEnabledAgain)
   EXPECT_EQ(box.title, "Printing Problem");
   EXPECT_TRUE(box.text.startsWith("The printout could not be completed:\n\nThe file \""));
   EXPECT_TRUE(box.text.endsWith("could not be written.\n\nThe printout has been cancelled."));
-  EXPECT_EQ(box.icon, ui::MessageIcon::Critical);
+  EXPECT_EQ(box.icon, MessageIcon::Critical);
   EXPECT_TRUE(window.isEnabled());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(PrintJobTest, AFailureHalfWayAbandonsTheDocument) {
-  dialogs.answer(ui::Answer::Yes);
+  dialogs.answer(Answer::Yes);
   dialogs.answerSaveFile(pdf());
-  dialogs.answer(ui::Answer::Ok);
+  dialogs.answer(Answer::Ok);
   const bool done = runPrintJob(
       &window, dialogs,
       [](PrintSurface& surface) {
@@ -132,7 +137,7 @@ TEST_F(PrintJobTest, AFailureHalfWayAbandonsTheDocument) {
 }
 
 TEST_F(PrintJobTest, OtherErrorsPassThroughWithTheWindowEnabledAndNoDocument) {
-  dialogs.answer(ui::Answer::Yes);
+  dialogs.answer(Answer::Yes);
   dialogs.answerSaveFile(pdf());
   EXPECT_THROW(runPrintJob(
                    &window, dialogs,
@@ -148,7 +153,7 @@ TEST_F(PrintJobTest, OtherErrorsPassThroughWithTheWindowEnabledAndNoDocument) {
 }
 
 TEST_F(PrintJobTest, AWindowKeptEnabledStaysEnabled) {
-  dialogs.answer(ui::Answer::Yes);
+  dialogs.answer(Answer::Yes);
   dialogs.answerSaveFile(pdf());
   PrintJobOptions options = withoutPrinter();
   options.keepWindowEnabled = true;
@@ -162,4 +167,4 @@ TEST_F(PrintJobTest, AWindowKeptEnabledStaysEnabled) {
 }
 
 }  // namespace
-}  // namespace vm::print
+}  // namespace vm::ui

@@ -10,10 +10,8 @@
 class QWidget;
 
 namespace vm::ui {
-class Dialogs;
-}
 
-namespace vm::print {
+class Dialogs;
 
 // Hands a URL to the platform; false when nothing could be started for it.
 using UrlOpener = std::function<bool(const QUrl&)>;
@@ -24,7 +22,8 @@ bool openUrlWithShell(const QUrl& url);
 // Opens a mail ("mailto:") or web ("http://") link through the shell; an empty address opens
 // the maker's e-mail address or web site. When nothing can be started, shows the critical
 // "Error" box "Could not establish a connection!" over the owner and returns false.
-bool OpenLink(LinkKind kind, QWidget* owner, const QString& address, const InstallValues& install,
-              ui::Dialogs& dialogs, const UrlOpener& open = openUrlWithShell);
+bool OpenLink(print::LinkKind kind, QWidget* owner, const QString& address,
+              const print::InstallValues& install, Dialogs& dialogs,
+              const UrlOpener& open = openUrlWithShell);
 
-}  // namespace vm::print
+}  // namespace vm::ui
