@@ -36,7 +36,7 @@ bool printGridReport(AppState& state, print::ReportKind kind, const Grid& grid, 
       QString::fromStdString(print::reportQuestionTitle(kind)),
       QString::fromStdString(print::reportQuestionText(static_cast<std::size_t>(grid.rows()))),
       MessageIcon::None, MessageButtons::YesNo);
-  question.otherButton = QStringLiteral("Save as PDF...");
+  question.otherButton = QStringLiteral("Save as &PDF...");
   const Answer answer = state.dialogs.message(top, question);
   if (answer != Answer::Yes && answer != Answer::Other) return false;
 

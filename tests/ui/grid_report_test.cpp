@@ -79,7 +79,7 @@ TEST_F(GridReportTest, TheQuestionLeadsToThePrinterThePdfOrNothing) {
     EXPECT_EQ(question.icon, MessageIcon::None);
     EXPECT_EQ(question.buttons, MessageButtons::YesNo);
     EXPECT_EQ(question.defaultButton, Answer::Yes);
-    EXPECT_EQ(question.otherButton, "Save as PDF...");
+    EXPECT_EQ(question.otherButton, "Save as &PDF...");
     EXPECT_EQ(app.dialogs.shown().size(), c.answers.size() + (c.fileAsked ? 1 : 0));
     if (c.fileAsked) {
       EXPECT_TRUE(
