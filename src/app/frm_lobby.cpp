@@ -12,9 +12,11 @@
 
 #include "access/user_log.h"
 #include "app/lobby_buttons.h"
+#include "backup/backup_restore_menu.h"
 #include "courses/course_index_tab.h"
 #include "names/name_list_tab.h"
 #include "store/file_table.h"
+#include "training/frm_training_history.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/button/command_button.h"
@@ -22,6 +24,7 @@
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
 #include "ui/lobby_tab.h"
+#include "ui/open_modal.h"
 #include "ui/pictures.h"
 #include "ui/tile_picture.h"
 
@@ -58,7 +61,8 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
                                           ui::pictures::backupRestore())),
       cmdAdminWindow_(
           makePictureButton(this, QStringLiteral("cmdAdminWindow"), ui::pictures::returnToAdmin())),
-      cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())) {
+      cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())),
+      menuBackupRestoreMenu_(new backup::BackupRestoreMenu(state, this)) {
   setObjectName(QStringLiteral("frmLobby"));
   setWindowTitle(ui::applicationTitle());
   ui::TilePicture(ui::pictures::backgroundTile(), this);
@@ -127,6 +131,13 @@ QString frmLobby::nameDisplayCaption() { return nameTab_->displayCaption(); }
 void frmLobby::updateNameGrid() { nameTab_->UpdateNameGrid(); }
 void frmLobby::updateCourseGrid() { pages_[1]->updateList(); }
 
+void frmLobby::openTrainingHistory(ui::Grid* source) {
+  if (!source || source->currentRow() < 1) return;
+  ui::openModal(state_, this, new training::frmTrainingHistory(state_, source, this));
+  // Removing records may have removed the last of them, and Training.Records with them.
+  refreshButtons();
+}
+
 void frmLobby::refreshButtons() {
   LobbyData data;
   data.accessLevel = state_.CurrentAccessLevel;
@@ -171,7 +182,20 @@ void frmLobby::cmdBackupRestore_Click() {
                                            QStringLiteral("Full access level privileges\n"
                                                           "are required to use this feature."),
                                            ui::MessageIcon::Critical));
+    return;
   }
+  // The menu opens above the button, which sits at the foot of the window.
+  const int menuHeight = menuBackupRestoreMenu_->sizeHint().height();
+  state_.dialogs.popupMenu(menuBackupRestoreMenu_,
+                           cmdBackupRestore_->mapToGlobal(QPoint(0, -menuHeight)));
+  if (!state_.DataRestored) return;
+  state_.DataRestored = false;
+  updateNameGrid();
+  QApplication::processEvents();
+  updateCourseGrid();
+  QApplication::processEvents();
+  refreshButtons();
+  QApplication::processEvents();
 }
 
 void frmLobby::cmdAdminWindow_Click() {
