@@ -62,11 +62,10 @@ std::unique_ptr<Destination> chooseDestination(QWidget* window, Dialogs& dialogs
   const QString file = askForPdfFile(window, dialogs, options.pdfFileName);
   if (file.isEmpty()) return nullptr;
   destination->pdf = std::make_unique<QPdfWriter>(file);
-  // Letter paper with the quarter-inch edge an office printer cannot reach, so that the
-  // file looks as the printed page would.
+  // Letter paper. A file has no edge that cannot be printed on, so its printable origin is the
+  // sheet's corner and every position in it is the layout's own, in inches from that corner.
   destination->pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                              QMarginsF(0.25, 0.25, 0.25, 0.25),
-                                              QPageLayout::Inch));
+                                              QMarginsF(0, 0, 0, 0), QPageLayout::Inch));
   destination->pdf->setCreator("Verdimark");
   destination->pdf->setTitle(QFileInfo(file).completeBaseName());
   destination->surface = std::make_unique<QtPrintSurface>(*destination->pdf, file);
