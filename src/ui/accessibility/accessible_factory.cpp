@@ -1,11 +1,13 @@
 #include "ui/accessibility/accessible_factory.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTextEdit>
 
+#include "ui/accessibility/accessible_application.h"
 #include "ui/accessibility/accessible_line_edit.h"
 #include "ui/accessibility/accessible_link.h"
 #include "ui/accessibility/accessible_tab_bar.h"
@@ -18,6 +20,8 @@ namespace {
 // Asked with each class name of the object's class and its bases, most derived first, so a
 // control derived from one of these gets the same interface.
 QAccessibleInterface* programInterface(const QString& className, QObject* object) {
+  if (className == QLatin1String("QApplication") && object == QCoreApplication::instance())
+    return new AccessibleApplication;
   if (className == QLatin1String("vm::ui::LinkLabel"))
     return new AccessibleLink(static_cast<LinkLabel*>(object));
   if (className == QLatin1String("QLineEdit"))

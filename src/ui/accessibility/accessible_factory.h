@@ -6,7 +6,8 @@ namespace vm::ui {
 // whose toolkit interface tells assistive technology something untrue or lets it change what
 // the user cannot: locked text boxes (AccessibleLineEdit, AccessibleTextBox) and the tab bars of
 // tab controls (AccessibleTabBar); and adds the interface of the program's own links
-// (AccessibleLink). Called once, by the application object, before any window is made.
+// (AccessibleLink) and the program's pop-up menus among its children (AccessibleApplication).
+// Called once, by the application object, before any window is made.
 void installAccessibleInterfaces();
 
 }  // namespace vm::ui
