@@ -103,6 +103,8 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
           &frmLobby::cmdHelp_Click);
   connect(cmdBackupRestore_, &ui::PellamButton::Click, this, &frmLobby::cmdBackupRestore_Click);
+  connect(menuBackupRestoreMenu_, &backup::BackupRestoreMenu::dataRestored, this,
+          &frmLobby::dataRestored);
   connect(cmdAdminWindow_, &ui::PellamButton::Click, this, &frmLobby::cmdAdminWindow_Click);
   connect(cmdQuit_, &ui::PellamButton::Click, this, &frmLobby::cmdQuit_Click);
   life_.onFirstActivation([this] { Form_Activate(); });
@@ -196,7 +198,11 @@ void frmLobby::cmdBackupRestore_Click() {
   const int menuHeight = menuBackupRestoreMenu_->sizeHint().height();
   state_.dialogs.popupMenu(menuBackupRestoreMenu_,
                            cmdBackupRestore_->mapToGlobal(QPoint(0, -menuHeight)));
-  if (!state_.DataRestored) return;
+}
+
+// The files were replaced: the lists are rebuilt so that no row or count of the old files stays
+// on screen.
+void frmLobby::dataRestored() {
   state_.DataRestored = false;
   updateNameGrid();
   QApplication::processEvents();

@@ -30,6 +30,7 @@
 #include "ui/grid/grid.h"
 #include "ui/grid_report.h"
 #include "ui/keep_place.h"
+#include "ui/menu_items.h"
 #include "ui/pictures.h"
 #include "ui/tab_order.h"
 #include "ui/tile_picture.h"
@@ -162,7 +163,7 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QW
                                     : menuEditmenu_->addAction(QString::fromUtf8(
                                           caption.data(), static_cast<qsizetype>(caption.size())));
     item->setObjectName(QStringLiteral("menuedit%1").arg(index));
-    connect(item, &QAction::triggered, this, [this, index] { menuEdit_Click(index); });
+    ui::onMenuItem(item, menuEditmenu_, [this, index] { menuEdit_Click(index); });
   }
 
   connect(gridTraining_, &ui::Grid::rowColChange, this,

@@ -1,6 +1,7 @@
 // Every pop-up menu of every window: while it is open assistive technology finds it among the
-// program's children, its items named by their captions and pressed by their action, and Esc
-// closes it.
+// program's children, its items named by their captions and pressed by their action; Esc closes
+// it, and so does an item pressed through assistive technology, whose work waits until the
+// press is answered.
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,17 @@ TEST(Menus, OpenMenusAreFoundByTheirItemsAndCloseWithEsc) {
       QTest::keyClick(menu, Qt::Key_Escape);
       EXPECT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 1000));
       EXPECT_TRUE(menusOfTheProgram().empty());
+
+      menu->popup(w.window()->geometry().center());
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+      bool ran = false;
+      QObject::connect(menu->actions().constLast(), &QAction::triggered, [&ran] { ran = true; });
+      a->child(a->childCount() - 1)
+          ->actionInterface()
+          ->doAction(QAccessibleActionInterface::pressAction());
+      EXPECT_TRUE(ran);
+      EXPECT_FALSE(menu->isVisible());
+      QApplication::processEvents();
     }
   }
   EXPECT_EQ(visited, (std::set<QString>{"menuBackupRestoreMenu", "menuHelpMenu", "menuEditmenu"}));

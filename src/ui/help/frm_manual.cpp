@@ -17,6 +17,7 @@
 #include "ui/dialogs.h"
 #include "ui/help/help_topics.h"
 #include "ui/help/program_version.h"
+#include "ui/menu_items.h"
 #include "ui/open_modal.h"
 #include "ui/pictures.h"
 #include "ui/print_job.h"
@@ -115,7 +116,7 @@ void frmManual::buildMenu() {
         it.isSeparator() ? menuHelpMenu_->addSeparator() : menuHelpMenu_->addAction(it.caption);
     action->setObjectName(QString("menuHelpTopic%1").arg(index));
     action->setCheckable(it.showsText());
-    connect(action, &QAction::triggered, this, [this, index] { menuHelpTopic_Click(index); });
+    onMenuItem(action, menuHelpMenu_, [this, index] { menuHelpTopic_Click(index); });
     menuHelpTopic_.push_back(action);
   }
 }
