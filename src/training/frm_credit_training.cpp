@@ -125,7 +125,6 @@ frmCreditTraining::frmCreditTraining(ui::AppState& state, CreditChoice choice, Q
     b->setAutoDefault(false);
     ui::keepPlaceWhenHidden(b);
   }
-  cmdCancel_->setCancel(true);  // Esc
   auto* commands = new QHBoxLayout;
   commands->addStretch();
   commands->addWidget(cmdSave_);

@@ -137,6 +137,41 @@ TEST(Keyboard, TabVisitsEveryControlInTheOrderOfTheLayout) {
   }
 }
 
+// What Esc does in each window: the command it presses, if any, and whether the window closes.
+const std::map<std::string, std::string> kEsc = {
+    {"new-user overview", "cmdContinue, closes"},
+    {"user editor, adding", "cmdCancel, closes"},
+    {"user editor, viewing Dana Demo", "cmdCancel, closes"},
+    {"name editor, adding", "cmdCancel, closes"},
+    {"name editor, editing", "cmdCancel, closes"},
+    {"name editor, read only", "cmdCancel, closes"},
+    {"course editor, adding", "cmdCancel, closes"},
+    {"course editor, editing", "cmdCancel, closes"},
+    {"course editor, read only", "cmdCancel, closes"},
+    {"credit window", "cmdCancel, closes"},
+    {"training history", "closes"},
+    {"training history, editing comments", "stays"},  // the comments edit ends
+    {"training history, from the search results", "closes"},
+    {"help window", "cmdReturn, closes"},
+};
+
+TEST(Keyboard, EscPressesEachWindowsWayOutAndNothingElse) {
+  for (const WindowCase& wc : allWindows()) {
+    OpenWindow w(wc.name);
+    QStringList pressed;
+    for (auto* b : w.window()->findChildren<ui::PellamButton*>())
+      QObject::connect(b, &ui::PellamButton::Click, [b, &pressed] { pressed << b->objectName(); });
+    w.window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window())) << wc.name;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::qWait(20);
+    pressed << (w.window() && w.window()->isVisible() ? "stays" : "closes");
+    const auto expected = kEsc.find(wc.name);
+    EXPECT_EQ(pressed.join(", ").toStdString(), expected == kEsc.end() ? "stays" : expected->second)
+        << wc.name;
+  }
+}
+
 TEST(Keyboard, TheMakersLinksOpenFromTheKeysAndFromAssistiveTechnology) {
   OpenWindow w("title window");
   QTest::keyClick(w.window(), Qt::Key_Tab);
