@@ -172,6 +172,28 @@ TEST(Keyboard, EscPressesEachWindowsWayOutAndNothingElse) {
   }
 }
 
+// Two controls of one window never share an access key, which would leave one of them out of
+// reach of Alt and its key (the button's own tests press the keys).
+TEST(Keyboard, NoTwoControlsOfAWindowShareAnAccessKey) {
+  int keys = 0;
+  for (const WindowCase& wc : allWindows()) {
+    OpenWindow w(wc.name);
+    std::map<QChar, QString> owners;
+    for (auto* b : w.reachable<QAbstractButton>()) {
+      auto* command = qobject_cast<ui::PellamButton*>(b);
+      const QString mnemonic = QKeySequence::mnemonic(b->text()).toString();
+      const QChar key = command ? command->accessKey()
+                                : (mnemonic.isEmpty() ? QChar() : mnemonic.back().toLower());
+      if (key.isNull()) continue;
+      const auto [at, fresh] = owners.emplace(key, b->objectName());
+      EXPECT_TRUE(fresh) << wc.name << ": " << b->objectName().toStdString() << " and "
+                         << at->second.toStdString() << " share Alt+" << QString(key).toStdString();
+      ++keys;
+    }
+  }
+  EXPECT_GT(keys, 20);
+}
+
 TEST(Keyboard, TheMakersLinksOpenFromTheKeysAndFromAssistiveTechnology) {
   OpenWindow w("title window");
   QTest::keyClick(w.window(), Qt::Key_Tab);
