@@ -12,6 +12,7 @@
 
 #include "access/user_log.h"
 #include "app/lobby_buttons.h"
+#include "backup/backup_restore_menu.h"
 #include "courses/course_index_tab.h"
 #include "names/name_list_tab.h"
 #include "store/file_table.h"
@@ -58,7 +59,8 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
                                           ui::pictures::backupRestore())),
       cmdAdminWindow_(
           makePictureButton(this, QStringLiteral("cmdAdminWindow"), ui::pictures::returnToAdmin())),
-      cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())) {
+      cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())),
+      menuBackupRestoreMenu_(new backup::BackupRestoreMenu(state, this)) {
   setObjectName(QStringLiteral("frmLobby"));
   setWindowTitle(ui::applicationTitle());
   ui::TilePicture(ui::pictures::backgroundTile(), this);
@@ -171,7 +173,20 @@ void frmLobby::cmdBackupRestore_Click() {
                                            QStringLiteral("Full access level privileges\n"
                                                           "are required to use this feature."),
                                            ui::MessageIcon::Critical));
+    return;
   }
+  // The menu opens above the button, which sits at the foot of the window.
+  const int menuHeight = menuBackupRestoreMenu_->sizeHint().height();
+  state_.dialogs.popupMenu(menuBackupRestoreMenu_,
+                           cmdBackupRestore_->mapToGlobal(QPoint(0, -menuHeight)));
+  if (!state_.DataRestored) return;
+  state_.DataRestored = false;
+  updateNameGrid();
+  QApplication::processEvents();
+  updateCourseGrid();
+  QApplication::processEvents();
+  refreshButtons();
+  QApplication::processEvents();
 }
 
 void frmLobby::cmdAdminWindow_Click() {

@@ -21,6 +21,10 @@ namespace vm::names {
 class NameListTab;
 }
 
+namespace vm::backup {
+class BackupRestoreMenu;
+}
+
 namespace vm::app {
 
 // The main window: the tab control with the Name List, the Course Index and the search
@@ -73,6 +77,7 @@ class frmLobby : public QWidget, public ui::LobbyServices {
   ui::PellamButton* cmdBackupRestore_;
   ui::PellamButton* cmdAdminWindow_;
   ui::PellamButton* cmdQuit_;
+  backup::BackupRestoreMenu* menuBackupRestoreMenu_;
   QTimer timerFlashButton_;
   ui::FlashLevels flash_;
   bool activated_ = false;

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "store/compaction.h"
+#include "store/file_swap.h"
 #include "store/journal_text.h"
+#include "store/marker_file.h"
 #include "store/store_error.h"
 
 namespace vm::store {
@@ -48,45 +50,6 @@ std::vector<StepResult> doSteps(FileTable& table, const std::vector<WorkStep>& s
   return results;
 }
 
-void writeJournal(FileTable& table, const std::string& text) {
-  FileSystem& fs = table.fileSystem();
-  const std::string path = table.pathOf(kJournalName);
-  const FileSystem::Handle h = fs.open(path, FileSystem::Mode::Replace);
-  bool open = true;
-  try {
-    fs.write(h, 0, text);
-    fs.sync(h);
-    open = false;  // a close that fails has released the handle all the same
-    fs.close(h);
-  } catch (const StoreError&) {
-    // Nothing has changed yet: a journal that could not be written goes again.
-    try {
-      if (open) fs.close(h);
-    } catch (const StoreError&) {
-    }
-    try {
-      fs.remove(path);
-    } catch (const StoreError&) {
-    }
-    throw;
-  }
-  table.flushFolder();
-}
-
-std::string readJournal(FileSystem& fs, const std::string& path) {
-  const FileSystem::Handle h = fs.open(path, FileSystem::Mode::Read);
-  std::string text;
-  try {
-    text.resize(static_cast<std::size_t>(std::min(fs.size(h), kLongestJournal + 1)));
-    text.resize(fs.read(h, 0, text));
-  } catch (const StoreError&) {
-    fs.close(h);
-    throw;
-  }
-  fs.close(h);
-  return text;
-}
-
 }  // namespace
 
 std::vector<StepResult> doWork(FileTable& table, std::vector<WorkStep> steps,
@@ -99,7 +62,7 @@ std::vector<StepResult> doWork(FileTable& table, std::vector<WorkStep> steps,
                          table.pathOf(fileName(remove->file)), "there is no such record");
     }
   }
-  writeJournal(table, journalText(steps));
+  writeMarkerFile(table, kJournalName, journalText(steps));
   std::vector<StepResult> results = doSteps(table, steps, progress);
   table.fileSystem().remove(table.pathOf(kJournalName));
   table.flushFolder();
@@ -110,10 +73,11 @@ bool finishInterruptedWork(FileTable& table) {
   FileSystem& fs = table.fileSystem();
   const std::string journalPath = table.pathOf(kJournalName);
   const std::string tempPath = table.pathOf(kTempFileName);
-  bool finished = false;
+  // A restore replaces the files whole; a journal found with it belongs to the files replaced.
+  bool finished = finishInterruptedSwap(table);
   bool removed = false;
   if (fs.exists(journalPath)) {
-    const std::string text = readJournal(fs, journalPath);
+    const std::string text = readMarkerFile(fs, journalPath, kLongestJournal);
     if (const auto steps = text.size() <= kLongestJournal ? parseJournal(text) : std::nullopt) {
       doSteps(table, *steps, {});
       finished = true;

@@ -28,7 +28,8 @@ inline constexpr std::string_view kJournalName = "Journal.$$$";
 std::vector<StepResult> doWork(FileTable& table, std::vector<WorkStep> steps,
                                const PassProgress& progress = {});
 
-// At start-up, before anything reads the files: does again every step of the work a journal
+// At start-up, before anything reads the files: finishes a restore that was interrupted, or
+// removes what a failed one staged (file_swap.h); does again every step of the work a journal
 // names (a journal that was cut short before the work began is only removed), removes a
 // leftover temporary file, and leaves every file closed. Returns whether work was finished.
 bool finishInterruptedWork(FileTable& table);

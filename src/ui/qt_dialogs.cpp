@@ -109,7 +109,8 @@ QString QtDialogs::input(QWidget* parent, const QString& title, const QString& p
 
 QString QtDialogs::browseForFolder(QWidget* parent, const QString& title,
                                    const QString& startFolder) {
-  return QFileDialog::getExistingDirectory(parent, title, startFolder);
+  // A prompt of several lines reads as one sentence in the picker's title bar.
+  return QFileDialog::getExistingDirectory(parent, QString(title).replace('\n', ' '), startFolder);
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& startPath,

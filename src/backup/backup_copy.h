@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "backup/file_started.h"
+#include "store/carried_files.h"
+#include "store/file_system.h"
+
+namespace vm::backup {
+
+// Copies the carried files (store/carried_files.h; the first of them marks a backup) from the
+// data folder into the backup folder.
+// Each is written under its staged name and flushed first; a file the data folder lacks is
+// written as an empty file when it is always carried, and an older backup's copy of it is
+// removed when it is carried only when present. Only then does the older backup's "User.List"
+// go (and the folder is flushed), the other files are renamed into place, the folder is flushed
+// and "User.List" comes last: at every moment a folder holding "User.List" holds one whole
+// backup, the older or the new one, and never a mix. Staged copies left by an interrupted
+// backup are replaced or removed by the next one.
+//
+// Returns the name of the file that could not be copied, after removing every staged copy; or
+// nothing when the backup is complete and on the disk. A failure before the renames leaves an
+// older backup in the folder whole; a failure during them leaves no "User.List", so that the
+// folder is refused by a restore rather than restored half old and half new.
+std::optional<std::string> backUpFiles(
+    store::FileSystem& fs, const std::string& dataFolder, const std::string& backupFolder,
+    const FileStarted& started = {},
+    std::span<const store::CarriedFile> files = store::kCarriedFiles);
+
+}  // namespace vm::backup

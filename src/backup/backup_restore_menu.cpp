@@ -1,0 +1,41 @@
+#include "backup/backup_restore_menu.h"
+
+#include <QAction>
+#include <array>
+
+#include "backup/backup_data_files.h"
+#include "backup/restore_data_files.h"
+#include "ui/application_title.h"
+
+namespace vm::backup {
+namespace {
+
+constexpr int kBackup = 1;
+constexpr int kRestore = 2;
+
+}  // namespace
+
+BackupRestoreMenu::BackupRestoreMenu(ui::AppState& state, QWidget* window)
+    : QMenu(window), state_(state), window_(window) {
+  setObjectName(QStringLiteral("menuBackupRestoreMenu"));
+  const QString title = ui::applicationTitle();
+  const std::array<QString, 4> captions = {"Backup the " + title + " data files",
+                                           "Restore the " + title + " data files", QString(),
+                                           QStringLiteral("Exit this Menu")};
+  for (int index = 1; index <= static_cast<int>(captions.size()); ++index) {
+    const QString& caption = captions[static_cast<std::size_t>(index - 1)];
+    QAction* item = caption.isEmpty() ? addSeparator() : addAction(caption);
+    item->setObjectName(QStringLiteral("menuBackupRestore%1").arg(index));
+    connect(item, &QAction::triggered, this, [this, index] { menuBackupRestore_Click(index); });
+  }
+}
+
+void BackupRestoreMenu::menuBackupRestore_Click(int index) {
+  // An item pressed through the accessibility interface leaves the menu open; it closes before
+  // the work begins.
+  hide();
+  if (index == kBackup) BackupDataFiles(state_, window_);
+  if (index == kRestore) RestoreDataFiles(state_, window_);
+}
+
+}  // namespace vm::backup

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMenu>
+
+namespace vm::ui {
+struct AppState;
+}
+
+namespace vm::backup {
+
+// The pop-up menu of the main window's backup and restore button, `menuBackupRestoreMenu`:
+// items `menuBackupRestore1` "Backup the Verdimark data files", `menuBackupRestore2` "Restore
+// the Verdimark data files", a separator, and `menuBackupRestore4` "Exit this Menu", which only
+// closes it. The first two run the backup or the restore for the window; after a restore that
+// replaced the files, DataRestored is set for the window to rebuild its lists.
+class BackupRestoreMenu : public QMenu {
+  Q_OBJECT
+
+ public:
+  BackupRestoreMenu(ui::AppState& state, QWidget* window);
+
+ private:
+  void menuBackupRestore_Click(int index);
+
+  ui::AppState& state_;
+  QWidget* window_;
+};
+
+}  // namespace vm::backup

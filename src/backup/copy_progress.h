@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <string_view>
+
+#include "backup/backup_messages.h"
+#include "ui/busy_cursor.h"
+
+class QWidget;
+
+namespace vm::backup {
+
+// While the files are copied: the window is disabled under the busy cursor and its title names
+// the file being copied, shown at once; afterwards it gets its own title back, then the normal
+// cursor, and is enabled again.
+class CopyProgress {
+ public:
+  CopyProgress(QWidget* window, Flow flow);
+  ~CopyProgress();
+  CopyProgress(const CopyProgress&) = delete;
+  CopyProgress& operator=(const CopyProgress&) = delete;
+
+  void fileStarted(std::string_view name);
+
+ private:
+  ui::BusyCursor busy_;
+  QPointer<QWidget> window_;
+  Flow flow_;
+  QString title_;
+};
+
+}  // namespace vm::backup

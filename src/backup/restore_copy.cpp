@@ -1,0 +1,79 @@
+#include "backup/restore_copy.h"
+
+#include <vector>
+
+#include "backup/folder_path.h"
+#include "store/carried_files.h"
+#include "store/file_copy.h"
+#include "store/file_swap.h"
+#include "store/store_error.h"
+
+namespace vm::backup {
+namespace {
+
+// The first file that is always carried and that the backup lacks.
+std::optional<std::string_view> firstMissing(store::FileSystem& fs, const std::string& folder,
+                                             std::span<const store::CarriedFile> files) {
+  for (const store::CarriedFile& c : files) {
+    if (c.carry != store::Carry::Always) continue;
+    try {
+      if (!fs.exists(pathIn(folder, c.name))) return c.name;
+    } catch (const store::StoreError&) {
+      return c.name;
+    }
+  }
+  return std::nullopt;
+}
+
+// Copies every file under its staged name; returns the swap, or throws with `failed` naming
+// the file whose copy failed.
+std::vector<store::SwapEntry> stage(store::FileTable& table, const std::string& from,
+                                    std::span<const store::CarriedFile> files,
+                                    const FileStarted& started, std::string_view& failed) {
+  store::FileSystem& fs = table.fileSystem();
+  std::vector<store::SwapEntry> entries;
+  for (const store::CarriedFile& c : files) {
+    failed = c.name;
+    if (started) started(c.name);
+    const std::string source = pathIn(from, c.name);
+    if (c.carry == store::Carry::WhenPresent && !fs.exists(source)) {
+      entries.push_back({std::string(c.name), true});
+      continue;
+    }
+    store::copyFlushed(fs, source, table.pathOf(store::stagedName(c.name)));
+    entries.push_back({std::string(c.name), false});
+  }
+  return entries;
+}
+
+// After a failure before the swap: the staged copies go, so that a full disk gets its space
+// back. A failure here changes nothing; the next start removes what is left.
+void removeStagedQuietly(store::FileTable& table, std::span<const store::CarriedFile> files) {
+  try {
+    if (store::removeStagedCopies(table, files)) table.flushFolder();
+  } catch (const store::StoreError&) {
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> restoreFiles(store::FileTable& table, const std::string& backupFolder,
+                                        const FileStarted& started,
+                                        std::span<const store::CarriedFile> files) {
+  if (const auto missing = firstMissing(table.fileSystem(), backupFolder, files))
+    return std::string(*missing);
+  table.closeAll();
+  std::vector<store::SwapEntry> entries;
+  std::string_view failed;
+  try {
+    entries = stage(table, backupFolder, files, started, failed);
+    store::writeSwapMarker(table, entries);
+  } catch (const store::StoreError&) {
+    removeStagedQuietly(table, files);
+    return std::string(failed);
+  }
+  store::swapStaged(table, entries);
+  return std::nullopt;
+}
+
+}  // namespace vm::backup

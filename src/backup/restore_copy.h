@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "backup/file_started.h"
+#include "store/carried_files.h"
+#include "store/file_table.h"
+
+namespace vm::backup {
+
+// Puts the carried files (store/carried_files.h) of the backup folder in place of the data
+// folder's, all together or not at all. A backup that lacks a file that is always carried is
+// refused before anything is copied. Each file is copied under its staged name into the data
+// folder and flushed; any failure until then removes the staged copies and leaves every current
+// file as it was. Then the swap (store/file_swap.h) renames them all into place, removes the
+// files that are carried only when present and that the backup lacks, and drops any journal of
+// unfinished work on the old files. A failure during the swap goes on as a StoreError, and the
+// next start finishes the swap.
+//
+// Returns the name of the file that could not be restored, or nothing when the restore is done.
+std::optional<std::string> restoreFiles(
+    store::FileTable& table, const std::string& backupFolder, const FileStarted& started = {},
+    std::span<const store::CarriedFile> files = store::kCarriedFiles);
+
+}  // namespace vm::backup

@@ -1,0 +1,63 @@
+#include "backup/restore_data_files.h"
+
+#include "backup/backup_location.h"
+#include "backup/backup_messages.h"
+#include "backup/browse_for_folder.h"
+#include "backup/copy_progress.h"
+#include "backup/restore_copy.h"
+#include "backup/same_folder.h"
+#include "store/carried_files.h"
+#include "store/store_error.h"
+#include "ui/app_state.h"
+
+namespace vm::backup {
+namespace {
+
+constexpr Flow kFlow = Flow::Restore;
+
+// Runs the checks and the restore; returns the outcome to show.
+QString restoreFrom(ui::AppState& state, QWidget* window, const QString& chosen) {
+  ui::Dialogs& dialogs = state.dialogs;
+  const std::string folder = localPath(chosen);
+  if (sameFolder(folder, state.files.folder())) {
+    dialogs.message(window, sameFolderMessage(kFlow));
+    return cancelledText(kFlow);
+  }
+  std::vector<std::string> names;
+  try {
+    names = state.files.fileSystem().list(folder);
+  } catch (const store::StoreError&) {
+    dialogs.message(window, accessProblemMessage(kFlow));
+    return cancelledText(kFlow);
+  }
+  if (!holdsBackup(names)) {
+    const QString shown = QString::fromStdString(withTrailingSeparator(chosen.toStdString()));
+    dialogs.message(window, requiredFilesMissingMessage(shown));
+    return cancelledText(kFlow);
+  }
+  if (state.files.exists(store::kBackupMark) &&
+      dialogs.message(window, replaceCurrentDataMessage()) != ui::Answer::Yes)
+    return cancelledText(kFlow);
+  std::optional<std::string> failed;
+  {
+    CopyProgress progress(window, kFlow);
+    failed = restoreFiles(state.files, folder,
+                          [&](std::string_view name) { progress.fileStarted(name); });
+  }
+  if (failed) {
+    dialogs.message(window, copyFailedMessage(kFlow, QString::fromStdString(*failed)));
+    return cancelledText(kFlow);
+  }
+  state.DataRestored = true;
+  return succeededText(kFlow);
+}
+
+}  // namespace
+
+void RestoreDataFiles(ui::AppState& state, QWidget* window) {
+  const QString chosen = BrowseForFolder(state, window, folderPrompt(kFlow));
+  if (chosen.isEmpty()) return;
+  state.dialogs.message(window, outcomeMessage(restoreFrom(state, window, chosen)));
+}
+
+}  // namespace vm::backup

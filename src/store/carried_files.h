@@ -1,0 +1,58 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "store/data_files.h"
+
+namespace vm::store {
+
+// How a file travels in a backup and a restore.
+enum class Carry {
+  // Always part of the set: a backup writes it (as an empty file, which holds no records just as
+  // no file does, when the data folder has none), and a restore needs it in the backup.
+  Always,
+  // Part of the set when it exists: a backup copies it when the data folder has it and otherwise
+  // removes an older backup's copy, and a restore puts back the backup's copy or, when the
+  // backup has none, removes the current file, so that the set is always of one moment.
+  WhenPresent,
+};
+
+struct CarriedFile {
+  std::string_view name;
+  Carry carry;
+};
+
+// The files that a backup copies and a restore puts back, in this order: the one list of them.
+// A new data file joins the set here. Never the lock file, the journal, the temporary file or
+// the installation values: they belong to the running copy and its installation, not to the
+// data.
+inline constexpr std::array<CarriedFile, 5> kCarriedFiles = {{
+    {"User.List", Carry::Always},
+    {"User.Log", Carry::Always},
+    {"Name.List", Carry::Always},
+    {"Course.Index", Carry::Always},
+    {"Training.Records", Carry::Always},
+}};
+
+// A folder holds a backup when it holds this file; the data folder holds current data when it
+// holds it.
+inline constexpr std::string_view kBackupMark = kCarriedFiles.front().name;
+static_assert(kCarriedFiles.front().carry == Carry::Always, "a backup always holds its mark");
+
+static_assert(std::ranges::all_of(kDataFileNames,
+                                  [](std::string_view name) {
+                                    return std::ranges::any_of(
+                                        kCarriedFiles, [&](const CarriedFile& c) {
+                                          return c.name == name && c.carry == Carry::Always;
+                                        });
+                                  }),
+              "every data file is carried by the backup and the restore");
+
+// The name under which a carried file is written before it is renamed into place: beside the
+// file, in the same folder, so that the rename replaces it in one step.
+inline std::string stagedName(std::string_view name) { return std::string(name) + ".$$$"; }
+
+}  // namespace vm::store

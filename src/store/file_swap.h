@@ -1,0 +1,47 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/carried_files.h"
+#include "store/file_table.h"
+
+namespace vm::store {
+
+// A restore replaces the data folder's files as one set: copies of the new files are first
+// staged beside them under their staged names (carried_files.h) and flushed; then the list of
+// them is written down in "Restore.$$$" (flushed, with its folder entry) before the first
+// rename; then each staged copy is renamed over its file and the folder flushed; then the
+// marker goes. A crash or power cut before the marker is whole leaves every current file as it
+// was (the next start removes the staged copies); from then on the next start finishes the
+// renames before anything reads the files, so the set is never part old and part new.
+inline constexpr std::string_view kSwapMarkerName = "Restore.$$$";
+
+// One file of the new set.
+struct SwapEntry {
+  std::string name;     // a carried file's name
+  bool remove = false;  // the new set has no such file: the current one goes
+};
+
+// Flushes the folder's entries of the staged copies, then writes the marker. Nothing in the
+// data folder has changed yet: on a failure nothing of the
+// marker is left and the failure goes on; the staged copies are the caller's to remove.
+void writeSwapMarker(FileTable& table, const std::vector<SwapEntry>& entries);
+
+// After writeSwapMarker: closes every file, drops a journal of unfinished work (its work was on
+// the files being replaced), renames the staged copies into place, removes the files the new
+// set lacks, flushes the folder and removes the marker. A failure here goes on with the marker
+// left behind, and the next start finishes the swap.
+void swapStaged(FileTable& table, const std::vector<SwapEntry>& entries);
+
+// Removes every staged copy of the files from the data folder; returns whether there was one.
+bool removeStagedCopies(FileTable& table, std::span<const CarriedFile> files = kCarriedFiles);
+
+// At start-up, before the journal and anything else: finishes a swap whose marker is whole, or
+// only removes a marker cut short; then removes staged copies left by a restore that failed or
+// was interrupted before its marker was written. Returns whether a swap was finished.
+bool finishInterruptedSwap(FileTable& table);
+
+}  // namespace vm::store
