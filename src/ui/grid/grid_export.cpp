@@ -36,7 +36,7 @@ QString startFolder(const Settings& settings) {
   const QString last = settings.value(kFolderKey);
   if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return documents.isEmpty() ? QDir::homePath() : documents;
+  return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 Message failure(const QString& path, const store::StoreError& error) {

@@ -35,10 +35,10 @@ QString listNameOf(const Grid& grid);
 QString suggestedCsvName(const QString& listName, const format::DateTime& today);
 
 // "Export to CSV...": asks where to save the grid (suggesting the list's name and today's date
-// in the folder of the last export, else the documents folder) and writes it there whole as a
-// CSV file, with the window disabled and the busy cursor meanwhile. A file that cannot be
-// written is reported in a message box; the name then holds what it held before. Returns true
-// when the file was written.
+// in the folder of the last export, else the documents folder or the home folder) and writes it
+// there whole as a CSV file, with the window disabled and the busy cursor meanwhile. A file that
+// cannot be written is reported in a message box; the name then holds what it held before. Returns
+// true when the file was written.
 bool exportGridToCsv(AppState& state, Grid& grid);
 
 }  // namespace vm::ui
