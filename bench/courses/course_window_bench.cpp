@@ -70,6 +70,7 @@ class Lobby final : public QWidget, public ui::LobbyServices {
   QString nameDisplayCaption() override { return {}; }
   void updateNameGrid() override {}
   void updateCourseGrid() override { tab_->UpdateCourseGrid(); }
+  void openTrainingHistory(ui::Grid*) override {}
   bool windowActivated() const override { return true; }
   void startFlashing() override {}
   void stopFlashing() override {}

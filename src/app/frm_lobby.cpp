@@ -16,6 +16,7 @@
 #include "courses/course_index_tab.h"
 #include "names/name_list_tab.h"
 #include "store/file_table.h"
+#include "training/frm_training_history.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/button/command_button.h"
@@ -23,6 +24,7 @@
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
 #include "ui/lobby_tab.h"
+#include "ui/open_modal.h"
 #include "ui/pictures.h"
 #include "ui/tile_picture.h"
 
@@ -128,6 +130,13 @@ ui::Grid* frmLobby::courseGrid() { return pages_[1]->grid(); }
 QString frmLobby::nameDisplayCaption() { return nameTab_->displayCaption(); }
 void frmLobby::updateNameGrid() { nameTab_->UpdateNameGrid(); }
 void frmLobby::updateCourseGrid() { pages_[1]->updateList(); }
+
+void frmLobby::openTrainingHistory(ui::Grid* source) {
+  if (!source || source->currentRow() < 1) return;
+  ui::openModal(state_, this, new training::frmTrainingHistory(state_, source, this));
+  // Removing records may have removed the last of them, and Training.Records with them.
+  refreshButtons();
+}
 
 void frmLobby::refreshButtons() {
   LobbyData data;

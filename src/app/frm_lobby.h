@@ -50,6 +50,7 @@ class frmLobby : public QWidget, public ui::LobbyServices {
   QString nameDisplayCaption() override;
   void updateNameGrid() override;
   void updateCourseGrid() override;
+  void openTrainingHistory(ui::Grid* source) override;
   bool windowActivated() const override { return activated_; }
   void startFlashing() override { timerFlashButton_.start(); }
   void stopFlashing() override { timerFlashButton_.stop(); }

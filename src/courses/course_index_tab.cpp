@@ -9,6 +9,9 @@
 #include "courses/course_find.h"
 #include "courses/course_rows.h"
 #include "courses/frm_add_edit_course.h"
+#include "format/number_parse.h"
+#include "names/name_list_tab.h"
+#include "training/frm_credit_training.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
@@ -207,9 +210,25 @@ std::int32_t CourseIndexTab::highlightedRecNum() const {
   return row > 0 ? gridCourse_->text(row, kRecNum).toInt() : 0;
 }
 
-// Crediting a course opens a window of its own that the program does not have yet; the button
-// already shows, hides and enables itself as the highlighted course allows.
-void CourseIndexTab::cmdCreditTraining_Click() {}
+void CourseIndexTab::cmdCreditTraining_Click() {
+  const int row = gridCourse_->currentRow();
+  // A category heading is never credited, whatever the state of the button.
+  if (row < 1 || !(format::leadingNumber(gridCourse_->text(row, kHours).toStdString()) > 0)) return;
+  training::CreditChoice choice{
+      gridCourse_->text(row, kCode),           gridCourse_->text(row, kName),
+      gridCourse_->text(row, kProvider),       gridCourse_->text(row, kHours),
+      gridCourse_->text(row, kRecNum).toInt(), {}};
+  // Every person the Name List shows, as it shows them.
+  const ui::Grid* persons = lobby_.nameGrid();
+  choice.persons.reserve(static_cast<std::size_t>(persons->rows()));
+  for (int r = 1; r <= persons->rows(); ++r)
+    choice.persons.push_back({persons->text(r, names::NameListTab::kColName),
+                              persons->text(r, names::NameListTab::kColRecNum).toInt()});
+  if (ui::openModal(
+          state_, lobby_.lobbyWindow(),
+          new training::frmCreditTraining(state_, std::move(choice), lobby_.lobbyWindow())))
+    lobby_.refreshButtons();
+}
 
 // The Course Index printout comes with the report engine, which the program does not have yet.
 void CourseIndexTab::cmdPrintCourseIndex_Click() {}

@@ -3,10 +3,12 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 #include "format/number_text.h"
 #include "names/frm_add_edit_name.h"
+#include "names/person_deletion.h"
 #include "store/file_table.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
@@ -97,6 +99,8 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
   connect(cmdAddName_, &ui::PellamButton::Click, this, &NameListTab::cmdAddName_Click);
   connect(cmdEditName_, &ui::PellamButton::Click, this, &NameListTab::cmdEditName_Click);
   connect(cmdDeleteName_, &ui::PellamButton::Click, this, &NameListTab::cmdDeleteName_Click);
+  connect(cmdTrainingHistory_, &ui::PellamButton::Click, this,
+          &NameListTab::cmdTrainingHistory_Click);
   connect(gridName_, &ui::Grid::rowDoubleClicked, this, &NameListTab::gridName_DblClick);
   connect(gridName_, &ui::Grid::mouseOverRow, this, &NameListTab::gridName_MouseMove);
 }
@@ -217,8 +221,60 @@ void NameListTab::cmdEditName_Click() {
   openEditor(gridName_->text(row, kColRecNum).toInt());
 }
 
+void NameListTab::cmdTrainingHistory_Click() { lobby_.openTrainingHistory(gridName_); }
+
 void NameListTab::cmdDeleteName_Click() {
-  // Removing a person, with the person's training records, plugs in here.
+  const int row = gridName_->currentRow();
+  if (row < 1) return;
+  QWidget* window = lobby_.lobbyWindow();
+  const ui::Answer offer = state_.dialogs.message(
+      window, ui::makeMessage(QStringLiteral("Print Training History before Deletion?"),
+                              QStringLiteral("Once deleted, this person's training history,\n"
+                                             "if any, will also be permanenetly deleted.\n\n"
+                                             "Do you want to see/print this person's\n"
+                                             "training history before you delete this\n"
+                                             "person from the 'Name List'?"),
+                              ui::MessageIcon::Question, ui::MessageButtons::YesNoCancel,
+                              ui::Answer::Cancel));
+  if (offer == ui::Answer::Yes) {
+    // The history can be seen and printed first; the user deletes again afterwards.
+    cmdTrainingHistory_Click();
+    return;
+  }
+  if (offer != ui::Answer::No) return;
+  const ui::Answer confirm = state_.dialogs.message(
+      window, ui::makeMessage(QStringLiteral("Confirm Deletion"),
+                              QStringLiteral("Please press 'OK' to confirm your intent to\n"
+                                             "permanently delete this person from the "
+                                             "'Name List'."),
+                              ui::MessageIcon::Information, ui::MessageButtons::OkCancel,
+                              ui::Answer::Cancel));
+  if (confirm != ui::Answer::Ok) return;
+
+  std::int32_t removed = 0;
+  {
+    const ui::BusyCursor busy(window);
+    removed = removePerson(state_.files, gridName_->text(row, kColRecNum).toInt());
+  }
+  state_.dialogs.message(
+      window, ui::makeMessage(QStringLiteral("For your information..."),
+                              QStringLiteral("There were %1 training records\n"
+                                             "associated with this person")
+                                      .arg(removed) +
+                                  (removed == 0 ? QStringLiteral(".")
+                                                : QStringLiteral("\nthat were permanently "
+                                                                 "deleted.")),
+                              ui::MessageIcon::Information));
+  const int select = std::max(1, row - 1);
+  UpdateNameGrid();
+  const bool listed = !gridName_->isHidden();
+  if (listed) gridName_->selectRow(select, true);
+  lobby_.refreshButtons();
+  if (listed)
+    state_.dialogs.message(window, ui::makeMessage(QStringLiteral("Name removed"),
+                                                   QStringLiteral("The name has been removed\n"
+                                                                  "from the 'Name List'."),
+                                                   ui::MessageIcon::Information));
 }
 
 void NameListTab::openEditor(std::int32_t recNum) {

@@ -37,6 +37,11 @@ class LobbyServices {
   // Rebuild the lists (after a restore, a person deletion, a course change).
   virtual void updateNameGrid() = 0;
   virtual void updateCourseGrid() = 0;
+  // Opens the training history of the person highlighted in `source` (display name in column 0,
+  // record number in Name.List in column 4) over the main window; read-only while
+  // HistoryViewOnly is set.
+  virtual void openTrainingHistory(Grid* source) = 0;
+
   // Whether the main window's first activation has run.
   virtual bool windowActivated() const = 0;
 

@@ -4,9 +4,11 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
 
+#include "courses/course_files.h"
 #include "names/name_bytes.h"
 #include "support/test_app.h"
 #include "ui/button/pellam_button.h"
@@ -97,6 +99,38 @@ TEST_F(LobbyTest, TrainingRecordsOpenTheHistoryAndTheSearchTab) {
   lobby->refreshButtons();
   EXPECT_TRUE(button("cmdTrainingHistory")->isEnabled());
   EXPECT_TRUE(tabs()->isTabEnabled(2));
+}
+
+TEST_F(LobbyTest, CreditingAndTheHistoryWorkOnTheHighlightedCourseAndPerson) {
+  app.folder.write("Course.Index",
+                   vm::test::courseFile({{45000.25, "FA-01", "First Aid", "", 2.5f, ""}}));
+  open(4);
+  tabs()->setCurrentIndex(1);
+  app.dialogs.onModal("frmCreditTraining", [](QWidget* w) {
+    EXPECT_EQ(w->findChild<QListWidget*>("listNames")->count(), 1);  // the active person only
+    w->findChild<QLineEdit*>("txtDate")->setText("03/15/2004");
+    w->findChild<QListWidget*>("listNames")->item(0)->setSelected(true);
+    QTest::mouseClick(w->findChild<PellamButton*>("cmdSave"), Qt::LeftButton);
+  });
+  QTest::mouseClick(button("cmdCreditTraining"), Qt::LeftButton);
+  const std::string records = app.folder.read("Training.Records");
+  ASSERT_EQ(records.size(), 300u);
+  EXPECT_EQ(vm::test::getDouble(records, 8), 38000.5);  // Bob
+  EXPECT_TRUE(button("cmdTrainingHistory")->isEnabled());
+
+  tabs()->setCurrentIndex(0);
+  QString title;
+  app.dialogs.onModal("frmTrainingHistory", [&](QWidget* w) {
+    title = w->windowTitle();
+    w->findChild<vm::ui::Grid*>("gridTraining")->selectRow(1);
+    QTest::mouseClick(w->findChild<PellamButton*>("cmdDeleteTraining"), Qt::LeftButton);
+  });
+  app.dialogs.answer(Answer::Yes);
+  app.dialogs.answer(Answer::Ok);  // "No records on file..."
+  QTest::mouseClick(button("cmdTrainingHistory"), Qt::LeftButton);
+  EXPECT_EQ(title, "Verdimark - Training History of Bob Lee");
+  EXPECT_FALSE(app.folder.has("Training.Records"));
+  EXPECT_FALSE(button("cmdTrainingHistory")->isEnabled());  // nothing left to show
 }
 
 TEST_F(LobbyTest, WithNobodyOnFileOnlyAddingIsOffered) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -115,6 +116,19 @@ TEST_F(CourseIndexTabTest, OnlyCoursesWithHoursCanBeCreditedAndOnlyByUsersWhoMay
     gridCourse().selectRow(5);  // negative hours
     EXPECT_FALSE(button("cmdCreditTraining")->isEnabled());
   }
+}
+
+TEST_F(CourseIndexTabTest, CreditingOpensOnACourseNeverOnAHeading) {
+  open(kMixed, 4);
+  gridCourse().selectRow(1);  // a heading, whatever the state of the button
+  emit button("cmdCreditTraining")->Click();
+  EXPECT_TRUE(app.dialogs.shown().empty());
+  gridCourse().selectRow(6);
+  QString course;
+  app.dialogs.onModal("frmCreditTraining",
+                      [&](QWidget* w) { course = w->findChild<QLabel*>("lblCourseInfo")->text(); });
+  click("cmdCreditTraining");
+  EXPECT_EQ(course, "\n  P1*-T001\n  Tornado Preparedness\n  County\n  1.5 hours");
 }
 
 TEST_F(CourseIndexTabTest, FindAsksForTextAndSearchesCodeAndNameJoinedBySpace) {

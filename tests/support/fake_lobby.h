@@ -3,6 +3,7 @@
 #include <QTabWidget>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "support/test_app.h"
 #include "ui/grid/grid.h"
@@ -53,9 +54,13 @@ class FakeLobby : public QWidget, public ui::LobbyServices {
   QString nameDisplayCaption() override { return QStringLiteral("Active Persons"); }
   void updateNameGrid() override { pages_[kNameList]->updateList(); }
   void updateCourseGrid() override { pages_[kCourseIndex]->updateList(); }
+  // Records the grid whose person's history was asked for.
+  void openTrainingHistory(ui::Grid* source) override { historyOpenedFor.push_back(source); }
   bool windowActivated() const override { return activated_; }
   void startFlashing() override { flashing_ = true; }
   void stopFlashing() override { flashing_ = false; }
+
+  std::vector<ui::Grid*> historyOpenedFor;
 
  private:
   void place(int page, ui::LobbyTab* tab);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "store/file_table.h"
+#include "store/records.h"
+
+namespace vm::training {
+
+// One course credited on one date to several persons with one comment.
+struct Credit {
+  std::int32_t courseRecNum = 0;            // in Course.Index
+  std::vector<std::int32_t> personRecNums;  // in Name.List, in the order they were chosen
+  double trainingDate = 0;
+  std::string comments;  // as stored: trimmed, line breaks CR LF
+};
+
+// Reads the course into `course` and the persons' identities, then appends one training record
+// per person to Training.Records in one write: all of them, or, when the write fails, none (the
+// file is cut back before the failure goes on). Opens and closes the three files.
+void creditTraining(store::FileTable& table, const Credit& credit, store::CourseRecord& course);
+
+}  // namespace vm::training

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "store/file_table.h"
+
+namespace vm::training {
+
+// The editing menu of the training history, by item index (1 to 10); a separator has an empty
+// caption.
+inline constexpr std::array<std::string_view, 10> kEditMenuCaptions = {
+    "Click below to edit...",
+    "",
+    "...the date the training was received...",
+    "...the Course Code of this training record",
+    "...the name of the training course",
+    "...who provided this training",
+    "...the hours associated with this training record",
+    "...the comments associated with this training record",
+    "",
+    "Exit this menu"};
+
+// The items that change one field through an input box, numbered as in the menu.
+enum class EditField { Date = 3, Code = 4, Name = 5, Provider = 6, Hours = 7 };
+inline constexpr int kEditComments = 8;
+
+// The input box of a field edit: its title and its five-line prompt.
+inline constexpr std::string_view kEditTitle = "Editing the highlighted training record";
+std::string editPrompt(EditField field);
+
+// Why an answer (already trimmed, not empty) cannot be stored: the text of the "Entry Error" box,
+// which repeats the answer above the complaint. Nothing when it can.
+std::optional<std::string> refuseAnswer(EditField field, std::string_view answer);
+
+// Writes the answer into its field of training record n, in place, leaving every other byte of
+// the record as it was. The answer must have passed refuseAnswer. Opens and closes the file.
+void rewriteField(store::FileTable& table, std::int32_t n, EditField field,
+                  std::string_view answer);
+// The same for the comments, given as stored (trimmed, line breaks CR LF).
+void rewriteComments(store::FileTable& table, std::int32_t n, std::string_view comments);
+
+}  // namespace vm::training

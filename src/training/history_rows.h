@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "store/file_table.h"
+
+namespace vm::training {
+
+// The training history grid: five columns the user sees, then the comments (shown in their own
+// box), the date sort key and the record number, which are never shown.
+inline constexpr const char* kHistoryGridFormat =
+    "<Course Date|<Course Code|<Name of Course|<Provided by|>Hours|Comments|DateSort|RecNum";
+enum HistoryColumn {
+  kDate = 0,
+  kCode = 1,
+  kName = 2,
+  kProvider = 3,
+  kHours = 4,
+  kComments = 5,
+  kDateSort = 6,
+  kRecNum = 7
+};
+
+// One training record as the history lists it, texts trimmed.
+struct HistoryRow {
+  std::string date;  // "mm/dd/yyyy"
+  std::string code;
+  std::string name;
+  std::string provider;
+  std::string hours;     // "###.0"
+  std::string comments;  // as stored, line breaks CR LF
+  std::string dateSort;  // "yyyymmdd"
+  std::int32_t recNum = 0;
+};
+
+// Every training record of the person whose DateCreated is `personId`, from the oldest training
+// to the newest (records of one day keep their file order). One sequential pass over
+// Training.Records in large blocks; a missing file lists nothing and stays missing.
+std::vector<HistoryRow> readHistory(store::FileTable& table, double personId);
+
+}  // namespace vm::training
