@@ -4,20 +4,17 @@
 #include <cmath>
 #include <string_view>
 
-#include "format/automation_date.h"
-#include "format/date_text.h"
-#include "format/trim.h"
 #include "print/print_rule.h"
-#include "print/utf8_chars.h"
+#include "print/report_page.h"
 
 namespace vm::print {
 namespace {
 
-// The geometry of the reports, in inches: they start 0.5 from the left and 1.0 from the top of
-// the printable area, rules end 1.0 short of the paper's right edge, and a page ends after the
-// first row printed lower than 2.2 above the paper's bottom edge.
-constexpr double kLeft = 0.5;
-constexpr double kTop = 1.0;
+// The geometry of a wide list, in inches: as the reports, it starts at kReportLeft and
+// kReportTop; its rules end 1.0 short of the paper's right edge, and a page ends after the first
+// row printed lower than 2.2 above the paper's bottom edge (on portrait letter paper, as the
+// reports: rules to 7.5, pages ending at 8.8).
+constexpr double kLeft = kReportLeft;
 constexpr double kRightRoom = 1.0;
 constexpr double kBottomRoom = 2.2;
 // The first column, and the narrow ones beside it: a date "mm/dd/yyyy" or a course code each.
@@ -27,20 +24,10 @@ constexpr double kColumnGap = 0.05;
 // Landscape letter, for the estimate: about as many rows as fit under a page head.
 constexpr double kLandscapeWidth = 11.0;
 constexpr std::size_t kRowsPerPage = 27;
-const FontSpec kReportFont{"Arial", 9.0};
 
-// The longest start of the text that fits the room, followed by "..." when it was cut.
+// The text as it fits the room, cut short with "..." when it does not.
 std::string fitted(const PrintSurface& surface, std::string_view text, double room) {
-  if (surface.textWidth(text) <= room) return std::string(text);
-  std::vector<std::string_view> chars = utf8Chars(text);
-  while (!chars.empty()) {
-    chars.pop_back();
-    std::string kept;
-    for (std::string_view c : chars) kept += c;
-    kept = format::trim(kept) + "...";
-    if (surface.textWidth(kept) <= room) return kept;
-  }
-  return {};
+  return surface.textWidth(text) <= room ? std::string(text) : shortenedToFit(surface, text, room);
 }
 
 class MatrixPrinter {
@@ -70,7 +57,7 @@ class MatrixPrinter {
   void printBand(std::size_t first, std::size_t count) {
     const std::size_t rows = input_.rows.size();
     for (std::size_t r = 0; r < rows; ++r) {
-      if (surface_.currentY() < kTop) printPageHead(first, count);
+      if (surface_.currentY() < kReportTop) printPageHead(first, count);
       printCells(input_.rows[r], first, count);
       const bool last = r + 1 == rows;
       if (surface_.currentY() > pageEnd_ || last) {
@@ -89,11 +76,7 @@ class MatrixPrinter {
   }
 
   void printPageHead(std::size_t first, std::size_t count) {
-    surface_.setCurrentY(kTop);
-    printLine(kLeft, format::trim(input_.windowTitle));
-    const double now = format::toAutomationDate(clock_.now());
-    printLine(kLeft, "Printed on " + format::formatGeneralDateTime(now) + " -- Page " +
-                         std::to_string(surface_.page()));
+    printPageTitle(surface_, input_.windowTitle, clock_);
     surface_.endLine();
     for (const std::string& line : input_.description) printLine(kLeft, line);
     if (narrow_ > 0)
@@ -147,7 +130,7 @@ int matrixPageEstimate(std::size_t rows, std::size_t narrowColumns) {
 void PrintMatrixReport(PrintSurface& surface, const MatrixReportInput& input,
                        const format::Clock& clock) {
   if (input.rows.empty()) return;
-  surface.setFont(kReportFont);
+  surface.setFont(reportFont());
   MatrixPrinter(surface, input, clock).run();
 }
 
