@@ -22,7 +22,7 @@ namespace vm::search {
 namespace {
 
 constexpr int kNameTwips = 2600;
-constexpr int kCourseTwips = 1100;
+constexpr int kCourseTwips = 1450;  // a date, with room to spare
 // The count row stands apart from the persons above it.
 const QColor kCountRow{255, 255, 192};
 
