@@ -1,5 +1,6 @@
 #include "ui/grid/grid.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -7,6 +8,8 @@
 #include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
+
+#include "ui/grid/grid_menu.h"
 
 namespace vm::ui {
 
@@ -40,6 +43,7 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
 
 void Grid::reset(const QString& format) {
   fillColumn_ = -1;
+  alsoExported_.clear();
   model_->setFormat(format);
 }
 
@@ -148,6 +152,23 @@ bool Grid::viewportEvent(QEvent* event) {
     return true;
   }
   return QTableView::viewportEvent(event);
+}
+
+void Grid::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() == QContextMenuEvent::Keyboard) {
+    popUpGridMenuAtCurrentRow(*this);
+  } else {
+    popUpGridMenu(*this, event->globalPos());
+  }
+  event->accept();
+}
+
+void Grid::keyPressEvent(QKeyEvent* event) {
+  if (runGridCommandKey(*this, *event)) {
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
 }
 
 void Grid::mouseMoveEvent(QMouseEvent* event) {

@@ -45,6 +45,11 @@ class Grid : public QTableView {
   // A hidden column has no width.
   int columnWidth(int column) const;
   void setColumnWidth(int column, int width);
+  // A hidden column whose text the window shows elsewhere (the comments of the highlighted
+  // training record, under the list): exports and copies take it after the visible columns.
+  // Until the next reset.
+  void alsoExport(int column) { alsoExported_.push_back(column); }
+  const std::vector<int>& alsoExported() const { return alsoExported_; }
   void setColumnWidthTwips(int column, int twips);
   // Widens the column so that the visible columns fill the grid and the hidden working
   // columns after it never come into view; kept so on resizes.
@@ -76,6 +81,9 @@ class Grid : public QTableView {
 
  protected:
   bool viewportEvent(QEvent* event) override;
+  // The menu and keys of every grid: copy the selected rows, export the list (grid_menu.h).
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -89,6 +97,7 @@ class Grid : public QTableView {
   bool choosing_ = false;  // the grid itself is choosing its current row
   int fillColumn_ = -1;
   int fillBase_ = 0;
+  std::vector<int> alsoExported_;
 };
 
 }  // namespace vm::ui
