@@ -1,5 +1,6 @@
 #include "ui/option_handlers.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QRadioButton>
@@ -54,9 +55,26 @@ class EnterAtChosen : public QObject {
   }
 };
 
+// The toolkit also counts every option below the parent as one group when one is chosen, and
+// clears the first other chosen option it finds there, which may be one of an inner group (the
+// match options inside the search panel) while the outer group keeps two chosen. The options
+// that share a parent are made one group of their own.
+void joinSiblings(QRadioButton* option) {
+  QWidget* parent = option->parentWidget();
+  if (!parent || !option->autoExclusive() || option->group()) return;
+  const QString name = QStringLiteral("options");
+  auto* group = parent->findChild<QButtonGroup*>(name, Qt::FindDirectChildrenOnly);
+  if (!group) {
+    group = new QButtonGroup(parent);
+    group->setObjectName(name);
+  }
+  group->addButton(option);
+}
+
 }  // namespace
 
 void onChosen(QRadioButton* option, QObject* receiver, std::function<void()> handler) {
+  joinSiblings(option);
   option->installEventFilter(new EnterAtChosen(option));
   QObject::connect(option, &QRadioButton::toggled, receiver,
                    [handler = std::move(handler)](bool chosen) {

@@ -14,9 +14,10 @@ namespace vm::ui {
 // setting the value (as a window does when it loads a record; a handler that must not run
 // then checks the window's own loading flag).
 
-// Runs `handler` each time `option` becomes the chosen one of its group. Tab also enters the
-// group at its chosen option, as on the platform's own dialogs, so the one that reads
-// "checked" is the one the keys start from.
+// Runs `handler` each time `option` becomes the chosen one of its group: the options that share
+// its parent, whatever groups lie inside or around it. Tab also enters the group at its chosen
+// option, as on the platform's own dialogs, so the one that reads "checked" is the one the keys
+// start from.
 void onChosen(QRadioButton* option, QObject* receiver, std::function<void()> handler);
 
 // Runs `handler` each time `box` is ticked or cleared.

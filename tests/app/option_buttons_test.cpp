@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <map>
 #include <set>
 
 #include "app/window_catalogue.h"
@@ -93,7 +94,13 @@ std::string nameListShown(OpenWindow& w) {
 }
 
 std::string panelShown(OpenWindow& w) {
-  return w.control<QWidget>("frame1")->isVisible() ? "criteria" : "year";
+  if (w.control<QWidget>("frame1")->isVisible()) return "criteria";
+  return w.control<QWidget>("frame2")->isVisible() ? "year" : "matrix";
+}
+
+// Which box of the matrix panel takes the choice of courses.
+std::string matrixBoxOpen(OpenWindow& w) {
+  return w.control<QWidget>("cboMatrixHeading")->isEnabled() ? "heading" : "code";
 }
 
 // The persons a search for the courses "HLT..." finds, in the mode chosen.
@@ -137,7 +144,12 @@ const std::vector<OptionCase>& optionCases() {
       {"main window, read only", "optDisplay3", nameListShown},
       {"main window, Search & Summary tab", "optSearch2", panelShown},
       {"main window, Search & Summary tab", "optMatch2", personsFound},
+      {"main window, Search & Summary tab", "optSearch3", panelShown},
       {"main window, annual summary panel", "optSearch1", panelShown},
+      {"main window, annual summary panel", "optSearch3", panelShown},
+      {"main window, training matrix panel", "optSearch1", panelShown},
+      {"main window, training matrix panel", "optSearch2", panelShown},
+      {"main window, training matrix panel", "optMatrix1", matrixBoxOpen},
       {"name editor, editing", "optStatus2", [](auto& w) { return statusSavedFor(w, 1, true); }},
       {"name editor, adding", "optStatus2", newPersonStatus},
       {"admin window, fading offered", "chkFadeStatus", fadeSetting},
@@ -170,6 +182,31 @@ TEST(OptionButtons, ActTheSameWithTheMouseTheKeyboardAndAssistiveTechnology) {
     EXPECT_NE(byMouse, untouched) << "the option changes nothing the test can see";
     EXPECT_EQ(outcomeOf(c, Way::Keyboard), byMouse);
     EXPECT_EQ(outcomeOf(c, Way::AssistiveTechnology), byMouse);
+  }
+}
+
+// However many groups of options a window nests, choosing one option leaves exactly one chosen
+// in each group: the options that share a parent.
+TEST(OptionButtons, ChoosingAnOptionLeavesOneChosenInEveryGroup) {
+  for (const WindowCase& wc : allWindows()) {
+    std::vector<QString> options;
+    {
+      OpenWindow w(wc.name);
+      for (QRadioButton* o : w.reachable<QRadioButton>())
+        if (!o->isChecked()) options.push_back(o->objectName());
+    }
+    for (const QString& name : options) {
+      OpenWindow w(wc.name);
+      activate(w.control<QRadioButton>(name), Way::Mouse);
+      std::map<QWidget*, QStringList> chosen;
+      for (QRadioButton* o : w.window()->findChildren<QRadioButton*>())
+        if (o->isChecked()) chosen[o->parentWidget()] << o->objectName();
+      for (const auto& [group, names] : chosen)
+        EXPECT_EQ(names.size(), 1) << wc.name << ", " << name.toStdString()
+                                   << " chosen: " << names.join(" and ").toStdString();
+      EXPECT_TRUE(w.control<QRadioButton>(name)->isChecked())
+          << wc.name << ", " << name.toStdString();
+    }
   }
 }
 
