@@ -28,7 +28,7 @@ BackupRestoreMenu::BackupRestoreMenu(ui::AppState& state, QWidget* window)
     const QString& caption = captions[static_cast<std::size_t>(index - 1)];
     QAction* item = caption.isEmpty() ? addSeparator() : addAction(caption);
     item->setObjectName(QStringLiteral("menuBackupRestore%1").arg(index));
-    ui::onMenuItem(item, this, [this, index] { menuBackupRestore_Click(index); });
+    ui::onMenuItem(item, this, this, [this, index] { menuBackupRestore_Click(index); });
   }
 }
 

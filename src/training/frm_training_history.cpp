@@ -163,7 +163,7 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QW
                                     : menuEditmenu_->addAction(QString::fromUtf8(
                                           caption.data(), static_cast<qsizetype>(caption.size())));
     item->setObjectName(QStringLiteral("menuedit%1").arg(index));
-    ui::onMenuItem(item, menuEditmenu_, [this, index] { menuEdit_Click(index); });
+    ui::onMenuItem(item, menuEditmenu_, this, [this, index] { menuEdit_Click(index); });
   }
 
   connect(gridTraining_, &ui::Grid::rowColChange, this,

@@ -6,14 +6,14 @@
 
 namespace vm::ui {
 
-void onMenuItem(QAction* item, QMenu* menu, std::function<void()> handler) {
-  QObject::connect(item, &QAction::triggered, menu, [menu, handler = std::move(handler)] {
+void onMenuItem(QAction* item, QMenu* menu, QObject* receiver, std::function<void()> handler) {
+  QObject::connect(item, &QAction::triggered, receiver, [menu, receiver, handler] {
     if (!menu->isVisible()) {
       handler();
       return;
     }
     menu->hide();
-    QTimer::singleShot(0, menu, handler);
+    QTimer::singleShot(0, receiver, handler);
   });
 }
 

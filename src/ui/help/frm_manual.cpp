@@ -116,7 +116,7 @@ void frmManual::buildMenu() {
         it.isSeparator() ? menuHelpMenu_->addSeparator() : menuHelpMenu_->addAction(it.caption);
     action->setObjectName(QString("menuHelpTopic%1").arg(index));
     action->setCheckable(it.showsText());
-    onMenuItem(action, menuHelpMenu_, [this, index] { menuHelpTopic_Click(index); });
+    onMenuItem(action, menuHelpMenu_, this, [this, index] { menuHelpTopic_Click(index); });
     menuHelpTopic_.push_back(action);
   }
 }
