@@ -38,13 +38,14 @@ int visitGrids(Visit visit) {
 }
 
 TEST(Grids, ShowAssistiveTechnologyOnlyTheColumnsOnScreen) {
-  const int visited = visitGrids([](OpenWindow&, ui::Grid* grid) {
+  int withWorkingColumns = 0;
+  const int visited = visitGrids([&withWorkingColumns](OpenWindow&, ui::Grid* grid) {
     QAccessibleTableInterface* table = tableOf(grid);
     ASSERT_NE(table, nullptr);
     QStringList shown;
     for (int c = 0; c < grid->cols(); ++c)
       if (!grid->isColumnHidden(c)) shown << grid->headerText(c);
-    ASSERT_LT(shown.size(), grid->cols()) << "a grid without working columns";
+    if (shown.size() < grid->cols()) ++withWorkingColumns;
     QStringList exposed;
     for (int c = 0; c < table->columnCount(); ++c) exposed << table->columnDescription(c);
     EXPECT_EQ(exposed.join(" | ").toStdString(), shown.join(" | ").toStdString());
@@ -61,6 +62,7 @@ TEST(Grids, ShowAssistiveTechnologyOnlyTheColumnsOnScreen) {
     EXPECT_EQ(cells.join(" | ").toStdString(), onScreen.join(" | ").toStdString());
   });
   EXPECT_GE(visited, 5);
+  EXPECT_GE(withWorkingColumns, 5);
 }
 
 TEST(Grids, ARowSelectedByAssistiveTechnologyBecomesTheCurrentRow) {

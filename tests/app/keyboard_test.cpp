@@ -74,6 +74,9 @@ const std::map<std::string, QStringList> kTabCycles = {
     {"main window, annual summary panel",
      {"txtSummaryYear", "cmdHelp", "cmdBackupRestore", "cmdAdminWindow", "cmdQuit", "tabMain",
       "optSearch2"}},
+    {"main window, training matrix panel",
+     {"txtMatrixCode", "cmdHelp", "cmdBackupRestore", "cmdAdminWindow", "cmdQuit", "tabMain",
+      "optSearch3", "optMatrix2"}},
     {"main window, search results",
      {"gridSummary", "cmdSummaryTrainingHistory", "cmdSummaryPrint", "cmdFinishedSummary",
       "cmdHelp", "cmdAdminWindow", "cmdQuit", "tabMain"}},
@@ -104,6 +107,7 @@ const std::map<std::string, QStringList> kTabCycles = {
      {"txtComments", "cmdCancelComments", "cmdHelp", "cmdReturn"}},
     {"training history, from the search results",
      {"gridTraining", "txtComments", "cmdPrintTraining", "cmdHelp", "cmdReturn"}},
+    {"training matrix", {"gridMatrix", "cmdPrintMatrix", "cmdExportMatrix", "cmdReturn"}},
     {"help window", {"cmdHelpTopic", "cmdPrintHelp", "cmdReturn", "txtManual"}},
 };
 
@@ -152,6 +156,7 @@ const std::map<std::string, std::string> kEsc = {
     {"training history", "closes"},
     {"training history, editing comments", "stays"},  // the comments edit ends
     {"training history, from the search results", "closes"},
+    {"training matrix", "cmdReturn, closes"},
     {"help window", "cmdReturn, closes"},
 };
 

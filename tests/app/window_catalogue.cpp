@@ -16,6 +16,7 @@
 #include "app/frm_lobby.h"
 #include "courses/frm_add_edit_course.h"
 #include "names/frm_add_edit_name.h"
+#include "search/frm_training_matrix.h"
 #include "training/frm_credit_training.h"
 #include "training/frm_training_history.h"
 #include "ui/button/pellam_button.h"
@@ -134,6 +135,12 @@ const std::vector<WindowCase>& allWindows() {
          lobby->findChild<QRadioButton*>("optSearch2")->setChecked(true);
          return lobby;
        }},
+      {"main window, training matrix panel",
+       [](OpenWindow& w) {
+         QWidget* lobby = lobbyOnTab(w, 2);
+         lobby->findChild<QRadioButton*>("optSearch3")->setChecked(true);
+         return lobby;
+       }},
       {"main window, search results",
        [](OpenWindow& w) {
          QWidget* lobby = lobbyOnTab(w, 2);
@@ -201,6 +208,20 @@ const std::vector<WindowCase>& allWindows() {
          return window;
        }},
       {"training history, from the search results", [](OpenWindow& w) { return history(w, true); }},
+      {"training matrix",
+       [](OpenWindow& w) {
+         logIn(w, 4);
+         search::MatrixTable table;
+         table.header = {"List of all active persons", "HLT-0101", "HLT-0102"};
+         table.rows = {{"Alice Brennan", "03/15/2024", ""},
+                       {"Jonas Berg", "", "04/02/2024"},
+                       {"Persons trained", "1", "1"}};
+         return w.show(new search::frmTrainingMatrix(
+             w.app().state, std::move(table),
+             {"The below is a list of all active persons",
+              "and the dates of their latest training in the courses whose code begins with "
+              "'HLT'"}));
+       }},
       {"help window",
        [](OpenWindow& w) {
          w.app().state.HelpTopic = 4;
