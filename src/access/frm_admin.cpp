@@ -17,14 +17,15 @@
 #include "access/password.h"
 #include "access/user_log.h"
 #include "access/user_rows.h"
+#include "access/user_store.h"
 #include "format/number_parse.h"
 #include "store/data_files.h"
 #include "store/file_table.h"
-#include "store/work_journal.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
+#include "ui/change_author.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
 #include "ui/keep_place.h"
@@ -376,7 +377,7 @@ void frmAdmin::cmdDeleteUser_Click() {
   if (answer != ui::Answer::Yes) return;
   {
     const ui::BusyCursor busy(this);
-    store::removeRecord(state_.files, store::DataFile::Users, currentRecNum());
+    removeUser(state_.files, ui::administratorAuthor(state_), currentRecNum());
   }
   const int keptRow = state_.files.exists(store::DataFile::Users) ? std::max(row - 1, 1) : 0;
   UpdateUserGrid();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "ui/window_life.h"
 
@@ -66,6 +67,8 @@ class frmTrainingHistory : public QDialog {
   // Hands the list to the report engine as the training history report.
   void printHistory();
   std::int32_t highlightedRecNum() const;
+  // The person whose history this is, as the change log names the person.
+  std::string personName() const;
 
   ui::AppState& state_;
   ui::WindowLife life_;
