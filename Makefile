@@ -39,7 +39,8 @@ format-check: deps
 	@git ls-files -z -- 'src/*.h' 'src/*.cpp' 'tests/*.h' 'tests/*.cpp' 'bench/*.h' 'bench/*.cpp' \
 	  | xargs -0 clang-format --dry-run --Werror
 
-bench: deps
+bench:
+	@scripts/install-deps --bench
 	@cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVERDIMARK_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 	@for b in $(BUILD)-bench/bench/bench_*; do echo "== $$b"; $$b; done

@@ -15,6 +15,8 @@
 #include "backup/backup_restore_menu.h"
 #include "courses/course_index_tab.h"
 #include "names/name_list_tab.h"
+#include "search/results_tab.h"
+#include "search/search_tab.h"
 #include "store/file_table.h"
 #include "training/frm_training_history.h"
 #include "ui/app_state.h"
@@ -67,9 +69,10 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
   setWindowTitle(ui::applicationTitle());
   ui::TilePicture(ui::pictures::backgroundTile(), this);
 
-  // Each tab folder brings its own page; a page not yet given stays empty.
-  pages_ = {nameTab_, new courses::CourseIndexTab(state, *this), new ui::LobbyTab,
-            new ui::LobbyTab};
+  // Each tab folder brings its own page.
+  auto* results = new search::ResultsTab(state, *this);
+  pages_ = {nameTab_, new courses::CourseIndexTab(state, *this),
+            new search::SearchTab(state, *this, *results), results};
   tabMain_->setObjectName(QStringLiteral("tabMain"));
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     pages_[i]->setAutoFillBackground(true);

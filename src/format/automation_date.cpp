@@ -49,25 +49,36 @@ double automationDateOf(int year, int month, int day) {
   return toAutomationDate({year, month, day});
 }
 
-DateTime fromAutomationDate(double date) {
+namespace {
+
+// Seconds since 30 December 1899 on a line that runs forward through the negative days, rounded
+// to the nearest second and kept within the first and last days that can be held.
+std::int64_t secondsOf(double date) {
   if (std::isnan(date)) date = 0;
   // Clamp first so the whole part fits an integer; the exact limits follow below.
   date = std::clamp(date, kMinAutomationDay - 1, kMaxAutomationDay + 1);
-
-  // Seconds since 30 December 1899 on a line that runs forward through the negative days.
   const double whole = std::trunc(date);
   const double fraction = std::fabs(date - whole);
-  std::int64_t seconds = static_cast<std::int64_t>(whole) * kSecondsPerDay +
-                         static_cast<std::int64_t>(std::round(fraction * kSecondsPerDay));
-  seconds = std::clamp(seconds, static_cast<std::int64_t>(kMinAutomationDay) * kSecondsPerDay,
-                       static_cast<std::int64_t>(kMaxAutomationDay + 1) * kSecondsPerDay - 1);
+  const std::int64_t seconds = static_cast<std::int64_t>(whole) * kSecondsPerDay +
+                               static_cast<std::int64_t>(std::round(fraction * kSecondsPerDay));
+  return std::clamp(seconds, static_cast<std::int64_t>(kMinAutomationDay) * kSecondsPerDay,
+                    static_cast<std::int64_t>(kMaxAutomationDay + 1) * kSecondsPerDay - 1);
+}
 
-  std::int64_t days = seconds / kSecondsPerDay;
-  std::int64_t secondOfDay = seconds % kSecondsPerDay;
-  if (secondOfDay < 0) {
-    secondOfDay += kSecondsPerDay;
-    --days;
-  }
+// Whole days, rounded down, so that a time of day never counts as the day before.
+std::int64_t floorDays(std::int64_t seconds) {
+  const std::int64_t days = seconds / kSecondsPerDay;
+  return seconds % kSecondsPerDay < 0 ? days - 1 : days;
+}
+
+}  // namespace
+
+std::int64_t automationDay(double date) { return floorDays(secondsOf(date)); }
+
+DateTime fromAutomationDate(double date) {
+  const std::int64_t seconds = secondsOf(date);
+  const std::int64_t days = floorDays(seconds);
+  const std::int64_t secondOfDay = seconds - days * kSecondsPerDay;
   DateTime t{};
   civilFromDays(days + kEpoch, t.year, t.month, t.day);
   t.hour = static_cast<int>(secondOfDay / 3600);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "format/date_time.h"
 
 namespace vm::format {
@@ -20,5 +22,10 @@ double automationDateOf(int year, int month, int day);
 // nearest moment inside it, and a value that is not a number as 30 December 1899, so a
 // damaged field still reads as some date.
 DateTime fromAutomationDate(double date);
+
+// The calendar day of the date as fromAutomationDate takes it (to the nearest second, within the
+// range that can be held), counted in days since 30 December 1899. Days compare as the dates do,
+// so scans test a record's day against a range without building the date.
+std::int64_t automationDay(double date);
 
 }  // namespace vm::format

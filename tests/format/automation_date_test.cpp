@@ -87,3 +87,12 @@ TEST(AutomationDate, DamagedValuesReadAsADateInRange) {
   EXPECT_EQ(fromAutomationDate(-657434.5), (DateTime{100, 1, 1, 12}));
   EXPECT_EQ(fromAutomationDate(-657435.5), (DateTime{100, 1, 1}));
 }
+
+TEST(AutomationDate, DayNumberIsTheDayOfTheDateAsRead) {
+  const double second = 1.0 / 86400;
+  for (const double date : {38425.0, 38425 + 0.5, 38426 - 0.6 * second, 38426 - 0.4 * second, -1.25,
+                            -1 - (1 - 0.4 * second), 0.0, -657434.5, 1e300, -1e300, std::nan("")}) {
+    const DateTime t = fromAutomationDate(date);
+    EXPECT_EQ(vm::format::automationDay(date), automationDateOf(t.year, t.month, t.day)) << date;
+  }
+}

@@ -112,6 +112,24 @@ TEST_F(FileTableTest, ScanVisitsEveryRecordInOrderAcrossBlocksAndMayStopEarly) {
   EXPECT_EQ(visited, 10);
 }
 
+TEST_F(FileTableTest, BlocksHoldWholeRecordsOnWholePagesOfMemory) {
+  folder.write("Training.Records", std::string(2500u * 300u, 'x'));
+  table.open(DataFile::Training);
+  std::int32_t next = 5;
+  table.scanBlocks(DataFile::Training, 5, 2400, [&](std::int32_t n, std::span<const char> block) {
+    EXPECT_EQ(n, next);
+    EXPECT_EQ(block.size() % 300, 0u);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block.data()) % 4096, 0u);
+    next += static_cast<std::int32_t>(block.size() / 300);
+    return true;
+  });
+  EXPECT_EQ(next, 2401);
+  table.scanBlocks(DataFile::Training, 3, 2, [](std::int32_t, std::span<const char>) {
+    ADD_FAILURE() << "an empty range has no block";
+    return true;
+  });
+}
+
 TEST_F(FileTableTest, AMissingFolderIsAStoreErrorWithTheSystemText) {
   FileTable elsewhere(fs, (folder / "no-such-folder").string());
   try {

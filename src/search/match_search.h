@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "search/day_range.h"
+#include "search/training_pass.h"
+#include "store/file_table.h"
+
+namespace vm::search {
+
+// Whether the search lists the persons who have a training record that meets every criterion, or
+// those who have none (persons without any training record among them).
+enum class MatchMode { Match, DoNotMatch };
+
+// What a training record must meet; an absent or empty criterion is met by every record.
+struct MatchCriteria {
+  std::optional<DayRange> days;  // of TrainingDate, the time of day ignored
+  std::string courseCode;        // found inside CourseCode (see TextCriterion)
+  std::string comments;          // found inside Comments
+  MatchMode mode = MatchMode::Match;
+};
+
+// The persons found among the listed ones, given by the DateCreated texts of their rows in list
+// order: the positions of their rows, in that order. One sequential pass over Training.Records
+// decides for every person at once; the result is the same as scanning the whole file once for
+// each person in turn. Opens and closes the file.
+std::vector<int> matchSearch(store::FileTable& files, std::span<const std::string> personRows,
+                             const MatchCriteria& criteria, const ScanProgress& progress = {});
+
+}  // namespace vm::search

@@ -1,0 +1,62 @@
+#include "search/person_index.h"
+
+#include <bit>
+
+#include "search/number_key.h"
+#include "store/field_codec.h"
+
+namespace vm::search {
+
+PersonIndex::Table::Table(std::size_t expected) {
+  std::size_t size = 1024;
+  while (size < 2 * expected) size *= 2;
+  entries_.resize(size);
+  mask_ = size - 1;
+  shift_ = 64 - std::countr_zero(size);
+}
+
+void PersonIndex::Table::add(std::uint64_t key, int slot) {
+  if (2 * (used_ + 1) > entries_.size()) grow();
+  std::size_t i = placeOf(key);
+  while (entries_[i].slot != kAbsent) i = (i + 1) & mask_;
+  entries_[i] = {key, slot};
+  ++used_;
+}
+
+void PersonIndex::Table::grow() {
+  std::vector<Entry> old(entries_.size() * 2);
+  old.swap(entries_);
+  mask_ = entries_.size() - 1;
+  --shift_;
+  used_ = 0;
+  for (const Entry& e : old)
+    if (e.slot != kAbsent) add(e.key, e.slot);
+}
+
+PersonIndex::PersonIndex(std::span<const std::string> dateCreatedOfRows)
+    : byDigits_(dateCreatedOfRows.size()), byBytes_(dateCreatedOfRows.size()) {
+  rowSlot_.reserve(dateCreatedOfRows.size());
+  for (const std::string& text : dateCreatedOfRows) {
+    const std::optional<std::uint64_t> key = numberKey(text);
+    if (!key) {  // no value shows as this text: no record is this person's
+      rowSlot_.push_back(persons_++);
+      continue;
+    }
+    int slot = byDigits_.find(*key);
+    if (slot == Table::kAbsent) {
+      slot = persons_++;
+      byDigits_.add(*key, slot);
+    }
+    rowSlot_.push_back(slot);
+  }
+}
+
+int PersonIndex::learn(std::uint64_t bytes, std::span<const char> record) {
+  const double personId = store::codec::getDouble(record, store::layout::training::PersonID);
+  int slot = byDigits_.find(numberKey(personId));
+  if (slot == Table::kAbsent) slot = -1;
+  byBytes_.add(bytes, slot);
+  return slot;
+}
+
+}  // namespace vm::search

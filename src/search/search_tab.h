@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "search/criteria_entry.h"
+#include "search/results_tab.h"
+#include "ui/lobby_tab.h"
+
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace vm::ui {
+struct AppState;
+class FieldColours;
+class LobbyServices;
+class PellamButton;
+}  // namespace vm::ui
+
+namespace vm::search {
+
+// The search and summary options tab of the main window. Among the persons listed on the Name List
+// it finds those who have, or who have not, a training record that meets up to three criteria (a
+// date or date range, part of a course code, part of the training comments), or it totals their
+// training hours for a year. The results go to the results tab.
+class SearchTab : public ui::LobbyTab {
+  Q_OBJECT
+
+ public:
+  SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& results,
+            QWidget* parent = nullptr);
+
+  void tabClicked() override;
+
+ private:
+  // frame1: the four criteria boxes, the two modes and cmdMatch; frame2: the year and
+  // cmdAnnualSummary.
+  void buildCriteriaPanel();
+  void buildSummaryPanel();
+
+  void optSearch_Click(int index);
+  void optMatch_Click(int index);
+  void txtMatch_Change();
+  void txtSummaryYear_Change();
+  void cmdMatch_Click();
+  void cmdAnnualSummary_Click();
+  // The results tab was closed: the criteria can be changed again.
+  void resultsFinished();
+
+  // The caption of the Name List's display choice in lower case ("active persons").
+  QString displayCaption() const;
+  ResultsReport reportOf(bool annualSummary) const;
+  // The buttons show the share of the file read as their caption while a pass runs.
+  ScanProgress progressOn(ui::PellamButton* button) const;
+  // Tells the user that nothing was found, on the button and in a message box.
+  void reportNothing(ui::PellamButton* button, const QString& text);
+
+  ui::AppState& state_;
+  ui::LobbyServices& lobby_;
+  ResultsTab& results_;
+  std::array<QRadioButton*, 2> optSearch_{};
+  std::array<QFrame*, 2> frame_{};
+  std::array<QLineEdit*, 4> txtMatch_{};
+  QGroupBox* frameMatch_;
+  std::array<QRadioButton*, 2> optMatch_{};
+  ui::PellamButton* cmdMatch_;
+  QLineEdit* txtSummaryYear_;
+  ui::PellamButton* cmdAnnualSummary_;
+  QString savedTabCaption_;
+};
+
+}  // namespace vm::search

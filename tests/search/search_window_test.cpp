@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/frm_lobby.h"
+#include "courses/course_files.h"
+#include "format/automation_date.h"
+#include "names/name_bytes.h"
+#include "support/test_app.h"
+#include "ui/button/pellam_button.h"
+#include "ui/grid/grid.h"
+
+using vm::test::NameBytes;
+using vm::ui::Answer;
+using vm::ui::MessageIcon;
+using vm::ui::PellamButton;
+
+namespace {
+
+double stamp(int y, int m, int d, int h = 0) { return vm::format::toAutomationDate({y, m, d, h}); }
+
+const double kAnn = stamp(2001, 1, 1, 8), kBob = stamp(2001, 1, 1, 9),
+             kCarl = stamp(2001, 1, 1, 10), kDora = stamp(2001, 1, 1, 11);
+
+// The captions a button is painted with.
+struct PaintedCaptions : QObject {
+  explicit PaintedCaptions(PellamButton* button) : button_(button) {
+    button->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) captions << button_->caption();
+    return false;
+  }
+  PellamButton* button_;
+  QStringList captions;
+};
+
+// The main window over a Name List of three active persons (Carl without any training record) and
+// one inactive, and their training records as another program wrote them.
+class SearchWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app.state.CurrentUserName = "Dana Demo";
+    app.state.CurrentAccessLevel = 4;
+    app.folder.write("User.List", std::string(500, ' '));
+    app.folder.write("Name.List",
+                     vm::test::nameList({{kBob, "Bob", "", "lee", "Stores", "", "", -1},
+                                         {kCarl, "Carl", "Dean", "Lee", "Stores", "", "", -1},
+                                         {kAnn, "Ann", "", "Lee", "Office", "", "", -1},
+                                         {kDora, "Dora", "", "Ash", "", "", "", 0}}));
+    std::string training;
+    const auto add = [&](double person, double date, const char* code, float hours,
+                         const char* comments) {
+      training +=
+          vm::test::trainingRecord({date, person, 44000, code, "Course", "", hours, comments});
+    };
+    add(kAnn, stamp(2004, 3, 15, 16), "FA-101", 2.5f, "Adult CPR refresher");
+    add(kAnn, stamp(2003, 5, 1), "LAB-1", 3.0f, "");
+    for (int i = 0; i < 3; ++i) add(kBob, stamp(2004, 6, 1), "SAFA", 2.2f, "");
+    add(kDora, stamp(2004, 2, 2), "fa", 8.0f, "");
+    app.folder.write("Training.Records", training);
+
+    lobby = new vm::app::frmLobby(app.state);
+    lobby->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lobby->windowActivated(); }, 3000));
+  }
+  void TearDown() override {
+    lobby->hide();
+    delete lobby;
+  }
+
+  template <typename T = PellamButton>
+  T* control(const QString& name) {
+    T* c = lobby->findChild<T*>(name);
+    EXPECT_TRUE(c) << name.toStdString();
+    return c;
+  }
+  void click(const QString& name) {
+    QWidget* w = control<QWidget>(name);
+    ASSERT_TRUE(w->isVisible() && w->isEnabled()) << name.toStdString();
+    // An option button takes clicks on its mark and caption, at its left.
+    const bool option = qobject_cast<QRadioButton*>(w) != nullptr;
+    QTest::mouseClick(w, Qt::LeftButton, {},
+                      option ? QPoint(10, w->height() / 2) : w->rect().center());
+  }
+  void chooseTab(int index) {
+    QTabBar* bar = tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+  }
+  void type(const QString& box, const QString& text) {
+    auto* edit = control<QLineEdit>(box);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+  }
+  QTabWidget* tabs() { return lobby->tabMain(); }
+  vm::ui::Grid* results() { return control<vm::ui::Grid>("gridSummary"); }
+  // The visible cells of every results row, in order.
+  QStringList shown() {
+    QStringList rows;
+    for (int r = 1; r <= results()->rows(); ++r)
+      rows << results()->text(r, 0) + "|" + results()->text(r, 1);
+    return rows;
+  }
+  std::vector<bool> tabsEnabled() {
+    std::vector<bool> on;
+    for (int t = 0; t < 4; ++t) on.push_back(tabs()->isTabEnabled(t));
+    return on;
+  }
+
+  vm::test::TestApp app;
+  vm::app::frmLobby* lobby = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SearchWindowTest, SearchListsTheMatchingPersonsAndLocksTheWindowUntilFinished) {
+  chooseTab(2);
+  ASSERT_EQ(tabs()->currentIndex(), 2);
+  EXPECT_EQ(control<QRadioButton>("optSearch1")->text(),
+            "List all active persons\nthat have any training records\n"
+            "matching the following criteria...");
+  EXPECT_FALSE(control("cmdMatch")->isEnabled());
+  type("txtMatch2", "   ");
+  EXPECT_FALSE(control("cmdMatch")->isEnabled());
+
+  // A to-date alone is refused, and the focus goes to the from-date.
+  type("txtMatch1", "12/31/2004");
+  EXPECT_TRUE(control("cmdMatch")->isEnabled());
+  app.dialogs.answer(Answer::Ok);
+  click("cmdMatch");
+  const auto refusal = app.dialogs.lastMessage();
+  EXPECT_EQ(refusal.title, "Entry Error");
+  EXPECT_EQ(refusal.text, "You can't have a 'to' date\nwithout a 'from' date...");
+  EXPECT_EQ(refusal.icon, MessageIcon::Information);
+  EXPECT_TRUE(control<QLineEdit>("txtMatch0")->hasFocus());
+  EXPECT_EQ(control<QLineEdit>("txtMatch2")->text(), "");  // the blanks were trimmed
+  EXPECT_FALSE(tabs()->isTabEnabled(3));
+
+  // A single date and part of a course code: Ann's FA-101 that day; Bob's SAFA is another day.
+  type("txtMatch1", "");
+  type("txtMatch0", "3/15/2004");
+  type("txtMatch2", "fa");
+  PaintedCaptions painted(control("cmdMatch"));
+  click("cmdMatch");
+  // The share of the file read shows on the button while the window waits.
+  EXPECT_TRUE(painted.captions.contains("0%") && painted.captions.contains("100%"))
+      << painted.captions.join(", ").toStdString();
+  EXPECT_EQ(control<QLineEdit>("txtMatch1")->text(), "3/15/2004");
+  EXPECT_EQ(shown(), QStringList{"Ann Lee|Office"});
+  EXPECT_EQ(results()->headerText(0), "Matching List of all active persons");
+  EXPECT_EQ(tabs()->currentIndex(), 3);
+  EXPECT_EQ(tabs()->tabText(2), "Search Criteria");
+  EXPECT_EQ(tabs()->tabText(3), "Search Results");
+  EXPECT_EQ(tabsEnabled(), (std::vector<bool>{false, false, true, true}));
+  EXPECT_FALSE(control("cmdBackupRestore")->isEnabled());
+  EXPECT_FALSE(control("cmdMatch")->isVisibleTo(lobby));
+  EXPECT_FALSE(control<QWidget>("frame1")->isEnabled());
+  EXPECT_FALSE(control<QRadioButton>("optSearch2")->isEnabled());
+  EXPECT_EQ(control("cmdMatch")->caption(), "Conduct the Search Now");
+
+  // The person's history opens without editing, and the main window stays locked after it.
+  QString history;
+  app.dialogs.onModal("frmTrainingHistory", [&](QWidget* w) {
+    history = w->windowTitle();
+    for (const char* name : {"cmdEditTraining", "cmdDeleteTraining"})
+      EXPECT_FALSE(w->findChild<PellamButton*>(name)->isVisible()) << name;
+  });
+  click("cmdSummaryTrainingHistory");
+  EXPECT_EQ(history, "Verdimark - Training History of Ann Lee");
+  EXPECT_FALSE(app.state.HistoryViewOnly);
+  EXPECT_EQ(tabsEnabled(), (std::vector<bool>{false, false, true, true}));
+  EXPECT_FALSE(control("cmdBackupRestore")->isEnabled());
+
+  // The list's printout is announced, and declined.
+  app.dialogs.answer(Answer::No);
+  click("cmdSummaryPrint");
+  EXPECT_EQ(app.dialogs.lastMessage().title, "Print the Search/Summary List?");
+  EXPECT_EQ(app.dialogs.lastMessage().text,
+            "This printout will consist\nof about 1 page(s).\n\nAre you ready to print?");
+
+  click("cmdFinishedSummary");
+  EXPECT_EQ(tabsEnabled(), (std::vector<bool>{true, true, true, false}));
+  EXPECT_EQ(tabs()->currentIndex(), 2);
+  EXPECT_EQ(tabs()->tabText(2), "Search && Summary Options");
+  EXPECT_EQ(tabs()->tabText(3), "");
+  EXPECT_TRUE(control("cmdBackupRestore")->isEnabled());
+  EXPECT_TRUE(control("cmdMatch")->isVisible());
+  EXPECT_TRUE(control<QWidget>("frame1")->isEnabled());
+  EXPECT_EQ(control<QLineEdit>("txtMatch2")->text(), "fa");  // the criteria stay
+
+  // Do-NOT-match with criteria no record meets lists every active person, Carl without records
+  // among them, in name order.
+  type("txtMatch0", "");
+  type("txtMatch1", "");
+  type("txtMatch2", "");
+  type("txtMatch3", "no such words");
+  click("optMatch2");
+  click("cmdMatch");
+  EXPECT_EQ(shown(), (QStringList{"Ann Lee|Office", "Bob lee|Stores", "Carl Dean Lee|Stores"}));
+  EXPECT_EQ(results()->cellBackground(2, 0), vm::ui::Grid::kShade);
+  click("cmdFinishedSummary");
+
+  // Match mode then finds no one.
+  click("optMatch1");
+  app.dialogs.answer(Answer::Ok);
+  click("cmdMatch");
+  EXPECT_EQ(app.dialogs.lastMessage().title, "No Matching Records");
+  EXPECT_EQ(app.dialogs.lastMessage().text,
+            "No one had any training record(s)\nthat fit the given search criteria.");
+  EXPECT_EQ(app.dialogs.lastMessage().icon, MessageIcon::Critical);
+  EXPECT_FALSE(tabs()->isTabEnabled(3));
+  EXPECT_EQ(control("cmdMatch")->caption(), "Conduct the Search Now");
+}
+
+TEST_F(SearchWindowTest, AnnualSummaryTotalsTheYearsHours) {
+  chooseTab(2);
+  click("optSearch2");
+  EXPECT_FALSE(control<QWidget>("frame1")->isVisible());
+  EXPECT_TRUE(control<QLineEdit>("txtSummaryYear")->hasFocus());
+  type("txtSummaryYear", "1954");
+  EXPECT_FALSE(control("cmdAnnualSummary")->isEnabled());
+  type("txtSummaryYear", "2027");  // the clock says 2026
+  EXPECT_FALSE(control("cmdAnnualSummary")->isEnabled());
+  type("txtSummaryYear", "2010");
+  app.dialogs.answer(Answer::Ok);
+  click("cmdAnnualSummary");
+  EXPECT_EQ(app.dialogs.lastMessage().text,
+            "There were no training records\nfound in the year 2010");
+  EXPECT_EQ(tabsEnabled(), (std::vector<bool>{true, true, true, false}));
+
+  type("txtSummaryYear", "2004");
+  click("cmdAnnualSummary");
+  EXPECT_EQ(shown(), (QStringList{"Ann Lee|2.5", "Bob lee|6.6"}));
+  EXPECT_EQ(results()->headerText(1), " Annual Training Hours");
+  EXPECT_EQ(control<QLabel>("lblTotalHours")->text(), "Total Hours: 9.1");
+  EXPECT_TRUE(control<QLabel>("lblTotalHours")->isVisible());
+  EXPECT_EQ(tabs()->tabText(3), "Annual Summary - 2004");
+  EXPECT_EQ(tabsEnabled(), (std::vector<bool>{false, false, false, true}));
+  EXPECT_EQ(tabs()->tabText(2), "Search && Summary Options");
+  app.dialogs.onModal("frmTrainingHistory", [](QWidget*) {});
+  click("cmdSummaryTrainingHistory");
+  EXPECT_EQ(tabsEnabled(), (std::vector<bool>{false, false, false, true}));
+
+  click("cmdFinishedSummary");
+  EXPECT_EQ(tabsEnabled(), (std::vector<bool>{true, true, true, false}));
+  EXPECT_FALSE(control<QLabel>("lblTotalHours")->isVisible());
+  EXPECT_EQ(control<QLineEdit>("txtSummaryYear")->text(), "2004");
+}
