@@ -64,8 +64,6 @@ class frmTrainingHistory : public QDialog {
   template <typename Write>
   void writeBack(Write&& write);
   void highlight(int row, int topRow);
-  // Hands the list to the report engine as the training history report.
-  void printHistory();
   std::int32_t highlightedRecNum() const;
   // The person whose history this is, as the change log names the person.
   std::string personName() const;
