@@ -24,9 +24,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace vm;
+using Clock = std::chrono::steady_clock;
 
 const store::ChangeAuthor kAuthor{"Dana Demo", {2026, 12, 8, 10, 30, 0}};
-using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kTrainingRecords = 1'000'000;  // 300 MB of 300-byte records
 constexpr int kRounds = 3;

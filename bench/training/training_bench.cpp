@@ -24,10 +24,10 @@
 namespace {
 
 using namespace vm;
-
-const store::ChangeAuthor kAuthor{"Dana Demo", {2026, 12, 8, 10, 30, 0}};
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+
+const store::ChangeAuthor kAuthor{"Dana Demo", {2026, 12, 8, 10, 30, 0}};
 
 constexpr int kPersons = 32'767;
 constexpr int kRecords = 1'000'000;
