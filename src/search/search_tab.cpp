@@ -13,6 +13,7 @@
 #include "format/number_text.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
+#include "search/progress_caption.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
@@ -64,15 +65,23 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QWidget* buddy) {
 
 SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& results,
                      QWidget* parent)
-    : ui::LobbyTab(parent), state_(state), lobby_(lobby), results_(results) {
+    : ui::LobbyTab(parent),
+      state_(state),
+      lobby_(lobby),
+      results_(results),
+      matrixPanel_(new MatrixPanel(state, lobby, this)) {
   setObjectName(QStringLiteral("SearchTab"));
   auto* options = new QHBoxLayout;
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < 3; ++i) {
     auto* option = new QRadioButton(this);
     option->setObjectName(QStringLiteral("optSearch%1").arg(i + 1));
     connect(option, &QRadioButton::clicked, this, [this, i] { optSearch_Click(i + 1); });
     optSearch_[static_cast<std::size_t>(i)] = option;
     options->addWidget(option, 1);
+    if (i == 2) {
+      frame_[2] = matrixPanel_;
+      continue;
+    }
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("frame%1").arg(i + 1));
     frame->setFrameShape(QFrame::StyledPanel);
@@ -85,13 +94,14 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   auto* page = new QVBoxLayout(this);
   page->addLayout(options);
   auto* panels = new QGridLayout;
-  panels->addWidget(frame_[0], 0, 0, Qt::AlignTop);
-  panels->addWidget(frame_[1], 0, 0, Qt::AlignTop);
+  for (QFrame* frame : frame_) panels->addWidget(frame, 0, 0, Qt::AlignTop);
+  matrixPanel_->hide();
   page->addLayout(panels);
   page->addStretch();
 
   markOption(optSearch_[0], true, true);
   markOption(optSearch_[1], false, true);
+  markOption(optSearch_[2], false, true);
   optMatch_Click(1);
   connect(cmdMatch_, &ui::PellamButton::Click, this, &SearchTab::cmdMatch_Click);
   connect(cmdAnnualSummary_, &ui::PellamButton::Click, this, &SearchTab::cmdAnnualSummary_Click);
@@ -176,19 +186,27 @@ void SearchTab::tabClicked() {
                                         "matching the following criteria..."));
   optSearch_[1]->setText(
       QStringLiteral("Produce an annual summary\nof all training hours for all\n") + display);
-  if (frame_[1]->isEnabled()) optSearch_Click(optSearch_[0]->isChecked() ? 1 : 2);
+  optSearch_[2]->setText(
+      QStringLiteral("Show a training matrix of the\nlatest training dates of all\n") + display);
+  matrixPanel_->refresh();
+  if (!frame_[1]->isEnabled()) return;
+  for (int i = 0; i < 3; ++i)
+    if (optSearch_[static_cast<std::size_t>(i)]->isChecked()) optSearch_Click(i + 1);
 }
 
 void SearchTab::optSearch_Click(int index) {
   const auto chosen = static_cast<std::size_t>(index - 1);
-  frame_[1 - chosen]->hide();
+  for (std::size_t i = 0; i < frame_.size(); ++i)
+    if (i != chosen) frame_[i]->hide();
   frame_[chosen]->show();
-  for (std::size_t i = 0; i < 2; ++i) markOption(optSearch_[i], i == chosen, true);
+  for (std::size_t i = 0; i < optSearch_.size(); ++i) markOption(optSearch_[i], i == chosen, true);
   // The focus may be refused, for example while the panel is locked.
   if (index == 1)
     txtMatch_[kFromDate]->setFocus();
-  else
+  else if (index == 2)
     txtSummaryYear_->setFocus();
+  else
+    matrixPanel_->firstBox()->setFocus();
 }
 
 void SearchTab::optMatch_Click(int index) {
@@ -205,15 +223,6 @@ void SearchTab::txtMatch_Change() {
 void SearchTab::txtSummaryYear_Change() {
   cmdAnnualSummary_->setEnabled(
       summaryYearAllowed(txtSummaryYear_->text().toStdString(), state_.clock.now().year));
-}
-
-ScanProgress SearchTab::progressOn(ui::PellamButton* button) const {
-  return [button](std::int64_t done, std::int64_t total) {
-    const double share = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 1;
-    button->setCaption(qs(format::formatPercent(share)));
-    // The pass does not yield to the event loop, so the caption is painted here and now.
-    button->repaint();
-  };
 }
 
 void SearchTab::reportNothing(ui::PellamButton* button, const QString& text) {
@@ -268,7 +277,8 @@ void SearchTab::cmdMatch_Click() {
   cmdMatch_->setTag(cmdMatch_->caption());
   {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
-    found = matchSearch(state_.files, listedPersons(names), entry.criteria, progressOn(cmdMatch_));
+    found = matchSearch(state_.files, listedPersons(names), entry.criteria,
+                        progressOnCaption(cmdMatch_));
   }
   if (found.empty()) {
     reportNothing(cmdMatch_, QStringLiteral("No one had any training record(s)\n"
@@ -280,6 +290,7 @@ void SearchTab::cmdMatch_Click() {
     frame_[0]->setEnabled(false);
     cmdMatch_->hide();
     optSearch_[1]->setEnabled(false);
+    optSearch_[2]->setEnabled(false);
     results_.showSearchResults(names, found, reportOf(false));
   }
   cmdMatch_->setCaption(cmdMatch_->tag());
@@ -294,7 +305,7 @@ void SearchTab::cmdAnnualSummary_Click() {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
     summary = annualSummary(state_.files, listedPersons(names),
                             static_cast<int>(summaryYear(year.toStdString())),
-                            progressOn(cmdAnnualSummary_));
+                            progressOnCaption(cmdAnnualSummary_));
   }
   if (summary.persons.empty()) {
     reportNothing(cmdAnnualSummary_,
@@ -312,6 +323,7 @@ void SearchTab::resultsFinished() {
   frame_[0]->setEnabled(true);
   cmdMatch_->show();
   optSearch_[1]->setEnabled(true);
+  optSearch_[2]->setEnabled(true);
   lobby_.tabMain()->setTabText(kSearchTab, savedTabCaption_);
 }
 
