@@ -2,14 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,23 +18,18 @@
 #include "format/date_parse.h"
 #include "store/change_log/change_log.h"
 #include "store/change_log/change_log_export.h"
-#include "store/store_error.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/field_text.h"
-#include "ui/grid/grid.h"
+#include "ui/grid/grid_export.h"
 #include "ui/pictures.h"
-#include "ui/settings.h"
 #include "ui/tile_picture.h"
 
 namespace vm::access {
 namespace {
-
-const QString kExportTitle = QStringLiteral("Export to CSV");
-const QString kExportFolder = QStringLiteral("ExportFolder");
 
 ui::PellamButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                              const QString& toolTip) {
@@ -64,13 +57,6 @@ bool dateIn(const QLineEdit* box, std::optional<format::DateTime>& date) {
   const std::string text = ui::trimBlanks(box->text()).toStdString();
   date = text.empty() ? std::nullopt : format::parseDate(text);
   return text.empty() || date.has_value();
-}
-
-QString exportStartFolder(const ui::Settings& settings) {
-  const QString last = settings.value(kExportFolder);
-  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 }  // namespace
@@ -223,40 +209,18 @@ void frmChangeLog::cmdClear_Click() {
 }
 
 void frmChangeLog::cmdExport_Click() {
-  const format::DateTime today = state_.clock.now();
-  const QString suggested = QDir(exportStartFolder(state_.settings))
-                                .filePath(QStringLiteral("Change Log %1-%2-%3.csv")
-                                              .arg(today.year, 4, 10, QLatin1Char('0'))
-                                              .arg(today.month, 2, 10, QLatin1Char('0'))
-                                              .arg(today.day, 2, 10, QLatin1Char('0')));
-  QString path = state_.dialogs.saveFileName(this, kExportTitle, suggested,
-                                             QStringLiteral("CSV files (*.csv)"));
-  if (path.isEmpty()) return;
-  if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
-  std::optional<QString> failure;
   std::int64_t rows = 0;
-  {
-    const ui::BusyCursor busy(this);
-    try {
-      rows = store::exportChangeLog(state_.files.fileSystem(), model_->logPath(), model_->filter(),
-                                    QFile::encodeName(path).toStdString());
-    } catch (const store::StoreError& error) {
-      failure = QString::fromStdString(error.systemText());
-    }
-  }
-  // Shown once the window is enabled again, so the box is not disabled with it.
-  if (failure) {
-    state_.dialogs.message(
-        this, ui::makeMessage(kExportTitle,
-                              "The list could not be saved as\n" + QDir::toNativeSeparators(path) +
-                                  "\n\nThe system reports: " + *failure +
-                                  ".\n\nPlease choose another name or folder and try again.",
-                              ui::MessageIcon::Critical));
-    return;
-  }
-  state_.settings.setValue(kExportFolder, QFileInfo(path).absolutePath());
-  lblCount_->setText(
-      QStringLiteral("%L1 change(s) saved in %2.").arg(rows).arg(QDir::toNativeSeparators(path)));
+  std::string written;
+  const bool saved =
+      ui::exportCsv(state_, this, QStringLiteral("Change Log"), [&](const std::string& path) {
+        rows = store::exportChangeLog(state_.files.fileSystem(), model_->logPath(),
+                                      model_->filter(), path);
+        written = path;
+      });
+  if (!saved) return;
+  lblCount_->setText(QStringLiteral("%L1 change(s) saved in %2.")
+                         .arg(rows)
+                         .arg(QDir::toNativeSeparators(QFile::decodeName(written.c_str()))));
 }
 
 void frmChangeLog::reject() {

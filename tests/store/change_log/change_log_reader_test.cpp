@@ -7,6 +7,7 @@
 #include "store/change_log/change_entry.h"
 #include "store/change_log/change_log_export.h"
 #include "store/store_error.h"
+#include "support/fault_sweep.h"
 #include "support/store_test.h"
 
 using namespace vm::store;
@@ -129,8 +130,6 @@ TEST_F(ChangeLogReaderTest, ExportsTheFilteredLinesNewestFirstAsCsv) {
             "03/05/2026 09:00:00,Kim Ng,person edited,Zo\xC3\xAB Roy,"
             "\"Organization: \"\"\"\" -> \"\" x\"\"\"\r\n"
             "03/03/2026 09:00:00,Ann Lee,person added,\"Zo\xC3\xAB, \"\"Z\"\" Roy\",\r\n");
-  EXPECT_EQ(csvCell(" padded"), "\" padded\"");
-  EXPECT_EQ(csvCell("plain text"), "plain text");
 }
 
 // Wherever the disk fails, the name holds its old file or the whole export, and nothing else is
@@ -142,7 +141,6 @@ TEST_F(ChangeLogReaderTest, AFailedExportLeavesTheOldFileAndNothingElse) {
   const std::string csv = folder.str() + "/out.csv";
   exportChangeLog(fs, path(), ChangeFilter(), csv);
   const std::string whole = folder.read("out.csv");
-  ASSERT_GT(whole.size(), 1u << 20);  // written in more than one piece
   for (int k = 1;; ++k) {
     SCOPED_TRACE(k);
     folder.write("out.csv", "an older export");
@@ -155,7 +153,7 @@ TEST_F(ChangeLogReaderTest, AFailedExportLeavesTheOldFileAndNothingElse) {
     fs.clearFaults();
     const std::string now = folder.read("out.csv");
     EXPECT_TRUE(now == "an older export" || now == whole);
-    EXPECT_FALSE(folder.has("out.csv.$$$"));
+    EXPECT_EQ(vm::test::filesIn(folder).size(), 2u);  // the log and the export
     if (!struck) break;
     ASSERT_LT(k, 100);
   }
