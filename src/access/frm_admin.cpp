@@ -171,8 +171,8 @@ void frmAdmin::buildControls() {
   setFixedSize(760, 400);
 
   ui::setTabOrder({grid_, txtUserLog_, cmdHelp_, cmdQuit_, cmdAddUser_, cmdEditUser_,
-                   cmdDeleteUser_, cmdReviewUserLog_, cmdUserSelected_, txtPassword_, cmdContinue_,
-                   cmdCancel_, cmdAdmin_, chkFadeStatus_});
+                   cmdDeleteUser_, cmdReviewUserLog_, cmdReviewChangeLog_, cmdUserSelected_,
+                   txtPassword_, cmdContinue_, cmdCancel_, cmdAdmin_, chkFadeStatus_});
 
   connect(cmdAdmin_, &ui::PellamButton::Click, this, &frmAdmin::cmdAdmin_Click);
   connect(cmdAddUser_, &ui::PellamButton::Click, this, &frmAdmin::cmdAddUser_Click);

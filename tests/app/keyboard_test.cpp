@@ -54,7 +54,10 @@ const std::map<std::string, QStringList> kTabCycles = {
     {"admin window, password entry", {"txtPassword", "cmdCancel", "cmdHelp", "cmdQuit"}},
     {"admin window, editing the user list",
      {"cmdAdmin", "grid", "cmdHelp", "cmdQuit", "cmdAddUser", "cmdEditUser", "cmdDeleteUser",
-      "cmdReviewUserLog"}},
+      "cmdReviewUserLog", "cmdReviewChangeLog"}},
+    {"change log viewer",
+     {"txtFind", "txtFrom", "txtTo", "cmdApply", "cmdClear", "gridChangeLog", "cmdExport",
+      "cmdClose"}},
     {"admin window, user log", {"cmdReviewUserLog", "txtUserLog", "cmdHelp", "cmdQuit"}},
     {"user editor, adding",
      {"txtField1", "txtField2", "txtField3", "optAccessLevel1", "txtField4", "cmdCancel"}},
@@ -157,6 +160,7 @@ const std::map<std::string, std::string> kEsc = {
     {"training history, editing comments", "stays"},  // the comments edit ends
     {"training history, from the search results", "closes"},
     {"training matrix", "cmdReturn, closes"},
+    {"change log viewer", "closes"},
     {"help window", "cmdReturn, closes"},
 };
 

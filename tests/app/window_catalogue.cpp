@@ -10,6 +10,7 @@
 
 #include "access/frm_add_edit_user.h"
 #include "access/frm_admin.h"
+#include "access/frm_change_log.h"
 #include "access/frm_new_user.h"
 #include "access/frm_title_page.h"
 #include "app/demo_seed.h"
@@ -41,6 +42,11 @@ void click(QWidget* window, const char* name) {
   ASSERT_TRUE(b && b->isVisible() && b->isEnabled()) << name;
   QTest::mouseClick(b, Qt::LeftButton);
 }
+
+constexpr const char* kChangeLog =
+    "01/05/2026 09:00:00\tDana Demo\tperson added\tAlice Brennan\t\r\n"
+    "01/06/2026 10:30:00\tDana Demo\tperson edited\tAlice Brennan\tOrganization: \"Ops\" -> "
+    "\"Operations\"\r\n";
 
 // The first course of the demonstration index with hours (not a category heading).
 constexpr int kCourse = 2;
@@ -100,6 +106,7 @@ const std::vector<WindowCase>& allWindows() {
       {"admin window, editing the user list",
        [](OpenWindow& w) {
          w.app().folder.write("User.Log", "Dana Demo logged in on 01/10/2022 at 09:00am\r\n");
+         w.app().folder.write("Change.Log", kChangeLog);
          QWidget* window = admin(w);
          w.app().dialogs.answerInput(QString::fromStdString(w.app().state.install.accessCode));
          click(window, "cmdAdmin");
@@ -113,6 +120,11 @@ const std::vector<WindowCase>& allWindows() {
          click(window, "cmdAdmin");
          click(window, "cmdReviewUserLog");
          return window;
+       }},
+      {"change log viewer",
+       [](OpenWindow& w) {
+         w.app().folder.write("Change.Log", kChangeLog);
+         return w.show(new access::frmChangeLog(w.app().state));
        }},
       {"user editor, adding",
        [](OpenWindow& w) {
