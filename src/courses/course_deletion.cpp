@@ -1,6 +1,6 @@
 #include "courses/course_deletion.h"
 
-#include "store/work_journal.h"
+#include "courses/course_store.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
 #include "ui/dialogs.h"
@@ -16,7 +16,7 @@ bool removeCourse(ui::AppState& state, QWidget* window, const QString& code, std
                       ui::MessageIcon::Question, ui::MessageButtons::YesNo, ui::Answer::No));
   if (answer != ui::Answer::Yes) return false;
   const ui::BusyCursor busy(window);
-  store::removeRecord(state.files, store::DataFile::Courses, n);
+  deleteCourse(state.files, n);
   return true;
 }
 

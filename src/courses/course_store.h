@@ -18,4 +18,8 @@ bool appendCourse(store::FileTable& table, store::CourseRecord& course,
 // in `course`).
 void rewriteCourse(store::FileTable& table, std::int32_t n, store::CourseRecord& course);
 
+// Removes course n from Course.Index, and its renewal period with it, as one piece of journalled
+// work: neither is ever found without the other. Training records keep their copies of the course.
+void deleteCourse(store::FileTable& table, std::int32_t n);
+
 }  // namespace vm::courses

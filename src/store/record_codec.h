@@ -40,4 +40,11 @@ struct RecordTraits<TrainingRecord> {
   static TrainingRecord decode(std::span<const char> bytes);
 };
 
+template <>
+struct RecordTraits<RenewalRecord> {
+  static constexpr DataFile file = DataFile::Renewals;
+  static void encode(const RenewalRecord& r, std::span<char> bytes);
+  static RenewalRecord decode(std::span<const char> bytes);
+};
+
 }  // namespace vm::store
