@@ -17,6 +17,7 @@
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
+#include "ui/grid_report.h"
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
@@ -231,7 +232,9 @@ void CourseIndexTab::cmdCreditTraining_Click() {
 }
 
 // The Course Index printout comes with the report engine, which the program does not have yet.
-void CourseIndexTab::cmdPrintCourseIndex_Click() {}
+void CourseIndexTab::cmdPrintCourseIndex_Click() {
+  ui::printGridReport(state_, print::ReportKind::CourseIndex, *gridCourse_, lobby_.lobbyWindow());
+}
 
 void CourseIndexTab::cmdAddCourse_Click() { openEditor(ui::EditorMode::Add, 0); }
 

@@ -15,6 +15,7 @@
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
+#include "ui/grid_report.h"
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
@@ -99,6 +100,7 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
   connect(cmdAddName_, &ui::PellamButton::Click, this, &NameListTab::cmdAddName_Click);
   connect(cmdEditName_, &ui::PellamButton::Click, this, &NameListTab::cmdEditName_Click);
   connect(cmdDeleteName_, &ui::PellamButton::Click, this, &NameListTab::cmdDeleteName_Click);
+  connect(cmdPrintNameList_, &ui::PellamButton::Click, this, &NameListTab::cmdPrintNameList_Click);
   connect(cmdTrainingHistory_, &ui::PellamButton::Click, this,
           &NameListTab::cmdTrainingHistory_Click);
   connect(gridName_, &ui::Grid::rowDoubleClicked, this, &NameListTab::gridName_DblClick);
@@ -275,6 +277,10 @@ void NameListTab::cmdDeleteName_Click() {
                                                    QStringLiteral("The name has been removed\n"
                                                                   "from the 'Name List'."),
                                                    ui::MessageIcon::Information));
+}
+
+void NameListTab::cmdPrintNameList_Click() {
+  ui::printGridReport(state_, print::ReportKind::NameList, *gridName_, lobby_.lobbyWindow());
 }
 
 void NameListTab::openEditor(std::int32_t recNum) {

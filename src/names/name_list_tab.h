@@ -50,6 +50,7 @@ class NameListTab : public ui::LobbyTab {
   void cmdAddName_Click();
   void cmdEditName_Click();
   void cmdDeleteName_Click();
+  void cmdPrintNameList_Click();
   void cmdTrainingHistory_Click();
 
   // The refill itself; returns the message to show when there is nobody to list.

@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "ui/app_state.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
+#include "ui/grid_report.h"
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 
@@ -174,22 +174,10 @@ void ResultsTab::cmdSummaryTrainingHistory_Click() {
 }
 
 void ResultsTab::cmdSummaryPrint_Click() {
-  // About 48 rows fit a page; halves go to the even number, and there is always one page.
-  const int pages = std::max(1, static_cast<int>(std::nearbyint(gridSummary_->rows() / 48.0)));
-  const ui::Answer a = state_.dialogs.message(
-      lobby_.lobbyWindow(),
-      ui::makeMessage(QStringLiteral("Print the Search/Summary List?"),
-                      QStringLiteral("This printout will consist\nof about %1 page(s).\n\n"
-                                     "Are you ready to print?")
-                          .arg(pages),
-                      ui::MessageIcon::None, ui::MessageButtons::YesNo, ui::Answer::Yes));
-  if (a == ui::Answer::Yes) printList();
-}
-
-void ResultsTab::printList() {
-  // The report engine prints gridSummary in its current order, headed by the main window's title,
-  // as the search results (kind 4) or the annual summary (kind 5) with the texts of report_; it
-  // is connected here once the program has one.
+  ui::printGridReport(
+      state_,
+      report_.annualSummary ? print::ReportKind::AnnualSummary : print::ReportKind::SearchResults,
+      *gridSummary_, lobby_.lobbyWindow(), report_);
 }
 
 void ResultsTab::cmdFinishedSummary_Click() {

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <array>
-#include <string>
 #include <vector>
 
+#include "print/report.h"
 #include "search/annual_summary.h"
 #include "ui/lobby_tab.h"
 
@@ -19,18 +18,10 @@ class PellamButton;
 
 namespace vm::search {
 
-// What a printout of the results says about how the list came about, besides the grid.
-struct ResultsReport {
+// What a printout of the results says about how the list came about, besides the grid: the
+// report texts of a search or an annual summary, and which of the two it was.
+struct ResultsReport : print::ReportExtras {
   bool annualSummary = false;
-  // Search: the four criteria as searched (from date, to date, course code, training comments)
-  // and whether the persons listed are those whose records match them.
-  std::array<std::string, 4> criteria;
-  bool matching = true;
-  // Both: the header of the Name List's first column ("List of all active persons").
-  std::string nameListHeader;
-  // Annual summary: the year as typed and the total line under the grid.
-  std::string year;
-  std::string totalHours;
 };
 
 // The results tab of the main window: the persons a search found, or the hours of an annual
@@ -71,7 +62,6 @@ class ResultsTab : public ui::LobbyTab {
   void cmdSummaryTrainingHistory_Click();
   void cmdSummaryPrint_Click();
   void cmdFinishedSummary_Click();
-  void printList();
 
   void fill(const QString& format, std::vector<QStringList> rows);
   void open(const QString& caption, int lockedTabs);

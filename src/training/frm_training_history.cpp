@@ -11,7 +11,6 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 #include "store/file_table.h"
 #include "store/records.h"
@@ -29,6 +28,7 @@
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
 #include "ui/grid/grid.h"
+#include "ui/grid_report.h"
 #include "ui/keep_place.h"
 #include "ui/pictures.h"
 #include "ui/tile_picture.h"
@@ -393,21 +393,7 @@ void frmTrainingHistory::cmdDeleteTraining_Click() {
 }
 
 void frmTrainingHistory::cmdPrintTraining_Click() {
-  // About 48 rows fit a page; halves go to the even number, and there is always one page.
-  const double exact = gridTraining_->rows() / 48.0;
-  const int pages = std::max(1, static_cast<int>(std::nearbyint(exact)));
-  const ui::Answer answer = state_.dialogs.message(
-      this, ui::makeMessage(QStringLiteral("Print the Training History?"),
-                            QStringLiteral("This printout will consist\nof about %1 page(s).\n\n"
-                                           "Are you ready to print?")
-                                .arg(pages),
-                            ui::MessageIcon::None, ui::MessageButtons::YesNo, ui::Answer::Yes));
-  if (answer == ui::Answer::Yes) printHistory();
-}
-
-void frmTrainingHistory::printHistory() {
-  // The report engine prints the grid in its current order as report kind 3, headed by this
-  // window's title; it is connected here once the program has one.
+  ui::printGridReport(state_, print::ReportKind::TrainingHistory, *gridTraining_, this);
 }
 
 // The help window dims this one while it is open.

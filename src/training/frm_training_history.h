@@ -63,8 +63,6 @@ class frmTrainingHistory : public QDialog {
   template <typename Write>
   void writeBack(Write&& write);
   void highlight(int row, int topRow);
-  // Hands the list to the report engine as the training history report.
-  void printHistory();
   std::int32_t highlightedRecNum() const;
 
   ui::AppState& state_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPrinterInfo>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -45,6 +46,8 @@ struct AppState {
   Dialogs& dialogs;
   const format::Clock& clock;
   print::InstallValues install;
+  // Where reports are printed: the system's default printer, a null one when there is none.
+  std::function<QPrinterInfo()> defaultPrinter = [] { return QPrinterInfo::defaultPrinter(); };
 
   // The admin window and the main window open each other through these, wired in main().
   std::function<void()> showAdminWindow;

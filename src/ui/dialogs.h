@@ -13,7 +13,7 @@ enum class MessageIcon { None, Critical, Question, Exclamation, Information };
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 
-enum class Answer { Ok, Cancel, Yes, No, Retry };
+enum class Answer { Ok, Cancel, Yes, No, Retry, Other };
 
 // One message box as the user sees it: a title, lines of text joined by line breaks,
 // an icon, a fixed set of buttons and the button that Enter presses.
@@ -23,6 +23,8 @@ struct Message {
   MessageIcon icon = MessageIcon::None;
   MessageButtons buttons = MessageButtons::Ok;
   Answer defaultButton = Answer::Ok;  // when not one of the set, the first button is the default
+  // A further button beside the set, with this caption, that answers Other; none when empty.
+  QString otherButton;
 };
 
 // Every box, prompt, picker, pop-up menu and modal child window goes through this seam,
@@ -58,7 +60,7 @@ class Dialogs {
 inline Message makeMessage(const QString& title, const QString& text, MessageIcon icon,
                            MessageButtons buttons = MessageButtons::Ok,
                            Answer defaultButton = Answer::Ok) {
-  return Message{title, text, icon, buttons, defaultButton};
+  return Message{title, text, icon, buttons, defaultButton, QString()};
 }
 
 }  // namespace vm::ui

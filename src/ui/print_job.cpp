@@ -29,16 +29,19 @@ struct Destination {
   std::unique_ptr<QtPrintSurface> surface;
 };
 
-// Without a printer the printout is offered as a PDF file; empty when the user declines.
+// Without a printer the printout is offered as a PDF file.
+bool pdfAccepted(QWidget* window, Dialogs& dialogs) {
+  return dialogs.message(window, makeMessage("No Printer Available",
+                                             "There is no printer set up on this computer.\n"
+                                             "\n"
+                                             "Would you like to save this printout\n"
+                                             "as a PDF file instead?",
+                                             MessageIcon::Question, MessageButtons::YesNo,
+                                             Answer::Yes)) == Answer::Yes;
+}
+
+// Where the PDF file goes; empty when the user cancels.
 QString askForPdfFile(QWidget* window, Dialogs& dialogs, const QString& suggestedName) {
-  const Answer answer = dialogs.message(
-      window, makeMessage("No Printer Available",
-                          "There is no printer set up on this computer.\n"
-                          "\n"
-                          "Would you like to save this printout\n"
-                          "as a PDF file instead?",
-                          MessageIcon::Question, MessageButtons::YesNo, Answer::Yes));
-  if (answer != Answer::Yes) return {};
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   QString file = dialogs.saveFileName(window, "Save the Printout as a PDF File",
                                       QDir(folder).filePath(suggestedName), "PDF files (*.pdf)");
@@ -49,20 +52,20 @@ QString askForPdfFile(QWidget* window, Dialogs& dialogs, const QString& suggeste
 std::unique_ptr<Destination> chooseDestination(QWidget* window, Dialogs& dialogs,
                                                const PrintJobOptions& options) {
   auto destination = std::make_unique<Destination>();
-  if (!options.printer.isNull()) {
+  if (!options.pdfOnly && !options.printer.isNull()) {
     destination->printer = std::make_unique<QPrinter>(options.printer, QPrinter::HighResolution);
     destination->printer->setDocName("Verdimark");
     destination->surface = std::make_unique<QtPrintSurface>(*destination->printer);
     return destination;
   }
+  if (!options.pdfOnly && !pdfAccepted(window, dialogs)) return nullptr;
   const QString file = askForPdfFile(window, dialogs, options.pdfFileName);
   if (file.isEmpty()) return nullptr;
   destination->pdf = std::make_unique<QPdfWriter>(file);
-  // Letter paper with the quarter-inch edge an office printer cannot reach, so that the
-  // file looks as the printed page would.
+  // Letter paper. A file has no edge that cannot be printed on, so its printable origin is the
+  // sheet's corner and every position in it is the layout's own, in inches from that corner.
   destination->pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                              QMarginsF(0.25, 0.25, 0.25, 0.25),
-                                              QPageLayout::Inch));
+                                              QMarginsF(0, 0, 0, 0), QPageLayout::Inch));
   destination->pdf->setCreator("Verdimark");
   destination->pdf->setTitle(QFileInfo(file).completeBaseName());
   destination->surface = std::make_unique<QtPrintSurface>(*destination->pdf, file);

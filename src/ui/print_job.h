@@ -18,6 +18,8 @@ struct PrintJobOptions {
   // Where the printout goes: the default printer unless told otherwise. With no printer
   // (a null one) the user is offered to save the printout as a PDF file instead.
   QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+  // The user asked for a PDF file whatever the printer: only its name is asked.
+  bool pdfOnly = false;
   // The file name offered for that PDF, in the user's documents folder.
   QString pdfFileName = "Verdimark Printout.pdf";
 };

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <algorithm>
 
 namespace vm::ui {
@@ -25,6 +26,8 @@ QMessageBox::StandardButton standardButton(Answer a) {
       return QMessageBox::No;
     case Answer::Retry:
       return QMessageBox::Retry;
+    case Answer::Other:
+      break;
   }
   return QMessageBox::Ok;
 }
@@ -79,6 +82,12 @@ QList<Answer> buttonsOf(MessageButtons set) {
   return {Answer::Ok};
 }
 
+QList<Answer> answersOf(const Message& box) {
+  QList<Answer> answers = buttonsOf(box.buttons);
+  if (!box.otherButton.isEmpty()) answers.append(Answer::Other);
+  return answers;
+}
+
 Answer effectiveDefault(const Message& box) {
   const QList<Answer> set = buttonsOf(box.buttons);
   return set.contains(box.defaultButton) ? box.defaultButton : set.front();
@@ -87,8 +96,12 @@ Answer effectiveDefault(const Message& box) {
 Answer QtDialogs::message(QWidget* parent, const Message& box) {
   QMessageBox mb(standardIcon(box.icon), box.title, box.text, QMessageBox::NoButton, parent);
   for (Answer a : buttonsOf(box.buttons)) mb.addButton(standardButton(a));
+  QPushButton* other =
+      box.otherButton.isEmpty() ? nullptr : mb.addButton(box.otherButton, QMessageBox::ActionRole);
   mb.setDefaultButton(standardButton(effectiveDefault(box)));
-  const auto chosen = static_cast<QMessageBox::StandardButton>(mb.exec());
+  mb.exec();
+  if (other && mb.clickedButton() == other) return Answer::Other;
+  const QMessageBox::StandardButton chosen = mb.standardButton(mb.clickedButton());
   for (Answer a : buttonsOf(box.buttons))
     if (standardButton(a) == chosen) return a;
   // Closed by Esc or the close box: the box's Cancel, else its last button.

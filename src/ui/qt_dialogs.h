@@ -18,8 +18,10 @@ class QtDialogs final : public Dialogs {
   void runModal(QWidget* window) override;
 };
 
-// The buttons of a set, in the order they are shown, and the one that Enter presses.
+// The buttons of a set, in the order they are shown; every answer a box can give; and the
+// button that Enter presses.
 QList<Answer> buttonsOf(MessageButtons set);
+QList<Answer> answersOf(const Message& box);
 Answer effectiveDefault(const Message& box);
 
 }  // namespace vm::ui

@@ -10,6 +10,7 @@
 
 #include "courses/course_files.h"
 #include "names/name_bytes.h"
+#include "support/pdf_pages.h"
 #include "support/test_app.h"
 #include "ui/button/pellam_button.h"
 #include "ui/grid/grid.h"
@@ -241,4 +242,33 @@ TEST_F(LobbyTest, TheFlashingButtonPulsesBetweenBlackAndYellow) {
   const auto back = quitSearching->backColor();
   EXPECT_EQ(back & 0xFF, (back >> 8) & 0xFF);  // red = green, blue 0: a shade of yellow
   EXPECT_EQ((back >> 16) & 0xFF, 0u);
+}
+
+TEST_F(LobbyTest, PrintThisListAndPrintThisIndexAskFirstAndWriteTheirReports) {
+  app.folder.write("Course.Index",
+                   vm::test::courseFile({{45000.5, "FA-1", "First aid", "", 40.0f, ""},
+                                         {45001.5, "ADM", "ADMINISTRATION", "", 0.0f, ""}}));
+  open(1);  // every level may print
+  const QString names = app.dataFolder() + "/names.pdf";
+  app.dialogs.answer(Answer::Yes);  // the question
+  app.dialogs.answer(Answer::Yes);  // "No Printer Available": a PDF file instead
+  app.dialogs.answerSaveFile(names);
+  QTest::mouseClick(button("cmdPrintNameList"), Qt::LeftButton);
+  const auto question = app.dialogs.messages().front();
+  EXPECT_EQ(question.title, "Print the Name List?");
+  EXPECT_EQ(question.text,
+            "This printout will consist\nof about 1 page(s).\n\nAre you ready to print?");
+  EXPECT_EQ(vm::test::pdfPageCount(names), 1);
+  EXPECT_TRUE(lobby->isEnabled());
+
+  app.dialogs.clear();
+  tabs()->setCurrentIndex(1);
+  const QString courses = app.dataFolder() + "/courses.pdf";
+  app.dialogs.answer(Answer::Other);  // "Save as PDF..."
+  app.dialogs.answerSaveFile(courses);
+  QTest::mouseClick(button("cmdPrintCourseIndex"), Qt::LeftButton);
+  EXPECT_EQ(app.dialogs.lastMessage().title, "Print the Course Index?");
+  EXPECT_EQ(app.dialogs.shown().size(), 2u);  // the question and the file name, nothing between
+  EXPECT_EQ(vm::test::pdfPageCount(courses), 1);
+  EXPECT_TRUE(lobby->isEnabled());
 }

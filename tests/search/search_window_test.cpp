@@ -12,6 +12,7 @@
 #include "courses/course_files.h"
 #include "format/automation_date.h"
 #include "names/name_bytes.h"
+#include "support/pdf_pages.h"
 #include "support/test_app.h"
 #include "ui/button/pellam_button.h"
 #include "ui/grid/grid.h"
@@ -178,12 +179,16 @@ TEST_F(SearchWindowTest, SearchListsTheMatchingPersonsAndLocksTheWindowUntilFini
   EXPECT_EQ(tabsEnabled(), (std::vector<bool>{false, false, true, true}));
   EXPECT_FALSE(control("cmdBackupRestore")->isEnabled());
 
-  // The list's printout is announced, and declined.
-  app.dialogs.answer(Answer::No);
+  // The list's printout is announced and written; the results stay locked in after it.
+  const QString pdf = app.dataFolder() + "/results.pdf";
+  app.dialogs.answer(Answer::Other);  // "Save as PDF..."
+  app.dialogs.answerSaveFile(pdf);
   click("cmdSummaryPrint");
   EXPECT_EQ(app.dialogs.lastMessage().title, "Print the Search/Summary List?");
   EXPECT_EQ(app.dialogs.lastMessage().text,
             "This printout will consist\nof about 1 page(s).\n\nAre you ready to print?");
+  EXPECT_EQ(vm::test::pdfPageCount(pdf), 1);
+  EXPECT_EQ(tabsEnabled(), (std::vector<bool>{false, false, true, true}));
 
   click("cmdFinishedSummary");
   EXPECT_EQ(tabsEnabled(), (std::vector<bool>{true, true, true, false}));
@@ -247,6 +252,11 @@ TEST_F(SearchWindowTest, AnnualSummaryTotalsTheYearsHours) {
   app.dialogs.onModal("frmTrainingHistory", [](QWidget*) {});
   click("cmdSummaryTrainingHistory");
   EXPECT_EQ(tabsEnabled(), (std::vector<bool>{false, false, false, true}));
+  const QString pdf = app.dataFolder() + "/summary.pdf";
+  app.dialogs.answer(Answer::Other);
+  app.dialogs.answerSaveFile(pdf);
+  click("cmdSummaryPrint");
+  EXPECT_EQ(vm::test::pdfPageCount(pdf), 1);
 
   click("cmdFinishedSummary");
   EXPECT_EQ(tabsEnabled(), (std::vector<bool>{true, true, true, false}));

@@ -48,6 +48,7 @@ ui::Answer ScriptedDialogs::message(QWidget*, const ui::Message& box) {
   s.icon = box.icon;
   s.buttons = box.buttons;
   s.defaultButton = def;
+  s.otherButton = box.otherButton;
   shown_.push_back(s);
   if (answers_.empty()) {
     ADD_FAILURE() << "unexpected message box \"" << box.title.toStdString()
@@ -56,7 +57,7 @@ ui::Answer ScriptedDialogs::message(QWidget*, const ui::Message& box) {
   }
   const ui::Answer a = answers_.front();
   answers_.pop_front();
-  EXPECT_TRUE(ui::buttonsOf(box.buttons).contains(a))
+  EXPECT_TRUE(ui::answersOf(box).contains(a))
       << "scripted answer is not a button of \"" << box.title.toStdString() << "\"";
   return a;
 }

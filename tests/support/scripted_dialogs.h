@@ -28,6 +28,7 @@ class ScriptedDialogs final : public ui::Dialogs {
     ui::MessageIcon icon = ui::MessageIcon::None;
     ui::MessageButtons buttons = ui::MessageButtons::Ok;
     ui::Answer defaultButton = ui::Answer::Ok;
+    QString otherButton;
     QString defaultAnswer;
   };
   static Shown make(Kind kind, const QString& title, const QString& text = {}) {

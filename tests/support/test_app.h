@@ -24,6 +24,11 @@ struct TestApp {
   format::FixedClock clock{{2026, 12, 8, 10, 30, 0}};
   ui::AppState state{files, settings, dialogs, clock};
 
+  // Tests never print on a real printer: reports are offered as PDF files.
+  TestApp() {
+    state.defaultPrinter = [] { return QPrinterInfo(); };
+  }
+
   QString dataFolder() const { return QString::fromStdString(folder.str()); }
 };
 

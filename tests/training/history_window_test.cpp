@@ -8,6 +8,7 @@
 #include "courses/course_files.h"
 #include "format/automation_date.h"
 #include "names/name_bytes.h"
+#include "support/pdf_pages.h"
 #include "support/test_app.h"
 #include "training/frm_training_history.h"
 #include "ui/button/pellam_button.h"
@@ -218,14 +219,17 @@ TEST_F(HistoryWindowTest, RemovingTheThirdOfFiveHighlightsTheSecondAndTheLastClo
   EXPECT_FALSE(app.folder.has("Training.Records"));
 }
 
-TEST_F(HistoryWindowTest, PrintingAsksAboutThePages) {
+TEST_F(HistoryWindowTest, PrintingAsksAboutThePagesAndWritesTheReport) {
   std::string many;
   for (int i = 0; i < 120; ++i) many += record(2000 + i % 20, kAnn, "C", "");
   app.folder.write("Training.Records", many);
-  app.dialogs.answer(Answer::No);
+  const QString pdf = app.dataFolder() + "/history.pdf";
+  app.dialogs.answer(Answer::Other);  // "Save as PDF..."
+  app.dialogs.answerSaveFile(pdf);
   open([](const History& h) { h.click("cmdPrintTraining"); });
-  const auto box = app.dialogs.lastMessage();
+  const auto box = app.dialogs.messages().front();
   EXPECT_EQ(box.title, "Print the Training History?");
   EXPECT_EQ(box.text, "This printout will consist\nof about 2 page(s).\n\nAre you ready to print?");
   EXPECT_EQ(box.buttons, ui::MessageButtons::YesNo);
+  EXPECT_EQ(test::pdfPageCount(pdf), 3);  // about 50 rows a page
 }
