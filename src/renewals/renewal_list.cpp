@@ -25,7 +25,7 @@ class LatestDays {
            static_cast<std::uint32_t>(course);
   }
 
-  LatestDays() : entries_(1024), mask_(1023) {}
+  LatestDays() : entries_(1024), mask_(1023), shift_(54) {}
 
   void keep(std::uint64_t key, std::int32_t day) {
     Entry& e = entries_[place(key)];
@@ -58,8 +58,10 @@ class LatestDays {
     std::int32_t day = 0;
   };
 
+  // The top bits of the product: they depend on every bit of the key, where lower ones would
+  // leave the person out and crowd each course into one run of the table.
   std::size_t hash(std::uint64_t key) const {
-    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> 20) & mask_;
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> shift_);
   }
   // The entry that holds the key, or the empty one where it would go.
   std::size_t place(std::uint64_t key) const {
@@ -71,12 +73,14 @@ class LatestDays {
     std::vector<Entry> old(entries_.size() * 2);
     old.swap(entries_);
     mask_ = entries_.size() - 1;
+    --shift_;
     for (const Entry& e : old)
       if (e.key != kEmpty) entries_[place(e.key)] = e;
   }
 
   std::vector<Entry> entries_;
   std::size_t mask_;
+  int shift_;
   std::size_t used_ = 0;
 };
 
