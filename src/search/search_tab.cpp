@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "format/number_text.h"
+#include "renewals/frm_renewals.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
 #include "ui/app_state.h"
@@ -20,6 +21,7 @@
 #include "ui/field_colours.h"
 #include "ui/grid/grid.h"
 #include "ui/lobby_services.h"
+#include "ui/open_modal.h"
 
 namespace vm::search {
 namespace {
@@ -67,7 +69,7 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
     : ui::LobbyTab(parent), state_(state), lobby_(lobby), results_(results) {
   setObjectName(QStringLiteral("SearchTab"));
   auto* options = new QHBoxLayout;
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < 3; ++i) {
     auto* option = new QRadioButton(this);
     option->setObjectName(QStringLiteral("optSearch%1").arg(i + 1));
     connect(option, &QRadioButton::clicked, this, [this, i] { optSearch_Click(i + 1); });
@@ -81,17 +83,18 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   optSearch_[0]->setChecked(true);
   buildCriteriaPanel();
   buildSummaryPanel();
+  buildRenewalsPanel();
 
   auto* page = new QVBoxLayout(this);
   page->addLayout(options);
   auto* panels = new QGridLayout;
-  panels->addWidget(frame_[0], 0, 0, Qt::AlignTop);
-  panels->addWidget(frame_[1], 0, 0, Qt::AlignTop);
+  for (QFrame* frame : frame_) panels->addWidget(frame, 0, 0, Qt::AlignTop);
   page->addLayout(panels);
   page->addStretch();
 
   markOption(optSearch_[0], true, true);
   markOption(optSearch_[1], false, true);
+  markOption(optSearch_[2], false, true);
   optMatch_Click(1);
   connect(cmdMatch_, &ui::PellamButton::Click, this, &SearchTab::cmdMatch_Click);
   connect(cmdAnnualSummary_, &ui::PellamButton::Click, this, &SearchTab::cmdAnnualSummary_Click);
@@ -167,6 +170,29 @@ void SearchTab::buildSummaryPanel() {
   frame_[1]->hide();
 }
 
+void SearchTab::buildRenewalsPanel() {
+  cmdRenewals_ = ui::makeCommandButton(
+      frame_[2], QStringLiteral("cmdRenewals"), QStringLiteral("Show the Renewals Now"),
+      QStringLiteral(" List who is expired or due in the courses that must be renewed "));
+  cmdRenewals_->setMinimumSize(190, 44);
+  connect(cmdRenewals_, &ui::PellamButton::Click, this, &SearchTab::cmdRenewals_Click);
+  auto* panel = new QHBoxLayout(frame_[2]);
+  panel->addWidget(new QLabel(QStringLiteral("Courses that must be renewed every so many months:\n"
+                                             "each person's latest training, the day it lapses\n"
+                                             "and whether it has expired or falls due."),
+                              frame_[2]));
+  panel->addSpacing(20);
+  panel->addWidget(cmdRenewals_);
+  panel->addStretch();
+  frame_[2]->hide();
+}
+
+void SearchTab::cmdRenewals_Click() {
+  ui::openModal(state_, lobby_.lobbyWindow(),
+                new renewals::frmRenewals(state_, renewals::listedPersonsOf(*lobby_.nameGrid()),
+                                          lobby_.lobbyWindow()));
+}
+
 QString SearchTab::displayCaption() const { return lobby_.nameDisplayCaption().toLower(); }
 
 void SearchTab::tabClicked() {
@@ -176,19 +202,26 @@ void SearchTab::tabClicked() {
                                         "matching the following criteria..."));
   optSearch_[1]->setText(
       QStringLiteral("Produce an annual summary\nof all training hours for all\n") + display);
-  if (frame_[1]->isEnabled()) optSearch_Click(optSearch_[0]->isChecked() ? 1 : 2);
+  optSearch_[2]->setText(QStringLiteral("List all ") + display +
+                         QStringLiteral("\nwhose trainings have expired\nor fall due for renewal"));
+  if (!frame_[1]->isEnabled()) return;
+  for (int i = 0; i < 3; ++i)
+    if (optSearch_[static_cast<std::size_t>(i)]->isChecked()) optSearch_Click(i + 1);
 }
 
 void SearchTab::optSearch_Click(int index) {
   const auto chosen = static_cast<std::size_t>(index - 1);
-  frame_[1 - chosen]->hide();
+  for (std::size_t i = 0; i < frame_.size(); ++i)
+    if (i != chosen) frame_[i]->hide();
   frame_[chosen]->show();
-  for (std::size_t i = 0; i < 2; ++i) markOption(optSearch_[i], i == chosen, true);
+  for (std::size_t i = 0; i < optSearch_.size(); ++i) markOption(optSearch_[i], i == chosen, true);
   // The focus may be refused, for example while the panel is locked.
   if (index == 1)
     txtMatch_[kFromDate]->setFocus();
-  else
+  else if (index == 2)
     txtSummaryYear_->setFocus();
+  else
+    cmdRenewals_->setFocus();
 }
 
 void SearchTab::optMatch_Click(int index) {
@@ -280,6 +313,7 @@ void SearchTab::cmdMatch_Click() {
     frame_[0]->setEnabled(false);
     cmdMatch_->hide();
     optSearch_[1]->setEnabled(false);
+    optSearch_[2]->setEnabled(false);
     results_.showSearchResults(names, found, reportOf(false));
   }
   cmdMatch_->setCaption(cmdMatch_->tag());
@@ -312,6 +346,7 @@ void SearchTab::resultsFinished() {
   frame_[0]->setEnabled(true);
   cmdMatch_->show();
   optSearch_[1]->setEnabled(true);
+  optSearch_[2]->setEnabled(true);
   lobby_.tabMain()->setTabText(kSearchTab, savedTabCaption_);
 }
 

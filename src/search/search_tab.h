@@ -24,7 +24,8 @@ namespace vm::search {
 // The search and summary options tab of the main window. Among the persons listed on the Name List
 // it finds those who have, or who have not, a training record that meets up to three criteria (a
 // date or date range, part of a course code, part of the training comments), or it totals their
-// training hours for a year. The results go to the results tab.
+// training hours for a year. The results go to the results tab. A third choice opens the renewals
+// view of the same persons.
 class SearchTab : public ui::LobbyTab {
   Q_OBJECT
 
@@ -36,9 +37,10 @@ class SearchTab : public ui::LobbyTab {
 
  private:
   // frame1: the four criteria boxes, the two modes and cmdMatch; frame2: the year and
-  // cmdAnnualSummary.
+  // cmdAnnualSummary; frame3: cmdRenewals.
   void buildCriteriaPanel();
   void buildSummaryPanel();
+  void buildRenewalsPanel();
 
   void optSearch_Click(int index);
   void optMatch_Click(int index);
@@ -46,6 +48,7 @@ class SearchTab : public ui::LobbyTab {
   void txtSummaryYear_Change();
   void cmdMatch_Click();
   void cmdAnnualSummary_Click();
+  void cmdRenewals_Click();
   // The results tab was closed: the criteria can be changed again.
   void resultsFinished();
 
@@ -60,14 +63,15 @@ class SearchTab : public ui::LobbyTab {
   ui::AppState& state_;
   ui::LobbyServices& lobby_;
   ResultsTab& results_;
-  std::array<QRadioButton*, 2> optSearch_{};
-  std::array<QFrame*, 2> frame_{};
+  std::array<QRadioButton*, 3> optSearch_{};
+  std::array<QFrame*, 3> frame_{};
   std::array<QLineEdit*, 4> txtMatch_{};
   QGroupBox* frameMatch_;
   std::array<QRadioButton*, 2> optMatch_{};
   ui::PellamButton* cmdMatch_;
   QLineEdit* txtSummaryYear_;
   ui::PellamButton* cmdAnnualSummary_;
+  ui::PellamButton* cmdRenewals_;
   QString savedTabCaption_;
 };
 
