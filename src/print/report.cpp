@@ -36,7 +36,7 @@ std::span<const Column> columnsOf(ReportKind kind) {
   static constexpr Column kTraining[] = {{0.5}, {1.3}, {2.2}, {5.3}, {7.15, 7.45}};
   static constexpr Column kSummary[] = {{0.5}, {4.0, 4.3}};
   // Name, course code, name of course, last trained, lapses, status.
-  static constexpr Column kRenewals[] = {{0.5}, {2.4}, {3.2}, {5.1}, {5.95}, {6.8}};
+  static constexpr Column kRenewals[] = {{0.5}, {2.1}, {3.0}, {4.85}, {5.85}, {6.75}};
   switch (kind) {
     case ReportKind::NameList:
     case ReportKind::SearchResults:

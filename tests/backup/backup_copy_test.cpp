@@ -51,7 +51,7 @@ TEST_F(BackupCopyTest, ReplacesAnOlderBackupWholeAndWritesMissingFilesEmpty) {
             std::nullopt);
 
   EXPECT_EQ(started, (std::vector<std::string>{"User.List", "User.Log", "Name.List", "Course.Index",
-                                               "Training.Records"}));
+                                               "Training.Records", "Course.Renewal"}));
   FolderFiles expected = carried(test::filesIn(data));
   expected["User.Log"] = "";
   expected["notes.txt"] = "mine";
