@@ -2,26 +2,23 @@
 
 #include <span>
 
-#include "format/automation_date.h"
-#include "format/date_text.h"
 #include "format/number_parse.h"
 #include "format/number_text.h"
 #include "format/text_case.h"
 #include "format/trim.h"
 #include "print/print_rule.h"
-#include "print/utf8_chars.h"
+#include "print/report_page.h"
 
 namespace vm::print {
 namespace {
 
 // The page geometry of a report, in inches.
-constexpr double kLeft = 0.5;
-constexpr double kTop = 1.0;         // first line of every page
+constexpr double kLeft = kReportLeft;
+constexpr double kTop = kReportTop;  // first line of every page
 constexpr double kPageEnd = 8.8;     // a page ends after the first row printed below this
 constexpr double kRuleEnd = 7.5;     // rules run from kLeft to here
 constexpr double kLabelEnd = 2.3;    // the search criteria labels end here
 constexpr double kColumnGap = 0.05;  // the least room between a cell and the next one
-const FontSpec kReportFont{"Arial", 9.0};
 
 // A printed column: its heading starts at x; its body values start there too, unless they are
 // hours, which are printed "###.0" and end at hoursRight.
@@ -59,20 +56,6 @@ struct Placed {
   std::string text;
 };
 
-// The longest start of the text that, followed by "...", fits the room.
-std::string shortened(const PrintSurface& surface, std::string_view text, double room) {
-  std::vector<std::string_view> chars = utf8Chars(text);
-  std::string kept;
-  while (!chars.empty()) {
-    chars.pop_back();
-    kept.clear();
-    for (std::string_view c : chars) kept += c;
-    kept = format::trim(kept) + "...";
-    if (surface.textWidth(kept) <= room) return kept;
-  }
-  return {};
-}
-
 class ReportPrinter {
  public:
   ReportPrinter(PrintSurface& surface, ReportKind kind, const ReportInput& input,
@@ -108,11 +91,7 @@ class ReportPrinter {
   }
 
   void printPageHead() {
-    surface_.setCurrentY(kTop);
-    printLine(kLeft, format::trim(input_.windowTitle));
-    const double now = format::toAutomationDate(clock_.now());
-    printLine(kLeft, "Printed on " + format::formatGeneralDateTime(now) + " -- Page " +
-                         std::to_string(surface_.page()));
+    printPageTitle(surface_, input_.windowTitle, clock_);
     const ReportExtras& extras = input_.extras;
     const std::string listed = format::lowerCase(extras.nameListHeader);
     if (kind_ == ReportKind::SearchResults && surface_.page() == 1) {
@@ -171,7 +150,7 @@ class ReportPrinter {
       if (next) {
         const double room = next->x - placed.x;
         if (surface_.textWidth(placed.text) > room)
-          placed.text = shortened(surface_, placed.text, room);
+          placed.text = shortenedToFit(surface_, placed.text, room);
       }
       next = &placed;
     }
@@ -204,7 +183,7 @@ int estimatedPages(std::size_t rows) {
 void PrintReport(PrintSurface& surface, ReportKind kind, const ReportInput& input,
                  const format::Clock& clock) {
   if (input.rows.empty()) return;
-  surface.setFont(kReportFont);
+  surface.setFont(reportFont());
   ReportPrinter(surface, kind, input, clock).run();
 }
 

@@ -14,6 +14,7 @@
 #include "renewals/frm_renewals.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
+#include "search/progress_caption.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
@@ -66,15 +67,23 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QWidget* buddy) {
 
 SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& results,
                      QWidget* parent)
-    : ui::LobbyTab(parent), state_(state), lobby_(lobby), results_(results) {
+    : ui::LobbyTab(parent),
+      state_(state),
+      lobby_(lobby),
+      results_(results),
+      matrixPanel_(new MatrixPanel(state, lobby, this)) {
   setObjectName(QStringLiteral("SearchTab"));
   auto* options = new QHBoxLayout;
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 4; ++i) {
     auto* option = new QRadioButton(this);
     option->setObjectName(QStringLiteral("optSearch%1").arg(i + 1));
     connect(option, &QRadioButton::clicked, this, [this, i] { optSearch_Click(i + 1); });
     optSearch_[static_cast<std::size_t>(i)] = option;
     options->addWidget(option, 1);
+    if (i == 2) {
+      frame_[2] = matrixPanel_;
+      continue;
+    }
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("frame%1").arg(i + 1));
     frame->setFrameShape(QFrame::StyledPanel);
@@ -89,12 +98,14 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   page->addLayout(options);
   auto* panels = new QGridLayout;
   for (QFrame* frame : frame_) panels->addWidget(frame, 0, 0, Qt::AlignTop);
+  matrixPanel_->hide();
   page->addLayout(panels);
   page->addStretch();
 
   markOption(optSearch_[0], true, true);
   markOption(optSearch_[1], false, true);
   markOption(optSearch_[2], false, true);
+  markOption(optSearch_[3], false, true);
   optMatch_Click(1);
   connect(cmdMatch_, &ui::PellamButton::Click, this, &SearchTab::cmdMatch_Click);
   connect(cmdAnnualSummary_, &ui::PellamButton::Click, this, &SearchTab::cmdAnnualSummary_Click);
@@ -172,19 +183,19 @@ void SearchTab::buildSummaryPanel() {
 
 void SearchTab::buildRenewalsPanel() {
   cmdRenewals_ = ui::makeCommandButton(
-      frame_[2], QStringLiteral("cmdRenewals"), QStringLiteral("Show the Renewals Now"),
+      frame_[3], QStringLiteral("cmdRenewals"), QStringLiteral("Show the Renewals Now"),
       QStringLiteral(" List who is expired or due in the courses that must be renewed "));
   cmdRenewals_->setMinimumSize(190, 44);
   connect(cmdRenewals_, &ui::PellamButton::Click, this, &SearchTab::cmdRenewals_Click);
-  auto* panel = new QHBoxLayout(frame_[2]);
+  auto* panel = new QHBoxLayout(frame_[3]);
   panel->addWidget(new QLabel(QStringLiteral("Courses that must be renewed every so many months:\n"
                                              "each person's latest training, the day it lapses\n"
                                              "and whether it has expired or falls due."),
-                              frame_[2]));
+                              frame_[3]));
   panel->addSpacing(20);
   panel->addWidget(cmdRenewals_);
   panel->addStretch();
-  frame_[2]->hide();
+  frame_[3]->hide();
 }
 
 void SearchTab::cmdRenewals_Click() {
@@ -202,10 +213,13 @@ void SearchTab::tabClicked() {
                                         "matching the following criteria..."));
   optSearch_[1]->setText(
       QStringLiteral("Produce an annual summary\nof all training hours for all\n") + display);
-  optSearch_[2]->setText(QStringLiteral("List all ") + display +
+  optSearch_[2]->setText(
+      QStringLiteral("Show a training matrix of the\nlatest training dates of all\n") + display);
+  optSearch_[3]->setText(QStringLiteral("List all ") + display +
                          QStringLiteral("\nwhose trainings have expired\nor fall due for renewal"));
+  matrixPanel_->refresh();
   if (!frame_[1]->isEnabled()) return;
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < 4; ++i)
     if (optSearch_[static_cast<std::size_t>(i)]->isChecked()) optSearch_Click(i + 1);
 }
 
@@ -220,6 +234,8 @@ void SearchTab::optSearch_Click(int index) {
     txtMatch_[kFromDate]->setFocus();
   else if (index == 2)
     txtSummaryYear_->setFocus();
+  else if (index == 3)
+    matrixPanel_->firstBox()->setFocus();
   else
     cmdRenewals_->setFocus();
 }
@@ -238,15 +254,6 @@ void SearchTab::txtMatch_Change() {
 void SearchTab::txtSummaryYear_Change() {
   cmdAnnualSummary_->setEnabled(
       summaryYearAllowed(txtSummaryYear_->text().toStdString(), state_.clock.now().year));
-}
-
-ScanProgress SearchTab::progressOn(ui::PellamButton* button) const {
-  return [button](std::int64_t done, std::int64_t total) {
-    const double share = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 1;
-    button->setCaption(qs(format::formatPercent(share)));
-    // The pass does not yield to the event loop, so the caption is painted here and now.
-    button->repaint();
-  };
 }
 
 void SearchTab::reportNothing(ui::PellamButton* button, const QString& text) {
@@ -301,7 +308,8 @@ void SearchTab::cmdMatch_Click() {
   cmdMatch_->setTag(cmdMatch_->caption());
   {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
-    found = matchSearch(state_.files, listedPersons(names), entry.criteria, progressOn(cmdMatch_));
+    found = matchSearch(state_.files, listedPersons(names), entry.criteria,
+                        progressOnCaption(cmdMatch_));
   }
   if (found.empty()) {
     reportNothing(cmdMatch_, QStringLiteral("No one had any training record(s)\n"
@@ -314,6 +322,7 @@ void SearchTab::cmdMatch_Click() {
     cmdMatch_->hide();
     optSearch_[1]->setEnabled(false);
     optSearch_[2]->setEnabled(false);
+    optSearch_[3]->setEnabled(false);
     results_.showSearchResults(names, found, reportOf(false));
   }
   cmdMatch_->setCaption(cmdMatch_->tag());
@@ -328,7 +337,7 @@ void SearchTab::cmdAnnualSummary_Click() {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
     summary = annualSummary(state_.files, listedPersons(names),
                             static_cast<int>(summaryYear(year.toStdString())),
-                            progressOn(cmdAnnualSummary_));
+                            progressOnCaption(cmdAnnualSummary_));
   }
   if (summary.persons.empty()) {
     reportNothing(cmdAnnualSummary_,
@@ -347,6 +356,7 @@ void SearchTab::resultsFinished() {
   cmdMatch_->show();
   optSearch_[1]->setEnabled(true);
   optSearch_[2]->setEnabled(true);
+  optSearch_[3]->setEnabled(true);
   lobby_.tabMain()->setTabText(kSearchTab, savedTabCaption_);
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "search/criteria_entry.h"
+#include "search/matrix_panel.h"
 #include "search/results_tab.h"
 #include "ui/lobby_tab.h"
 
@@ -24,8 +25,8 @@ namespace vm::search {
 // The search and summary options tab of the main window. Among the persons listed on the Name List
 // it finds those who have, or who have not, a training record that meets up to three criteria (a
 // date or date range, part of a course code, part of the training comments), or it totals their
-// training hours for a year. The results go to the results tab. A third choice opens the renewals
-// view of the same persons.
+// training hours for a year. The results go to the results tab. A third panel builds the training
+// matrix of the same persons (search/matrix_panel.h); a fourth opens the renewals view of them.
 class SearchTab : public ui::LobbyTab {
   Q_OBJECT
 
@@ -37,7 +38,7 @@ class SearchTab : public ui::LobbyTab {
 
  private:
   // frame1: the four criteria boxes, the two modes and cmdMatch; frame2: the year and
-  // cmdAnnualSummary; frame3: cmdRenewals.
+  // cmdAnnualSummary; frame3: the matrix panel; frame4: cmdRenewals.
   void buildCriteriaPanel();
   void buildSummaryPanel();
   void buildRenewalsPanel();
@@ -55,16 +56,15 @@ class SearchTab : public ui::LobbyTab {
   // The caption of the Name List's display choice in lower case ("active persons").
   QString displayCaption() const;
   ResultsReport reportOf(bool annualSummary) const;
-  // The buttons show the share of the file read as their caption while a pass runs.
-  ScanProgress progressOn(ui::PellamButton* button) const;
   // Tells the user that nothing was found, on the button and in a message box.
   void reportNothing(ui::PellamButton* button, const QString& text);
 
   ui::AppState& state_;
   ui::LobbyServices& lobby_;
   ResultsTab& results_;
-  std::array<QRadioButton*, 3> optSearch_{};
-  std::array<QFrame*, 3> frame_{};
+  std::array<QRadioButton*, 4> optSearch_{};
+  MatrixPanel* matrixPanel_;
+  std::array<QFrame*, 4> frame_{};
   std::array<QLineEdit*, 4> txtMatch_{};
   QGroupBox* frameMatch_;
   std::array<QRadioButton*, 2> optMatch_{};

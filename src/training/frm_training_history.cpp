@@ -227,6 +227,8 @@ bool frmTrainingHistory::fillGrid(bool first) {
   for (int c = kDate; c <= kHours; ++c)
     gridTraining_->setColumnWidthTwips(c, kColumnTwips[static_cast<std::size_t>(c)]);
   for (int c : {kComments, kDateSort, kRecNum}) gridTraining_->hideColumn(c);
+  // The comments show under the list; a copy or an export of it keeps them beside each record.
+  gridTraining_->alsoExport(kComments);
   gridTraining_->show();
   picFrame_->show();
   gridTraining_->fillWidthWith(kName);

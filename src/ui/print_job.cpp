@@ -55,6 +55,7 @@ std::unique_ptr<Destination> chooseDestination(QWidget* window, Dialogs& dialogs
   if (!options.pdfOnly && !options.printer.isNull()) {
     destination->printer = std::make_unique<QPrinter>(options.printer, QPrinter::HighResolution);
     destination->printer->setDocName("Verdimark");
+    destination->printer->setPageOrientation(options.orientation);
     destination->surface = std::make_unique<QtPrintSurface>(*destination->printer);
     return destination;
   }
@@ -64,7 +65,7 @@ std::unique_ptr<Destination> chooseDestination(QWidget* window, Dialogs& dialogs
   destination->pdf = std::make_unique<QPdfWriter>(file);
   // Letter paper. A file has no edge that cannot be printed on, so its printable origin is the
   // sheet's corner and every position in it is the layout's own, in inches from that corner.
-  destination->pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+  destination->pdf->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), options.orientation,
                                               QMarginsF(0, 0, 0, 0), QPageLayout::Inch));
   destination->pdf->setCreator("Verdimark");
   destination->pdf->setTitle(QFileInfo(file).completeBaseName());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QPrinterInfo>
 #include <QString>
 #include <functional>
@@ -22,6 +23,8 @@ struct PrintJobOptions {
   bool pdfOnly = false;
   // The file name offered for that PDF, in the user's documents folder.
   QString pdfFileName = "Verdimark Printout.pdf";
+  // Upright pages, or landscape for a list wider than a page (on the printer and in the PDF).
+  QPageLayout::Orientation orientation = QPageLayout::Portrait;
 };
 
 // Runs one printout. Chooses the destination as the options say, then runs the body on a

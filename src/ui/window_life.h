@@ -39,6 +39,8 @@ class WindowLife : public QObject {
   void closeWindow(std::function<void()> endAction = {}, int from = 255);
 
   WindowFade& fade() { return fade_; }
+  // The program's state, for what a window's controls do on their own (a grid's export).
+  AppState& state() const { return state_; }
 
   // A modal child that has written a record says so before it closes (see ui/open_modal.h).
   void reportRecordSaved() { emit recordSaved(); }

@@ -31,7 +31,7 @@ LobbyData full(int level) {
 
 TEST(LobbyButtons, CaptionsAndToolTipsAreTheFixedTexts) {
   const auto b = computeLobbyButtons(full(4));
-  ASSERT_EQ(b.buttons.size(), 21u);
+  ASSERT_EQ(b.buttons.size(), 22u);
   EXPECT_EQ(b.buttons[0].name, "cmdBackupRestore");
   EXPECT_EQ(b.buttons[3].name, "cmdQuit");
   EXPECT_EQ(button(b, "cmdQuit").toolTip, " Click here to exit Verdimark ");
@@ -138,7 +138,7 @@ TEST(LobbyButtons, TrainingRecordsGateTheHistoryAndTheSearchTab) {
 
 TEST(LobbyButtons, ButtonsOwnedByTheirTabsKeepTheirStates) {
   const auto b = computeLobbyButtons(full(4));
-  for (const char* name : {"cmdMatch", "cmdAnnualSummary", "cmdFinishedSummary",
+  for (const char* name : {"cmdMatch", "cmdAnnualSummary", "cmdMatrix", "cmdFinishedSummary",
                            "cmdSummaryTrainingHistory", "cmdSummaryPrint"}) {
     EXPECT_TRUE(button(b, name).caption.has_value()) << name;
     EXPECT_FALSE(button(b, name).visible.has_value()) << name;

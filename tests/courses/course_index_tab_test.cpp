@@ -254,3 +254,17 @@ TEST_F(CourseIndexTabTest, TheGridOffersToViewOrEditTheCourseUnderThePointer) {
                                          : " Double-click to view/edit this course ");
   }
 }
+
+TEST_F(CourseIndexTabTest, TheExportKeySavesTheFourShownColumnsWithHoursAsShown) {
+  open({kMixed[0], kMixed[2], kMixed[4]}, 1);
+  app.dialogs.answerSaveFile(app.dataFolder() + "/courses");
+  gridCourse().setFocus();
+  QTest::keyClick(&gridCourse(), Qt::Key_E, Qt::ControlModifier);
+  EXPECT_TRUE(app.dialogs.shown().back().defaultAnswer.endsWith("/Course Index 2026-12-08.csv"));
+  EXPECT_EQ(app.folder.read("courses.csv"),
+            "\xEF\xBB\xBF"
+            "Course Code,Name of Course,Provided by,Hours\r\n"
+            "ABC-0,Category: ABC,,\r\n"
+            "abc-1,Alpha course,Red Cross,2.5\r\n"
+            "Z-9,Last course,Tornado Alley Inc.,.5\r\n");
+}

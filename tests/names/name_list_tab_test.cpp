@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -164,4 +166,26 @@ TEST_F(NameListTabTest, DoubleClickingAPersonOpensTheEditorOnThatPerson) {
                       [&](QWidget* w) { seen = w->findChild<QLineEdit*>("txtField1")->text(); });
   emit grid()->rowDoubleClicked(2);
   EXPECT_EQ(seen, "Bob");
+}
+
+// What the person sees, column for column, in the list's order, at the lowest access level.
+TEST_F(NameListTabTest, TheListIsExportedAsShownThroughTheGridsMenu) {
+  app.state.CurrentAccessLevel = 1;
+  write({{38000.5, "Bob", "", "Lee, Jr.", "Ops \"North\"", "", "", -1},
+         {38001.5, "Jos\xE9", "", "\xC1lvarez", "Almac\xE9n", "", "", -1},
+         {38002.5, "Zoe", "", "Adams", "", "", "", 0}});
+  tab->UpdateNameGrid();
+  const QString file = app.dataFolder() + "/names.csv";
+  app.dialogs.chooseMenuItem("Export to CSV...");
+  app.dialogs.answerSaveFile(file);
+  const QPoint at = grid()->viewport()->rect().center();
+  QContextMenuEvent click(QContextMenuEvent::Mouse, at, grid()->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(grid()->viewport(), &click);
+
+  EXPECT_TRUE(app.dialogs.shown().at(1).defaultAnswer.endsWith("/Name List 2026-12-08.csv"));
+  EXPECT_EQ(app.folder.read("names.csv"),
+            "\xEF\xBB\xBF"
+            "List of all active persons,Organization\r\n"
+            "José Álvarez,Almacén\r\n"
+            "\"Bob Lee, Jr.\",\"Ops \"\"North\"\"\"\r\n");
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +30,9 @@ double stamp(int y, int m, int d, int h = 0) { return vm::format::toAutomationDa
 
 const double kAnn = stamp(2001, 1, 1, 8), kBob = stamp(2001, 1, 1, 9),
              kCarl = stamp(2001, 1, 1, 10), kDora = stamp(2001, 1, 1, 11);
+const double kFirstAid = stamp(2000, 1, 1, 1), kFa101 = stamp(2000, 1, 1, 2),
+             kFa200 = stamp(2000, 1, 1, 3), kLab = stamp(2000, 1, 1, 4),
+             kLab1 = stamp(2000, 1, 1, 5);
 
 // The captions a button is painted with.
 struct PaintedCaptions : QObject {
@@ -55,16 +60,26 @@ class SearchWindowTest : public ::testing::Test {
                                          {kCarl, "Carl", "Dean", "Lee", "Stores", "", "", -1},
                                          {kAnn, "Ann", "", "Lee", "Office", "", "", -1},
                                          {kDora, "Dora", "", "Ash", "", "", "", 0}}));
+    const auto course = [](double created, const char* code, const char* name, float hours) {
+      return vm::test::CourseBytes{created, code, name, "", hours, ""};
+    };
+    app.folder.write("Course.Index", vm::test::courseFile({course(kFirstAid, "FA", "First Aid", 0),
+                                                           course(kFa101, "FA-101", "CPR", 2.5f),
+                                                           course(kFa200, "FA-200", "AED", 4),
+                                                           course(kLab, "LAB", "Laboratory", 0),
+                                                           course(kLab1, "LAB-1", "Safety", 3)}));
     std::string training;
-    const auto add = [&](double person, double date, const char* code, float hours,
+    const auto add = [&](double person, double date, double course, const char* code, float hours,
                          const char* comments) {
       training +=
-          vm::test::trainingRecord({date, person, 44000, code, "Course", "", hours, comments});
+          vm::test::trainingRecord({date, person, course, code, "Course", "", hours, comments});
     };
-    add(kAnn, stamp(2004, 3, 15, 16), "FA-101", 2.5f, "Adult CPR refresher");
-    add(kAnn, stamp(2003, 5, 1), "LAB-1", 3.0f, "");
-    for (int i = 0; i < 3; ++i) add(kBob, stamp(2004, 6, 1), "SAFA", 2.2f, "");
-    add(kDora, stamp(2004, 2, 2), "fa", 8.0f, "");
+    add(kAnn, stamp(2004, 3, 15, 16), kFa101, "FA-101", 2.5f, "Adult CPR refresher");
+    add(kAnn, stamp(2003, 5, 1), kLab1, "LAB-1", 3.0f, "");
+    add(kAnn, stamp(2002, 5, 1), kFa101, "FA-101", 2.5f, "");
+    for (int i = 0; i < 3; ++i) add(kBob, stamp(2004, 6, 1), 44000, "SAFA", 2.2f, "");
+    add(kBob, stamp(2005, 7, 8), kFa101, "FA-101", 2.5f, "");
+    add(kDora, stamp(2004, 2, 2), kFa200, "fa", 8.0f, "");
     app.folder.write("Training.Records", training);
 
     lobby = new vm::app::frmLobby(app.state);
@@ -262,4 +277,80 @@ TEST_F(SearchWindowTest, AnnualSummaryTotalsTheYearsHours) {
   EXPECT_EQ(tabsEnabled(), (std::vector<bool>{true, true, true, false}));
   EXPECT_FALSE(control<QLabel>("lblTotalHours")->isVisible());
   EXPECT_EQ(control<QLineEdit>("txtSummaryYear")->text(), "2004");
+}
+
+TEST_F(SearchWindowTest, TrainingMatrixShowsLatestDatesAndPrintsAndExportsThem) {
+  chooseTab(2);
+  click("optSearch3");
+  EXPECT_EQ(control<QRadioButton>("optSearch3")->text(),
+            "Show a training matrix of the\nlatest training dates of all\nactive persons");
+  EXPECT_FALSE(control<QWidget>("frame1")->isVisible());
+  EXPECT_FALSE(control<QWidget>("frame2")->isVisible());
+  EXPECT_TRUE(control<QWidget>("frame3")->isVisible());
+
+  // The headings of the Course Index are offered; the first one is taken.
+  click("optMatrix1");
+  auto* headings = control<QComboBox>("cboMatrixHeading");
+  ASSERT_EQ(headings->count(), 2);
+  EXPECT_EQ(headings->itemText(0), "FA First Aid");
+  EXPECT_EQ(headings->itemText(1), "LAB Laboratory");
+
+  QStringList description, header, cells;
+  const QString csv = app.dataFolder() + "/matrix.csv";
+  const QString pdf = app.dataFolder() + "/matrix.pdf";
+  app.dialogs.onModal("frmTrainingMatrix", [&](QWidget* w) {
+    description << w->findChild<QLabel*>("lblMatrix")->text();
+    auto* grid = w->findChild<vm::ui::Grid*>("gridMatrix");
+    for (int c = 0; c < grid->cols(); ++c) header << grid->headerText(c);
+    for (int r = 1; r <= grid->rows(); ++r) {
+      QStringList row;
+      for (int c = 0; c < grid->cols(); ++c) row << grid->text(r, c);
+      cells << row.join('|');
+    }
+    app.dialogs.answerSaveFile(csv);
+    QTest::mouseClick(w->findChild<PellamButton*>("cmdExportMatrix"), Qt::LeftButton);
+    app.dialogs.answer(Answer::Other);
+    app.dialogs.answerSaveFile(pdf);
+    QTest::mouseClick(w->findChild<PellamButton*>("cmdPrintMatrix"), Qt::LeftButton);
+    QTest::mouseClick(w->findChild<PellamButton*>("cmdReturn"), Qt::LeftButton);
+  });
+  click("cmdMatrix");
+  EXPECT_EQ(description, QStringList{"The below is a list of all active persons\nand the dates "
+                                     "of their latest training in the courses under 'FA First "
+                                     "Aid'"});
+  EXPECT_EQ(header, (QStringList{"List of all active persons", "FA-101", "FA-200"}));
+  EXPECT_EQ(cells, (QStringList{"Ann Lee|03/15/2004|", "Bob lee|07/08/2005|", "Carl Dean Lee||",
+                                "Persons trained|2|0"}));
+  EXPECT_EQ(app.dialogs.lastMessage().title, "Print the Training Matrix?");
+  EXPECT_EQ(vm::test::pdfPageCount(pdf), 1);
+  QFile exported(csv);
+  ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+  EXPECT_EQ(exported.readAll(),
+            "\xEF\xBB\xBF"
+            "List of all active persons,FA-101,FA-200\r\nAnn Lee,03/15/2004,\r\n"
+            "Bob lee,07/08/2005,\r\nCarl Dean Lee,,\r\nPersons trained,2,0\r\n");
+  EXPECT_EQ(control("cmdMatrix")->caption(), "Show the Training Matrix");
+
+  // A code start that no course has opens nothing.
+  click("optMatrix2");
+  EXPECT_FALSE(headings->isEnabled());
+  EXPECT_FALSE(control("cmdMatrix")->isEnabled());
+  type("txtMatrixCode", "zz");
+  app.dialogs.answer(Answer::Ok);
+  click("cmdMatrix");
+  EXPECT_EQ(app.dialogs.lastMessage().title, "No Courses");
+  EXPECT_EQ(app.dialogs.lastMessage().text, "There are no courses whose code\nbegins with 'zz'.");
+
+  cells.clear();
+  header.clear();
+  app.dialogs.onModal("frmTrainingMatrix", [&](QWidget* w) {
+    auto* grid = w->findChild<vm::ui::Grid*>("gridMatrix");
+    for (int c = 0; c < grid->cols(); ++c) header << grid->headerText(c);
+    cells << grid->text(1, 1) << grid->text(4, 1);
+  });
+  type("txtMatrixCode", " lab");
+  QTest::keyClick(control<QLineEdit>("txtMatrixCode"), Qt::Key_Return);
+  EXPECT_EQ(header, (QStringList{"List of all active persons", "LAB-1"}));
+  EXPECT_EQ(cells, (QStringList{"05/01/2003", "1"}));
+  EXPECT_EQ(tabsEnabled(), (std::vector<bool>{true, true, true, false}));
 }

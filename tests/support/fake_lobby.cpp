@@ -14,7 +14,8 @@ const std::array<const char*, 4> kCaptions = {"Name List", "Course Index",
 
 }  // namespace
 
-FakeLobby::FakeLobby(TestApp& app) : app_(app), fade_(this, false), tabMain_(new QTabWidget(this)) {
+FakeLobby::FakeLobby(TestApp& app)
+    : app_(app), fade_(this, false), life_(this, app.state, false), tabMain_(new QTabWidget(this)) {
   setObjectName(QStringLiteral("frmLobby"));
   tabMain_->setObjectName(QStringLiteral("tabMain"));
   for (std::size_t i = 0; i < pages_.size(); ++i) {

@@ -10,14 +10,15 @@
 #include "ui/lobby_services.h"
 #include "ui/lobby_tab.h"
 #include "ui/window_fade.h"
+#include "ui/window_life.h"
 
 namespace vm::test {
 
 // The main window as a tab's tests need it: the tab control with its four pages, on which a test
 // puts the tab it tries, the way back to the admin window, the main window's own button table
 // applied to the buttons found by name (and counted), and the flashing. Modal windows open over it
-// through the scripted dialogs. Until a Name List tab is held, the Name List shows one person, so
-// that the Course Index can offer crediting.
+// through the scripted dialogs, and its grids export through them. Until a Name List tab is held,
+// the Name List shows one person, so that the Course Index can offer crediting.
 class FakeLobby : public QWidget, public ui::LobbyServices {
  public:
   static constexpr int kNameList = 0, kCourseIndex = 1, kSearch = 2, kResults = 3;
@@ -66,6 +67,7 @@ class FakeLobby : public QWidget, public ui::LobbyServices {
 
   TestApp& app_;
   ui::WindowFade fade_;
+  ui::WindowLife life_;  // as every window holds one; its grids find the program's state there
   QTabWidget* tabMain_;
   std::array<ui::LobbyTab*, 4> pages_{};
   ui::Grid standInNames_;

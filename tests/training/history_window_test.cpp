@@ -233,3 +233,21 @@ TEST_F(HistoryWindowTest, PrintingAsksAboutThePagesAndWritesTheReport) {
   EXPECT_EQ(box.buttons, ui::MessageButtons::YesNo);
   EXPECT_EQ(test::pdfPageCount(pdf), 3);  // about 50 rows a page
 }
+
+// The comments show under the list, so the export keeps them beside their records.
+TEST_F(HistoryWindowTest, TheExportHoldsTheShownColumnsAndTheComments) {
+  app.state.CurrentAccessLevel = 1;
+  app.folder.write("Training.Records", record(2004, kAnn, "C", "Passed, \"well\"\r\nsigned off") +
+                                           record(2003, kAnn, "A", ""));
+  app.dialogs.chooseMenuItem("Export to CSV...");
+  app.dialogs.answerSaveFile(app.dataFolder() + "/history.csv");
+  open([](const History& h) { QTest::keyClick(h.grid(), Qt::Key_Menu); });
+  EXPECT_EQ(app.dialogs.shown().at(2).kind, test::ScriptedDialogs::Kind::SaveFile);
+  EXPECT_EQ(app.dialogs.shown().at(2).defaultAnswer.section('/', -1),
+            "Training History of Ann Smith 2026-12-08.csv");
+  EXPECT_EQ(app.folder.read("history.csv"),
+            "\xEF\xBB\xBF"
+            "Course Date,Course Code,Name of Course,Provided by,Hours,Comments\r\n"
+            "03/01/2003,A,Course A,P,8.0,\r\n"
+            "03/01/2004,C,Course C,P,8.0,\"Passed, \"\"well\"\"\r\nsigned off\"\r\n");
+}

@@ -166,5 +166,26 @@ TEST_F(PrintJobTest, AWindowKeptEnabledStaysEnabled) {
       options);
 }
 
+TEST_F(PrintJobTest, ALandscapeJobHasLandscapePages) {
+  dialogs.answer(Answer::Yes);
+  dialogs.answerSaveFile(pdf());
+  PrintJobOptions options = withoutPrinter();
+  options.orientation = QPageLayout::Landscape;
+  double width = 0, height = 0;
+  runPrintJob(
+      &window, dialogs,
+      [&](PrintSurface& surface) {
+        width = surface.paperWidth();
+        height = surface.paperHeight();
+        surface.print("Wide");
+      },
+      options);
+  EXPECT_DOUBLE_EQ(width, 11.0);
+  EXPECT_DOUBLE_EQ(height, 8.5);
+  QFile file(pdf());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().contains("/MediaBox [0 0 792.000000 612.000000]"));
+}
+
 }  // namespace
 }  // namespace vm::ui

@@ -1,11 +1,14 @@
 #include "ui/grid/grid.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
+
+#include "ui/grid/grid_menu.h"
 
 namespace vm::ui {
 
@@ -35,6 +38,7 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
 
 void Grid::reset(const QString& format) {
   fillColumn_ = -1;
+  alsoExported_.clear();
   model_->setFormat(format);
   for (int c = 0; c < cols(); ++c) setColumnHidden(c, false);
 }
@@ -116,6 +120,23 @@ bool Grid::viewportEvent(QEvent* event) {
     return true;
   }
   return QTableView::viewportEvent(event);
+}
+
+void Grid::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() == QContextMenuEvent::Keyboard) {
+    popUpGridMenuAtCurrentRow(*this);
+  } else {
+    popUpGridMenu(*this, event->globalPos());
+  }
+  event->accept();
+}
+
+void Grid::keyPressEvent(QKeyEvent* event) {
+  if (runGridCommandKey(*this, *event)) {
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
 }
 
 void Grid::mouseMoveEvent(QMouseEvent* event) {

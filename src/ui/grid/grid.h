@@ -34,6 +34,11 @@ class Grid : public QTableView {
   void setHeaderText(int column, const QString& text) { model_->setHeaderText(column, text); }
 
   void hideColumn(int column) { setColumnHidden(column, true); }
+  // A hidden column whose text the window shows elsewhere (the comments of the highlighted
+  // training record, under the list): exports and copies take it after the visible columns.
+  // Until the next reset.
+  void alsoExport(int column) { alsoExported_.push_back(column); }
+  const std::vector<int>& alsoExported() const { return alsoExported_; }
   void setColumnWidthTwips(int column, int twips);
   // Widens the column so that the visible columns fill the grid and the hidden working
   // columns after it never come into view; kept so on resizes.
@@ -65,6 +70,9 @@ class Grid : public QTableView {
 
  protected:
   bool viewportEvent(QEvent* event) override;
+  // The menu and keys of every grid: copy the selected rows, export the list (grid_menu.h).
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -76,6 +84,7 @@ class Grid : public QTableView {
   GridModel* model_;
   int fillColumn_ = -1;
   int fillBase_ = 0;
+  std::vector<int> alsoExported_;
 };
 
 }  // namespace vm::ui

@@ -1,0 +1,58 @@
+#include "format/csv_text.h"
+
+namespace vm::format {
+namespace {
+
+bool needsQuotes(std::string_view cell, char separator) {
+  if (cell.empty()) return false;
+  if (cell.front() == ' ' || cell.back() == ' ') return true;
+  for (const char c : cell)
+    if (c == separator || c == '"' || c == '\r' || c == '\n') return true;
+  return false;
+}
+
+void appendCell(std::string& out, std::string_view cell, char separator) {
+  if (!needsQuotes(cell, separator)) {
+    out += cell;
+    return;
+  }
+  out += '"';
+  for (const char c : cell) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+void appendRecord(std::string& out, std::span<const std::string> cells, char separator,
+                  std::string_view lineEnd) {
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) out += separator;
+    appendCell(out, cells[i], separator);
+  }
+  out += lineEnd;
+}
+
+}  // namespace
+
+std::string delimitedCell(std::string_view cell, char separator) {
+  std::string out;
+  appendCell(out, cell, separator);
+  return out;
+}
+
+std::string csvDocument(std::span<const std::string> header,
+                        std::span<const std::vector<std::string>> rows) {
+  std::string out = "\xEF\xBB\xBF";
+  appendRecord(out, header, ',', "\r\n");
+  for (const std::vector<std::string>& row : rows) appendRecord(out, row, ',', "\r\n");
+  return out;
+}
+
+std::string tabSeparatedText(std::span<const std::vector<std::string>> rows) {
+  std::string out;
+  for (const std::vector<std::string>& row : rows) appendRecord(out, row, '\t', "\n");
+  return out;
+}
+
+}  // namespace vm::format

@@ -1,0 +1,18 @@
+#include "search/progress_caption.h"
+
+#include <QString>
+
+#include "format/number_text.h"
+#include "ui/button/pellam_button.h"
+
+namespace vm::search {
+
+ScanProgress progressOnCaption(ui::PellamButton* button) {
+  return [button](std::int64_t done, std::int64_t total) {
+    const double share = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 1;
+    button->setCaption(QString::fromStdString(format::formatPercent(share)));
+    button->repaint();
+  };
+}
+
+}  // namespace vm::search

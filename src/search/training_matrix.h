@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "search/matrix_courses.h"
+#include "search/training_pass.h"
+#include "store/file_table.h"
+
+namespace vm::search {
+
+// Who has taken which course, and when last: the listed persons down, the chosen courses across,
+// in each cell the date of the person's latest training in that course.
+class TrainingMatrix {
+ public:
+  TrainingMatrix() = default;
+  TrainingMatrix(std::size_t courses, std::vector<int> rowSlot, std::vector<double> latestDates);
+
+  std::size_t rows() const { return rowSlot_.size(); }
+  std::size_t courses() const { return courses_; }
+  // The TrainingDate of the row's latest record of the course; nothing when it has none.
+  std::optional<double> latest(std::size_t row, std::size_t course) const;
+  // How many rows have a date in the course.
+  int count(std::size_t course) const { return counts_[course]; }
+
+ private:
+  std::size_t courses_ = 0;
+  std::vector<int> rowSlot_;    // the person of each row
+  std::vector<double> latest_;  // per person, per course; -infinity for none
+  std::vector<int> counts_;
+};
+
+// The matrix of the listed persons, given by the DateCreated texts of their rows in list order,
+// and the courses. A record counts for the person whose DateCreated text its PersonID shows as
+// (as the search links them) and for every chosen course whose DateCreated its CourseID equals.
+// One sequential pass over Training.Records, whatever the number of persons and courses. Opens
+// and closes the file.
+TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const std::string> personRows,
+                              std::span<const MatrixCourse> courses,
+                              const ScanProgress& progress = {});
+
+// The text of the last row, which counts the persons trained in each course.
+inline constexpr const char* kMatrixCountLabel = "Persons trained";
+
+// The matrix as it is shown, printed and exported: the header (the name column's heading, then
+// the course codes) and one row per person (the name, then each date as "mm/dd/yyyy" or empty),
+// then the count row.
+struct MatrixTable {
+  std::vector<std::string> header;
+  std::vector<std::vector<std::string>> rows;
+};
+MatrixTable matrixTable(const TrainingMatrix& matrix, const std::string& nameHeading,
+                        std::span<const std::string> names, std::span<const MatrixCourse> courses);
+
+}  // namespace vm::search

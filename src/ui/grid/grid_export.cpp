@@ -1,0 +1,135 @@
+#include "ui/grid/grid_export.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <optional>
+
+#include "format/csv_text.h"
+#include "store/store_error.h"
+#include "store/whole_file.h"
+#include "ui/app_state.h"
+#include "ui/application_title.h"
+#include "ui/busy_cursor.h"
+#include "ui/dialogs.h"
+#include "ui/grid/grid.h"
+#include "ui/settings.h"
+
+namespace vm::ui {
+namespace {
+
+const QString kTitle = QStringLiteral("Export to CSV");
+const QString kFolderKey = QStringLiteral("ExportFolder");
+
+// A tab caption as it shows: "&&" is one ampersand, a single one marks the access key.
+QString shownCaption(QString caption) {
+  caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  caption.remove(QLatin1Char('&'));
+  caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+  return caption;
+}
+
+QString startFolder(const Settings& settings) {
+  const QString last = settings.value(kFolderKey);
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+Message failure(const QString& path, const store::StoreError& error) {
+  return makeMessage(kTitle,
+                     "The list could not be saved as\n" + QDir::toNativeSeparators(path) +
+                         "\n\nThe system reports: " + QString::fromStdString(error.systemText()) +
+                         ".\n\nPlease choose another name or folder and try again.",
+                     MessageIcon::Critical);
+}
+
+}  // namespace
+
+std::vector<int> exportedColumns(const Grid& grid) {
+  std::vector<int> columns;
+  const QHeaderView* header = grid.horizontalHeader();
+  for (int v = 0; v < grid.cols(); ++v) {
+    const int c = header->logicalIndex(v);
+    if (!grid.isColumnHidden(c)) columns.push_back(c);
+  }
+  for (int c : grid.alsoExported())
+    if (c < grid.cols() && grid.isColumnHidden(c)) columns.push_back(c);
+  return columns;
+}
+
+GridTable gridTable(const Grid& grid, const std::vector<int>& rows) {
+  const std::vector<int> columns = exportedColumns(grid);
+  GridTable table;
+  for (int c : columns) table.header.push_back(grid.headerText(c).toStdString());
+  table.rows.reserve(rows.size());
+  for (int r : rows) {
+    std::vector<std::string>& cells = table.rows.emplace_back();
+    cells.reserve(columns.size());
+    for (int c : columns) cells.push_back(grid.text(r, c).toStdString());
+  }
+  return table;
+}
+
+GridTable gridTable(const Grid& grid) {
+  std::vector<int> rows(static_cast<std::size_t>(grid.rows()));
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i) + 1;
+  return gridTable(grid, rows);
+}
+
+QString listNameOf(const Grid& grid) {
+  for (const QWidget* w = &grid; w->parentWidget(); w = w->parentWidget()) {
+    const auto* stack = qobject_cast<const QStackedWidget*>(w->parentWidget());
+    const auto* tabs = stack ? qobject_cast<const QTabWidget*>(stack->parentWidget()) : nullptr;
+    if (tabs && tabs->indexOf(const_cast<QWidget*>(w)) >= 0)
+      return shownCaption(tabs->tabText(tabs->indexOf(const_cast<QWidget*>(w))));
+  }
+  const QString title = grid.window()->windowTitle();
+  const QString prefix = applicationTitle() + QStringLiteral(" - ");
+  return title.startsWith(prefix) ? title.mid(prefix.size()) : title;
+}
+
+QString suggestedCsvName(const QString& listName, const format::DateTime& today) {
+  QString name;
+  for (const QChar c : listName.simplified())
+    name += c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c) ? QChar('-') : c;
+  if (name.isEmpty()) name = applicationTitle();
+  return name + QStringLiteral(" %1-%2-%3.csv")
+                    .arg(today.year, 4, 10, QChar('0'))
+                    .arg(today.month, 2, 10, QChar('0'))
+                    .arg(today.day, 2, 10, QChar('0'));
+}
+
+bool exportGridToCsv(AppState& state, Grid& grid) {
+  QWidget* window = grid.window();
+  const QString suggested = QDir(startFolder(state.settings))
+                                .filePath(suggestedCsvName(listNameOf(grid), state.clock.now()));
+  QString path =
+      state.dialogs.saveFileName(window, kTitle, suggested, QStringLiteral("CSV files (*.csv)"));
+  if (path.isEmpty()) return false;
+  if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
+
+  std::optional<Message> report;
+  {
+    BusyCursor busy(window);
+    const GridTable table = gridTable(grid);
+    try {
+      store::writeWholeFile(state.files.fileSystem(), QFile::encodeName(path).toStdString(),
+                            format::csvDocument(table.header, table.rows));
+    } catch (const store::StoreError& error) {
+      report = failure(path, error);
+    }
+  }
+  // Shown once the window is enabled again, so the box is not disabled with it.
+  if (report) {
+    state.dialogs.message(window, *report);
+    return false;
+  }
+  state.settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
+  return true;
+}
+
+}  // namespace vm::ui

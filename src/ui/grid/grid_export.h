@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "format/date_time.h"
+
+namespace vm::ui {
+
+struct AppState;
+class Grid;
+
+// A grid's rows as the user sees them: the header texts and the cells of the exported
+// columns (see exportedColumns) in the order shown.
+struct GridTable {
+  std::vector<std::string> header;
+  std::vector<std::vector<std::string>> rows;
+};
+
+// The columns that leave the grid in an export or a copy: the visible ones in the order shown,
+// then the hidden ones the window shows elsewhere (Grid::alsoExport). Never the identities,
+// sort keys and record numbers the windows keep hidden for their own use.
+std::vector<int> exportedColumns(const Grid& grid);
+
+// The whole grid, or the given data rows (counted from 1) in the given order.
+GridTable gridTable(const Grid& grid);
+GridTable gridTable(const Grid& grid, const std::vector<int>& rows);
+
+// What the list is called: the caption of the tab that holds the grid, else the window's title
+// without the program's name ("Training History of Ann Lee").
+QString listNameOf(const Grid& grid);
+
+// "<list name> <yyyy-mm-dd>.csv", with the characters that file names cannot hold replaced.
+QString suggestedCsvName(const QString& listName, const format::DateTime& today);
+
+// "Export to CSV...": asks where to save the grid (suggesting the list's name and today's date
+// in the folder of the last export, else the documents folder or the home folder) and writes it
+// there whole as a CSV file, with the window disabled and the busy cursor meanwhile. A file that
+// cannot be written is reported in a message box; the name then holds what it held before. Returns
+// true when the file was written.
+bool exportGridToCsv(AppState& state, Grid& grid);
+
+}  // namespace vm::ui
