@@ -1,5 +1,6 @@
 #include "search/search_tab.h"
 
+#include <QButtonGroup>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -73,13 +74,18 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
       results_(results),
       matrixPanel_(new MatrixPanel(state, lobby, this)) {
   setObjectName(QStringLiteral("SearchTab"));
-  auto* options = new QHBoxLayout;
+  // Two rows of two choices: four side by side would cut their captions short.
+  auto* options = new QGridLayout;
+  // A group of their own: left to themselves, option buttons would also turn off those of the
+  // panels below, which share this tab as their ancestor.
+  auto* choices = new QButtonGroup(this);
   for (int i = 0; i < 4; ++i) {
     auto* option = new QRadioButton(this);
     option->setObjectName(QStringLiteral("optSearch%1").arg(i + 1));
     connect(option, &QRadioButton::clicked, this, [this, i] { optSearch_Click(i + 1); });
     optSearch_[static_cast<std::size_t>(i)] = option;
-    options->addWidget(option, 1);
+    choices->addButton(option);
+    options->addWidget(option, i / 2, i % 2);
     if (i == 2) {
       frame_[2] = matrixPanel_;
       continue;

@@ -168,6 +168,12 @@ TEST_F(RenewalsWindowTest, ViewFromTheSearchTabSetsPeriodsAndPrints) {
   EXPECT_EQ(option->text(),
             "List all active persons\nwhose trainings have expired\nor fall due for renewal");
   click(lobby, "optSearch4");
+  // One choice at a time, and the matrix panel's own choices stay as they were.
+  for (const char* other : {"optSearch1", "optSearch2", "optSearch3"})
+    EXPECT_FALSE(lobby->findChild<QRadioButton*>(other)->isChecked()) << other;
+  EXPECT_TRUE(lobby->findChild<QRadioButton*>("optMatch1")->isChecked());
+  EXPECT_TRUE(lobby->findChild<QRadioButton*>("optMatrix2")->isChecked());
+  EXPECT_TRUE(lobby->findChild<QWidget*>("frame4")->isVisible());
 
   const QString pdf = app.dataFolder() + "/renewals.pdf";
   const QString csv = app.dataFolder() + "/renewals.csv";
