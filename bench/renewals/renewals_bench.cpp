@@ -127,7 +127,8 @@ int main() {
               renewals / read);
   std::printf("  %-34s %7.3f s   %.2fx the plain read\n", "renewals list with never taken",
               withNever, withNever / read);
-  const bool ok = renewals < 0.25 && withNever < 0.25;
+  // Well under the half second asked for, with room for a machine shared with other work.
+  const bool ok = renewals < 0.3 && withNever < 0.3;
   std::printf("%s\n", ok ? "well under 0.5 s" : "OUTSIDE THE LIMITS");
   if (sink == 0) std::printf("(nothing read)\n");
   return ok ? 0 : 1;
