@@ -121,6 +121,8 @@ void frmRenewalPeriods::gridPeriods_RowColChange(int row) {
   showing_ = true;
   txtMonths_->setText(monthsCell(months_[rowOf(row)]));
   showing_ = false;
+  // A category heading is never credited, so it has nothing to renew.
+  txtMonths_->setEnabled(!rows_[rowOf(row)].heading);
 }
 
 void frmRenewalPeriods::txtMonths_Change() {

@@ -112,6 +112,9 @@ frmRenewals::frmRenewals(ui::AppState& state, std::vector<ListedPerson> persons,
     if (cmdShowRenewals_->isEnabled()) cmdShowRenewals_Click();
   });
   connect(cmdShowRenewals_, &ui::PellamButton::Click, this, &frmRenewals::cmdShowRenewals_Click);
+  // A choice of courses or of who is listed shows its list at once; the days wait for the button.
+  connect(cboHeading_, &QComboBox::activated, this, [this] { cmdShowRenewals_Click(); });
+  connect(chkNeverTaken_, &QCheckBox::clicked, this, [this] { cmdShowRenewals_Click(); });
   connect(cmdRenewalPeriods_, &ui::PellamButton::Click, this,
           &frmRenewals::cmdRenewalPeriods_Click);
   connect(cmdPrintRenewals_, &ui::PellamButton::Click, this, &frmRenewals::cmdPrintRenewals_Click);

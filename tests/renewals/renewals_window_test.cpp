@@ -198,6 +198,7 @@ TEST_F(RenewalsWindowTest, ViewFromTheSearchTabSetsPeriodsAndPrints) {
                 (QStringList{"S|Safety|", "S-FIRE|Fire Drill|12", "S-FORK|Forklift Licence|36",
                              "T-TYPE|Typing|"}));
       EXPECT_FALSE(child(p, "cmdSave")->isVisible());
+      EXPECT_FALSE(child(p, "txtMonths")->isEnabled());  // the heading renews nothing
       auto* grid = child<vm::ui::Grid>(p, "gridPeriods");
       grid->setFocus();
       QTest::keyClick(grid, Qt::Key_Down);
