@@ -26,6 +26,8 @@ namespace fs = std::filesystem;
 using namespace vm;
 using Clock = std::chrono::steady_clock;
 
+const store::ChangeAuthor kAuthor{"Dana Demo", {2026, 12, 8, 10, 30, 0}};
+
 constexpr std::size_t kTrainingRecords = 1'000'000;  // 300 MB of 300-byte records
 constexpr int kRounds = 3;
 
@@ -90,8 +92,9 @@ int main() {
     bestBackup = std::min(bestBackup, seconds([&] {
                             ok = ok && !backup::backUpFiles(posix, data.string(), backup.string());
                           }));
-    bestRestore = std::min(
-        bestRestore, seconds([&] { ok = ok && !backup::restoreFiles(table, backup.string()); }));
+    bestRestore = std::min(bestRestore, seconds([&] {
+                             ok = ok && !backup::restoreFiles(table, backup.string(), kAuthor);
+                           }));
   }
   fs::remove_all(root);
 

@@ -78,8 +78,9 @@ void run(const std::filesystem::path& folder, int everyNth) {
 
   int told = 0;
   const auto start = Clock::now();
-  const courses::PropagationCount count = courses::propagateCourse(
-      table, editedCourse(), [&](std::int32_t, std::int32_t, std::int32_t) { ++told; });
+  const courses::PropagationCount count =
+      courses::propagateCourse(table, {"Dana Demo", {2026, 12, 8, 10, 30, 0}}, editedCourse(),
+                               [&](std::int32_t, std::int32_t, std::int32_t) { ++told; });
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   std::printf(
       "propagation: %d records reviewed, %d updated (every %d.) in %.3f s, of which %.3f s "

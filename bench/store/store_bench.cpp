@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "courses/course_store.h"
 #include "flush_timer.h"
 #include "store/durable_append.h"
 #include "store/file_table.h"
@@ -95,11 +96,32 @@ int main() {
 
   // Removals from an index of 400 courses: journal, mark, compaction, each flushed.
   fs.reset();
-  const double removal = millisecondsEach(
-      kRemovals, [&](int i) { store::removeRecord(table, store::DataFile::Courses, i * 7); });
+  const store::ChangeAuthor author{"Dana Demo", {2026, 12, 8, 10, 30, 0}};
+  const store::Change removed{"course deleted", "C"};
+  const double removal = millisecondsEach(kRemovals, [&](int i) {
+    store::doWork(table, author, {store::RemoveRecord{store::DataFile::Courses, i * 7}},
+                  {&removed, 1});
+  });
   std::printf("%-34s %7.3f ms a removal, of which %.3f ms waiting for %d flushes\n",
               "remove a course (of ~400)", removal, fs.seconds() * 1000 / kRemovals,
               fs.flushes() / kRemovals);
+
+  // Adds and edits as the course editor makes them: journalled work with its change log line.
+  fs.reset();
+  const double addLogged = millisecondsEach(kSaves, [&](int i) {
+    store::CourseRecord c = course(i + 3000);
+    courses::appendCourse(table, author, c);
+  });
+  const double addFlushes = fs.seconds() * 1000 / kSaves;
+  fs.reset();
+  const double editLogged = millisecondsEach(kSaves, [&](int i) {
+    store::CourseRecord c = course(i + 4000);
+    courses::rewriteCourse(table, author, i, c);
+  });
+  std::printf("%-34s %7.3f ms a save, of which %.3f ms waiting for the disk\n",
+              "add a course, with its line", addLogged, addFlushes);
+  std::printf("%-34s %7.3f ms a save, of which %.3f ms waiting for the disk\n",
+              "edit a course, with its line", editLogged, fs.seconds() * 1000 / kSaves);
 
   std::filesystem::remove_all(folder);
   return 0;

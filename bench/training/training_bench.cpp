@@ -18,6 +18,7 @@
 #include "store/posix_file_system.h"
 #include "store/work_journal.h"
 #include "training/credit.h"
+#include "training/field_edit.h"
 #include "training/history_rows.h"
 
 namespace {
@@ -25,6 +26,8 @@ namespace {
 using namespace vm;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+
+const store::ChangeAuthor kAuthor{"Dana Demo", {2026, 12, 8, 10, 30, 0}};
 
 constexpr int kPersons = 32'767;
 constexpr int kRecords = 1'000'000;
@@ -134,7 +137,7 @@ int main() {
   const double copied = seconds([&] { plainCopy(records, copy); });
   fs::remove(copy);
   const double removal =
-      seconds([&] { store::removeRecord(table, store::DataFile::Training, kRecords / 2); });
+      seconds([&] { training::removeTrainingRecord(table, kAuthor, kRecords / 2, "A person"); });
   std::printf("removing one training record: %.3f s; plain copy of the file %.3f s (%.2fx)\n",
               removal, copied, removal / copied);
 
@@ -145,7 +148,7 @@ int main() {
   fs::remove(copy);
   fs::remove(folder / "copy2.bin");
   std::int32_t gone = 0;
-  const double person = seconds([&] { gone = names::removePerson(table, 12345); });
+  const double person = seconds([&] { gone = names::removePerson(table, kAuthor, 12345); });
   std::printf(
       "removing one person and %d training records: %.3f s; plain copy of both files "
       "%.3f s (%.2fx)\n",
@@ -157,7 +160,8 @@ int main() {
   credit.comments = "Annual refresher";
   for (int n = 1; n <= 1000; ++n) credit.personRecNums.push_back(n * 30);
   store::CourseRecord course;
-  const double credited = seconds([&] { training::creditTraining(table, credit, course); });
+  const double credited =
+      seconds([&] { training::creditTraining(table, kAuthor, credit, course); });
   std::printf("crediting 1,000 persons at once: %.3f s\n", credited);
 
   fs::remove_all(folder);

@@ -53,6 +53,9 @@ AdminButtons computeAdminButtons(const AdminView& view) {
     b.cmdReviewUserLog.backFromHover = true;
   }
 
+  b.cmdReviewChangeLog = look("Review &Change Log", " Review who changed which record, and when ",
+                              editing && view.changeLogExists);
+
   b.cmdContinue = look("Continue", "", entry, view.passwordTyped);
   b.cmdCancel = look("Cancel", "", entry);
 

@@ -39,13 +39,14 @@ struct AdminView {
   bool userLogExists = false;  // a file User.Log exists, of any length
   bool passwordTyped = false;  // the password box is not empty
   std::string appTitle;
+  bool changeLogExists = false;  // a file Change.Log exists, of any length
 };
 
 enum class FlashingButton { None, Admin, ReviewUserLog };
 
 struct AdminButtons {
   ButtonLook cmdAdmin, cmdHelp, cmdQuit, cmdAddUser, cmdEditUser, cmdDeleteUser, cmdUserSelected,
-      cmdReviewUserLog, cmdContinue, cmdCancel;
+      cmdReviewUserLog, cmdReviewChangeLog, cmdContinue, cmdCancel;
   FlashingButton flashing = FlashingButton::None;
   bool passwordBoxVisible = false;
   bool gridEnabled = true;

@@ -10,11 +10,12 @@
 #include <QVBoxLayout>
 
 #include "access/password.h"
-#include "store/creation_stamp.h"
+#include "access/user_store.h"
 #include "store/file_table.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/button/pellam_button.h"
+#include "ui/change_author.h"
 #include "ui/chosen_option.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
@@ -210,10 +211,14 @@ void frmAddEditUser::cmdSave_Click() {
     txtField_[2]->setFocus();
     return;
   }
-  store::FileTable& files = state_.files;
-  {
-    const store::OpenFile users(files, store::DataFile::Users);
-    if (addMode() && !files.canAppend(store::DataFile::Users)) {
+  store::UserRecord user;
+  user.FirstName = ui::trimBlanks(txtField_[0]->text()).toStdString();
+  user.LastName = ui::trimBlanks(txtField_[1]->text()).toStdString();
+  user.Password = ScramblePassword(txtField_[2]->text().toStdString());
+  user.AccessLevel = static_cast<std::int16_t>(selectedLevel_);
+  user.Comments = ui::commentsToStore(txtComments_);
+  if (addMode()) {
+    if (!addUser(state_.files, ui::administratorAuthor(state_), user)) {
       state_.dialogs.message(this, ui::makeMessage("'User List' Full",
                                                    "The 'User List' already holds\n"
                                                    "32,767 users, all it can hold.\n\n"
@@ -221,22 +226,10 @@ void frmAddEditUser::cmdSave_Click() {
                                                    ui::MessageIcon::Critical));
       return;
     }
-    if (addMode()) {
-      recordNumber_ = users.count() + 1;
-      state_.user = store::UserRecord{};
-      state_.user.DateCreated =
-          store::uniqueCreationStamp(files, store::DataFile::Users, state_.clock.now());
-    } else {
-      state_.user = files.read<store::UserRecord>(recordNumber_);
-    }
-    store::UserRecord& user = state_.user;
-    user.FirstName = ui::trimBlanks(txtField_[0]->text()).toStdString();
-    user.LastName = ui::trimBlanks(txtField_[1]->text()).toStdString();
-    user.Password = ScramblePassword(txtField_[2]->text().toStdString());
-    user.AccessLevel = static_cast<std::int16_t>(selectedLevel_);
-    user.Comments = ui::commentsToStore(txtComments_);
-    files.write(recordNumber_, user);
+  } else {
+    saveUser(state_.files, ui::administratorAuthor(state_), recordNumber_, user);
   }
+  state_.user = user;
   life_->reportRecordSaved();
   cmdCancel_Click();
 }

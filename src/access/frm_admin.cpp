@@ -14,17 +14,20 @@
 #include <algorithm>
 
 #include "access/frm_add_edit_user.h"
+#include "access/frm_change_log.h"
 #include "access/password.h"
 #include "access/user_log.h"
 #include "access/user_rows.h"
+#include "access/user_store.h"
 #include "format/number_parse.h"
+#include "store/change_log/change_log.h"
 #include "store/data_files.h"
 #include "store/file_table.h"
-#include "store/work_journal.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
+#include "ui/change_author.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
 #include "ui/keep_place.h"
@@ -95,12 +98,13 @@ void frmAdmin::buildControls() {
   cmdEditUser_ = command(QStringLiteral("cmdEditUser"), 150, 34);
   cmdDeleteUser_ = command(QStringLiteral("cmdDeleteUser"), 150, 34);
   cmdReviewUserLog_ = command(QStringLiteral("cmdReviewUserLog"), 150, 34);
+  cmdReviewChangeLog_ = command(QStringLiteral("cmdReviewChangeLog"), 150, 34);
   cmdUserSelected_ = command(QStringLiteral("cmdUserSelected"), 250, 42);
   cmdContinue_ = command(QStringLiteral("cmdContinue"), 92, 42);
   cmdCancel_ = command(QStringLiteral("cmdCancel"), 92, 42);
   cmdAdmin_ = command(QStringLiteral("cmdAdmin"), 250, 42);
   for (ui::PellamButton* b : {cmdAddUser_, cmdEditUser_, cmdDeleteUser_, cmdReviewUserLog_,
-                              cmdUserSelected_, cmdContinue_, cmdCancel_})
+                              cmdReviewChangeLog_, cmdUserSelected_, cmdContinue_, cmdCancel_})
     b->hide();
 
   txtPassword_ = new QLineEdit(this);
@@ -140,7 +144,8 @@ void frmAdmin::buildControls() {
   pictures->addWidget(cmdQuit_);
   side->addLayout(pictures);
   side->addStretch();
-  for (ui::PellamButton* b : {cmdAddUser_, cmdEditUser_, cmdDeleteUser_, cmdReviewUserLog_})
+  for (ui::PellamButton* b :
+       {cmdAddUser_, cmdEditUser_, cmdDeleteUser_, cmdReviewUserLog_, cmdReviewChangeLog_})
     side->addWidget(b, 0, Qt::AlignRight);
   layout->addLayout(side, 0, 1);
 
@@ -159,13 +164,14 @@ void frmAdmin::buildControls() {
   bottom->addWidget(fraFadeStatus_, 0, Qt::AlignBottom);
   layout->addLayout(bottom, 2, 0, 1, 2);
   layout->setRowStretch(0, 1);
-  setFixedSize(760, 370);
+  setFixedSize(760, 400);
 
   connect(cmdAdmin_, &ui::PellamButton::Click, this, &frmAdmin::cmdAdmin_Click);
   connect(cmdAddUser_, &ui::PellamButton::Click, this, &frmAdmin::cmdAddUser_Click);
   connect(cmdEditUser_, &ui::PellamButton::Click, this, &frmAdmin::cmdEditUser_Click);
   connect(cmdDeleteUser_, &ui::PellamButton::Click, this, &frmAdmin::cmdDeleteUser_Click);
   connect(cmdReviewUserLog_, &ui::PellamButton::Click, this, &frmAdmin::cmdReviewUserLog_Click);
+  connect(cmdReviewChangeLog_, &ui::PellamButton::Click, this, &frmAdmin::cmdReviewChangeLog_Click);
   connect(cmdUserSelected_, &ui::PellamButton::Click, this, &frmAdmin::cmdUserSelected_Click);
   connect(cmdContinue_, &ui::PellamButton::Click, this, &frmAdmin::cmdContinue_Click);
   connect(cmdCancel_, &ui::PellamButton::Click, this, &frmAdmin::cmdCancel_Click);
@@ -266,6 +272,7 @@ AdminView frmAdmin::view() const {
   v.mode = mode_;
   v.hasUsers = grid_->rows() > 0;
   v.userLogExists = state_.files.exists(store::kUserLogName);
+  v.changeLogExists = state_.files.exists(store::kChangeLogName);
   v.passwordTyped = !txtPassword_->text().isEmpty();
   v.appTitle = ui::applicationTitle().toStdString();
   return v;
@@ -294,6 +301,7 @@ void frmAdmin::UpdateAdminButtons() {
   applyLook(cmdDeleteUser_, b.cmdDeleteUser);
   applyLook(cmdUserSelected_, b.cmdUserSelected);
   applyLook(cmdReviewUserLog_, b.cmdReviewUserLog);
+  applyLook(cmdReviewChangeLog_, b.cmdReviewChangeLog);
   applyLook(cmdContinue_, b.cmdContinue);
   applyLook(cmdCancel_, b.cmdCancel);
   cmdContinue_->setDefault(b.continueIsDefault);
@@ -376,7 +384,7 @@ void frmAdmin::cmdDeleteUser_Click() {
   if (answer != ui::Answer::Yes) return;
   {
     const ui::BusyCursor busy(this);
-    store::removeRecord(state_.files, store::DataFile::Users, currentRecNum());
+    removeUser(state_.files, ui::administratorAuthor(state_), currentRecNum());
   }
   const int keptRow = state_.files.exists(store::DataFile::Users) ? std::max(row - 1, 1) : 0;
   UpdateUserGrid();
@@ -415,6 +423,17 @@ void frmAdmin::cmdReviewUserLog_Click() {
   // An empty list keeps its grid hidden, as a refill would leave it.
   grid_->setVisible(grid_->rows() > 0);
   UpdateAdminButtons();
+}
+
+void frmAdmin::cmdReviewChangeLog_Click() {
+  if (state_.files.fileSize(store::kChangeLogName).value_or(0) < 1) {
+    state_.dialogs.message(this, ui::makeMessage("Nothing to View",
+                                                 "There is currently no data\n"
+                                                 "in the 'Change Log'.",
+                                                 ui::MessageIcon::Information));
+    return;
+  }
+  ui::openModal(state_, this, new frmChangeLog(state_, this));
 }
 
 void frmAdmin::cmdUserSelected_Click() {

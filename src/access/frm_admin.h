@@ -58,6 +58,7 @@ class frmAdmin : public QWidget {
   void openEditor(ui::EditorMode mode);
   void cmdDeleteUser_Click();
   void cmdReviewUserLog_Click();
+  void cmdReviewChangeLog_Click();
   void cmdUserSelected_Click();
   void txtPassword_Change();
   void cmdContinue_Click();
@@ -93,6 +94,7 @@ class frmAdmin : public QWidget {
   ui::PellamButton* cmdDeleteUser_ = nullptr;
   ui::PellamButton* cmdUserSelected_ = nullptr;
   ui::PellamButton* cmdReviewUserLog_ = nullptr;
+  ui::PellamButton* cmdReviewChangeLog_ = nullptr;
   ui::PellamButton* cmdContinue_ = nullptr;
   ui::PellamButton* cmdCancel_ = nullptr;
 };

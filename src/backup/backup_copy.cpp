@@ -4,8 +4,10 @@
 
 #include "backup/folder_path.h"
 #include "store/carried_files.h"
+#include "store/change_log/record_changes.h"
 #include "store/file_copy.h"
 #include "store/store_error.h"
+#include "store/work_journal.h"
 
 namespace vm::backup {
 namespace {
@@ -85,6 +87,15 @@ std::optional<std::string> backUpFiles(store::FileSystem& fs, const std::string&
     return std::string(failed);
   }
   return std::nullopt;
+}
+
+void logBackup(store::FileTable& table, const store::ChangeAuthor& author,
+               const std::string& backupFolder, std::span<const store::CarriedFile> files) {
+  std::vector<std::string> held;
+  for (const store::CarriedFile& c : files)
+    if (c.carry == store::Carry::Always || table.exists(c.name)) held.emplace_back(c.name);
+  const store::Change change = store::dataBackedUp(backupFolder, held);
+  store::doWork(table, author, {}, {&change, 1});
 }
 
 }  // namespace vm::backup

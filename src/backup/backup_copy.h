@@ -6,7 +6,9 @@
 
 #include "backup/file_started.h"
 #include "store/carried_files.h"
+#include "store/change_log/change_line.h"
 #include "store/file_system.h"
+#include "store/file_table.h"
 
 namespace vm::backup {
 
@@ -28,5 +30,12 @@ std::optional<std::string> backUpFiles(
     store::FileSystem& fs, const std::string& dataFolder, const std::string& backupFolder,
     const FileStarted& started = {},
     std::span<const store::CarriedFile> files = store::kCarriedFiles);
+
+// After a backup: tells the data folder's change log that `author` backed the data up into the
+// folder, naming the files the backup holds. The line is written after the copies, so a backup
+// cut short by a crash has none; the backup's own copy of the log ends before it.
+void logBackup(store::FileTable& table, const store::ChangeAuthor& author,
+               const std::string& backupFolder,
+               std::span<const store::CarriedFile> files = store::kCarriedFiles);
 
 }  // namespace vm::backup

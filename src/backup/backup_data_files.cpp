@@ -8,6 +8,7 @@
 #include "backup/same_folder.h"
 #include "store/store_error.h"
 #include "ui/app_state.h"
+#include "ui/change_author.h"
 
 namespace vm::backup {
 namespace {
@@ -46,6 +47,7 @@ QString backUpInto(ui::AppState& state, QWidget* window, const QString& chosen) 
     dialogs.message(window, copyFailedMessage(kFlow, QString::fromStdString(*failed)));
     return cancelledText(kFlow);
   }
+  logBackup(state.files, ui::changeAuthor(state), folder);
   return succeededText(kFlow);
 }
 

@@ -4,6 +4,8 @@
 
 #include "backup/folder_path.h"
 #include "store/carried_files.h"
+#include "store/change_log/change_log.h"
+#include "store/change_log/record_changes.h"
 #include "store/file_copy.h"
 #include "store/file_swap.h"
 #include "store/store_error.h"
@@ -55,24 +57,41 @@ void removeStagedQuietly(store::FileTable& table, std::span<const store::Carried
   }
 }
 
+// The line of the restore, at the end of the log the swap puts in place.
+store::OwedLine restoreLine(store::FileTable& table, const std::string& backupFolder,
+                            const store::ChangeAuthor& author,
+                            const std::vector<store::SwapEntry>& entries) {
+  std::vector<std::string> put;
+  std::uint64_t logAt = store::changeLogEnd(table);
+  for (const store::SwapEntry& e : entries) {
+    if (!e.remove) put.push_back(e.name);
+    if (e.name != store::kChangeLogName) continue;
+    logAt = e.remove ? 0 : table.fileSize(store::stagedName(e.name)).value_or(0);
+  }
+  return {logAt, store::pendingLine(author, store::dataRestored(backupFolder, put))};
+}
+
 }  // namespace
 
 std::optional<std::string> restoreFiles(store::FileTable& table, const std::string& backupFolder,
+                                        const store::ChangeAuthor& author,
                                         const FileStarted& started,
                                         std::span<const store::CarriedFile> files) {
   if (const auto missing = firstMissing(table.fileSystem(), backupFolder, files))
     return std::string(*missing);
   table.closeAll();
   std::vector<store::SwapEntry> entries;
+  store::OwedLine line;
   std::string_view failed;
   try {
     entries = stage(table, backupFolder, files, started, failed);
-    store::writeSwapMarker(table, entries);
+    line = restoreLine(table, backupFolder, author, entries);
+    store::writeSwapMarker(table, entries, line);
   } catch (const store::StoreError&) {
     removeStagedQuietly(table, files);
     return std::string(failed);
   }
-  store::swapStaged(table, entries);
+  store::swapStaged(table, entries, line);
   return std::nullopt;
 }
 

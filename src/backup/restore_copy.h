@@ -6,6 +6,7 @@
 
 #include "backup/file_started.h"
 #include "store/carried_files.h"
+#include "store/change_log/change_line.h"
 #include "store/file_table.h"
 
 namespace vm::backup {
@@ -16,12 +17,15 @@ namespace vm::backup {
 // folder and flushed; any failure until then removes the staged copies and leaves every current
 // file as it was. Then the swap (store/file_swap.h) renames them all into place, removes the
 // files that are carried only when present and that the backup lacks, and drops any journal of
-// unfinished work on the old files. A failure during the swap goes on as a StoreError, and the
-// next start finishes the swap.
+// unfinished work on the old files, and adds the line of the restore (by `author`, from the folder,
+// naming the files put back) to the end of the change log now in place: the backup's log, or a new
+// one when the backup has none. A failure during the swap goes on as a StoreError, and the next
+// start finishes the swap and writes its line.
 //
 // Returns the name of the file that could not be restored, or nothing when the restore is done.
 std::optional<std::string> restoreFiles(
-    store::FileTable& table, const std::string& backupFolder, const FileStarted& started = {},
+    store::FileTable& table, const std::string& backupFolder, const store::ChangeAuthor& author,
+    const FileStarted& started = {},
     std::span<const store::CarriedFile> files = store::kCarriedFiles);
 
 }  // namespace vm::backup

@@ -9,6 +9,7 @@
 #include "store/carried_files.h"
 #include "store/store_error.h"
 #include "ui/app_state.h"
+#include "ui/change_author.h"
 
 namespace vm::backup {
 namespace {
@@ -41,7 +42,7 @@ QString restoreFrom(ui::AppState& state, QWidget* window, const QString& chosen)
   std::optional<std::string> failed;
   {
     CopyProgress progress(window, kFlow);
-    failed = restoreFiles(state.files, folder,
+    failed = restoreFiles(state.files, folder, ui::changeAuthor(state),
                           [&](std::string_view name) { progress.fileStarted(name); });
   }
   if (failed) {

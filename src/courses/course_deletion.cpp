@@ -3,6 +3,7 @@
 #include "courses/course_store.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
+#include "ui/change_author.h"
 #include "ui/dialogs.h"
 
 namespace vm::courses {
@@ -16,7 +17,7 @@ bool removeCourse(ui::AppState& state, QWidget* window, const QString& code, std
                       ui::MessageIcon::Question, ui::MessageButtons::YesNo, ui::Answer::No));
   if (answer != ui::Answer::Yes) return false;
   const ui::BusyCursor busy(window);
-  deleteCourse(state.files, n);
+  deleteCourse(state.files, ui::changeAuthor(state), n);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include "format/number_text.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
+#include "ui/change_author.h"
 #include "ui/dialogs.h"
 
 namespace vm::courses {
@@ -24,12 +25,12 @@ void offerPropagation(ui::AppState& state, QWidget* editor, const store::CourseR
   PropagationCount count;
   {
     const ui::BusyCursor busy(editor);
-    count = propagateCourse(
-        state.files, course, [editor](std::int32_t done, std::int32_t total, std::int32_t updated) {
-          editor->setWindowTitle(
-              QString::fromStdString(format::formatPercent(static_cast<double>(done) / total)) +
-              QLatin1Char('/') + QString::number(updated));
-        });
+    count = propagateCourse(state.files, ui::changeAuthor(state), course,
+                            [editor](std::int32_t done, std::int32_t total, std::int32_t updated) {
+                              editor->setWindowTitle(QString::fromStdString(format::formatPercent(
+                                                         static_cast<double>(done) / total)) +
+                                                     QLatin1Char('/') + QString::number(updated));
+                            });
   }
   state.dialogs.message(
       editor, ui::makeMessage(QStringLiteral("Update results..."),

@@ -15,6 +15,7 @@
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/button/command_button.h"
+#include "ui/change_author.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
 #include "ui/editor_buttons.h"
@@ -228,7 +229,7 @@ void frmAddEditCourse::cmdSave_Click() {
   course.Comments = ui::commentsToStore(txtComments_);
 
   if (isAddMode()) {
-    if (!appendCourse(state_.files, course, state_.clock.now())) {
+    if (!appendCourse(state_.files, ui::changeAuthor(state_), course)) {
       state_.dialogs.message(
           this, ui::makeMessage(QStringLiteral("Course Index Full"),
                                 QStringLiteral("The 'Course Index' already holds 32,767 "
@@ -238,7 +239,7 @@ void frmAddEditCourse::cmdSave_Click() {
       return;
     }
   } else {
-    rewriteCourse(state_.files, recNum_, course);
+    rewriteCourse(state_.files, ui::changeAuthor(state_), recNum_, course);
   }
   state_.course = course;
   life_.reportRecordSaved();

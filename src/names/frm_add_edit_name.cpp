@@ -9,12 +9,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "store/creation_stamp.h"
+#include "names/person_store.h"
 #include "store/file_table.h"
 #include "store/records.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/button/pellam_button.h"
+#include "ui/change_author.h"
 #include "ui/chosen_option.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
@@ -224,32 +225,28 @@ void frmAddEditName::cmdSave_Click() {
     }
   }
 
-  if (mode_ == ui::EditorMode::Add && refuseWhenFull()) return;
-  {
-    store::OpenFile file(state_.files, DataFile::Names);
-    if (mode_ == ui::EditorMode::Add) recNum_ = file.count() + 1;
-    store::NameRecord r = state_.files.read<store::NameRecord>(recNum_);
-    if (mode_ == ui::EditorMode::Add)
-      r.DateCreated = store::uniqueCreationStamp(state_.files, DataFile::Names, state_.clock.now());
-    r.FirstName = fieldText(1).toStdString();
-    r.MiddleName = fieldText(2).toStdString();
-    r.LastName = fieldText(3).toStdString();
-    r.Organization = fieldText(4).toStdString();
-    r.EmployeeID = fieldText(5).toStdString();
-    r.Comments = ui::commentsToStore(txtComments_);
-    r.Active = activeChosen() ? store::kActive : store::kInactive;
-    state_.files.write(recNum_, r);
-    state_.name = r;
+  store::NameRecord r;
+  r.FirstName = fieldText(1).toStdString();
+  r.MiddleName = fieldText(2).toStdString();
+  r.LastName = fieldText(3).toStdString();
+  r.Organization = fieldText(4).toStdString();
+  r.EmployeeID = fieldText(5).toStdString();
+  r.Comments = ui::commentsToStore(txtComments_);
+  r.Active = activeChosen() ? store::kActive : store::kInactive;
+  if (mode_ == ui::EditorMode::Add) {
+    if (!addPerson(state_.files, ui::changeAuthor(state_), r)) {
+      tellListFull();
+      return;
+    }
+  } else {
+    savePerson(state_.files, ui::changeAuthor(state_), recNum_, r);
   }
+  state_.name = r;
   life_.reportRecordSaved();
   cmdCancel_Click();
 }
 
-bool frmAddEditName::refuseWhenFull() {
-  {
-    store::OpenFile file(state_.files, DataFile::Names);
-    if (state_.files.canAppend(DataFile::Names)) return false;
-  }
+void frmAddEditName::tellListFull() {
   state_.dialogs.message(this, ui::makeMessage(QStringLiteral("Name List Full"),
                                                QStringLiteral("The 'Name List' already holds "
                                                               "32,767 persons,\n"
@@ -257,7 +254,6 @@ bool frmAddEditName::refuseWhenFull() {
                                                               "\n"
                                                               "This person has not been added."),
                                                ui::MessageIcon::Critical));
-  return true;
 }
 
 void frmAddEditName::cmdCancel_Click() { life_.closeWindow(); }

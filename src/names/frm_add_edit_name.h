@@ -50,7 +50,7 @@ class frmAddEditName : public QDialog {
   void chooseStatus(bool active);
   void styleStatus();
   QString fieldText(int index) const;  // txtField 1 to 5 as stored: trimmed
-  bool refuseWhenFull();
+  void tellListFull();
 
   ui::AppState& state_;
   ui::WindowLife life_;

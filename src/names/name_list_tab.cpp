@@ -13,6 +13,7 @@
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
+#include "ui/change_author.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
 #include "ui/grid_report.h"
@@ -256,7 +257,8 @@ void NameListTab::cmdDeleteName_Click() {
   std::int32_t removed = 0;
   {
     const ui::BusyCursor busy(window);
-    removed = removePerson(state_.files, gridName_->text(row, kColRecNum).toInt());
+    removed = removePerson(state_.files, ui::changeAuthor(state_),
+                           gridName_->text(row, kColRecNum).toInt());
   }
   state_.dialogs.message(
       window, ui::makeMessage(QStringLiteral("For your information..."),

@@ -2,24 +2,27 @@
 
 #include <vector>
 
-#include "store/field_codec.h"
+#include "store/change_log/record_changes.h"
+#include "store/record_layouts.h"
 #include "store/work_journal.h"
 
 namespace vm::names {
 
-std::int32_t removePerson(store::FileTable& table, std::int32_t n) {
+std::int32_t removePerson(store::FileTable& table, const store::ChangeAuthor& author,
+                          std::int32_t n) {
   using store::DataFile;
-  double person = 0;
+  store::NameRecord person;
   {
     const store::OpenFile names(table, DataFile::Names);
-    std::vector<char> record(store::layout::name::kLength);
-    table.readBytes(DataFile::Names, n, record);
-    person = store::codec::getDouble(record, store::layout::name::DateCreated);
+    person = table.read<store::NameRecord>(n);
   }
-  const std::vector<store::StepResult> done = store::doWork(
-      table,
-      {store::DropLinked{DataFile::Training, store::layout::training::PersonID.offset, person},
-       store::RemoveRecord{DataFile::Names, n}});
+  const store::Change change = store::personDeleted(person, 0);
+  const std::vector<store::StepResult> done =
+      store::doWork(table, author,
+                    {store::DropLinked{DataFile::Training, store::layout::training::PersonID.offset,
+                                       person.DateCreated},
+                     store::RemoveRecord{DataFile::Names, n}},
+                    {&change, 1});
   return done.front().matched;
 }
 

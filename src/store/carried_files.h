@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "store/change_log/change_log.h"
 #include "store/data_files.h"
 
 namespace vm::store {
@@ -29,13 +30,14 @@ struct CarriedFile {
 // A new data file joins the set here. Never the lock file, the journal, the temporary file or
 // the installation values: they belong to the running copy and its installation, not to the
 // data.
-inline constexpr std::array<CarriedFile, 6> kCarriedFiles = {{
+inline constexpr std::array<CarriedFile, 7> kCarriedFiles = {{
     {"User.List", Carry::Always},
     {"User.Log", Carry::Always},
     {"Name.List", Carry::Always},
     {"Course.Index", Carry::Always},
     {"Training.Records", Carry::Always},
     {fileName(DataFile::Renewals), Carry::WhenPresent},
+    {kChangeLogName, Carry::WhenPresent},
 }};
 
 // A folder holds a backup when it holds this file; the data folder holds current data when it

@@ -1,9 +1,12 @@
 #include "store/file_swap.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 
 #include "store/carried_files.h"
+#include "store/change_log/change_line.h"
+#include "store/change_log/change_log.h"
 #include "store/marker_file.h"
 #include "store/work_journal.h"
 
@@ -15,24 +18,44 @@ namespace {
 //   Verdimark restore
 //   put User.List
 //   remove Renewal.List
+//   log 0 12/08/2026 10:30:00<TAB>Dana Demo<TAB>data restored<TAB>...
 //   end
 constexpr std::string_view kHeader = "Verdimark restore";
 constexpr std::string_view kEnd = "end";
-constexpr std::uint64_t kLongestMarker = 4096;
+constexpr std::uint64_t kLongestMarker = 8192;
 
 bool isCarried(std::string_view name) {
   return std::ranges::any_of(kCarriedFiles, [&](const CarriedFile& c) { return c.name == name; });
 }
 
-std::string markerText(const std::vector<SwapEntry>& entries) {
+struct Marker {
+  std::vector<SwapEntry> entries;
+  std::optional<OwedLine> line;
+};
+
+std::string markerText(const std::vector<SwapEntry>& entries, const std::optional<OwedLine>& line) {
   std::string text = std::string(kHeader) + '\n';
   for (const SwapEntry& e : entries) text += (e.remove ? "remove " : "put ") + e.name + '\n';
+  if (line) text += "log " + std::to_string(line->logAt) + ' ' + line->text + '\n';
   return text + std::string(kEnd) + '\n';
+}
+
+// "log <length> <line>", the line holding no line break.
+std::optional<OwedLine> owedLineOf(std::string_view rest) {
+  const auto space = rest.find(' ');
+  if (space == std::string_view::npos || rest.find('\r') != std::string_view::npos)
+    return std::nullopt;
+  OwedLine line;
+  const std::string_view number = rest.substr(0, space);
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), line.logAt);
+  if (result.ec != std::errc() || result.ptr != number.data() + number.size()) return std::nullopt;
+  line.text = std::string(rest.substr(space + 1));
+  return line;
 }
 
 // The entries of a whole marker; nothing for one cut short or damaged, or one naming a file
 // that is not carried (which is never renamed or removed on its word).
-std::optional<std::vector<SwapEntry>> parseMarker(std::string_view text) {
+std::optional<Marker> parseMarker(std::string_view text) {
   if (text.size() > kLongestMarker) return std::nullopt;
   std::vector<std::string_view> lines;
   while (!text.empty()) {
@@ -42,17 +65,26 @@ std::optional<std::vector<SwapEntry>> parseMarker(std::string_view text) {
     text.remove_prefix(end + 1);
   }
   if (lines.size() < 2 || lines.front() != kHeader || lines.back() != kEnd) return std::nullopt;
-  std::vector<SwapEntry> entries;
+  Marker marker;
   for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
     const std::string_view line = lines[i];
     const auto space = line.find(' ');
-    if (space == std::string_view::npos) return std::nullopt;
+    if (space == std::string_view::npos || marker.line) return std::nullopt;
     const std::string_view verb = line.substr(0, space);
-    const std::string_view name = line.substr(space + 1);
-    if ((verb != "put" && verb != "remove") || !isCarried(name)) return std::nullopt;
-    entries.push_back({std::string(name), verb == "remove"});
+    const std::string_view rest = line.substr(space + 1);
+    if (verb == "log") {
+      marker.line = owedLineOf(rest);
+      if (!marker.line) return std::nullopt;
+      continue;
+    }
+    if ((verb != "put" && verb != "remove") || !isCarried(rest)) return std::nullopt;
+    marker.entries.push_back({std::string(rest), verb == "remove"});
   }
-  return entries;
+  return marker;
+}
+
+void writeOwedLine(FileTable& table, const std::optional<OwedLine>& line) {
+  if (line) appendChangeLines(table, line->logAt, finishedLine(line->text, Tally::None, 0, 0));
 }
 
 // Renames each staged copy into place and removes the files the new set lacks. When resuming
@@ -78,17 +110,20 @@ void dropJournal(FileTable& table) {
 
 }  // namespace
 
-void writeSwapMarker(FileTable& table, const std::vector<SwapEntry>& entries) {
+void writeSwapMarker(FileTable& table, const std::vector<SwapEntry>& entries,
+                     const std::optional<OwedLine>& line) {
   // The staged copies' entries reach the disk before the marker that names them can.
   table.flushFolder();
-  writeMarkerFile(table, kSwapMarkerName, markerText(entries));
+  writeMarkerFile(table, kSwapMarkerName, markerText(entries, line));
 }
 
-void swapStaged(FileTable& table, const std::vector<SwapEntry>& entries) {
+void swapStaged(FileTable& table, const std::vector<SwapEntry>& entries,
+                const std::optional<OwedLine>& line) {
   table.closeAll();
   dropJournal(table);
   applyEntries(table, entries, false);
   table.flushFolder();
+  writeOwedLine(table, line);
   table.fileSystem().remove(table.pathOf(kSwapMarkerName));
   table.flushFolder();
 }
@@ -111,10 +146,11 @@ bool finishInterruptedSwap(FileTable& table) {
   bool finished = false;
   bool removed = false;
   if (fs.exists(markerPath)) {
-    if (const auto entries = parseMarker(readMarkerFile(fs, markerPath, kLongestMarker))) {
+    if (const auto marker = parseMarker(readMarkerFile(fs, markerPath, kLongestMarker))) {
       dropJournal(table);
-      applyEntries(table, *entries, true);
+      applyEntries(table, marker->entries, true);
       table.flushFolder();
+      writeOwedLine(table, marker->line);
       finished = true;
     }
     fs.remove(markerPath);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,16 +27,26 @@ struct SwapEntry {
   bool remove = false;  // the new set has no such file: the current one goes
 };
 
-// Flushes the folder's entries of the staged copies, then writes the marker. Nothing in the
-// data folder has changed yet: on a failure nothing of the
-// marker is left and the failure goes on; the staged copies are the caller's to remove.
-void writeSwapMarker(FileTable& table, const std::vector<SwapEntry>& entries);
+// The line a restore owes the change log once its files are in place: the line without its end
+// (change_line.h), and the length of the log that the restore puts in place, where it goes.
+struct OwedLine {
+  std::uint64_t logAt = 0;
+  std::string text;
+};
+
+// Flushes the folder's entries of the staged copies, then writes the marker, with the line the
+// swap owes the change log. Nothing in the data folder has changed yet: on a failure nothing of
+// the marker is left and the failure goes on; the staged copies are the caller's to remove.
+void writeSwapMarker(FileTable& table, const std::vector<SwapEntry>& entries,
+                     const std::optional<OwedLine>& line = std::nullopt);
 
 // After writeSwapMarker: closes every file, drops a journal of unfinished work (its work was on
 // the files being replaced), renames the staged copies into place, removes the files the new
-// set lacks, flushes the folder and removes the marker. A failure here goes on with the marker
-// left behind, and the next start finishes the swap.
-void swapStaged(FileTable& table, const std::vector<SwapEntry>& entries);
+// set lacks, flushes the folder, writes the owed line at the end of the log now in place, and
+// removes the marker. A failure here goes on with the marker left behind, and the next start
+// finishes the swap, its line included.
+void swapStaged(FileTable& table, const std::vector<SwapEntry>& entries,
+                const std::optional<OwedLine>& line = std::nullopt);
 
 // Removes every staged copy of the files from the data folder; returns whether there was one.
 bool removeStagedCopies(FileTable& table, std::span<const CarriedFile> files = kCarriedFiles);

@@ -24,6 +24,7 @@ bool readNumber(std::string_view word, Number& value) {
 
 std::string hexOf(std::string_view bytes) {
   std::string text;
+  text.reserve(bytes.size() * 2);
   for (const char c : bytes) {
     const auto b = static_cast<unsigned char>(c);
     text += kHex[b >> 4];
@@ -49,10 +50,11 @@ std::optional<DataFile> fileNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::vector<std::string_view> wordsOf(std::string_view line) {
+// The first `most` - 1 words separated by single blanks, and the rest of the line as the last.
+std::vector<std::string_view> wordsOf(std::string_view line, std::size_t most = 16) {
   std::vector<std::string_view> words;
   while (!line.empty()) {
-    const auto space = line.find(' ');
+    const auto space = words.size() + 1 == most ? std::string_view::npos : line.find(' ');
     words.push_back(line.substr(0, space));
     line = space == std::string_view::npos ? std::string_view{} : line.substr(space + 1);
   }
@@ -61,19 +63,47 @@ std::vector<std::string_view> wordsOf(std::string_view line) {
 
 bool linkFits(DataFile f, std::size_t linkOffset) { return linkOffset + 8 <= recordLength(f); }
 
-std::optional<WorkStep> stepOf(std::string_view line) {
-  const auto words = wordsOf(line);
+constexpr std::string_view tallyWord(Tally t) {
+  switch (t) {
+    case Tally::None:
+      return "none";
+    case Tally::TrainingRemoved:
+      return "removed";
+    case Tally::TrainingUpdated:
+      return "updated";
+  }
+  return {};
+}
+
+std::optional<Tally> tallyNamed(std::string_view word) {
+  for (Tally t : {Tally::None, Tally::TrainingRemoved, Tally::TrainingUpdated})
+    if (tallyWord(t) == word) return t;
+  return std::nullopt;
+}
+
+std::optional<WorkStep> stepOf(const std::vector<std::string_view>& words) {
   if (words.size() < 2) return std::nullopt;
   const auto file = fileNamed(words[1]);
   if (!file) return std::nullopt;
-  if (words[0] == "remove" && words.size() == 4) {
+  if (words[0] == "put" && words.size() == 4) {
+    PutRecord s{*file};
+    if (readNumber(words[2], s.record) && s.record >= 1 && bytesOf(words[3], s.bytes) &&
+        s.bytes.size() == recordLength(*file))
+      return s;
+  } else if (words[0] == "append" && words.size() == 4) {
+    AppendRecords s{*file};
+    if (readNumber(words[2], s.countBefore) && readNumber(words[3], s.countAfter) &&
+        s.countBefore >= 0 && s.countAfter > s.countBefore)
+      return s;
+  } else if (words[0] == "remove" && words.size() == 4) {
     RemoveRecord s{*file};
     if (readNumber(words[2], s.record) && readNumber(words[3], s.countBefore) && s.record >= 1)
       return s;
-  } else if (words[0] == "drop" && words.size() == 4) {
+  } else if (words[0] == "drop" && (words.size() == 4 || words.size() == 5)) {
     DropLinked s{*file};
     if (readNumber(words[2], s.linkOffset) && readNumber(words[3], s.key) &&
-        linkFits(*file, s.linkOffset))
+        linkFits(*file, s.linkOffset) &&
+        (words.size() == 4 || (readNumber(words[4], s.countBefore) && s.countBefore >= 0)))
       return s;
   } else if (words[0] == "patch" && words.size() == 6) {
     PatchLinked s{*file};
@@ -87,13 +117,21 @@ std::optional<WorkStep> stepOf(std::string_view line) {
 }
 
 struct LineOf {
+  std::string operator()(const PutRecord& s) const {
+    return "put " + std::string(fileName(s.file)) + ' ' + numberText(s.record) + ' ' +
+           hexOf(s.bytes);
+  }
+  std::string operator()(const AppendRecords& s) const {
+    return "append " + std::string(fileName(s.file)) + ' ' + numberText(s.countBefore) + ' ' +
+           numberText(s.countAfter);
+  }
   std::string operator()(const RemoveRecord& s) const {
     return "remove " + std::string(fileName(s.file)) + ' ' + numberText(s.record) + ' ' +
            numberText(s.countBefore);
   }
   std::string operator()(const DropLinked& s) const {
     return "drop " + std::string(fileName(s.file)) + ' ' + numberText(s.linkOffset) + ' ' +
-           numberText(s.key);
+           numberText(s.key) + ' ' + numberText(s.countBefore);
   }
   std::string operator()(const PatchLinked& s) const {
     return "patch " + std::string(fileName(s.file)) + ' ' + numberText(s.linkOffset) + ' ' +
@@ -101,15 +139,35 @@ struct LineOf {
   }
 };
 
+// "line <tally> <step> <text>"; the text may hold blanks and tabs but no line break.
+std::optional<PendingLine> pendingOf(std::string_view line, std::size_t steps) {
+  const auto words = wordsOf(line, 4);
+  if (words.size() != 4) return std::nullopt;
+  PendingLine p;
+  const auto tally = tallyNamed(words[1]);
+  if (!tally || !readNumber(words[2], p.step) || words[3].find('\r') != std::string_view::npos)
+    return std::nullopt;
+  if (*tally != Tally::None && p.step >= steps) return std::nullopt;
+  p.tally = *tally;
+  p.text = std::string(words[3]);
+  return p;
+}
+
 }  // namespace
 
-std::string journalText(const std::vector<WorkStep>& steps) {
+std::string journalText(const Journal& journal) {
   std::string text = std::string(kHeader) + '\n';
-  for (const WorkStep& step : steps) text += std::visit(LineOf{}, step) + '\n';
+  for (const WorkStep& step : journal.steps) text += std::visit(LineOf{}, step) + '\n';
+  if (!journal.lines.empty()) {
+    text += "log " + numberText(journal.logAt) + '\n';
+    for (const PendingLine& p : journal.lines)
+      text += "line " + std::string(tallyWord(p.tally)) + ' ' + numberText(p.step) + ' ' + p.text +
+              '\n';
+  }
   return text + std::string(kEnd) + '\n';
 }
 
-std::optional<std::vector<WorkStep>> parseJournal(std::string_view text) {
+std::optional<Journal> parseJournal(std::string_view text) {
   std::vector<std::string_view> lines;
   while (!text.empty()) {
     const auto end = text.find('\n');
@@ -118,13 +176,25 @@ std::optional<std::vector<WorkStep>> parseJournal(std::string_view text) {
     text.remove_prefix(end + 1);
   }
   if (lines.size() < 2 || lines.front() != kHeader || lines.back() != kEnd) return std::nullopt;
-  std::vector<WorkStep> steps;
+  Journal journal;
+  bool logSeen = false;
   for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
-    auto step = stepOf(lines[i]);
-    if (!step) return std::nullopt;
-    steps.push_back(std::move(*step));
+    const std::string_view line = lines[i];
+    if (line.starts_with("line ")) {
+      auto pending = pendingOf(line, journal.steps.size());
+      if (!pending || !logSeen) return std::nullopt;
+      journal.lines.push_back(std::move(*pending));
+    } else if (line.starts_with("log ")) {
+      if (logSeen || !journal.lines.empty() || !readNumber(line.substr(4), journal.logAt))
+        return std::nullopt;
+      logSeen = true;
+    } else {
+      auto step = logSeen ? std::nullopt : stepOf(wordsOf(line));
+      if (!step) return std::nullopt;
+      journal.steps.push_back(std::move(*step));
+    }
   }
-  return steps;
+  return journal;
 }
 
 }  // namespace vm::store

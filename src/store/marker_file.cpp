@@ -16,6 +16,9 @@ void writeMarkerFile(FileTable& table, std::string_view name, const std::string&
     fs.sync(h);
     open = false;  // a close that fails has released the handle all the same
     fs.close(h);
+    // Until its folder entry is on the disk the marker may still vanish; a failure here must not
+    // leave behind a marker of work that the caller takes as never begun.
+    table.flushFolder();
   } catch (const StoreError&) {
     // Nothing has changed yet: a marker that could not be written goes again.
     try {
@@ -28,7 +31,6 @@ void writeMarkerFile(FileTable& table, std::string_view name, const std::string&
     }
     throw;
   }
-  table.flushFolder();
 }
 
 std::string readMarkerFile(FileSystem& fs, const std::string& path, std::uint64_t limit) {

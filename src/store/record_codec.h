@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 #include "store/data_files.h"
 #include "store/records.h"
@@ -46,5 +47,24 @@ struct RecordTraits<RenewalRecord> {
   static void encode(const RenewalRecord& r, std::span<char> bytes);
   static RenewalRecord decode(std::span<const char> bytes);
 };
+
+// A record's exact bytes, and the record as they hold it (text padded or cut to its widths,
+// characters the code page lacks as "?"): what a reader of the file will find.
+template <typename Record>
+std::string encoded(const Record& r) {
+  std::string bytes(recordLength(RecordTraits<Record>::file), '\0');
+  RecordTraits<Record>::encode(r, bytes);
+  return bytes;
+}
+
+template <typename Record>
+Record decoded(std::span<const char> bytes) {
+  return RecordTraits<Record>::decode(bytes);
+}
+
+template <typename Record>
+Record asStored(const Record& r) {
+  return decoded<Record>(encoded(r));
+}
 
 }  // namespace vm::store

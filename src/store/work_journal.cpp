@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "store/change_log/change_log.h"
 #include "store/compaction.h"
 #include "store/file_swap.h"
 #include "store/journal_text.h"
@@ -11,13 +12,41 @@
 namespace vm::store {
 namespace {
 
-// Far more than any real journal; a bigger file is not one of ours.
-constexpr std::uint64_t kLongestJournal = 64 * 1024;
+// Far more than any real journal (a credit of the most persons a list can hold, with their
+// lines); a bigger file is not one of ours.
+constexpr std::uint64_t kLongestJournal = 64 * 1024 * 1024;
+
+std::int32_t recordsIn(std::size_t bytes, DataFile f) {
+  return static_cast<std::int32_t>(bytes / recordLength(f));
+}
 
 struct DoStep {
   FileTable& table;
   const PassProgress& progress;
+  bool resuming;
 
+  StepResult operator()(const PutRecord& s) const {
+    if (resuming && s.record > table.storedCount(s.file)) return {0, 0, 0, false};
+    const OpenFile file(table, s.file);
+    table.writeBytes(s.file, s.record, s.bytes);
+    return {file.count(), file.count(), 1};
+  }
+  StepResult operator()(const AppendRecords& s) const {
+    const std::int32_t added = s.countAfter - s.countBefore;
+    if (resuming) {
+      const std::uint64_t len = recordLength(s.file);
+      const std::uint64_t size = table.fileSize(fileName(s.file)).value_or(0);
+      if (size == static_cast<std::uint64_t>(s.countAfter) * len)
+        return {s.countBefore, s.countAfter, added};
+      // Not whole: cut back to the records there were, as a failed addition is.
+      const std::uint64_t keep = static_cast<std::uint64_t>(s.countBefore) * len;
+      if (size > keep) cutBack(table.fileSystem(), table.pathOf(fileName(s.file)), keep);
+      return {s.countBefore, s.countBefore, 0, false};
+    }
+    const OpenFile file(table, s.file);
+    table.appendBytes(s.file, s.bytes);
+    return {s.countBefore, s.countAfter, added};
+  }
   StepResult operator()(const RemoveRecord& s) const {
     const std::int32_t now = table.storedCount(s.file);
     // Fewer records than when the work began: the compaction was done before the interruption.
@@ -31,7 +60,12 @@ struct DoStep {
     return {s.countBefore, kept, 1};
   }
   StepResult operator()(const DropLinked& s) const {
-    if (!table.exists(s.file)) return {};
+    if (!table.exists(s.file))
+      return {s.countBefore < 0 ? 0 : s.countBefore, 0, s.countBefore < 0 ? 0 : s.countBefore};
+    const std::int32_t now = table.storedCount(s.file);
+    // Fewer records than when the work began: the file was rewritten without them already, and
+    // the difference is what went.
+    if (s.countBefore >= 0 && now < s.countBefore) return {s.countBefore, now, s.countBefore - now};
     const PassCount pass = dropLinked(table, s.file, s.linkOffset, s.key);
     return {pass.reviewed, pass.reviewed - pass.matched, pass.matched};
   }
@@ -41,29 +75,77 @@ struct DoStep {
         patchLinked(table, s.file, s.linkOffset, s.key, s.offset, s.patch, progress);
     return {pass.reviewed, pass.reviewed, pass.matched};
   }
+
+  static void cutBack(FileSystem& fs, const std::string& path, std::uint64_t length) {
+    const FileSystem::Handle h = fs.open(path, FileSystem::Mode::ReadWrite);
+    try {
+      fs.truncate(h, length);
+      fs.sync(h);
+    } catch (const StoreError&) {
+      fs.close(h);
+      throw;
+    }
+    fs.close(h);
+  }
 };
 
 std::vector<StepResult> doSteps(FileTable& table, const std::vector<WorkStep>& steps,
-                                const PassProgress& progress) {
+                                const PassProgress& progress, bool resuming) {
   std::vector<StepResult> results;
-  for (const WorkStep& step : steps) results.push_back(std::visit(DoStep{table, progress}, step));
+  for (const WorkStep& step : steps)
+    results.push_back(std::visit(DoStep{table, progress, resuming}, step));
   return results;
 }
 
-}  // namespace
+// The owed lines, completed by their tallies; nothing when a step was found not done.
+std::string finishedLines(const Journal& journal, const std::vector<StepResult>& results) {
+  if (std::ranges::any_of(results, [](const StepResult& r) { return !r.done; })) return {};
+  std::string text;
+  for (const PendingLine& p : journal.lines) {
+    const StepResult counted = p.tally == Tally::None ? StepResult{} : results.at(p.step);
+    text += finishedLine(p.text, p.tally, counted.matched, counted.before);
+  }
+  return text;
+}
 
-std::vector<StepResult> doWork(FileTable& table, std::vector<WorkStep> steps,
-                               const PassProgress& progress) {
+// Fills in what the journal needs to know of each file before the work begins, and refuses a step
+// that does not fit its file before anything is written.
+void prepare(FileTable& table, std::vector<WorkStep>& steps) {
   for (WorkStep& step : steps) {
     if (auto* remove = std::get_if<RemoveRecord>(&step)) {
       remove->countBefore = table.storedCount(remove->file);
       if (remove->record < 1 || remove->record > remove->countBefore)
         throw StoreError("Cannot remove record " + std::to_string(remove->record) + " of",
                          table.pathOf(fileName(remove->file)), "there is no such record");
+    } else if (auto* put = std::get_if<PutRecord>(&step)) {
+      if (put->record < 1 || put->record > table.storedCount(put->file) ||
+          put->bytes.size() != recordLength(put->file))
+        throw StoreError("Cannot write record " + std::to_string(put->record) + " of",
+                         table.pathOf(fileName(put->file)), "there is no such record");
+    } else if (auto* append = std::get_if<AppendRecords>(&step)) {
+      append->countBefore = table.storedCount(append->file);
+      append->countAfter = append->countBefore + recordsIn(append->bytes.size(), append->file);
+      if (append->countAfter > maxRecords(append->file))
+        throw RecordLimitError(std::string(fileName(append->file)) + " cannot hold more than " +
+                               std::to_string(maxRecords(append->file)) + " records");
+    } else if (auto* drop = std::get_if<DropLinked>(&step)) {
+      drop->countBefore = table.storedCount(drop->file);
     }
   }
-  writeMarkerFile(table, kJournalName, journalText(steps));
-  std::vector<StepResult> results = doSteps(table, steps, progress);
+}
+
+}  // namespace
+
+std::vector<StepResult> doWork(FileTable& table, const ChangeAuthor& author,
+                               std::vector<WorkStep> steps, std::span<const Change> changes,
+                               const PassProgress& progress) {
+  prepare(table, steps);
+  Journal journal{std::move(steps), changeLogEnd(table), {}};
+  for (const Change& c : changes)
+    journal.lines.push_back({c.tally, c.tallyStep, pendingLine(author, c)});
+  writeMarkerFile(table, kJournalName, journalText(journal));
+  const std::vector<StepResult> results = doSteps(table, journal.steps, progress, false);
+  appendChangeLines(table, journal.logAt, finishedLines(journal, results));
   table.fileSystem().remove(table.pathOf(kJournalName));
   table.flushFolder();
   return results;
@@ -78,8 +160,9 @@ bool finishInterruptedWork(FileTable& table) {
   bool removed = false;
   if (fs.exists(journalPath)) {
     const std::string text = readMarkerFile(fs, journalPath, kLongestJournal);
-    if (const auto steps = text.size() <= kLongestJournal ? parseJournal(text) : std::nullopt) {
-      doSteps(table, *steps, {});
+    if (const auto journal = text.size() <= kLongestJournal ? parseJournal(text) : std::nullopt) {
+      const std::vector<StepResult> results = doSteps(table, journal->steps, {}, true);
+      appendChangeLines(table, journal->logAt, finishedLines(*journal, results));
       finished = true;
     }
     fs.remove(journalPath);
@@ -92,10 +175,6 @@ bool finishInterruptedWork(FileTable& table) {
   if (removed) table.flushFolder();
   table.closeAll();
   return finished;
-}
-
-std::int32_t removeRecord(FileTable& table, DataFile f, std::int32_t n) {
-  return doWork(table, {RemoveRecord{f, n}}).front().after;
 }
 
 }  // namespace vm::store

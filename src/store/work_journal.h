@@ -4,37 +4,44 @@
 #include <string_view>
 #include <vector>
 
+#include "store/change_log/change_line.h"
 #include "store/file_table.h"
 #include "store/linked_records.h"
 #include "store/work_step.h"
 
 namespace vm::store {
 
-// Work that rewrites data files is written down in "Journal.$$$" (flushed, with its folder
-// entry) before the first byte of a data file changes, and the journal is removed once the
-// last change is on the disk. A crash or power cut in between leaves the journal behind, and
-// the next start finishes the work before anything reads the files: a removal never leaves a
-// tombstoned record or a half-rewritten set of files, and a propagation never leaves some of
-// a course's training records old and some new.
+// Every change of a record file is journalled work that writes its own lines in "Change.Log".
+// The steps and the lines they owe are written down in "Journal.$$$" (flushed, with its folder
+// entry) before the first byte of a data file changes; the steps are done; the lines go to the
+// change log; and the journal is removed once all of it is on the disk. A crash or power cut in
+// between leaves the journal behind, and the next start finishes the work before anything reads
+// the files: a removal never leaves a tombstoned record or a half-rewritten set of files, a
+// propagation never leaves some of a course's training records old and some new, an edit is
+// written whole, an addition is found whole or cut back, and the log gets each line of work that
+// was done exactly once, and no line of work that was not.
 //
-// A new kind of rewrite registers itself by being written as these steps: a person's deletion
-// is {RemoveRecord{Names, n}, DropLinked{Training, PersonID offset, the person's DateCreated}},
-// a training record's deletion {RemoveRecord{Training, n}}. One piece of work removes at most
-// one record per file.
+// A new kind of change is written as these steps and the changes that tell it
+// (store/change_log/record_changes.h): a person's deletion is
+// {DropLinked{Training, PersonID offset, the person's DateCreated}, RemoveRecord{Names, n}} told
+// by personDeleted(person, 0); a training record's deletion {RemoveRecord{Training, n}} told by
+// trainingDeleted. One piece of work removes at most one record per file. Outside the store, no
+// code writes a record file any other way (a test of the sources holds every writer to it).
 inline constexpr std::string_view kJournalName = "Journal.$$$";
 
-// Writes the journal, does the steps in order and removes the journal again. Patch steps tell
-// `progress` how far they have come. Returns what each step did.
-std::vector<StepResult> doWork(FileTable& table, std::vector<WorkStep> steps,
+// Writes the journal, does the steps in order, writes the lines of the changes (each dated and
+// signed by `author`, completed by its tally) at the end of the change log, and removes the
+// journal again. Patch steps tell `progress` how far they have come. Returns what each step did.
+// Work that changes nothing of the data files (a backup) has no steps and only its line.
+std::vector<StepResult> doWork(FileTable& table, const ChangeAuthor& author,
+                               std::vector<WorkStep> steps, std::span<const Change> changes,
                                const PassProgress& progress = {});
 
 // At start-up, before anything reads the files: finishes a restore that was interrupted, or
 // removes what a failed one staged (file_swap.h); does again every step of the work a journal
-// names (a journal that was cut short before the work began is only removed), removes a
-// leftover temporary file, and leaves every file closed. Returns whether work was finished.
+// names (a journal that was cut short before the work began is only removed) and, when every step
+// is found done, writes the lines it owes; removes a leftover temporary file, and leaves every
+// file closed. Returns whether work was finished.
 bool finishInterruptedWork(FileTable& table);
-
-// Removes record n of the file as journalled work and returns the new count.
-std::int32_t removeRecord(FileTable& table, DataFile f, std::int32_t n);
 
 }  // namespace vm::store

@@ -2,8 +2,10 @@
 
 #include <span>
 
+#include "store/change_log/record_changes.h"
 #include "store/field_codec.h"
 #include "store/record_codec.h"
+#include "store/work_journal.h"
 
 namespace vm::training {
 
@@ -11,12 +13,10 @@ using store::DataFile;
 
 namespace {
 
-// The training records of a credit, encoded back to back, one per person in the order given:
-// the same date, course link, course copies and comments, each with its person's link.
-std::vector<char> creditRecords(const store::CourseRecord& course,
-                                const std::vector<double>& personIds, double trainingDate,
-                                const std::string& comments) {
-  namespace layout = store::layout::training;
+// The training record of a credit for one person: the date, the course link and copies, and the
+// comments are the same for everyone.
+store::TrainingRecord creditRecord(const store::CourseRecord& course, double trainingDate,
+                                   const std::string& comments) {
   store::TrainingRecord record;
   record.TrainingDate = trainingDate;
   record.CourseID = course.DateCreated;
@@ -25,40 +25,41 @@ std::vector<char> creditRecords(const store::CourseRecord& course,
   record.ProvidedBy = course.ProvidedBy;
   record.Hours = course.Hours;
   record.Comments = comments;
-  // Encoded once; each person's copy differs only in its person link.
-  std::vector<char> first(layout::kLength);
-  store::RecordTraits<store::TrainingRecord>::encode(record, first);
-
-  std::vector<char> out(layout::kLength * personIds.size());
-  for (std::size_t i = 0; i < personIds.size(); ++i) {
-    const std::span<char> slot(out.data() + i * layout::kLength, layout::kLength);
-    std::copy(first.begin(), first.end(), slot.begin());
-    store::codec::putDouble(slot, layout::PersonID, personIds[i]);
-  }
-  return out;
+  return record;
 }
 
 }  // namespace
 
-void creditTraining(store::FileTable& table, const Credit& credit, store::CourseRecord& course) {
+void creditTraining(store::FileTable& table, const store::ChangeAuthor& author,
+                    const Credit& credit, store::CourseRecord& course) {
   {
     const store::OpenFile courses(table, DataFile::Courses);
     course = table.read<store::CourseRecord>(credit.courseRecNum);
   }
-  std::vector<double> personIds;
-  personIds.reserve(credit.personRecNums.size());
+  std::vector<store::NameRecord> persons;
+  persons.reserve(credit.personRecNums.size());
   {
     const store::OpenFile names(table, DataFile::Names);
-    std::vector<char> person(store::layout::name::kLength);
-    for (std::int32_t n : credit.personRecNums) {
-      table.readBytes(DataFile::Names, n, person);
-      personIds.push_back(store::codec::getDouble(person, store::layout::name::DateCreated));
-    }
+    for (std::int32_t n : credit.personRecNums) persons.push_back(table.read<store::NameRecord>(n));
   }
-  const std::vector<char> records =
-      creditRecords(course, personIds, credit.trainingDate, credit.comments);
-  const store::OpenFile training(table, DataFile::Training);
-  table.appendBytes(DataFile::Training, records);
+  namespace layout = store::layout::training;
+  store::TrainingRecord record = creditRecord(course, credit.trainingDate, credit.comments);
+  // Encoded once; each person's copy differs only in its person link.
+  const std::string first = store::encoded(record);
+  std::string records;
+  records.reserve(first.size() * persons.size());
+  std::vector<store::Change> changes;
+  changes.reserve(persons.size());
+  const auto stored = store::decoded<store::TrainingRecord>(first);
+  for (const store::NameRecord& person : persons) {
+    const std::size_t at = records.size();
+    records += first;
+    store::codec::putDouble(std::span<char>(records.data() + at, first.size()), layout::PersonID,
+                            person.DateCreated);
+    changes.push_back(store::trainingCredited(store::personName(person), stored));
+  }
+  store::doWork(table, author, {store::AppendRecords{DataFile::Training, std::move(records)}},
+                changes);
 }
 
 }  // namespace vm::training

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "store/change_log/change_line.h"
 #include "store/file_table.h"
 #include "store/records.h"
 
@@ -17,9 +18,11 @@ struct Credit {
   std::string comments;  // as stored: trimmed, line breaks CR LF
 };
 
-// Reads the course into `course` and the persons' identities, then appends one training record
-// per person to Training.Records in one write: all of them, or, when the write fails, none (the
-// file is cut back before the failure goes on). Opens and closes the three files.
-void creditTraining(store::FileTable& table, const Credit& credit, store::CourseRecord& course);
+// Reads the course into `course` and the persons, then appends one training record per person to
+// Training.Records in one write, with one line per record in the change log: all of them, or,
+// when the write fails, none (the file is cut back before the failure goes on). Opens and closes
+// the three files.
+void creditTraining(store::FileTable& table, const store::ChangeAuthor& author,
+                    const Credit& credit, store::CourseRecord& course);
 
 }  // namespace vm::training

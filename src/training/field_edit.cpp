@@ -6,8 +6,11 @@
 #include "format/date_parse.h"
 #include "format/number_parse.h"
 #include "format/number_text.h"
+#include "store/change_log/record_changes.h"
 #include "store/compaction.h"
 #include "store/field_codec.h"
+#include "store/record_codec.h"
+#include "store/work_journal.h"
 
 namespace vm::training {
 namespace {
@@ -53,13 +56,25 @@ std::optional<std::string> complaint(EditField field, std::string_view answer) {
   return std::nullopt;
 }
 
-void rewrite(store::FileTable& table, std::int32_t n, auto&& change) {
-  constexpr auto kTraining = store::DataFile::Training;
+constexpr auto kTraining = store::DataFile::Training;
+
+std::string readRecord(store::FileTable& table, std::int32_t n) {
   const store::OpenFile file(table, kTraining);
-  std::vector<char> record(layout::kLength);
+  std::string record(layout::kLength, '\0');
   table.readBytes(kTraining, n, record);
-  change(std::span<char>(record));
-  table.writeBytes(kTraining, n, record);
+  return record;
+}
+
+void rewrite(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
+             std::string_view person, auto&& change) {
+  const std::string before = readRecord(table, n);
+  std::string after = before;
+  change(std::span<char>(after));
+  const store::Change edit =
+      store::trainingEdited(person, store::decoded<store::TrainingRecord>(before),
+                            store::decoded<store::TrainingRecord>(after));
+  if (edit.details.empty()) return;
+  store::doWork(table, author, {store::PutRecord{kTraining, n, after}}, {&edit, 1});
 }
 
 }  // namespace
@@ -75,9 +90,9 @@ std::optional<std::string> refuseAnswer(EditField field, std::string_view answer
   return std::string(answer) + "\n\n" + *why;
 }
 
-void rewriteField(store::FileTable& table, std::int32_t n, EditField field,
-                  std::string_view answer) {
-  rewrite(table, n, [&](std::span<char> record) {
+void rewriteField(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
+                  std::string_view person, EditField field, std::string_view answer) {
+  rewrite(table, author, n, person, [&](std::span<char> record) {
     switch (field) {
       case EditField::Date:
         store::codec::putDouble(record, layout::TrainingDate,
@@ -100,10 +115,18 @@ void rewriteField(store::FileTable& table, std::int32_t n, EditField field,
   });
 }
 
-void rewriteComments(store::FileTable& table, std::int32_t n, std::string_view comments) {
-  rewrite(table, n, [&](std::span<char> record) {
+void rewriteComments(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
+                     std::string_view person, std::string_view comments) {
+  rewrite(table, author, n, person, [&](std::span<char> record) {
     store::codec::putText(record, layout::Comments, comments);
   });
+}
+
+void removeTrainingRecord(store::FileTable& table, const store::ChangeAuthor& author,
+                          std::int32_t n, std::string_view person) {
+  const store::Change change =
+      store::trainingDeleted(person, store::decoded<store::TrainingRecord>(readRecord(table, n)));
+  store::doWork(table, author, {store::RemoveRecord{kTraining, n}}, {&change, 1});
 }
 
 }  // namespace vm::training

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "store/change_log/change_line.h"
 #include "store/file_table.h"
 
 namespace vm::training {
@@ -37,10 +38,18 @@ std::string editPrompt(EditField field);
 std::optional<std::string> refuseAnswer(EditField field, std::string_view answer);
 
 // Writes the answer into its field of training record n, in place, leaving every other byte of
-// the record as it was. The answer must have passed refuseAnswer. Opens and closes the file.
-void rewriteField(store::FileTable& table, std::int32_t n, EditField field,
-                  std::string_view answer);
+// the record as it was, with the change log's line naming the record by `person` (the person's
+// name), its date and course. An answer that changes nothing writes nothing. The answer must have
+// passed refuseAnswer. Opens and closes the file.
+void rewriteField(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
+                  std::string_view person, EditField field, std::string_view answer);
 // The same for the comments, given as stored (trimmed, line breaks CR LF).
-void rewriteComments(store::FileTable& table, std::int32_t n, std::string_view comments);
+void rewriteComments(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
+                     std::string_view person, std::string_view comments);
+
+// Removes training record n, the change log's line naming it as above; removing the last record
+// leaves no Training.Records.
+void removeTrainingRecord(store::FileTable& table, const store::ChangeAuthor& author,
+                          std::int32_t n, std::string_view person);
 
 }  // namespace vm::training

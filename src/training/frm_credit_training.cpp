@@ -17,6 +17,7 @@
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/pellam_button.h"
+#include "ui/change_author.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
 #include "ui/editor_buttons.h"
@@ -210,7 +211,7 @@ void frmCreditTraining::cmdSave_Click() {
   const std::int32_t before = state_.files.storedCount(store::DataFile::Training);
   try {
     const ui::BusyCursor busy(this);
-    creditTraining(state_.files, credit, state_.course);
+    creditTraining(state_.files, ui::changeAuthor(state_), credit, state_.course);
   } catch (const store::StoreError& failure) {
     // A failed write is cut back before its failure goes on. When the file is as it was, nobody
     // has been credited and the user may try again or cancel; otherwise the failure ends the

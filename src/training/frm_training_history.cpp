@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "store/change_log/record_changes.h"
 #include "store/file_table.h"
 #include "store/records.h"
-#include "store/work_journal.h"
 #include "training/field_edit.h"
 #include "training/history_buttons.h"
 #include "training/history_rows.h"
@@ -22,6 +22,7 @@
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
+#include "ui/change_author.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
 #include "ui/field_colours.h"
@@ -296,7 +297,9 @@ void frmTrainingHistory::editField(EditField field) {
                                                  ui::MessageIcon::Critical));
     return;
   }
-  writeBack([&](std::int32_t n) { rewriteField(state_.files, n, field, text); });
+  writeBack([&](std::int32_t n) {
+    rewriteField(state_.files, ui::changeAuthor(state_), n, personName(), field, text);
+  });
 }
 
 template <typename Write>
@@ -336,7 +339,9 @@ void frmTrainingHistory::startCommentEdit() {
 
 void frmTrainingHistory::cmdSaveComments_Click() {
   const std::string comments = ui::commentsToStore(txtComments_);
-  writeBack([&](std::int32_t n) { rewriteComments(state_.files, n, comments); });
+  writeBack([&](std::int32_t n) {
+    rewriteComments(state_.files, ui::changeAuthor(state_), n, personName(), comments);
+  });
   editSaved_ = true;
   cmdCancelComments_Click();
 }
@@ -378,7 +383,7 @@ void frmTrainingHistory::cmdDeleteTraining_Click() {
   gridTraining_->hide();
   {
     const ui::BusyCursor busy(this);
-    store::removeRecord(state_.files, store::DataFile::Training, highlightedRecNum());
+    removeTrainingRecord(state_.files, ui::changeAuthor(state_), highlightedRecNum(), personName());
   }
   const int above = std::max(1, row - 1);
   if (!fillGrid(false)) {
@@ -413,6 +418,8 @@ void frmTrainingHistory::reject() {
   }
   cmdReturn_Click();
 }
+
+std::string frmTrainingHistory::personName() const { return store::personName(state_.name); }
 
 std::int32_t frmTrainingHistory::highlightedRecNum() const {
   const int row = gridTraining_->currentRow();

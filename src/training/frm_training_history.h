@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "ui/window_life.h"
 
@@ -64,6 +65,8 @@ class frmTrainingHistory : public QDialog {
   void writeBack(Write&& write);
   void highlight(int row, int topRow);
   std::int32_t highlightedRecNum() const;
+  // The person whose history this is, as the change log names the person.
+  std::string personName() const;
 
   ui::AppState& state_;
   ui::WindowLife life_;

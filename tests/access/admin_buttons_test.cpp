@@ -7,7 +7,7 @@ using namespace vm::access;
 namespace {
 
 AdminButtons buttons(AdminMode mode, bool hasUsers = true, bool log = true, bool typed = false) {
-  return computeAdminButtons({mode, hasUsers, log, typed, "Verdimark"});
+  return computeAdminButtons({mode, hasUsers, log, typed, "Verdimark", log});
 }
 
 }  // namespace
@@ -27,8 +27,9 @@ TEST(AdminButtons, SelectionOffersTheUserListAndTheTealEditCommand) {
   EXPECT_EQ(b.cmdQuit.toolTip, " Click here to exit Verdimark ");
   EXPECT_EQ(b.cmdHelp.toolTip, "Click here for more information about this 'Admin Window'... ");
   EXPECT_TRUE(b.cmdHelp.visible && b.cmdQuit.visible);
-  for (const ButtonLook* hidden : {&b.cmdAddUser, &b.cmdEditUser, &b.cmdDeleteUser,
-                                   &b.cmdReviewUserLog, &b.cmdContinue, &b.cmdCancel})
+  for (const ButtonLook* hidden :
+       {&b.cmdAddUser, &b.cmdEditUser, &b.cmdDeleteUser, &b.cmdReviewUserLog, &b.cmdReviewChangeLog,
+        &b.cmdContinue, &b.cmdCancel})
     EXPECT_FALSE(hidden->visible) << hidden->caption;
   EXPECT_EQ(b.flashing, FlashingButton::None);
   EXPECT_FALSE(b.passwordBoxVisible);
@@ -69,8 +70,10 @@ TEST(AdminButtons, EditingFlashesItsCommandAndOffersTheUserCommands) {
   EXPECT_EQ(b.cmdDeleteUser.toolTip, " Delete the highlighted user ");
   EXPECT_EQ(b.cmdReviewUserLog.caption, "&Review User Log");
   EXPECT_EQ(b.cmdReviewUserLog.toolTip, " Review the logged history of Users ");
+  EXPECT_EQ(b.cmdReviewChangeLog.caption, "Review &Change Log");
+  EXPECT_EQ(b.cmdReviewChangeLog.toolTip, " Review who changed which record, and when ");
   EXPECT_TRUE(b.cmdAddUser.visible && b.cmdEditUser.visible && b.cmdDeleteUser.visible &&
-              b.cmdReviewUserLog.visible);
+              b.cmdReviewUserLog.visible && b.cmdReviewChangeLog.visible);
   EXPECT_FALSE(b.cmdUserSelected.visible);
 
   const AdminButtons noUsersNoLog = buttons(AdminMode::Editing, false, false);
@@ -78,6 +81,7 @@ TEST(AdminButtons, EditingFlashesItsCommandAndOffersTheUserCommands) {
   EXPECT_FALSE(noUsersNoLog.cmdEditUser.visible);
   EXPECT_FALSE(noUsersNoLog.cmdDeleteUser.visible);
   EXPECT_FALSE(noUsersNoLog.cmdReviewUserLog.visible);
+  EXPECT_FALSE(noUsersNoLog.cmdReviewChangeLog.visible);
 }
 
 TEST(AdminButtons, TheLogViewLeavesOnlyItsOwnFlashingCommand) {
@@ -87,8 +91,8 @@ TEST(AdminButtons, TheLogViewLeavesOnlyItsOwnFlashingCommand) {
   EXPECT_EQ(b.cmdReviewUserLog.caption, "Finished Viewing");
   EXPECT_TRUE(b.cmdReviewUserLog.visible);
   EXPECT_FALSE(b.cmdReviewUserLog.foreColor.has_value());
-  for (const ButtonLook* hidden :
-       {&b.cmdAdmin, &b.cmdAddUser, &b.cmdEditUser, &b.cmdDeleteUser, &b.cmdUserSelected})
+  for (const ButtonLook* hidden : {&b.cmdAdmin, &b.cmdAddUser, &b.cmdEditUser, &b.cmdDeleteUser,
+                                   &b.cmdUserSelected, &b.cmdReviewChangeLog})
     EXPECT_FALSE(hidden->visible);
   EXPECT_TRUE(b.cmdHelp.visible && b.cmdQuit.visible);
 

@@ -275,7 +275,12 @@ TEST_P(BackupFlowsTest, ShowsItsBoxesInOrderAndReplacesFilesOnlyWhenItSaysSo) {
   const bool backup = c.flow == Flow::Backup;
   // The data folder holds today's files; the other folder a backup of another day.
   test::writeDataSet(app.folder, 'n');
-  if (!backup) test::writeDataSet(other, 'o');
+  app.folder.write("Change.Log", "a line of today\r\n");
+  if (!backup) {
+    test::writeDataSet(other, 'o');
+    other.write("Change.Log", "a line of that day\r\n");
+  }
+  app.state.CurrentUserName = "Dana Demo";
   if (c.prepare) c.prepare(app, other);
   const test::FolderFiles dataBefore = test::filesIn(app.folder);
   const test::FolderFiles otherBefore = test::filesIn(other);
@@ -338,6 +343,12 @@ TEST_P(BackupFlowsTest, ShowsItsBoxesInOrderAndReplacesFilesOnlyWhenItSaysSo) {
       const std::string name(f.name);
       (backup ? expectedOther : expectedData)[name] = source.at(name);
     }
+    // The data folder's change log ends with the flow's line; a backup's copy ends before it.
+    expectedData["Change.Log"] += "12/08/2026 10:30:00\tDana Demo\t" +
+                                  std::string(backup ? "data backed up\t" : "data restored\t") +
+                                  other.str() +
+                                  "\tUser.List, User.Log, Name.List, Course.Index, "
+                                  "Training.Records, Course.Renewal, Change.Log\r\n";
   }
   EXPECT_EQ(test::filesIn(app.folder), expectedData);
   EXPECT_EQ(test::filesIn(other), expectedOther);

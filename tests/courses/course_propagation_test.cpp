@@ -33,9 +33,9 @@ struct PropagationTest : vm::test::StoreTest {
   std::vector<std::tuple<int, int, int>> told;
 
   PropagationCount run() {
-    return propagateCourse(table, edited(), [this](int done, int total, int updated) {
-      told.emplace_back(done, total, updated);
-    });
+    return propagateCourse(
+        table, vm::test::kAuthor, edited(),
+        [this](int done, int total, int updated) { told.emplace_back(done, total, updated); });
   }
 };
 
@@ -121,11 +121,11 @@ TEST(PropagationFaults, AnInterruptedPassIsFinishedByTheNextStart) {
     }
     folder.write("Training.Records", bytes);
   };
-  const auto count =
-      vm::test::sweepFaults({trainingRecords,
-                             [](vm::store::FileTable& table) {
-                               EXPECT_EQ(propagateCourse(table, edited(), {}).updated, 60);
-                             },
-                             true});
+  const auto count = vm::test::sweepFaults(
+      {trainingRecords,
+       [](vm::store::FileTable& table) {
+         EXPECT_EQ(propagateCourse(table, vm::test::kAuthor, edited(), {}).updated, 60);
+       },
+       true});
   EXPECT_GE(count.powerCuts, 10);
 }

@@ -33,8 +33,8 @@ struct CourseStoreTest : vm::test::StoreTest {
 TEST_F(CourseStoreTest, AppendsNewCoursesWithStampsOfTheirOwn) {
   CourseRecord first = entered("FA-01");
   CourseRecord second = entered("FA-01");  // codes need not be unique
-  ASSERT_TRUE(appendCourse(table, first, now));
-  ASSERT_TRUE(appendCourse(table, second, now));
+  ASSERT_TRUE(appendCourse(table, vm::test::kAuthor, first));
+  ASSERT_TRUE(appendCourse(table, vm::test::kAuthor, second));
 
   const double stamp = vm::format::toAutomationDate(now);
   EXPECT_EQ(first.DateCreated, stamp);
@@ -52,12 +52,12 @@ TEST_F(CourseStoreTest, RefusesTheCourseBeyondWhatTheIndexCanCount) {
   folder.write("Course.Index", "");
   std::filesystem::resize_file(path, 32767u * 300u);
   CourseRecord course = entered("MORE");
-  EXPECT_FALSE(appendCourse(table, course, now));
+  EXPECT_FALSE(appendCourse(table, vm::test::kAuthor, course));
   EXPECT_EQ(std::filesystem::file_size(path), 32767u * 300u);
   EXPECT_FALSE(table.isOpen(vm::store::DataFile::Courses));
 
   std::filesystem::resize_file(path, 32766u * 300u);
-  EXPECT_TRUE(appendCourse(table, course, now));
+  EXPECT_TRUE(appendCourse(table, vm::test::kAuthor, course));
   EXPECT_EQ(std::filesystem::file_size(path), 32767u * 300u);
 }
 
@@ -66,13 +66,14 @@ TEST_F(CourseStoreTest, RewritingKeepsTheStoredIdentity) {
                                                      {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
   CourseRecord edited = entered("NEW");
   edited.DateCreated = 1;  // whatever the editor holds, the stored stamp stays
-  rewriteCourse(table, 1, edited);
+  rewriteCourse(table, vm::test::kAuthor, 1, edited);
   EXPECT_EQ(edited.DateCreated, 45000.5);
   EXPECT_EQ(folder.read("Course.Index"),
             vm::test::courseFile({{45000.5, "NEW", "Name of NEW", "Provider", 2.5f, "Comment"},
                                   {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
 }
 
+// The course and its line in the change log go together, wherever the work stops.
 TEST(CourseStoreFaults, AnAddedOrRewrittenCourseIsWhollyThereOrNotAtAll) {
   const auto twoCourses = [](const vm::test::TempFolder& folder) {
     folder.write("Course.Index", vm::test::courseFile({{45000.5, "OLD", "Old", "", 1.0f, "old"},
@@ -80,21 +81,23 @@ TEST(CourseStoreFaults, AnAddedOrRewrittenCourseIsWhollyThereOrNotAtAll) {
   };
   for (const bool add : {true, false}) {
     SCOPED_TRACE(add ? "add" : "rewrite");
-    vm::test::sweepFaults({twoCourses, [add](vm::store::FileTable& table) {
+    vm::test::sweepFaults({twoCourses,
+                           [add](vm::store::FileTable& table) {
                              CourseRecord c = CourseStoreTest::entered("NEW");
                              if (add) {
-                               appendCourse(table, c, {2026, 12, 8, 10, 30, 0});
+                               appendCourse(table, vm::test::kAuthor, c);
                              } else {
-                               rewriteCourse(table, 1, c);
+                               rewriteCourse(table, vm::test::kAuthor, 1, c);
                              }
-                           }});
+                           },
+                           true});
   }
 }
 
 TEST_F(CourseStoreTest, ACourseGoesWithItsRenewalPeriod) {
   folder.write("Course.Index", vm::test::courseFile({{45000.5, "A", "A", "", 1.0f, ""},
                                                      {45001.5, "B", "B", "", 2.0f, ""}}));
-  deleteCourse(table, 2);  // no periods at all: none are made
+  deleteCourse(table, vm::test::kAuthor, 2);  // no periods at all: none are made
   EXPECT_FALSE(folder.has("Course.Renewal"));
   EXPECT_EQ(folder.read("Course.Index"), vm::test::courseFile({{45000.5, "A", "A", "", 1.0f, ""}}));
 }
@@ -109,7 +112,7 @@ TEST(CourseStoreFaults, ACourseAndItsRenewalPeriodGoTogetherOrNotAtAll) {
                                        vm::test::renewalRecord(45001.5, 12) +
                                        vm::test::renewalRecord(45000.5, 6));
   };
-  sweep.operation = [](vm::store::FileTable& table) { deleteCourse(table, 2); };
+  sweep.operation = [](vm::store::FileTable& table) { deleteCourse(table, vm::test::kAuthor, 2); };
   sweep.asOne = true;
   sweep.check = [](const vm::test::FolderFiles&, const vm::test::FolderFiles&,
                    const vm::test::FolderFiles& after) {

@@ -267,7 +267,8 @@ TEST_F(NameEditorTest, ADiskThatFillsUpDuringASaveLeavesNoPartOfThePerson) {
   open("cmdAddName", [&](QWidget* w) {
     QTest::keyClicks(field(w, 1), "Ann");
     QTest::keyClicks(field(w, 3), "Brown");
-    app.fileSystem.cutWrite(1, 500);  // the disk fills after 500 of the 1,000 bytes
+    // The journal is written first; then the disk fills after 500 of the person's 1,000 bytes.
+    app.fileSystem.cutWrite(2, 500);
     QTest::mouseClick(save(w), Qt::LeftButton);
     app.fileSystem.clearFaults();
     cancel(w)->click();
@@ -276,7 +277,8 @@ TEST_F(NameEditorTest, ADiskThatFillsUpDuringASaveLeavesNoPartOfThePerson) {
   EXPECT_EQ(
       fatal.failures()[0].toStdString(),
       "Cannot write \"" + (app.folder / "Name.List").string() + "\": No space left on device");
-  EXPECT_EQ(file(), before);  // no half person to round up into a whole one
+  EXPECT_EQ(file(), before);                   // no half person to round up into a whole one
+  EXPECT_FALSE(app.folder.has("Change.Log"));  // and no line for a person who is not there
 }
 
 TEST_F(NameEditorTest, FieldsLightUpWhileTheyHaveTheFocus) {

@@ -39,12 +39,12 @@ struct PersonDeletionTest : test::StoreTest {};
 TEST_F(PersonDeletionTest, RemovingAPersonTakesTheirTrainingRecordsAndNoOneElses) {
   folder.write("Name.List", kNames);
   folder.write("Training.Records", kTraining);
-  EXPECT_EQ(names::removePerson(table, 1), 2);
+  EXPECT_EQ(names::removePerson(table, vm::test::kAuthor, 1), 2);
   EXPECT_EQ(folder.read("Name.List"), kNames.substr(1000));
   EXPECT_EQ(folder.read("Training.Records"), training(kBob, "B1") + training(kBob, "B2"));
 
   // Bob has training records, and no file of them is left once he is gone.
-  EXPECT_EQ(names::removePerson(table, 1), 2);
+  EXPECT_EQ(names::removePerson(table, vm::test::kAuthor, 1), 2);
   EXPECT_FALSE(folder.has("Name.List"));
   EXPECT_FALSE(folder.has("Training.Records"));
   EXPECT_FALSE(folder.has("TempFile.$$$"));
@@ -52,22 +52,25 @@ TEST_F(PersonDeletionTest, RemovingAPersonTakesTheirTrainingRecordsAndNoOneElses
 
 TEST_F(PersonDeletionTest, APersonWithoutTrainingRecordsLeavesThemAsTheyWere) {
   folder.write("Name.List", kNames);
-  EXPECT_EQ(names::removePerson(table, 2), 0);
+  EXPECT_EQ(names::removePerson(table, vm::test::kAuthor, 2), 0);
   EXPECT_FALSE(folder.has("Training.Records"));
   folder.write("Training.Records", training(kBob, "B1"));
   folder.write("Name.List", kNames);
-  EXPECT_EQ(names::removePerson(table, 1), 0);
+  EXPECT_EQ(names::removePerson(table, vm::test::kAuthor, 1), 0);
   EXPECT_EQ(folder.read("Training.Records"), training(kBob, "B1"));
 }
 
 // Whichever call fails, the next start finds both files as they were or both rewritten: never
 // the person gone with training records of theirs left behind.
 TEST(PersonDeletionFailures, EveryFaultLeavesBothFilesOldOrBothNew) {
-  const auto count = test::sweepFaults(
-      {[](const test::TempFolder& folder) {
-         folder.write("Name.List", kNames);
-         folder.write("Training.Records", kTraining);
-       },
-       [](store::FileTable& table) { EXPECT_EQ(names::removePerson(table, 1), 2); }, true});
+  const auto count =
+      test::sweepFaults({[](const test::TempFolder& folder) {
+                           folder.write("Name.List", kNames);
+                           folder.write("Training.Records", kTraining);
+                         },
+                         [](store::FileTable& table) {
+                           EXPECT_EQ(names::removePerson(table, vm::test::kAuthor, 1), 2);
+                         },
+                         true});
   EXPECT_GT(count.powerCuts, 0);
 }

@@ -10,6 +10,7 @@
 #include "support/store_test.h"
 
 using namespace vm::store;
+using vm::test::removeRecord;
 
 namespace {
 
@@ -152,13 +153,14 @@ class CallOrder final : public ForwardingFileSystem {
 }  // namespace
 
 // The journal is on the disk before the data file changes, the new file before it replaces the
-// old one, and each change of the folder before the next step.
+// old one, the change log's line after it, and each change of the folder before the next step.
 TEST_F(CompactionTest, ARemovalReachesTheDiskInAnOrderThatSurvivesAPowerCutAnywhere) {
   writeCourses({"A", "B", "C"});
   CallOrder order(fs);
   FileTable ordered(order, folder.str());
   removeRecord(ordered, DataFile::Courses, 2);
-  EXPECT_EQ(order.calls, (std::vector<std::string>{"flush Journal.$$$", "flush folder",
-                                                   "flush TempFile.$$$", "rename", "flush folder",
-                                                   "remove Journal.$$$", "flush folder"}));
+  EXPECT_EQ(order.calls,
+            (std::vector<std::string>{"flush Journal.$$$", "flush folder", "flush TempFile.$$$",
+                                      "rename", "flush folder", "flush Change.Log", "flush folder",
+                                      "remove Journal.$$$", "flush folder"}));
 }

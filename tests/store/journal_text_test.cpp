@@ -7,31 +7,68 @@
 
 using namespace vm::store;
 
-TEST(JournalText, StepsReadBackExactly) {
+TEST(JournalText, StepsAndOwedLinesReadBackExactly) {
   const std::string patch(
       "\x00\xFF"
       "FA-02   First Aid \x7F\n",
       22);
-  const std::vector<WorkStep> steps = {
-      RemoveRecord{DataFile::Names, 5, 120}, DropLinked{DataFile::Training, 8, 45123.512345678901},
-      PatchLinked{DataFile::Training, 16, std::nextafter(45100.5, 1e9), 24, patch}};
-  const std::string text = journalText(steps);
-  EXPECT_EQ(text.substr(0, 49), "Verdimark unfinished work\nremove Name.List 5 120\n");
-  EXPECT_TRUE(text.ends_with("\nend\n"));
+  std::string record(1000, ' ');
+  record[0] = '\0';
+  record[999] = '\xFF';
+  Journal journal;
+  journal.steps = {PutRecord{DataFile::Names, 3, record},
+                   AppendRecords{DataFile::Training, {}, 120, 123},
+                   RemoveRecord{DataFile::Names, 5, 120},
+                   DropLinked{DataFile::Training, 8, 45123.512345678901, 450},
+                   PatchLinked{DataFile::Training, 16, std::nextafter(45100.5, 1e9), 24, patch}};
+  journal.logAt = 18312;
+  journal.lines = {{Tally::None, 0, "12/08/2026 10:30:00\tDana Demo\tperson added\tAnn \xC9lise\t"},
+                   {Tally::TrainingRemoved, 3, "a line  with  blanks\tand tabs"}};
+  const std::string text = journalText(journal);
+  EXPECT_TRUE(text.starts_with("Verdimark unfinished work\nput Name.List 3 00202020"));
+  EXPECT_NE(text.find("\nappend Training.Records 120 123\nremove Name.List 5 120\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\nlog 18312\nline none 0 12/08/2026 10:30:00\tDana Demo"),
+            std::string::npos);
+  EXPECT_TRUE(text.ends_with("\nline removed 3 a line  with  blanks\tand tabs\nend\n"));
 
   const auto read = parseJournal(text);
   ASSERT_TRUE(read.has_value());
-  ASSERT_EQ(read->size(), 3u);
-  const auto& remove = std::get<RemoveRecord>((*read)[0]);
+  ASSERT_EQ(read->steps.size(), 5u);
+  const auto& put = std::get<PutRecord>(read->steps[0]);
+  EXPECT_EQ(put.record, 3);
+  EXPECT_EQ(put.bytes, record);
+  const auto& append = std::get<AppendRecords>(read->steps[1]);
+  EXPECT_EQ(append.countBefore, 120);
+  EXPECT_EQ(append.countAfter, 123);
+  EXPECT_TRUE(append.bytes.empty());  // an addition is found whole or cut back, never redone
+  const auto& remove = std::get<RemoveRecord>(read->steps[2]);
   EXPECT_EQ(remove.file, DataFile::Names);
   EXPECT_EQ(remove.record, 5);
   EXPECT_EQ(remove.countBefore, 120);
-  EXPECT_EQ(std::get<DropLinked>((*read)[1]).key, 45123.512345678901);
-  const auto& p = std::get<PatchLinked>((*read)[2]);
+  EXPECT_EQ(std::get<DropLinked>(read->steps[3]).key, 45123.512345678901);
+  EXPECT_EQ(std::get<DropLinked>(read->steps[3]).countBefore, 450);
+  const auto& p = std::get<PatchLinked>(read->steps[4]);
   EXPECT_EQ(p.key, std::nextafter(45100.5, 1e9));
   EXPECT_EQ(p.offset, 24u);
   EXPECT_EQ(p.patch, patch);
-  EXPECT_TRUE(parseJournal(journalText({}))->empty());
+  EXPECT_EQ(read->logAt, 18312u);
+  ASSERT_EQ(read->lines.size(), 2u);
+  EXPECT_EQ(read->lines[0].text, journal.lines[0].text);
+  EXPECT_EQ(read->lines[1].tally, Tally::TrainingRemoved);
+  EXPECT_EQ(read->lines[1].step, 3u);
+  EXPECT_EQ(read->lines[1].text, journal.lines[1].text);
+  EXPECT_TRUE(parseJournal(journalText({}))->steps.empty());
+}
+
+// A journal an older build left, before the count of a person's training records was written
+// down and before work owed lines, is still finished.
+TEST(JournalText, AnOlderJournalIsReadWithoutCountsOrLines) {
+  const auto read = parseJournal(
+      "Verdimark unfinished work\ndrop Training.Records 8 45123.5\nremove Name.List 2 3\nend\n");
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(std::get<DropLinked>(read->steps[0]).countBefore, -1);
+  EXPECT_TRUE(read->lines.empty());
 }
 
 TEST(JournalText, AnythingButAWholeJournalOfKnownStepsIsRefused) {
@@ -52,6 +89,15 @@ TEST(JournalText, AnythingButAWholeJournalOfKnownStepsIsRefused) {
            head + "patch Training.Records 16 7 24 ABC\nend\n",  // odd hexadecimal
            head + "patch Training.Records 16 7 24 zz\nend\n",   // not hexadecimal
            head + "end\nremove Name.List 5 120\nend\n",         // an end in the middle
+           head + "put Course.Index 2 0011\nend\n",             // not a whole record
+           head + "append Name.List 5 5\nend\n",                // adds nothing
+           head + "line none 0 owed before the log\nend\n",     // where would it go?
+           head + "log 10\nline removed 0 counts a step that is not there\nend\n",
+           head + "log 10\nline guessed 0 unknown tally\nend\n",
+           head + "log 10\nline none 0 a\rb\nend\n",        // a line break
+           head + "log 10\nremove Name.List 5 120\nend\n",  // a step after the log
+           head + "log 10\nlog 11\nline none 0 x\nend\n",   // two logs
+           head + "log 1x\nline none 0 x\nend\n",           // not a length
        }) {
     EXPECT_FALSE(parseJournal(text).has_value()) << text;
   }

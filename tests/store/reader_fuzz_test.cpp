@@ -112,13 +112,6 @@ class Bytes {
   std::mt19937 random_;
 };
 
-template <typename Record>
-std::string encoded(const Record& r) {
-  std::string bytes(store::recordLength(store::RecordTraits<Record>::file), '\0');
-  store::RecordTraits<Record>::encode(r, std::span<char>(bytes.data(), bytes.size()));
-  return bytes;
-}
-
 // Every text a list or report makes of a date or hours value.
 void showNumbers(double date, float hours) {
   format::formatDate(date);
@@ -147,10 +140,10 @@ TEST_F(ReaderFuzz, RecordsOfAnyBytesAreReadAndListed) {
   store::NameRecord name;
   name.FirstName = "Ann";
   name.Active = store::kActive;
-  const std::string soundCourse = encoded(course);
-  const std::string soundName = encoded(name);
-  const std::string soundUser = encoded(store::UserRecord{});
-  const std::string soundTraining = encoded(store::TrainingRecord{});
+  const std::string soundCourse = store::encoded(course);
+  const std::string soundName = store::encoded(name);
+  const std::string soundUser = store::encoded(store::UserRecord{});
+  const std::string soundTraining = store::encoded(store::TrainingRecord{});
 
   for (int i = 0; i < kCases; ++i) {
     SCOPED_TRACE("case " + std::to_string(i));
@@ -170,8 +163,8 @@ TEST_F(ReaderFuzz, RecordsOfAnyBytesAreReadAndListed) {
     names::displayName(person.FirstName, person.MiddleName, person.LastName);
     courses::readHoursEntry(read.CourseName);
     // What was read is written back to the same width, whatever it held.
-    EXPECT_EQ(encoded(person).size(), 1000u);
-    EXPECT_EQ(encoded(training).size(), 300u);
+    EXPECT_EQ(store::encoded(person).size(), 1000u);
+    EXPECT_EQ(store::encoded(training).size(), 300u);
   }
 }
 
@@ -208,9 +201,13 @@ TEST(TextFuzz, DatesNumbersAndCodePagesReadAnyText) {
 TEST(TextFuzz, DamagedJournalsAreRefusedOrReadWhole) {
   Bytes bytes(1);
   const std::string sound = store::journalText(
-      {store::RemoveRecord{DataFile::Names, 5, 120},
-       store::DropLinked{DataFile::Training, 8, 45123.5},
-       store::PatchLinked{DataFile::Training, 16, 45100.5, 24, std::string(92, 'x')}});
+      {{store::PutRecord{DataFile::Courses, 2, std::string(300, 'c')},
+        store::AppendRecords{DataFile::Names, {}, 4, 5},
+        store::RemoveRecord{DataFile::Names, 5, 120},
+        store::DropLinked{DataFile::Training, 8, 45123.5, 9},
+        store::PatchLinked{DataFile::Training, 16, 45100.5, 24, std::string(92, 'x')}},
+       77,
+       {{store::Tally::TrainingUpdated, 4, "12/08/2026 10:30:00\tDana Demo\tcourse change"}}});
   for (int i = 0; i < kCases; ++i) {
     std::string text = sound;
     if (bytes.below(2)) {

@@ -4,11 +4,13 @@
 
 #include <functional>
 
+#include "store/record_codec.h"
 #include "store/record_layouts.h"
 #include "support/fault_sweep.h"
 #include "support/store_test.h"
 
 using namespace vm::store;
+using vm::test::removeRecord;
 using vm::test::TempFolder;
 
 namespace {
@@ -67,13 +69,23 @@ const std::vector<WorkStep> kPersonDeletion = {
     RemoveRecord{DataFile::Names, 2},
     DropLinked{DataFile::Training, layout::training::PersonID.offset, 20}};
 
+// Bob's deletion, as its line tells it: the count is the second step's.
+const Change kBobDeleted{"person deleted", "Bob Lee", {}, Tally::TrainingRemoved, 1};
+
+std::vector<StepResult> deleteBob(FileTable& table) {
+  return doWork(table, vm::test::kAuthor, kPersonDeletion, {&kBobDeleted, 1});
+}
+
+const std::string kBobLine =
+    "12/08/2026 10:30:00\tDana Demo\tperson deleted\tBob Lee\t2 training records removed\r\n";
+
 struct WorkJournalTest : vm::test::StoreTest {};
 
 }  // namespace
 
-TEST_F(WorkJournalTest, APersonDeletionRemovesThePersonAndHisTrainingRecordsAndLeavesNoJournal) {
+TEST_F(WorkJournalTest, APersonDeletionRemovesThePersonAndHisTrainingRecordsAndSaysSo) {
   smallOrganisation(folder);
-  const auto results = doWork(table, kPersonDeletion);
+  const auto results = deleteBob(table);
   ASSERT_EQ(results.size(), 2u);
   EXPECT_EQ(results[0].before, 3);
   EXPECT_EQ(results[0].after, 2);
@@ -83,8 +95,39 @@ TEST_F(WorkJournalTest, APersonDeletionRemovesThePersonAndHisTrainingRecordsAndL
   EXPECT_EQ(table.open(DataFile::Names), 2);
   EXPECT_EQ(table.read<NameRecord>(2).FirstName.substr(0, 2), "Cy");
   table.close(DataFile::Names);
+  EXPECT_EQ(folder.read("Change.Log"), kBobLine);
   EXPECT_FALSE(folder.has("Journal.$$$"));
   EXPECT_FALSE(folder.has("TempFile.$$$"));
+}
+
+// Edits, additions and a line of its own (a backup's) are journalled work like removals; the
+// lines of one piece of work go to the log's end in one write.
+TEST_F(WorkJournalTest, EditsAdditionsAndBareLinesWriteTheirLinesAfterTheLogsEnd) {
+  smallOrganisation(folder);
+  folder.write("Change.Log", "earlier line\r\n");
+  CourseRecord renamed = course("B2", 2);
+  const Change edited{"course edited", "B", {"Course Code: \"B\" -> \"B2\""}};
+  doWork(table, vm::test::kAuthor, {PutRecord{DataFile::Courses, 2, encoded(renamed)}},
+         {&edited, 1});
+  const std::vector<Change> credited = {{"training credited", "Ann"}, {"training credited", "Cy"}};
+  const auto added = doWork(table, vm::test::kAuthor,
+                            {AppendRecords{DataFile::Training, encoded(training(10, "N1")) +
+                                                                   encoded(training(30, "N2"))}},
+                            credited);
+  EXPECT_EQ(added.front().after, 7);
+  const Change backedUp{"data backed up", "/media/usb"};
+  EXPECT_TRUE(doWork(table, vm::test::kAuthor, {}, {&backedUp, 1}).empty());
+
+  EXPECT_EQ(table.storedCount(DataFile::Courses), 5);
+  table.open(DataFile::Courses);
+  EXPECT_EQ(table.read<CourseRecord>(2).CourseCode, "B2      ");
+  table.close(DataFile::Courses);
+  EXPECT_EQ(codes(table).back(), "N2      ");
+  const std::string at = "12/08/2026 10:30:00\tDana Demo\t";
+  EXPECT_EQ(folder.read("Change.Log"),
+            "earlier line\r\n" + at + "course edited\tB\tCourse Code: \"B\" -> \"B2\"\r\n" + at +
+                "training credited\tAnn\t\r\n" + at + "training credited\tCy\t\r\n" + at +
+                "data backed up\t/media/usb\t\r\n");
 }
 
 TEST_F(WorkJournalTest, ARecordThatIsNotThereIsRefusedBeforeAnythingIsWritten) {
@@ -92,16 +135,35 @@ TEST_F(WorkJournalTest, ARecordThatIsNotThereIsRefusedBeforeAnythingIsWritten) {
   const auto before = vm::test::filesIn(folder);
   EXPECT_THROW(removeRecord(table, DataFile::Courses, 6), StoreError);
   EXPECT_THROW(removeRecord(table, DataFile::Courses, 0), StoreError);
+  const Change edited{"course edited", "F"};
+  EXPECT_THROW(doWork(table, vm::test::kAuthor,
+                      {PutRecord{DataFile::Courses, 6, encoded(course("F", 6))}}, {&edited, 1}),
+               StoreError);
   EXPECT_EQ(vm::test::filesIn(folder), before);
 }
 
-// Every removal, and a person's deletion with its two compactions, is finished by the next
-// start wherever it was interrupted: the files are then wholly as before or wholly as after.
-TEST(WorkJournalFaults, RemovalsAreFinishedOrNotBegunWhereverTheyStop) {
+// Every kind of work is finished or cut back by the next start wherever it was interrupted: the
+// files, the change log among them, are then wholly as before or wholly as after, so that the
+// log has a change's line exactly when it has the change, and its count is the one of a run
+// without faults even when the interruption came after the records went.
+TEST(WorkJournalFaults, WorkAndItsLinesAreFinishedOrNotBegunWhereverTheyStop) {
+  const Change line{"a change", "its record", {"Field: \"old\" -> \"new\""}};
   const std::vector<std::pair<const char*, std::function<void(FileTable&)>>> operations = {
       {"course", [](FileTable& t) { EXPECT_EQ(removeRecord(t, DataFile::Courses, 3), 4); }},
       {"training record", [](FileTable& t) { removeRecord(t, DataFile::Training, 5); }},
-      {"person and his training", [](FileTable& t) { doWork(t, kPersonDeletion); }},
+      {"person and his training", [](FileTable& t) { deleteBob(t); }},
+      {"edit",
+       [&](FileTable& t) {
+         doWork(t, vm::test::kAuthor, {PutRecord{DataFile::Names, 3, encoded(person("Cyd", 30))}},
+                {&line, 1});
+       }},
+      {"addition",
+       [&](FileTable& t) {
+         doWork(t, vm::test::kAuthor,
+                {AppendRecords{DataFile::Training,
+                               encoded(training(10, "N1")) + encoded(training(20, "N2"))}},
+                std::vector<Change>{line, line});
+       }},
   };
   for (const auto& [name, operation] : operations) {
     SCOPED_TRACE(name);
@@ -127,7 +189,7 @@ TEST(WorkJournalFaults, RemovingTheOnlyRecordLeavesNoFileWhereverItStops) {
 }
 
 // The start-up recovery can itself be cut short, by a second crash; the start after it
-// finishes the work all the same.
+// finishes the work all the same, and writes its line once.
 TEST(WorkJournalFaults, AnInterruptedRecoveryIsFinishedByTheNextStart) {
   // A deletion stopped after the person's removal, during the compaction of the training records:
   // found once, then written afresh for every run.
@@ -138,7 +200,7 @@ TEST(WorkJournalFaults, AnInterruptedRecoveryIsFinishedByTheNextStart) {
     vm::test::TestFileSystem fs;
     FileTable table(fs, folder.str());
     fs.failCall(k);
-    EXPECT_THROW(doWork(table, kPersonDeletion), StoreError);
+    EXPECT_THROW(deleteBob(table), StoreError);
     fs.clearFaults();
     if (folder.has("Journal.$$$") && table.storedCount(DataFile::Names) == 2)
       stopped = vm::test::filesIn(folder);
@@ -150,6 +212,7 @@ TEST(WorkJournalFaults, AnInterruptedRecoveryIsFinishedByTheNextStart) {
   vm::test::sweepFaults({interruptedDeletion, [](FileTable& t) { finishInterruptedWork(t); }, true,
                          [](const auto& now, const auto&, const auto& after) {
                            EXPECT_EQ(now, after);  // never back to before: the work goes on
+                           EXPECT_EQ(now.at("Change.Log"), kBobLine);
                          }});
 }
 
@@ -165,5 +228,31 @@ TEST_F(WorkJournalTest, AJournalCutShortIsDroppedAndALeftoverTemporaryFileRemove
   EXPECT_TRUE(finishInterruptedWork(table));
   EXPECT_EQ(table.storedCount(DataFile::Courses), 4);
   EXPECT_FALSE(folder.has("Journal.$$$"));
+  EXPECT_FALSE(folder.has("Change.Log"));      // an older build's work owes no line
   EXPECT_FALSE(finishInterruptedWork(table));  // nothing left to do
+}
+
+// What an append cut short by a power failure left beyond the log's end when the work began can
+// only be part of the owed line: it goes, and the line is written whole.
+TEST_F(WorkJournalTest, ThePartOfALineLeftByACrashGivesWayToTheWholeLine) {
+  smallOrganisation(folder);
+  folder.write("Change.Log", "earlier line\r\n12/08/2026 10:3");
+  folder.write("Journal.$$$",
+               "Verdimark unfinished work\nremove Course.Index 2 5\nlog 14\n"
+               "line none 0 12/08/2026 10:30:00\tDana Demo\tcourse deleted\tB\t\nend\n");
+  EXPECT_TRUE(finishInterruptedWork(table));
+  EXPECT_EQ(folder.read("Change.Log"),
+            "earlier line\r\n12/08/2026 10:30:00\tDana Demo\tcourse deleted\tB\t\r\n");
+}
+
+// An addition that did not reach the disk whole is cut back, and its line is not written.
+TEST_F(WorkJournalTest, AnAdditionFoundTornIsCutBackWithoutItsLine) {
+  smallOrganisation(folder);
+  const auto before = vm::test::filesIn(folder);
+  folder.write("Training.Records", before.at("Training.Records") + std::string(450, 'x'));
+  folder.write("Journal.$$$",
+               "Verdimark unfinished work\nappend Training.Records 5 7\nlog 0\n"
+               "line none 0 a line that is not owed\nend\n");
+  EXPECT_TRUE(finishInterruptedWork(table));
+  EXPECT_EQ(vm::test::filesIn(folder), before);
 }

@@ -52,6 +52,17 @@ bool same(const FolderFiles& a, const FolderFiles& b) {
   return true;
 }
 
+// Which files are as before and which as after, for the report of a mix.
+std::string ages(const FolderFiles& now, const FolderFiles& before, const FolderFiles& after) {
+  std::string out;
+  for (const auto& [name, bytes] : now) {
+    const bool old = fileOf(now, name) == fileOf(before, name);
+    const bool made = fileOf(now, name) == fileOf(after, name);
+    out += " " + name + (old && made ? " (both)" : old ? " (old)" : made ? " (new)" : " (neither)");
+  }
+  return out;
+}
+
 void expectOldOrNew(const FolderFiles& now, const FolderFiles& before, const FolderFiles& after) {
   for (const auto& [name, bytes] : now)
     EXPECT_TRUE(bytes.empty() || before.count(name) != 0 || after.count(name) != 0)
@@ -105,7 +116,8 @@ bool runWithFault(const FaultSweep& sweep, const Fault& fault, int k, const Fold
   expectWholeRecords(now, before);
   expectOldOrNew(now, before, after);
   if (sweep.asOne) {
-    EXPECT_TRUE(same(now, before) || same(now, after)) << "some files are old and some new";
+    EXPECT_TRUE(same(now, before) || same(now, after))
+        << "some files are old and some new:" << ages(now, before, after);
   }
   if (sweep.check) sweep.check(now, before, after);
   return true;

@@ -45,7 +45,7 @@ struct CreditTest : test::StoreTest {};
 TEST_F(CreditTest, CreditingThreePersonsAppendsThreeRecordsInTheOrderChosen) {
   writeFiles(folder);
   store::CourseRecord course;
-  training::creditTraining(table, threePersons(), course);
+  training::creditTraining(table, vm::test::kAuthor, threePersons(), course);
   EXPECT_EQ(course.DateCreated, kCourseId);
 
   const std::string file = folder.read("Training.Records");
@@ -70,6 +70,6 @@ TEST_F(CreditTest, CreditingThreePersonsAppendsThreeRecordsInTheOrderChosen) {
 TEST(CreditFailures, EveryFaultLeavesAllOrNoneOfTheRecords) {
   test::sweepFaults({writeFiles, [](store::FileTable& table) {
                        store::CourseRecord course;
-                       training::creditTraining(table, threePersons(), course);
+                       training::creditTraining(table, vm::test::kAuthor, threePersons(), course);
                      }});
 }

@@ -72,12 +72,12 @@ TEST_F(FieldEditTest, FieldEditsRewriteOnlyTheirFieldOfTheirRecord) {
   const std::string a = test::trainingRecord({40000, 1, 2, "A", "Name A", "Prov", 2, "c\x81"});
   const std::string b = test::trainingRecord({40001, 1, 2, "B", "Name B", "Prov", 2, "d"});
   folder.write("Training.Records", a + b);
-  training::rewriteField(table, 2, EditField::Date, "02/03/2004");
-  training::rewriteField(table, 2, EditField::Code, "NEW");
-  training::rewriteField(table, 2, EditField::Name, "Renamed");
-  training::rewriteField(table, 2, EditField::Provider, "Someone");
-  training::rewriteField(table, 2, EditField::Hours, "40");
-  training::rewriteComments(table, 2, "Line one\r\nline two");
+  training::rewriteField(table, vm::test::kAuthor, 2, "Ann Lee", EditField::Date, "02/03/2004");
+  training::rewriteField(table, vm::test::kAuthor, 2, "Ann Lee", EditField::Code, "NEW");
+  training::rewriteField(table, vm::test::kAuthor, 2, "Ann Lee", EditField::Name, "Renamed");
+  training::rewriteField(table, vm::test::kAuthor, 2, "Ann Lee", EditField::Provider, "Someone");
+  training::rewriteField(table, vm::test::kAuthor, 2, "Ann Lee", EditField::Hours, "40");
+  training::rewriteComments(table, vm::test::kAuthor, 2, "Ann Lee", "Line one\r\nline two");
 
   const std::string file = folder.read("Training.Records");
   EXPECT_EQ(test::recordOf(file, 1), a);
@@ -92,8 +92,10 @@ TEST(FieldEditFailures, EveryFaultLeavesTheRecordWholeOrChanged) {
     folder.write("Training.Records", test::trainingRecord({40000, 1, 2, "A", "N", "P", 2, "c"}));
   };
   test::sweepFaults({setUp, [](store::FileTable& table) {
-                       training::rewriteField(table, 1, EditField::Hours, "40");
+                       training::rewriteField(table, vm::test::kAuthor, 1, "Ann Lee",
+                                              EditField::Hours, "40");
                      }});
-  test::sweepFaults(
-      {setUp, [](store::FileTable& table) { training::rewriteComments(table, 1, "new"); }});
+  test::sweepFaults({setUp, [](store::FileTable& table) {
+                       training::rewriteComments(table, vm::test::kAuthor, 1, "Ann Lee", "new");
+                     }});
 }

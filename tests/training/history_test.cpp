@@ -62,7 +62,7 @@ TEST_F(HistoryTest, AHistoryWithoutTrainingRecordsLeavesTheFileMissing) {
 TEST(TrainingRemovalFailures, EveryFaultLeavesTheOldFileOrTheNewOne) {
   test::sweepFaults(
       {[](const test::TempFolder& folder) { folder.write("Training.Records", fiveRecords()); },
-       [](store::FileTable& table) { store::removeRecord(table, store::DataFile::Training, 3); },
+       [](store::FileTable& table) { vm::test::removeRecord(table, store::DataFile::Training, 3); },
        true});
 }
 

@@ -103,10 +103,10 @@ QString suggestedCsvName(const QString& listName, const format::DateTime& today)
                     .arg(today.day, 2, 10, QChar('0'));
 }
 
-bool exportGridToCsv(AppState& state, Grid& grid) {
-  QWidget* window = grid.window();
-  const QString suggested = QDir(startFolder(state.settings))
-                                .filePath(suggestedCsvName(listNameOf(grid), state.clock.now()));
+bool exportCsv(AppState& state, QWidget* window, const QString& listName,
+               const std::function<void(const std::string& path)>& write) {
+  const QString suggested =
+      QDir(startFolder(state.settings)).filePath(suggestedCsvName(listName, state.clock.now()));
   QString path =
       state.dialogs.saveFileName(window, kTitle, suggested, QStringLiteral("CSV files (*.csv)"));
   if (path.isEmpty()) return false;
@@ -115,10 +115,8 @@ bool exportGridToCsv(AppState& state, Grid& grid) {
   std::optional<Message> report;
   {
     BusyCursor busy(window);
-    const GridTable table = gridTable(grid);
     try {
-      store::writeWholeFile(state.files.fileSystem(), QFile::encodeName(path).toStdString(),
-                            format::csvDocument(table.header, table.rows));
+      write(QFile::encodeName(path).toStdString());
     } catch (const store::StoreError& error) {
       report = failure(path, error);
     }
@@ -130,6 +128,14 @@ bool exportGridToCsv(AppState& state, Grid& grid) {
   }
   state.settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
   return true;
+}
+
+bool exportGridToCsv(AppState& state, Grid& grid) {
+  return exportCsv(state, grid.window(), listNameOf(grid), [&](const std::string& path) {
+    const GridTable table = gridTable(grid);
+    store::writeWholeFile(state.files.fileSystem(), path,
+                          format::csvDocument(table.header, table.rows));
+  });
 }
 
 }  // namespace vm::ui

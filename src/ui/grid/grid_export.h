@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "format/date_time.h"
+
+class QWidget;
 
 namespace vm::ui {
 
@@ -33,6 +36,14 @@ QString listNameOf(const Grid& grid);
 
 // "<list name> <yyyy-mm-dd>.csv", with the characters that file names cannot hold replaced.
 QString suggestedCsvName(const QString& listName, const format::DateTime& today);
+
+// "Export to CSV..." of any list: asks where to save it (suggesting the list's name and today's
+// date in the folder of the last export, else the documents folder or the home folder), then
+// `write` writes the file at the path chosen, with the window disabled and the busy cursor
+// meanwhile. A StoreError from `write` is reported in a message box. Returns true when the file
+// was written.
+bool exportCsv(AppState& state, QWidget* window, const QString& listName,
+               const std::function<void(const std::string& path)>& write);
 
 // "Export to CSV...": asks where to save the grid (suggesting the list's name and today's date
 // in the folder of the last export, else the documents folder or the home folder) and writes it

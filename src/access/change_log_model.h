@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "store/change_log/change_entry.h"
+#include "store/change_log/change_log_reader.h"
+#include "store/file_system.h"
+
+namespace vm::access {
+
+// The change log as a list, newest first, for the viewer: it holds only where each listed line
+// lies, finds lines a page at a time from the log's end as the list is scrolled down (the view
+// asks through canFetchMore and fetchMore), and reads the text of the rows the view shows. A log of
+// any length opens at once.
+class ChangeLogModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  enum Column { When, User, Action, Record, Details, ColumnCount };
+  static constexpr int kPage = 500;
+
+  ChangeLogModel(store::FileSystem& fs, std::string logPath, QObject* parent = nullptr);
+
+  // Lists the lines that pass the filter, from the newest, a first page of them at once.
+  void setFilter(store::ChangeFilter filter);
+  const store::ChangeFilter& filter() const { return filter_; }
+  // Whether every line that passes the filter is listed.
+  bool allListed() const { return !reader_ || reader_->atStart(); }
+  const std::string& logPath() const { return logPath_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  bool canFetchMore(const QModelIndex& parent) const override;
+  void fetchMore(const QModelIndex& parent) override;
+
+ private:
+  const store::ChangeEntry& entry(int row) const;
+
+  store::FileSystem& fs_;
+  std::string logPath_;
+  store::ChangeFilter filter_;
+  std::unique_ptr<store::ChangeLogReader> reader_;
+  std::vector<store::LinePlace> places_;
+  // The rows shown lately, read back from the log; a handful of screens' worth at most.
+  mutable std::map<int, store::ChangeEntry> shown_;
+};
+
+}  // namespace vm::access

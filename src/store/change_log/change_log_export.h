@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "store/change_log/change_entry.h"
+#include "store/file_system.h"
+
+namespace vm::store {
+
+// The change log's lines as a CSV file for spreadsheets, in the form every exported list has
+// (format/csv_text.h): the header "Date and Time,User,Action,Record,Details", then one record per
+// line that passes the filter, newest first as the viewer lists them. The file is written whole
+// (whole_file.h): the name holds its old file or the whole export, never part of one. Returns the
+// lines written.
+std::int64_t exportChangeLog(FileSystem& fs, const std::string& logPath, const ChangeFilter& filter,
+                             const std::string& csvPath);
+
+}  // namespace vm::store

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "store/change_log/change_line.h"
+#include "store/records.h"
+
+namespace vm::store {
+
+// The change of each kind, as its line tells it (see change_line.h), built in one place from the
+// records as they are stored: the writers pass the record read back from its bytes, so the line
+// says what the file holds, cut to its widths. Field names are the editors' labels.
+
+// "First Middle Last", without the middle name when it is empty.
+std::string personName(const NameRecord& person);
+
+Change personAdded(const NameRecord& person);
+// No details when no field differs.
+Change personEdited(const NameRecord& before, const NameRecord& after);
+// Counts the training records removed with the person: those of step `trainingStep`.
+Change personDeleted(const NameRecord& person, std::size_t trainingStep);
+
+Change courseAdded(const CourseRecord& course);
+Change courseEdited(const CourseRecord& before, const CourseRecord& after);
+Change courseDeleted(const CourseRecord& course);
+// A course's code, name, provider and hours carried into its training records: counts the records
+// of step `patchStep` that belong to the course, of all those reviewed.
+Change courseCarried(const CourseRecord& course, std::size_t patchStep);
+
+// A training record is named by its person (the person's name), its date and its course.
+Change trainingCredited(std::string_view person, const TrainingRecord& training);
+Change trainingEdited(std::string_view person, const TrainingRecord& before,
+                      const TrainingRecord& after);
+Change trainingDeleted(std::string_view person, const TrainingRecord& training);
+
+// The password is never told, only that it changed.
+Change userAdded(const UserRecord& user);
+Change userEdited(const UserRecord& before, const UserRecord& after, bool passwordChanged);
+Change userDeleted(const UserRecord& user);
+
+// The data files copied to a backup folder, and those put back from one.
+Change dataBackedUp(std::string_view folder, std::span<const std::string> files);
+Change dataRestored(std::string_view folder, std::span<const std::string> files);
+
+}  // namespace vm::store
