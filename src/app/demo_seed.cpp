@@ -172,7 +172,8 @@ bool seedDemonstrationData(store::FileTable& files) {
   std::vector<renewals::PeriodChange> periods;
   for (const auto& [code, months] : kRenewed)
     for (const CourseRecord& c : index)
-      if (c.CourseCode == code) periods.push_back({c.DateCreated, months});
+      if (c.CourseCode == code)
+        periods.push_back({c.DateCreated, months, c.CourseCode, c.CourseName});
   renewals::savePeriodChanges(files, periods);
 
   // The same organisation every time: a fixed seed.

@@ -7,10 +7,12 @@
 #include <QVBoxLayout>
 
 #include "courses/course_rows.h"
+#include "store/work_journal.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
+#include "ui/change_author.h"
 #include "ui/editor_buttons.h"
 #include "ui/field_colours.h"
 #include "ui/grid/grid.h"
@@ -140,10 +142,13 @@ void frmRenewalPeriods::txtMonths_Change() {
 void frmRenewalPeriods::cmdSave_Click() {
   std::vector<PeriodChange> changes;
   for (std::size_t i = 0; i < rows_.size(); ++i)
-    if (months_[i] != rows_[i].months) changes.push_back({rows_[i].courseId, months_[i]});
+    if (months_[i] != rows_[i].months)
+      changes.push_back({rows_[i].courseId, months_[i], rows_[i].code, rows_[i].name});
   {
     const ui::BusyCursor busy(this);
-    savePeriodChanges(state_.files, changes);
+    const std::vector<store::Change> told = savePeriodChanges(state_.files, changes);
+    // The lines follow the rewrite, as work of their own that changes no data file.
+    if (!told.empty()) store::doWork(state_.files, ui::changeAuthor(state_), {}, told);
   }
   life_.reportRecordSaved();
   life_.closeWindow();

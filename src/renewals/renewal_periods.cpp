@@ -30,6 +30,18 @@ std::vector<char> storedRecords(store::FileTable& table) {
   return bytes;
 }
 
+// The periods that the records hold; a course listed twice keeps the first.
+RenewalPeriods periodsIn(const std::vector<char>& bytes) {
+  RenewalPeriods periods;
+  std::unordered_set<std::uint64_t> seen;
+  for (std::size_t at = 0; at + L::kLength <= bytes.size(); at += L::kLength) {
+    const store::RenewalRecord r = store::RecordTraits<store::RenewalRecord>::decode(
+        std::span<const char>(bytes).subspan(at, L::kLength));
+    if (seen.insert(keyOf(r.CourseID)).second) periods.set(r.CourseID, r.Months);
+  }
+  return periods;
+}
+
 }  // namespace
 
 int RenewalPeriods::monthsOf(double courseId) const {
@@ -45,18 +57,11 @@ void RenewalPeriods::set(double courseId, int months) {
 }
 
 RenewalPeriods readRenewalPeriods(store::FileTable& table) {
-  RenewalPeriods periods;
-  const std::vector<char> bytes = storedRecords(table);
-  std::unordered_set<std::uint64_t> seen;
-  for (std::size_t at = 0; at + L::kLength <= bytes.size(); at += L::kLength) {
-    const store::RenewalRecord r = store::RecordTraits<store::RenewalRecord>::decode(
-        std::span<const char>(bytes).subspan(at, L::kLength));
-    if (seen.insert(keyOf(r.CourseID)).second) periods.set(r.CourseID, r.Months);
-  }
-  return periods;
+  return periodsIn(storedRecords(table));
 }
 
-bool savePeriodChanges(store::FileTable& table, std::span<const PeriodChange> changes) {
+std::vector<store::Change> savePeriodChanges(store::FileTable& table,
+                                             std::span<const PeriodChange> changes) {
   struct Wanted {
     double courseId;
     int months;
@@ -66,6 +71,24 @@ bool savePeriodChanges(store::FileTable& table, std::span<const PeriodChange> ch
   for (const PeriodChange& c : changes) wanted[keyOf(c.courseId)] = {c.courseId, c.months};
 
   const std::vector<char> before = storedRecords(table);
+  std::vector<store::Change> told;
+  {
+    const RenewalPeriods was = periodsIn(before);
+    const auto text = [](int months) {
+      return months > 0 ? std::to_string(months) : std::string();
+    };
+    std::unordered_set<std::uint64_t> named;
+    for (const PeriodChange& c : changes) {
+      const int old = was.monthsOf(c.courseId);
+      if (old == std::max(c.months, 0) || !named.insert(keyOf(c.courseId)).second) continue;
+      std::string course = store::logValue(c.code);
+      if (!c.name.empty()) course += (course.empty() ? "" : ", ") + store::logValue(c.name);
+      told.push_back(
+          {"renewal period changed",
+           course,
+           {"Months: " + store::quoted(text(old)) + " -> " + store::quoted(text(c.months))}});
+    }
+  }
   std::vector<char> after;
   after.reserve(before.size() + L::kLength * changes.size());
   for (std::size_t at = 0; at + L::kLength <= before.size(); at += L::kLength) {
@@ -90,13 +113,13 @@ bool savePeriodChanges(store::FileTable& table, std::span<const PeriodChange> ch
     store::RecordTraits<store::RenewalRecord>::encode(
         {w.courseId, static_cast<std::int16_t>(w.months)}, std::span<char>(after).last(L::kLength));
   }
-  if (after == before) return false;
+  if (after == before) return {};
   if (after.size() / L::kLength > static_cast<std::size_t>(store::maxRecords(kRenewals)))
     throw store::RecordLimitError(std::string(store::fileName(kRenewals)) +
                                   " cannot hold more than " +
                                   std::to_string(store::maxRecords(kRenewals)) + " records");
   store::replaceRecords(table, kRenewals, after);
-  return true;
+  return told;
 }
 
 }  // namespace vm::renewals

@@ -2,8 +2,11 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <unordered_map>
+#include <vector>
 
+#include "store/change_log/change_line.h"
 #include "store/file_table.h"
 
 namespace vm::renewals {
@@ -31,17 +34,22 @@ class RenewalPeriods {
 // without the file has no periods, and reading leaves it without.
 RenewalPeriods readRenewalPeriods(store::FileTable& table);
 
-// A course's period as the user set it: 0 for none.
+// A course's period as the user set it: 0 for none. The code and name name the course in the
+// change log.
 struct PeriodChange {
   double courseId = 0;
   int months = 0;
+  std::string code{};
+  std::string name{};
 };
 
 // Writes the changes into Course.Renewal as one atomic rewrite of the file: a course's record gets
 // its new months (every other byte of it kept) or goes when the period is taken away, a course
 // without a record gets one at the end, and the records of every other course stay as they are.
-// When no period is left the file goes. Nothing is written when nothing changes. Returns whether
-// the file was rewritten.
-bool savePeriodChanges(store::FileTable& table, std::span<const PeriodChange> changes);
+// When no period is left the file goes. Nothing is written when nothing changes. Returns the
+// change log's lines for the periods that changed ("renewal period changed", the course, `Months:
+// "12" -> "24"`), none when nothing was written.
+std::vector<store::Change> savePeriodChanges(store::FileTable& table,
+                                             std::span<const PeriodChange> changes);
 
 }  // namespace vm::renewals

@@ -17,7 +17,7 @@ using vm::test::renewalRecord;
 struct RenewalPeriodsTest : vm::test::StoreTest {
   std::string file() const { return folder.read("Course.Renewal"); }
   bool save(std::initializer_list<PeriodChange> changes) {
-    return savePeriodChanges(table, std::vector<PeriodChange>(changes));
+    return !savePeriodChanges(table, std::vector<PeriodChange>(changes)).empty();
   }
 };
 
@@ -46,6 +46,17 @@ TEST_F(RenewalPeriodsTest, ChangesKeepTheOtherRecordsAndEveryOtherByteOfTheirOwn
   EXPECT_FALSE(folder.has("TempFile.$$$"));
 
   EXPECT_FALSE(save({{1, 6}, {3, 0}}));  // nothing to change: nothing written
+
+  // What changed is told for the change log, once per course.
+  const std::vector<PeriodChange> changes = {
+      {1, 0, "FA-1", "First Aid"}, {4, 36, "FL", ""}, {6, 12, "NEW", "New Course"}, {6, 12}};
+  const std::vector<vm::store::Change> told = savePeriodChanges(table, changes);
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_EQ(told[0].action, "renewal period changed");
+  EXPECT_EQ(told[0].record, "FA-1, First Aid");
+  EXPECT_EQ(told[0].details, std::vector<std::string>{"Months: \"6\" -> \"\""});
+  EXPECT_EQ(told[1].record, "NEW, New Course");
+  EXPECT_EQ(told[1].details, std::vector<std::string>{"Months: \"\" -> \"12\""});
 }
 
 TEST_F(RenewalPeriodsTest, LinksByTheGeneralNumberTextAndTheFirstOfTwinsCounts) {

@@ -209,6 +209,9 @@ TEST_F(RenewalsWindowTest, ViewFromTheSearchTabSetsPeriodsAndPrints) {
     click(w, "cmdRenewalPeriods");
     EXPECT_EQ(app.folder.read("Course.Renewal"),
               renewalRecord(kFire, 24) + renewalRecord(kFork, 36));
+    EXPECT_EQ(app.folder.read("Change.Log"),
+              "12/08/2026 10:30:00\tDana Demo\trenewal period changed\tS-FIRE, Fire Drill\t"
+              "Months: \"12\" -> \"24\"\r\n");
     EXPECT_EQ(rowsOf(w, "gridRenewals", 6).first(),
               "Ann Lee|S-FORK|Forklift Licence|12/01/2023|12/01/2026|Expired");
     EXPECT_EQ(rowsOf(w, "gridRenewals", 6).at(2),
