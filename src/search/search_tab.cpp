@@ -1,5 +1,6 @@
 #include "search/search_tab.h"
 
+#include <QButtonGroup>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "format/number_text.h"
+#include "renewals/frm_renewals.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
 #include "search/progress_caption.h"
@@ -21,6 +23,7 @@
 #include "ui/field_colours.h"
 #include "ui/grid/grid.h"
 #include "ui/lobby_services.h"
+#include "ui/open_modal.h"
 
 namespace vm::search {
 namespace {
@@ -71,13 +74,18 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
       results_(results),
       matrixPanel_(new MatrixPanel(state, lobby, this)) {
   setObjectName(QStringLiteral("SearchTab"));
-  auto* options = new QHBoxLayout;
-  for (int i = 0; i < 3; ++i) {
+  // Two rows of two choices: four side by side would cut their captions short.
+  auto* options = new QGridLayout;
+  // A group of their own: left to themselves, option buttons would also turn off those of the
+  // panels below, which share this tab as their ancestor.
+  auto* choices = new QButtonGroup(this);
+  for (int i = 0; i < 4; ++i) {
     auto* option = new QRadioButton(this);
     option->setObjectName(QStringLiteral("optSearch%1").arg(i + 1));
     connect(option, &QRadioButton::clicked, this, [this, i] { optSearch_Click(i + 1); });
     optSearch_[static_cast<std::size_t>(i)] = option;
-    options->addWidget(option, 1);
+    choices->addButton(option);
+    options->addWidget(option, i / 2, i % 2);
     if (i == 2) {
       frame_[2] = matrixPanel_;
       continue;
@@ -90,6 +98,7 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   optSearch_[0]->setChecked(true);
   buildCriteriaPanel();
   buildSummaryPanel();
+  buildRenewalsPanel();
 
   auto* page = new QVBoxLayout(this);
   page->addLayout(options);
@@ -102,6 +111,7 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   markOption(optSearch_[0], true, true);
   markOption(optSearch_[1], false, true);
   markOption(optSearch_[2], false, true);
+  markOption(optSearch_[3], false, true);
   optMatch_Click(1);
   connect(cmdMatch_, &ui::PellamButton::Click, this, &SearchTab::cmdMatch_Click);
   connect(cmdAnnualSummary_, &ui::PellamButton::Click, this, &SearchTab::cmdAnnualSummary_Click);
@@ -177,6 +187,29 @@ void SearchTab::buildSummaryPanel() {
   frame_[1]->hide();
 }
 
+void SearchTab::buildRenewalsPanel() {
+  cmdRenewals_ = ui::makeCommandButton(
+      frame_[3], QStringLiteral("cmdRenewals"), QStringLiteral("Show the Renewals Now"),
+      QStringLiteral(" List who is expired or due in the courses that must be renewed "));
+  cmdRenewals_->setMinimumSize(190, 44);
+  connect(cmdRenewals_, &ui::PellamButton::Click, this, &SearchTab::cmdRenewals_Click);
+  auto* panel = new QHBoxLayout(frame_[3]);
+  panel->addWidget(new QLabel(QStringLiteral("Courses that must be renewed every so many months:\n"
+                                             "each person's latest training, the day it lapses\n"
+                                             "and whether it has expired or falls due."),
+                              frame_[3]));
+  panel->addSpacing(20);
+  panel->addWidget(cmdRenewals_);
+  panel->addStretch();
+  frame_[3]->hide();
+}
+
+void SearchTab::cmdRenewals_Click() {
+  ui::openModal(state_, lobby_.lobbyWindow(),
+                new renewals::frmRenewals(state_, renewals::listedPersonsOf(*lobby_.nameGrid()),
+                                          lobby_.lobbyWindow()));
+}
+
 QString SearchTab::displayCaption() const { return lobby_.nameDisplayCaption().toLower(); }
 
 void SearchTab::tabClicked() {
@@ -188,9 +221,11 @@ void SearchTab::tabClicked() {
       QStringLiteral("Produce an annual summary\nof all training hours for all\n") + display);
   optSearch_[2]->setText(
       QStringLiteral("Show a training matrix of the\nlatest training dates of all\n") + display);
+  optSearch_[3]->setText(QStringLiteral("List all ") + display +
+                         QStringLiteral("\nwhose trainings have expired\nor fall due for renewal"));
   matrixPanel_->refresh();
   if (!frame_[1]->isEnabled()) return;
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < 4; ++i)
     if (optSearch_[static_cast<std::size_t>(i)]->isChecked()) optSearch_Click(i + 1);
 }
 
@@ -205,8 +240,10 @@ void SearchTab::optSearch_Click(int index) {
     txtMatch_[kFromDate]->setFocus();
   else if (index == 2)
     txtSummaryYear_->setFocus();
-  else
+  else if (index == 3)
     matrixPanel_->firstBox()->setFocus();
+  else
+    cmdRenewals_->setFocus();
 }
 
 void SearchTab::optMatch_Click(int index) {
@@ -291,6 +328,7 @@ void SearchTab::cmdMatch_Click() {
     cmdMatch_->hide();
     optSearch_[1]->setEnabled(false);
     optSearch_[2]->setEnabled(false);
+    optSearch_[3]->setEnabled(false);
     results_.showSearchResults(names, found, reportOf(false));
   }
   cmdMatch_->setCaption(cmdMatch_->tag());
@@ -324,6 +362,7 @@ void SearchTab::resultsFinished() {
   cmdMatch_->show();
   optSearch_[1]->setEnabled(true);
   optSearch_[2]->setEnabled(true);
+  optSearch_[3]->setEnabled(true);
   lobby_.tabMain()->setTabText(kSearchTab, savedTabCaption_);
 }
 
