@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "access/password.h"
 #include "format/automation_date.h"
+#include "renewals/renewal_periods.h"
 
 namespace vm::app {
 namespace {
@@ -96,6 +98,10 @@ constexpr std::array<Course, 22> kCourses = {{
     {"QUA-0210", "Internal Auditor Course", "Quality Society", 24.0f},
 }};
 
+// The courses that must be renewed, and every how many months.
+constexpr std::array<std::pair<const char*, int>, 5> kRenewed = {
+    {{"ADM-A300", 12}, {"FIR-A120", 12}, {"HLT-0101", 24}, {"HLT-Q150", 3}, {"MNT-0130", 36}}};
+
 constexpr std::array<const char*, 5> kComments = {"", "", "Passed written test.",
                                                   "Make-up session.", "Certificate on file."};
 
@@ -163,6 +169,12 @@ bool seedDemonstrationData(store::FileTable& files) {
   }
   files.append(index);
   files.close(DataFile::Courses);
+  std::vector<renewals::PeriodChange> periods;
+  for (const auto& [code, months] : kRenewed)
+    for (const CourseRecord& c : index)
+      if (c.CourseCode == code)
+        periods.push_back({c.DateCreated, months, c.CourseCode, c.CourseName});
+  renewals::savePeriodChanges(files, periods);
 
   // The same organisation every time: a fixed seed.
   std::mt19937 random(20221);

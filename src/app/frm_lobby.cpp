@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "access/user_log.h"
@@ -15,6 +16,7 @@
 #include "backup/backup_restore_menu.h"
 #include "courses/course_index_tab.h"
 #include "names/name_list_tab.h"
+#include "renewals/renewal_notice.h"
 #include "search/results_tab.h"
 #include "search/search_tab.h"
 #include "store/file_table.h"
@@ -134,6 +136,8 @@ void frmLobby::Form_Activate() {
   refreshButtons();
   if (nameGrid()->rows() > 0) nameGrid()->setFocus();
   activated_ = true;
+  // The renewals notice comes once the window stands open, not inside its activation.
+  QTimer::singleShot(0, this, [this] { renewals::offerRenewalNotice(state_, this, *nameGrid()); });
 }
 
 ui::Grid* frmLobby::nameGrid() { return nameTab_->grid(); }

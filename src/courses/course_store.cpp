@@ -2,6 +2,7 @@
 
 #include "store/change_log/record_changes.h"
 #include "store/creation_stamp.h"
+#include "store/record_layouts.h"
 #include "store/work_journal.h"
 
 namespace vm::courses {
@@ -43,7 +44,11 @@ void deleteCourse(store::FileTable& table, const store::ChangeAuthor& author, st
     course = table.read<store::CourseRecord>(n);
   }
   const store::Change change = store::courseDeleted(course);
-  store::doWork(table, author, {store::RemoveRecord{kCourses, n}}, {&change, 1});
+  store::doWork(table, author,
+                {store::DropLinked{store::DataFile::Renewals,
+                                   store::layout::renewal::CourseID.offset, course.DateCreated},
+                 store::RemoveRecord{kCourses, n}},
+                {&change, 1});
 }
 
 }  // namespace vm::courses

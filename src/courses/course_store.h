@@ -22,8 +22,9 @@ bool appendCourse(store::FileTable& table, const store::ChangeAuthor& author,
 void rewriteCourse(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
                    store::CourseRecord& course);
 
-// Removes course n from Course.Index; removing the last course leaves no Course.Index. Training
-// records keep their copies of the course.
+// Removes course n from Course.Index, and its renewal period with it, as one piece of journalled
+// work: neither is ever found without the other; removing the last course leaves no Course.Index.
+// Training records keep their copies of the course.
 void deleteCourse(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n);
 
 }  // namespace vm::courses

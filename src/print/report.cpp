@@ -32,6 +32,8 @@ std::span<const Column> columnsOf(ReportKind kind) {
   static constexpr Column kCourses[] = {{0.5}, {1.4}, {4.6}, {7.15, 7.45}};
   static constexpr Column kTraining[] = {{0.5}, {1.3}, {2.2}, {5.3}, {7.15, 7.45}};
   static constexpr Column kSummary[] = {{0.5}, {4.0, 4.3}};
+  // Name, course code, name of course, last trained, lapses, status.
+  static constexpr Column kRenewals[] = {{0.5}, {2.1}, {3.0}, {4.85}, {5.85}, {6.75}};
   switch (kind) {
     case ReportKind::NameList:
     case ReportKind::SearchResults:
@@ -42,6 +44,8 @@ std::span<const Column> columnsOf(ReportKind kind) {
       return kTraining;
     case ReportKind::AnnualSummary:
       return kSummary;
+    case ReportKind::Renewals:
+      return kRenewals;
   }
   return kNames;
 }
@@ -105,6 +109,10 @@ class ReportPrinter {
       surface_.endLine();
       printLine(kLeft, "The below is a " + listed);
       printLine(kLeft, "and their total training hours for the year " + extras.year);
+    }
+    if (kind_ == ReportKind::Renewals && surface_.page() == 1) {
+      surface_.endLine();
+      for (const std::string& line : extras.renewalsLines) printLine(kLeft, line);
     }
     surface_.endLine();
     surface_.setCurrentX(kLeft);

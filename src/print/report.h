@@ -9,13 +9,14 @@
 
 namespace vm::print {
 
-// The five printed lists, numbered as the print buttons name them.
+// The printed lists: the five numbered as the print buttons name them, and the renewals list.
 enum class ReportKind {
   NameList = 1,
   CourseIndex = 2,
   TrainingHistory = 3,
   SearchResults = 4,
   AnnualSummary = 5,
+  Renewals = 6,
 };
 
 // What a report needs beyond its grid, for the kinds that describe how their list came about.
@@ -31,6 +32,9 @@ struct ReportExtras {
   // Annual summary: the year as typed, and the total line shown under the results.
   std::string year;
   std::string totalHours;
+  // Renewals: what the list holds (the day it is as of, the days counted as due, the courses),
+  // printed under the title of the first page.
+  std::vector<std::string> renewalsLines;
 };
 
 // A report as the window shows it: the title of the window, and the grid's header cells and

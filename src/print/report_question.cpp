@@ -13,6 +13,8 @@ std::string reportQuestionTitle(ReportKind kind) {
     case ReportKind::SearchResults:
     case ReportKind::AnnualSummary:
       return "Print the Search/Summary List?";
+    case ReportKind::Renewals:
+      return "Print the Renewals List?";
   }
   return {};
 }
@@ -29,6 +31,8 @@ std::string reportListName(ReportKind kind) {
       return "Search Results";
     case ReportKind::AnnualSummary:
       return "Annual Summary";
+    case ReportKind::Renewals:
+      return "Renewals List";
   }
   return {};
 }

@@ -7,7 +7,7 @@
 
 namespace vm::search {
 
-PersonIndex::Table::Table(std::size_t expected) {
+LinkIndex::Table::Table(std::size_t expected) {
   std::size_t size = 1024;
   while (size < 2 * expected) size *= 2;
   entries_.resize(size);
@@ -15,7 +15,7 @@ PersonIndex::Table::Table(std::size_t expected) {
   shift_ = 64 - std::countr_zero(size);
 }
 
-void PersonIndex::Table::add(std::uint64_t key, int slot) {
+void LinkIndex::Table::add(std::uint64_t key, int slot) {
   if (2 * (used_ + 1) > entries_.size()) grow();
   std::size_t i = placeOf(key);
   while (entries_[i].slot != kAbsent) i = (i + 1) & mask_;
@@ -23,7 +23,7 @@ void PersonIndex::Table::add(std::uint64_t key, int slot) {
   ++used_;
 }
 
-void PersonIndex::Table::grow() {
+void LinkIndex::Table::grow() {
   std::vector<Entry> old(entries_.size() * 2);
   old.swap(entries_);
   mask_ = entries_.size() - 1;
@@ -33,8 +33,8 @@ void PersonIndex::Table::grow() {
     if (e.slot != kAbsent) add(e.key, e.slot);
 }
 
-PersonIndex::PersonIndex(std::span<const std::string> dateCreatedOfRows)
-    : byDigits_(dateCreatedOfRows.size()), byBytes_(dateCreatedOfRows.size()) {
+LinkIndex::LinkIndex(std::span<const std::string> dateCreatedOfRows, store::layout::Field link)
+    : link_(link.offset), byDigits_(dateCreatedOfRows.size()), byBytes_(dateCreatedOfRows.size()) {
   rowSlot_.reserve(dateCreatedOfRows.size());
   for (const std::string& text : dateCreatedOfRows) {
     const std::optional<std::uint64_t> key = numberKey(text);
@@ -51,9 +51,9 @@ PersonIndex::PersonIndex(std::span<const std::string> dateCreatedOfRows)
   }
 }
 
-int PersonIndex::learn(std::uint64_t bytes, std::span<const char> record) {
-  const double personId = store::codec::getDouble(record, store::layout::training::PersonID);
-  int slot = byDigits_.find(numberKey(personId));
+int LinkIndex::learn(std::uint64_t bytes, std::span<const char> record) {
+  const double linked = store::codec::getDouble(record, store::layout::Field{link_, 8});
+  int slot = byDigits_.find(numberKey(linked));
   if (slot == Table::kAbsent) slot = -1;
   byBytes_.add(bytes, slot);
   return slot;

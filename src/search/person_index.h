@@ -10,26 +10,28 @@
 
 namespace vm::search {
 
-// The persons listed on the Name List, found from a training record's PersonID. A record belongs
-// to a listed person when the general number text of its PersonID (15 significant digits) is the
-// DateCreated text of the person's row; persons who share a DateCreated share every record. The
-// digits are worked out once for each different PersonID met, so a pass over the training file
-// looks every record up by its 8 stored bytes alone.
-class PersonIndex {
+// The persons listed on the Name List, found from a training record's PersonID (or, given the
+// CourseID field, the courses of a list found from its CourseID). A record belongs to a listed row
+// when the general number text of its link (15 significant digits) is the DateCreated text of the
+// row; rows that share a DateCreated share every record. The digits are worked out once for each
+// different link met, so a pass over the training file looks every record up by its 8 stored
+// bytes alone.
+class LinkIndex {
  public:
-  // The DateCreated texts of the listed rows, in list order, in the general number form.
-  explicit PersonIndex(std::span<const std::string> dateCreatedOfRows);
+  // The DateCreated texts of the listed rows, in list order, in the general number form, and the
+  // field of a training record that links to them.
+  explicit LinkIndex(std::span<const std::string> dateCreatedOfRows,
+                     store::layout::Field link = store::layout::training::PersonID);
 
-  // The persons, as different DateCreated texts; a slot is one of them (0 to persons() - 1).
+  // The rows, as different DateCreated texts; a slot is one of them (0 to persons() - 1).
   int persons() const { return persons_; }
   int slotOfRow(std::size_t row) const { return rowSlot_[row]; }
 
-  // The slot of the person a training record's PersonID names, or -1 when that person is not
-  // listed.
+  // The slot of the row a training record's link names, or -1 when that row is not listed.
   int find(std::span<const char> record) {
     // The stored bytes as the host reads them are the key; only a new one is decoded.
     std::uint64_t bytes;
-    std::memcpy(&bytes, record.data() + store::layout::training::PersonID.offset, sizeof bytes);
+    std::memcpy(&bytes, record.data() + link_, sizeof bytes);
     const int slot = byBytes_.find(bytes);
     return slot != Table::kAbsent ? slot : learn(bytes, record);
   }
@@ -37,7 +39,7 @@ class PersonIndex {
   // Starts bringing into the cache what find() will read for this record.
   void prefetch(std::span<const char> record) const {
     std::uint64_t bytes;
-    std::memcpy(&bytes, record.data() + store::layout::training::PersonID.offset, sizeof bytes);
+    std::memcpy(&bytes, record.data() + link_, sizeof bytes);
     byBytes_.prefetch(bytes);
   }
 
@@ -77,10 +79,14 @@ class PersonIndex {
 
   int learn(std::uint64_t bytes, std::span<const char> record);
 
+  std::size_t link_;
   int persons_ = 0;
   std::vector<int> rowSlot_;
   Table byDigits_;  // the persons by the digits of their DateCreated
-  Table byBytes_;   // every PersonID met so far, by its stored bytes
+  Table byBytes_;   // every link met so far, by its stored bytes
 };
+
+// The persons of the Name List, by a training record's PersonID.
+using PersonIndex = LinkIndex;
 
 }  // namespace vm::search

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "format/number_text.h"
+#include "renewals/frm_renewals.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
 #include "search/progress_caption.h"
@@ -21,6 +22,7 @@
 #include "ui/field_colours.h"
 #include "ui/grid/grid.h"
 #include "ui/lobby_services.h"
+#include "ui/open_modal.h"
 #include "ui/option_handlers.h"
 
 namespace vm::search {
@@ -72,12 +74,13 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
       results_(results),
       matrixPanel_(new MatrixPanel(state, lobby, this)) {
   setObjectName(QStringLiteral("SearchTab"));
-  auto* options = new QHBoxLayout;
-  for (int i = 0; i < 3; ++i) {
+  // Two rows of two choices: four side by side would cut their captions short.
+  auto* options = new QGridLayout;
+  for (int i = 0; i < 4; ++i) {
     auto* option = new QRadioButton(this);
     option->setObjectName(QStringLiteral("optSearch%1").arg(i + 1));
     optSearch_[static_cast<std::size_t>(i)] = option;
-    options->addWidget(option, 1);
+    options->addWidget(option, i / 2, i % 2);
     if (i == 2) {
       frame_[2] = matrixPanel_;
       continue;
@@ -90,6 +93,7 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   optSearch_[0]->setChecked(true);
   buildCriteriaPanel();
   buildSummaryPanel();
+  buildRenewalsPanel();
 
   auto* page = new QVBoxLayout(this);
   page->addLayout(options);
@@ -102,9 +106,10 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   markOption(optSearch_[0], true, true);
   markOption(optSearch_[1], false, true);
   markOption(optSearch_[2], false, true);
+  markOption(optSearch_[3], false, true);
   optMatch_Click(1);
   // From here on, however an option is chosen (mouse, keys, assistive technology).
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < 4; ++i)
     ui::onChosen(optSearch_[static_cast<std::size_t>(i)], this,
                  [this, i] { optSearch_Click(i + 1); });
   connect(cmdMatch_, &ui::PellamButton::Click, this, &SearchTab::cmdMatch_Click);
@@ -181,13 +186,37 @@ void SearchTab::buildSummaryPanel() {
   frame_[1]->hide();
 }
 
+void SearchTab::buildRenewalsPanel() {
+  cmdRenewals_ = ui::makeCommandButton(
+      frame_[3], QStringLiteral("cmdRenewals"), QStringLiteral("Show the Renewals Now"),
+      QStringLiteral(" List who is expired or due in the courses that must be renewed "));
+  cmdRenewals_->setMinimumSize(190, 44);
+  connect(cmdRenewals_, &ui::PellamButton::Click, this, &SearchTab::cmdRenewals_Click);
+  auto* panel = new QHBoxLayout(frame_[3]);
+  panel->addWidget(new QLabel(QStringLiteral("Courses that must be renewed every so many months:\n"
+                                             "each person's latest training, the day it lapses\n"
+                                             "and whether it has expired or falls due."),
+                              frame_[3]));
+  panel->addSpacing(20);
+  panel->addWidget(cmdRenewals_);
+  panel->addStretch();
+  frame_[3]->hide();
+}
+
+void SearchTab::cmdRenewals_Click() {
+  ui::openModal(state_, lobby_.lobbyWindow(),
+                new renewals::frmRenewals(state_, renewals::listedPersonsOf(*lobby_.nameGrid()),
+                                          lobby_.lobbyWindow()));
+}
+
 // The choice, then the criteria down the left, the mode and the command beside them; the
-// year of the summary panel; the matrix panel.
+// year of the summary panel; the matrix panel; the renewals command.
 QList<QWidget*> SearchTab::tabOrder() {
-  return QList<QWidget*>{optSearch_[0], optSearch_[1], optSearch_[2],   txtMatch_[0],
-                         txtMatch_[1],  txtMatch_[2],  txtMatch_[3],    optMatch_[0],
-                         optMatch_[1],  cmdMatch_,     txtSummaryYear_, cmdAnnualSummary_} +
-         matrixPanel_->tabOrder();
+  return QList<QWidget*>{optSearch_[0],    optSearch_[1], optSearch_[2], optSearch_[3],
+                         txtMatch_[0],     txtMatch_[1],  txtMatch_[2],  txtMatch_[3],
+                         optMatch_[0],     optMatch_[1],  cmdMatch_,     txtSummaryYear_,
+                         cmdAnnualSummary_} +
+         matrixPanel_->tabOrder() + QList<QWidget*>{cmdRenewals_};
 }
 
 QString SearchTab::displayCaption() const { return lobby_.nameDisplayCaption().toLower(); }
@@ -201,9 +230,11 @@ void SearchTab::tabClicked() {
       QStringLiteral("Produce an annual summary\nof all training hours for all\n") + display);
   optSearch_[2]->setText(
       QStringLiteral("Show a training matrix of the\nlatest training dates of all\n") + display);
+  optSearch_[3]->setText(QStringLiteral("List all ") + display +
+                         QStringLiteral("\nwhose trainings have expired\nor fall due for renewal"));
   matrixPanel_->refresh();
   if (!frame_[1]->isEnabled()) return;
-  for (int i = 0; i < 3; ++i)
+  for (int i = 0; i < 4; ++i)
     if (optSearch_[static_cast<std::size_t>(i)]->isChecked()) optSearch_Click(i + 1);
 }
 
@@ -218,8 +249,10 @@ void SearchTab::optSearch_Click(int index) {
     txtMatch_[kFromDate]->setFocus();
   else if (index == 2)
     txtSummaryYear_->setFocus();
-  else
+  else if (index == 3)
     matrixPanel_->firstBox()->setFocus();
+  else
+    cmdRenewals_->setFocus();
 }
 
 void SearchTab::optMatch_Click(int index) {
@@ -304,6 +337,7 @@ void SearchTab::cmdMatch_Click() {
     cmdMatch_->hide();
     optSearch_[1]->setEnabled(false);
     optSearch_[2]->setEnabled(false);
+    optSearch_[3]->setEnabled(false);
     results_.showSearchResults(names, found, reportOf(false));
   }
   cmdMatch_->setCaption(cmdMatch_->tag());
@@ -337,6 +371,7 @@ void SearchTab::resultsFinished() {
   cmdMatch_->show();
   optSearch_[1]->setEnabled(true);
   optSearch_[2]->setEnabled(true);
+  optSearch_[3]->setEnabled(true);
   lobby_.tabMain()->setTabText(kSearchTab, savedTabCaption_);
 }
 

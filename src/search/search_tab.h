@@ -26,7 +26,7 @@ namespace vm::search {
 // it finds those who have, or who have not, a training record that meets up to three criteria (a
 // date or date range, part of a course code, part of the training comments), or it totals their
 // training hours for a year. The results go to the results tab. A third panel builds the training
-// matrix of the same persons (search/matrix_panel.h).
+// matrix of the same persons (search/matrix_panel.h); a fourth opens the renewals view of them.
 class SearchTab : public ui::LobbyTab {
   Q_OBJECT
 
@@ -39,9 +39,10 @@ class SearchTab : public ui::LobbyTab {
 
  private:
   // frame1: the four criteria boxes, the two modes and cmdMatch; frame2: the year and
-  // cmdAnnualSummary; frame3: the matrix panel.
+  // cmdAnnualSummary; frame3: the matrix panel; frame4: cmdRenewals.
   void buildCriteriaPanel();
   void buildSummaryPanel();
+  void buildRenewalsPanel();
 
   void optSearch_Click(int index);
   void optMatch_Click(int index);
@@ -49,6 +50,7 @@ class SearchTab : public ui::LobbyTab {
   void txtSummaryYear_Change();
   void cmdMatch_Click();
   void cmdAnnualSummary_Click();
+  void cmdRenewals_Click();
   // The results tab was closed: the criteria can be changed again.
   void resultsFinished();
 
@@ -61,15 +63,16 @@ class SearchTab : public ui::LobbyTab {
   ui::AppState& state_;
   ui::LobbyServices& lobby_;
   ResultsTab& results_;
-  std::array<QRadioButton*, 3> optSearch_{};
+  std::array<QRadioButton*, 4> optSearch_{};
   MatrixPanel* matrixPanel_;
-  std::array<QFrame*, 3> frame_{};
+  std::array<QFrame*, 4> frame_{};
   std::array<QLineEdit*, 4> txtMatch_{};
   QGroupBox* frameMatch_;
   std::array<QRadioButton*, 2> optMatch_{};
   ui::PellamButton* cmdMatch_;
   QLineEdit* txtSummaryYear_;
   ui::PellamButton* cmdAnnualSummary_;
+  ui::PellamButton* cmdRenewals_;
   QString savedTabCaption_;
 };
 

@@ -30,12 +30,13 @@ struct CarriedFile {
 // A new data file joins the set here. Never the lock file, the journal, the temporary file or
 // the installation values: they belong to the running copy and its installation, not to the
 // data.
-inline constexpr std::array<CarriedFile, 6> kCarriedFiles = {{
+inline constexpr std::array<CarriedFile, 7> kCarriedFiles = {{
     {"User.List", Carry::Always},
     {"User.Log", Carry::Always},
     {"Name.List", Carry::Always},
     {"Course.Index", Carry::Always},
     {"Training.Records", Carry::Always},
+    {fileName(DataFile::Renewals), Carry::WhenPresent},
     {kChangeLogName, Carry::WhenPresent},
 }};
 

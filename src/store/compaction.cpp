@@ -1,5 +1,6 @@
 #include "store/compaction.h"
 
+#include <optional>
 #include <vector>
 
 #include "format/trim.h"
@@ -9,7 +10,9 @@
 namespace vm::store {
 namespace {
 
-layout::Field tombstoneField(DataFile f) {
+// The renewal periods have no text field and so no tombstone: a period goes with its course or
+// when it is cleared, by a rewrite without it.
+std::optional<layout::Field> tombstoneField(DataFile f) {
   switch (f) {
     case DataFile::Users:
       return layout::user::FirstName;
@@ -19,8 +22,10 @@ layout::Field tombstoneField(DataFile f) {
       return layout::course::CourseCode;
     case DataFile::Training:
       return layout::training::CourseCode;
+    case DataFile::Renewals:
+      return std::nullopt;
   }
-  return {};
+  return std::nullopt;
 }
 
 // Copies the records that `keep` accepts (all live ones without it) into a fresh
@@ -62,15 +67,30 @@ void discardTemp(FileTable& table) {
   }
 }
 
+// Puts the flushed temporary file in the data file's place in one step, or, when it holds no
+// record, removes the data file and then it; the folder is flushed last.
+void installTemp(FileTable& table, DataFile f, bool empty) {
+  FileSystem& fs = table.fileSystem();
+  const std::string dataPath = table.pathOf(fileName(f));
+  const std::string tempPath = table.pathOf(kTempFileName);
+  if (empty) {
+    fs.remove(dataPath);
+    fs.remove(tempPath);
+  } else {
+    fs.rename(tempPath, dataPath);
+  }
+  table.flushFolder();
+}
+
 }  // namespace
 
 bool isTombstoned(DataFile f, std::span<const char> record) {
-  return format::trimView(codec::rawText(record, tombstoneField(f))) == kTombstone;
+  const std::optional<layout::Field> field = tombstoneField(f);
+  return field && format::trimView(codec::rawText(record, *field)) == kTombstone;
 }
 
 std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
   FileSystem& fs = table.fileSystem();
-  const std::string dataPath = table.pathOf(fileName(f));
   const std::string tempPath = table.pathOf(kTempFileName);
 
   const std::int32_t count = table.open(f);
@@ -83,15 +103,27 @@ std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
     throw;
   }
   table.close(f);
-
-  if (kept == 0) {
-    fs.remove(dataPath);
-    fs.remove(tempPath);
-  } else {
-    fs.rename(tempPath, dataPath);
-  }
-  table.flushFolder();
+  installTemp(table, f, kept == 0);
   return kept;
+}
+
+void replaceRecords(FileTable& table, DataFile f, std::span<const char> records) {
+  FileSystem& fs = table.fileSystem();
+  const std::string tempPath = table.pathOf(kTempFileName);
+  table.close(f);
+  if (fs.exists(tempPath)) fs.remove(tempPath);
+  if (!records.empty()) {
+    try {
+      const FileSystem::Handle temp = table.openTemp();
+      fs.write(temp, 0, records);
+      fs.sync(temp);
+      table.closeTemp();
+    } catch (const StoreError&) {
+      discardTemp(table);
+      throw;
+    }
+  }
+  installTemp(table, f, records.empty());
 }
 
 }  // namespace vm::store

@@ -29,4 +29,10 @@ using KeepRecord = std::function<bool(std::span<const char> record)>;
 // next start finishes it when it is interrupted.
 std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep = {});
 
+// Makes the whole records given the file's content in one step, the way compact replaces a file:
+// written to "TempFile.$$$", flushed, renamed over the data file, the folder flushed last; with no
+// records the data file is removed. A failure at any point leaves either the old file or the new
+// one. The data file is closed afterwards.
+void replaceRecords(FileTable& table, DataFile f, std::span<const char> records);
+
 }  // namespace vm::store

@@ -6,11 +6,12 @@
 
 namespace vm::store {
 
-// The four record files. Their names are fixed; they sit side by side in the data folder.
-enum class DataFile { Users, Names, Courses, Training };
+// The record files. Their names are fixed; they sit side by side in the data folder. The renewal
+// periods are the one file the others never depend on: a folder without it has no periods.
+enum class DataFile { Users, Names, Courses, Training, Renewals };
 
-inline constexpr std::array<DataFile, 4> kRecordFiles = {DataFile::Users, DataFile::Names,
-                                                         DataFile::Courses, DataFile::Training};
+inline constexpr std::array<DataFile, 5> kRecordFiles = {
+    DataFile::Users, DataFile::Names, DataFile::Courses, DataFile::Training, DataFile::Renewals};
 
 constexpr std::string_view fileName(DataFile f) {
   switch (f) {
@@ -22,6 +23,8 @@ constexpr std::string_view fileName(DataFile f) {
       return "Course.Index";
     case DataFile::Training:
       return "Training.Records";
+    case DataFile::Renewals:
+      return "Course.Renewal";
   }
   return {};
 }
@@ -36,11 +39,14 @@ constexpr std::size_t recordLength(DataFile f) {
       return 300;
     case DataFile::Training:
       return 300;
+    case DataFile::Renewals:
+      return 32;
   }
   return 0;
 }
 
-// Users, persons and courses are counted in 16 bits; training records in 32 bits.
+// Users, persons and courses (and so the courses' periods) are counted in 16 bits; training
+// records in 32 bits.
 constexpr std::int32_t maxRecords(DataFile f) {
   return f == DataFile::Training ? 2147483647 : 32767;
 }

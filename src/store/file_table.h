@@ -17,7 +17,7 @@
 
 namespace vm::store {
 
-// The process-wide slots and record counts of the four record files. Files are opened
+// The process-wide slots and record counts of the record files. Files are opened
 // for one user action and closed again; a missing file is created empty when opened.
 class FileTable {
  public:
@@ -150,7 +150,7 @@ class FileTable {
 
   FileSystem& fs_;
   std::string folder_;
-  std::array<Slot, 4> slots_;
+  std::array<Slot, kRecordFiles.size()> slots_;
   std::optional<FileSystem::Handle> temp_;
 };
 

@@ -1,11 +1,19 @@
 #include "store/record_codec.h"
 
+#include <algorithm>
+
 #include "store/field_codec.h"
 #include "store/record_layouts.h"
 
 namespace vm::store {
 
 using namespace codec;
+
+static_assert(recordLength(DataFile::Users) == layout::user::kLength &&
+              recordLength(DataFile::Names) == layout::name::kLength &&
+              recordLength(DataFile::Courses) == layout::course::kLength &&
+              recordLength(DataFile::Training) == layout::training::kLength &&
+              recordLength(DataFile::Renewals) == layout::renewal::kLength);
 
 void RecordTraits<UserRecord>::encode(const UserRecord& r, std::span<char> b) {
   namespace L = layout::user;
@@ -75,6 +83,18 @@ TrainingRecord RecordTraits<TrainingRecord>::decode(std::span<const char> b) {
   return {getDouble(b, L::TrainingDate), getDouble(b, L::PersonID), getDouble(b, L::CourseID),
           getText(b, L::CourseCode),     getText(b, L::CourseName), getText(b, L::ProvidedBy),
           getSingle(b, L::Hours),        getText(b, L::Comments)};
+}
+
+void RecordTraits<RenewalRecord>::encode(const RenewalRecord& r, std::span<char> b) {
+  namespace L = layout::renewal;
+  putDouble(b, L::CourseID, r.CourseID);
+  putInt16(b, L::Months, r.Months);
+  std::fill_n(b.begin() + L::Reserved.offset, L::Reserved.width, '\0');
+}
+
+RenewalRecord RecordTraits<RenewalRecord>::decode(std::span<const char> b) {
+  namespace L = layout::renewal;
+  return {getDouble(b, L::CourseID), getInt16(b, L::Months)};
 }
 
 }  // namespace vm::store

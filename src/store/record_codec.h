@@ -41,6 +41,13 @@ struct RecordTraits<TrainingRecord> {
   static TrainingRecord decode(std::span<const char> bytes);
 };
 
+template <>
+struct RecordTraits<RenewalRecord> {
+  static constexpr DataFile file = DataFile::Renewals;
+  static void encode(const RenewalRecord& r, std::span<char> bytes);
+  static RenewalRecord decode(std::span<const char> bytes);
+};
+
 // A record's exact bytes, and the record as they hold it (text padded or cut to its widths,
 // characters the code page lacks as "?"): what a reader of the file will find.
 template <typename Record>

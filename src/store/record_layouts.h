@@ -70,4 +70,15 @@ static_assert(PersonID.offset == TrainingDate.end() && CourseID.offset == Person
               Comments.offset == Hours.end() && Comments.end() == kLength);
 }  // namespace training
 
+// The renewal periods keep room for what a course's renewal may come to need; this build writes
+// the room as zeros and leaves what another build wrote there as it is.
+namespace renewal {
+inline constexpr std::size_t kLength = 32;
+inline constexpr Field CourseID{0, 8};
+inline constexpr Field Months{8, 2};
+inline constexpr Field Reserved{10, 22};
+static_assert(Months.offset == CourseID.end() && Reserved.offset == Months.end() &&
+              Reserved.end() == kLength);
+}  // namespace renewal
+
 }  // namespace vm::store::layout

@@ -5,7 +5,7 @@
 
 namespace vm::store {
 
-// The four record types, field for field as they lie on disk. Text is UTF-8 here and
+// The record types, field for field as they lie on disk. Text is UTF-8 here and
 // Windows-1252 on disk; a decoded text field holds its full width, padding included,
 // so readers trim it. Dates are automation dates (days since 30 December 1899).
 
@@ -47,6 +47,13 @@ struct TrainingRecord {
   std::string ProvidedBy;
   float Hours = 0;
   std::string Comments;
+};
+
+// The renewal period of one course (Course.Renewal): a training of the course lapses this many
+// months after the day it was taken. Only courses with a period have a record.
+struct RenewalRecord {
+  double CourseID = 0;  // the course's DateCreated
+  std::int16_t Months = 0;
 };
 
 inline constexpr std::int16_t kActive = -1;

@@ -6,6 +6,7 @@
 
 #include "access/password.h"
 #include "format/trim.h"
+#include "renewals/renewal_periods.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
 
@@ -59,4 +60,10 @@ TEST(DemoSeed, SeedsAnEmptyFolderOnceWithLinkedRecords) {
     return true;
   });
   files.close(DataFile::Training);
+
+  // Some courses must be renewed, so the renewals view has something to show.
+  const vm::renewals::RenewalPeriods periods = vm::renewals::readRenewalPeriods(files);
+  int renewed = 0;
+  for (double c : courses) renewed += periods.monthsOf(c) > 0;
+  EXPECT_EQ(renewed, 5);
 }

@@ -95,7 +95,8 @@ std::string nameListShown(OpenWindow& w) {
 
 std::string panelShown(OpenWindow& w) {
   if (w.control<QWidget>("frame1")->isVisible()) return "criteria";
-  return w.control<QWidget>("frame2")->isVisible() ? "year" : "matrix";
+  if (w.control<QWidget>("frame2")->isVisible()) return "year";
+  return w.control<QWidget>("frame4")->isVisible() ? "renewals" : "matrix";
 }
 
 // Which box of the matrix panel takes the choice of courses.
@@ -150,6 +151,7 @@ const std::vector<OptionCase>& optionCases() {
       {"main window, training matrix panel", "optSearch1", panelShown},
       {"main window, training matrix panel", "optSearch2", panelShown},
       {"main window, training matrix panel", "optMatrix1", matrixBoxOpen},
+      {"main window, training matrix panel", "optSearch4", panelShown},
       {"name editor, editing", "optStatus2", [](auto& w) { return statusSavedFor(w, 1, true); }},
       {"name editor, adding", "optStatus2", newPersonStatus},
       {"admin window, fading offered", "chkFadeStatus", fadeSetting},

@@ -348,7 +348,7 @@ TEST_P(BackupFlowsTest, ShowsItsBoxesInOrderAndReplacesFilesOnlyWhenItSaysSo) {
                                   std::string(backup ? "data backed up\t" : "data restored\t") +
                                   other.str() +
                                   "\tUser.List, User.Log, Name.List, Course.Index, "
-                                  "Training.Records, Change.Log\r\n";
+                                  "Training.Records, Course.Renewal, Change.Log\r\n";
   }
   EXPECT_EQ(test::filesIn(app.folder), expectedData);
   EXPECT_EQ(test::filesIn(other), expectedOther);

@@ -47,8 +47,9 @@ struct RestoreCopyTest : test::StoreTest {
 // The restored change log is the backup's, or a new one when the backup has none; either way the
 // restore's own line ends it.
 TEST_F(RestoreCopyTest, PutsEveryDataFileOfTheBackupInPlaceAndNothingElse) {
-  const std::string line = "12/08/2026 10:30:00\tDana Demo\tdata restored\t" + backup.str() +
-                           "\tUser.List, User.Log, Name.List, Course.Index, Training.Records";
+  const std::string line =
+      "12/08/2026 10:30:00\tDana Demo\tdata restored\t" + backup.str() +
+      "\tUser.List, User.Log, Name.List, Course.Index, Training.Records, Course.Renewal";
   FolderFiles expected = test::filesIn(folder);
   for (const store::CarriedFile& c : store::kCarriedFiles)
     expected[std::string(c.name)] =
@@ -59,7 +60,7 @@ TEST_F(RestoreCopyTest, PutsEveryDataFileOfTheBackupInPlaceAndNothingElse) {
                          [&](std::string_view name) { started.emplace_back(name); }),
             std::nullopt);
   EXPECT_EQ(test::filesIn(folder), expected);
-  EXPECT_EQ(started.size(), 6u);
+  EXPECT_EQ(started.size(), 7u);
 
   backup.write("Change.Log", "a line of the backup\r\n");
   EXPECT_EQ(restoreFiles(table, backup.str(), vm::test::kAuthor), std::nullopt);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// Course.Index and Training.Records files as another program writes them: records built from
-// offsets written out here, independently of the program's layout constants.
+// Course.Index, Training.Records and Course.Renewal files as another program writes them: records
+// built from offsets written out here, independently of the program's layout constants.
 namespace vm::test {
 
 inline void putText(std::string& rec, std::size_t offset, const std::string& text,
@@ -83,6 +83,16 @@ inline std::string trainingRecord(const TrainingBytes& t) {
   putText(rec, 82, t.provider, 30);
   putSingle(rec, 112, t.hours);
   putText(rec, 116, t.comments, 184);
+  return rec;
+}
+
+// One 32-byte Course.Renewal record: the course's DateCreated at 0, the months as a little-endian
+// 16-bit integer at 8, and 22 bytes of room filled with `room`.
+inline std::string renewalRecord(double course, int months, char room = '\0') {
+  std::string rec(32, room);
+  putDouble(rec, 0, course);
+  rec[8] = static_cast<char>(months & 0xFF);
+  rec[9] = static_cast<char>((months >> 8) & 0xFF);
   return rec;
 }
 

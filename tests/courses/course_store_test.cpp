@@ -93,3 +93,31 @@ TEST(CourseStoreFaults, AnAddedOrRewrittenCourseIsWhollyThereOrNotAtAll) {
                            true});
   }
 }
+
+TEST_F(CourseStoreTest, ACourseGoesWithItsRenewalPeriod) {
+  folder.write("Course.Index", vm::test::courseFile({{45000.5, "A", "A", "", 1.0f, ""},
+                                                     {45001.5, "B", "B", "", 2.0f, ""}}));
+  deleteCourse(table, vm::test::kAuthor, 2);  // no periods at all: none are made
+  EXPECT_FALSE(folder.has("Course.Renewal"));
+  EXPECT_EQ(folder.read("Course.Index"), vm::test::courseFile({{45000.5, "A", "A", "", 1.0f, ""}}));
+}
+
+TEST(CourseStoreFaults, ACourseAndItsRenewalPeriodGoTogetherOrNotAtAll) {
+  vm::test::FaultSweep sweep;
+  sweep.setUp = [](const vm::test::TempFolder& folder) {
+    folder.write("Course.Index", vm::test::courseFile({{45000.5, "A", "A", "", 1.0f, ""},
+                                                       {45001.5, "B", "B", "", 2.0f, ""},
+                                                       {45002.5, "C", "C", "", 2.0f, ""}}));
+    folder.write("Course.Renewal", vm::test::renewalRecord(45002.5, 24, 'x') +
+                                       vm::test::renewalRecord(45001.5, 12) +
+                                       vm::test::renewalRecord(45000.5, 6));
+  };
+  sweep.operation = [](vm::store::FileTable& table) { deleteCourse(table, vm::test::kAuthor, 2); };
+  sweep.asOne = true;
+  sweep.check = [](const vm::test::FolderFiles&, const vm::test::FolderFiles&,
+                   const vm::test::FolderFiles& after) {
+    EXPECT_EQ(after.at("Course.Renewal"),
+              vm::test::renewalRecord(45002.5, 24, 'x') + vm::test::renewalRecord(45000.5, 6));
+  };
+  vm::test::sweepFaults(sweep);
+}

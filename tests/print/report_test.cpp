@@ -337,5 +337,29 @@ TEST(PrintReport, PageEstimateRoundsHalvesToTheEvenNeighbourAndIsAtLeastOne) {
             "This printout will consist\nof about 2 page(s).\n\nAre you ready to print?");
 }
 
+TEST(PrintReport, RenewalsSayWhatTheListHoldsOnTheFirstPageAndPrintSixColumns) {
+  ReportInput in;
+  in.windowTitle = "Verdimark - Renewals";
+  in.headers = {"Name", "Course Code", "Name of Course", "Last Trained", "Lapses", "Status"};
+  for (int i = 0; i < 60; ++i)
+    in.rows.push_back({"Person " + std::to_string(i), "S-FIRE", "Fire Drill", "12/08/2025",
+                       "12/08/2026", "Expired"});
+  in.extras.renewalsLines = {"Trainings expired, or due within 30 days, as of 12/08/2026",
+                             "All courses with a renewal period"};
+  const RecordingSurface surface = printed(ReportKind::Renewals, in);
+  EXPECT_EQ(
+      pageStart(surface, 1, 11),
+      (Lines{"1.000 0.500 Verdimark - Renewals", "1.144 0.500 " + kPrintedOn + "1",
+             "1.432 0.500 Trainings expired, or due within 30 days, as of 12/08/2026",
+             "1.576 0.500 All courses with a renewal period", "1.864 0.500 Name",
+             "1.864 2.100 Course Code", "1.864 3.000 Name of Course", "1.864 4.850 Last Trained",
+             "1.864 5.850 Lapses", "1.864 6.750 Status", "1.864 0.500 rule"}));
+  EXPECT_EQ(pageStart(surface, 2, 3),
+            (Lines{"1.000 0.500 Verdimark - Renewals", "1.144 0.500 " + kPrintedOn + "2",
+                   "1.432 0.500 Name"}));
+  EXPECT_EQ(reportQuestionTitle(ReportKind::Renewals), "Print the Renewals List?");
+  EXPECT_EQ(reportListName(ReportKind::Renewals), "Renewals List");
+}
+
 }  // namespace
 }  // namespace vm::print

@@ -1,0 +1,103 @@
+#include "renewals/renewal_notice.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "courses/course_rows.h"
+#include "format/automation_date.h"
+#include "renewals/frm_renewals.h"
+#include "renewals/renewal_courses.h"
+#include "ui/app_state.h"
+#include "ui/application_title.h"
+#include "ui/busy_cursor.h"
+#include "ui/button/command_button.h"
+#include "ui/open_modal.h"
+#include "ui/settings.h"
+
+namespace vm::renewals {
+namespace {
+
+constexpr int kNoticeDays = 30;
+const QString kNoShow = QStringLiteral("NoShow");
+
+}  // namespace
+
+frmRenewalNotice::frmRenewalNotice(ui::AppState& state, const QString& text, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      life_(this, state),
+      chkShowNotice_(new QCheckBox(QStringLiteral("Show this notice at log-in"), this)),
+      cmdShowRenewals_(ui::makeCommandButton(this, QStringLiteral("cmdShowRenewals"),
+                                             QStringLiteral("Show the Renewals"))),
+      cmdOK_(ui::makeCommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"))) {
+  setObjectName(QStringLiteral("frmRenewalNotice"));
+  setWindowTitle(ui::applicationTitle() + QStringLiteral(" - Renewals Due"));
+  auto* lblNotice = new QLabel(text, this);
+  lblNotice->setObjectName(QStringLiteral("lblNotice"));
+  QFont bold = lblNotice->font();
+  bold.setBold(true);
+  lblNotice->setFont(bold);
+  chkShowNotice_->setObjectName(QStringLiteral("chkShowNotice"));
+  chkShowNotice_->setChecked(true);
+
+  auto* commands = new QHBoxLayout;
+  commands->addWidget(chkShowNotice_, 1);
+  for (ui::PellamButton* b : {cmdShowRenewals_, cmdOK_}) {
+    b->setMinimumSize(160, 40);
+    b->setAutoDefault(false);
+    commands->addWidget(b);
+  }
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(20, 20, 20, 12);
+  page->addWidget(lblNotice);
+  page->addSpacing(16);
+  page->addLayout(commands);
+
+  cmdOK_->setCancel(true);  // Esc
+  connect(chkShowNotice_, &QCheckBox::clicked, this, &frmRenewalNotice::chkShowNotice_Click);
+  connect(cmdShowRenewals_, &ui::PellamButton::Click, this, [this] {
+    emit renewalsAsked();
+    life_.closeWindow();
+  });
+  connect(cmdOK_, &ui::PellamButton::Click, this, [this] { life_.closeWindow(); });
+  life_.onFirstActivation([this] { cmdShowRenewals_->setFocus(); });
+}
+
+void frmRenewalNotice::chkShowNotice_Click() {
+  state_.settings.setValue(QString::fromLatin1(kNoticeSetting),
+                           chkShowNotice_->isChecked() ? QString() : kNoShow);
+}
+
+void offerRenewalNotice(ui::AppState& state, QWidget* lobby, const ui::Grid& nameGrid) {
+  if (state.settings.value(QString::fromLatin1(kNoticeSetting)) == kNoShow) return;
+  std::vector<ListedPerson> persons = listedPersonsOf(nameGrid);
+  RenewalList list;
+  {
+    const ui::BusyCursor busy(lobby);
+    const RenewalPeriods periods = readRenewalPeriods(state.files);
+    if (periods.empty() || persons.empty()) return;
+    const std::vector<PeriodRow> courses =
+        periodRows(courses::readCourseRows(state.files), periods);
+    std::vector<RenewalCourse> asked;
+    for (std::size_t c : renewedCourses(courses))
+      asked.push_back({courses[c].courseId, courses[c].months});
+    std::vector<std::string> rows;
+    rows.reserve(persons.size());
+    for (const ListedPerson& p : persons) rows.push_back(p.dateCreated);
+    RenewalQuery query;
+    query.today = format::automationDay(format::toAutomationDate(state.clock.now()));
+    query.dueWithin = kNoticeDays;
+    list = renewalList(state.files, rows, asked, query);
+  }
+  if (!noticeWanted(list.counts)) return;
+  auto* notice = new frmRenewalNotice(
+      state, QString::fromStdString(noticeText(list.counts, kNoticeDays)), lobby);
+  bool wanted = false;
+  QObject::connect(notice, &frmRenewalNotice::renewalsAsked, [&wanted] { wanted = true; });
+  ui::openModal(state, lobby, notice);
+  if (wanted) ui::openModal(state, lobby, new frmRenewals(state, std::move(persons), lobby));
+}
+
+}  // namespace vm::renewals

@@ -1,0 +1,125 @@
+#include "renewals/renewal_periods.h"
+
+#include <unordered_set>
+#include <vector>
+
+#include "search/number_key.h"
+#include "store/compaction.h"
+#include "store/field_codec.h"
+#include "store/record_codec.h"
+#include "store/store_error.h"
+
+namespace vm::renewals {
+namespace {
+
+namespace L = store::layout::renewal;
+constexpr auto kRenewals = store::DataFile::Renewals;
+
+std::uint64_t keyOf(double courseId) { return search::numberKey(courseId); }
+
+// Every record of the file as it is stored; nothing when there is no file.
+std::vector<char> storedRecords(store::FileTable& table) {
+  std::vector<char> bytes;
+  if (!table.exists(kRenewals)) return bytes;
+  const store::OpenFile file(table, kRenewals);
+  bytes.reserve(L::kLength * static_cast<std::size_t>(file.count()));
+  table.scanBlocks(kRenewals, 1, file.count(), [&](std::int32_t, std::span<const char> block) {
+    bytes.insert(bytes.end(), block.begin(), block.end());
+    return true;
+  });
+  return bytes;
+}
+
+// The periods that the records hold; a course listed twice keeps the first.
+RenewalPeriods periodsIn(const std::vector<char>& bytes) {
+  RenewalPeriods periods;
+  std::unordered_set<std::uint64_t> seen;
+  for (std::size_t at = 0; at + L::kLength <= bytes.size(); at += L::kLength) {
+    const store::RenewalRecord r = store::RecordTraits<store::RenewalRecord>::decode(
+        std::span<const char>(bytes).subspan(at, L::kLength));
+    if (seen.insert(keyOf(r.CourseID)).second) periods.set(r.CourseID, r.Months);
+  }
+  return periods;
+}
+
+}  // namespace
+
+int RenewalPeriods::monthsOf(double courseId) const {
+  const auto it = months_.find(keyOf(courseId));
+  return it == months_.end() ? 0 : it->second;
+}
+
+void RenewalPeriods::set(double courseId, int months) {
+  if (months > 0)
+    months_[keyOf(courseId)] = months;
+  else
+    months_.erase(keyOf(courseId));
+}
+
+RenewalPeriods readRenewalPeriods(store::FileTable& table) {
+  return periodsIn(storedRecords(table));
+}
+
+std::vector<store::Change> savePeriodChanges(store::FileTable& table,
+                                             std::span<const PeriodChange> changes) {
+  struct Wanted {
+    double courseId;
+    int months;
+    bool placed = false;
+  };
+  std::unordered_map<std::uint64_t, Wanted> wanted;
+  for (const PeriodChange& c : changes) wanted[keyOf(c.courseId)] = {c.courseId, c.months};
+
+  const std::vector<char> before = storedRecords(table);
+  std::vector<store::Change> told;
+  {
+    const RenewalPeriods was = periodsIn(before);
+    const auto text = [](int months) {
+      return months > 0 ? std::to_string(months) : std::string();
+    };
+    std::unordered_set<std::uint64_t> named;
+    for (const PeriodChange& c : changes) {
+      const int old = was.monthsOf(c.courseId);
+      if (old == std::max(c.months, 0) || !named.insert(keyOf(c.courseId)).second) continue;
+      std::string course = store::logValue(c.code);
+      if (!c.name.empty()) course += (course.empty() ? "" : ", ") + store::logValue(c.name);
+      told.push_back(
+          {"renewal period changed",
+           course,
+           {"Months: " + store::quoted(text(old)) + " -> " + store::quoted(text(c.months))}});
+    }
+  }
+  std::vector<char> after;
+  after.reserve(before.size() + L::kLength * changes.size());
+  for (std::size_t at = 0; at + L::kLength <= before.size(); at += L::kLength) {
+    const std::span<const char> record = std::span<const char>(before).subspan(at, L::kLength);
+    const auto it = wanted.find(keyOf(store::codec::getDouble(record, L::CourseID)));
+    if (it == wanted.end()) {
+      after.insert(after.end(), record.begin(), record.end());
+      continue;
+    }
+    it->second.placed = true;
+    if (it->second.months <= 0) continue;
+    after.insert(after.end(), record.begin(), record.end());
+    store::codec::putInt16(std::span<char>(after).last(L::kLength), L::Months,
+                           static_cast<std::int16_t>(it->second.months));
+  }
+  // New records follow in the order the changes were given.
+  for (const PeriodChange& c : changes) {
+    Wanted& w = wanted.at(keyOf(c.courseId));
+    if (w.placed || w.months <= 0) continue;
+    w.placed = true;
+    after.resize(after.size() + L::kLength);
+    store::RecordTraits<store::RenewalRecord>::encode(
+        {w.courseId, static_cast<std::int16_t>(w.months)}, std::span<char>(after).last(L::kLength));
+  }
+  if (after == before) return {};
+  if (after.size() / L::kLength > static_cast<std::size_t>(store::maxRecords(kRenewals)))
+    throw store::RecordLimitError(std::string(store::fileName(kRenewals)) +
+                                  " cannot hold more than " +
+                                  std::to_string(store::maxRecords(kRenewals)) + " records");
+  store::replaceRecords(table, kRenewals, after);
+  return told;
+}
+
+}  // namespace vm::renewals

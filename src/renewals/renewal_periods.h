@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "store/change_log/change_line.h"
+#include "store/file_table.h"
+
+namespace vm::renewals {
+
+// The longest period the program takes: the months box holds three digits.
+inline constexpr int kMostMonths = 999;
+
+// The renewal periods of Course.Renewal, by course. A course is found by its DateCreated under the
+// link rule of the record files (the same number, or the same general number text).
+class RenewalPeriods {
+ public:
+  // The months after which a training of the course lapses; 0 when it never does.
+  int monthsOf(double courseId) const;
+  bool empty() const { return months_.empty(); }
+
+  // Gives the course a period (0 takes it away). A course listed twice in the file keeps the
+  // first.
+  void set(double courseId, int months);
+
+ private:
+  std::unordered_map<std::uint64_t, int> months_;  // by the link's number key
+};
+
+// The periods as Course.Renewal holds them; a record with no months above 0 gives none. A folder
+// without the file has no periods, and reading leaves it without.
+RenewalPeriods readRenewalPeriods(store::FileTable& table);
+
+// A course's period as the user set it: 0 for none. The code and name name the course in the
+// change log.
+struct PeriodChange {
+  double courseId = 0;
+  int months = 0;
+  std::string code{};
+  std::string name{};
+};
+
+// Writes the changes into Course.Renewal as one atomic rewrite of the file: a course's record gets
+// its new months (every other byte of it kept) or goes when the period is taken away, a course
+// without a record gets one at the end, and the records of every other course stay as they are.
+// When no period is left the file goes. Nothing is written when nothing changes. Returns the
+// change log's lines for the periods that changed ("renewal period changed", the course, `Months:
+// "12" -> "24"`), none when nothing was written.
+std::vector<store::Change> savePeriodChanges(store::FileTable& table,
+                                             std::span<const PeriodChange> changes);
+
+}  // namespace vm::renewals
