@@ -111,6 +111,16 @@ const std::map<std::string, QStringList> kTabCycles = {
     {"training history, from the search results",
      {"gridTraining", "txtComments", "cmdPrintTraining", "cmdHelp", "cmdReturn"}},
     {"training matrix", {"gridMatrix", "cmdPrintMatrix", "cmdExportMatrix", "cmdReturn"}},
+    {"main window, renewals panel",
+     {"cmdRenewals", "cmdHelp", "cmdBackupRestore", "cmdAdminWindow", "cmdQuit", "tabMain",
+      "optSearch4"}},
+    {"renewals view",
+     {"gridRenewals", "cmdRenewalPeriods", "cmdPrintRenewals", "cmdClose", "cboHeading",
+      "txtDueWithin", "chkNeverTaken", "cmdShowRenewals"}},
+    // The first course is a category heading, which takes no period: its box is closed.
+    {"renewal periods", {"gridPeriods", "cmdCancel"}},
+    {"renewal periods, read only", {"gridPeriods", "cmdCancel"}},
+    {"renewal notice", {"cmdShowRenewals", "cmdOK", "chkShowNotice"}},
     {"help window", {"cmdHelpTopic", "cmdPrintHelp", "cmdReturn", "txtManual"}},
 };
 
@@ -160,6 +170,10 @@ const std::map<std::string, std::string> kEsc = {
     {"training history, editing comments", "stays"},  // the comments edit ends
     {"training history, from the search results", "closes"},
     {"training matrix", "cmdReturn, closes"},
+    {"renewals view", "cmdClose, closes"},
+    {"renewal periods", "cmdCancel, closes"},
+    {"renewal periods, read only", "cmdCancel, closes"},
+    {"renewal notice", "cmdOK, closes"},
     {"change log viewer", "closes"},
     {"help window", "cmdReturn, closes"},
 };

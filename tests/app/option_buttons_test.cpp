@@ -99,6 +99,14 @@ std::string panelShown(OpenWindow& w) {
   return w.control<QWidget>("frame4")->isVisible() ? "renewals" : "matrix";
 }
 
+std::string renewalRows(OpenWindow& w) {
+  return std::to_string(w.control<ui::Grid>("gridRenewals")->rows()) + " rows";
+}
+
+std::string noticeSetting(OpenWindow& w) {
+  return "RenewalNotice " + w.app().settings.value("RenewalNotice").toStdString();
+}
+
 // Which box of the matrix panel takes the choice of courses.
 std::string matrixBoxOpen(OpenWindow& w) {
   return w.control<QWidget>("cboMatrixHeading")->isEnabled() ? "heading" : "code";
@@ -152,6 +160,13 @@ const std::vector<OptionCase>& optionCases() {
       {"main window, training matrix panel", "optSearch2", panelShown},
       {"main window, training matrix panel", "optMatrix1", matrixBoxOpen},
       {"main window, training matrix panel", "optSearch4", panelShown},
+      {"main window, Search & Summary tab", "optSearch4", panelShown},
+      {"main window, annual summary panel", "optSearch4", panelShown},
+      {"main window, renewals panel", "optSearch1", panelShown},
+      {"main window, renewals panel", "optSearch2", panelShown},
+      {"main window, renewals panel", "optSearch3", panelShown},
+      {"renewals view", "chkNeverTaken", renewalRows},
+      {"renewal notice", "chkShowNotice", noticeSetting},
       {"name editor, editing", "optStatus2", [](auto& w) { return statusSavedFor(w, 1, true); }},
       {"name editor, adding", "optStatus2", newPersonStatus},
       {"admin window, fading offered", "chkFadeStatus", fadeSetting},

@@ -17,6 +17,9 @@
 #include "app/frm_lobby.h"
 #include "courses/frm_add_edit_course.h"
 #include "names/frm_add_edit_name.h"
+#include "renewals/frm_renewal_periods.h"
+#include "renewals/frm_renewals.h"
+#include "renewals/renewal_notice.h"
 #include "search/frm_training_matrix.h"
 #include "training/frm_credit_training.h"
 #include "training/frm_training_history.h"
@@ -72,6 +75,16 @@ QWidget* history(OpenWindow& w, bool fromResults) {
   source->setParent(window);
   source->hide();
   return w.show(window);
+}
+
+// The renewals view over the persons the main window's Name List lists (filled when the main
+// window first activates).
+QWidget* renewalsView(OpenWindow& w) {
+  logIn(w, 4);
+  auto* lobby = static_cast<app::frmLobby*>(w.show(new app::frmLobby(w.app().state)));
+  std::vector<renewals::ListedPerson> persons = renewals::listedPersonsOf(*lobby->nameGrid());
+  delete lobby;
+  return w.show(new renewals::frmRenewals(w.app().state, std::move(persons)));
 }
 
 }  // namespace
@@ -151,6 +164,12 @@ const std::vector<WindowCase>& allWindows() {
        [](OpenWindow& w) {
          QWidget* lobby = lobbyOnTab(w, 2);
          lobby->findChild<QRadioButton*>("optSearch3")->setChecked(true);
+         return lobby;
+       }},
+      {"main window, renewals panel",
+       [](OpenWindow& w) {
+         QWidget* lobby = lobbyOnTab(w, 2);
+         lobby->findChild<QRadioButton*>("optSearch4")->setChecked(true);
          return lobby;
        }},
       {"main window, search results",
@@ -234,6 +253,24 @@ const std::vector<WindowCase>& allWindows() {
               "and the dates of their latest training in the courses whose code begins with "
               "'HLT'"}));
        }},
+      {"renewals view", renewalsView},
+      {"renewal periods",
+       [](OpenWindow& w) {
+         logIn(w, 4);
+         return w.show(new renewals::frmRenewalPeriods(w.app().state));
+       }},
+      {"renewal periods, read only",
+       [](OpenWindow& w) {
+         logIn(w, 1);
+         return w.show(new renewals::frmRenewalPeriods(w.app().state));
+       }},
+      {"renewal notice",
+       [](OpenWindow& w) {
+         logIn(w, 4);
+         w.app().settings.setValue("RenewalNotice", "");  // as a user who has not turned it off
+         return w.show(new renewals::frmRenewalNotice(
+             w.app().state, "3 trainings have expired and 2 fall due within 30 days"));
+       }},
       {"help window",
        [](OpenWindow& w) {
          w.app().state.HelpTopic = 4;
@@ -250,6 +287,9 @@ const std::vector<WindowCase>& allWindows() {
 
 OpenWindow::OpenWindow(const std::string& caseName) : name_(caseName), app_(new TestApp) {
   app::seedDemonstrationData(app_->files);
+  // The demonstration data has trainings due; the notice that would follow every main window
+  // has a case of its own.
+  app_->settings.setValue("RenewalNotice", "NoShow");
   app_->state.showHelp = [](QWidget*) {};
   app_->state.showAdminWindow = [] {};
   app_->state.showMainWindow = [] {};
