@@ -23,6 +23,7 @@
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
+#include "ui/option_handlers.h"
 #include "ui/pictures.h"
 #include "ui/record_created.h"
 #include "ui/tile_picture.h"
@@ -77,7 +78,7 @@ void frmAddEditUser::buildControls() {
     option->setObjectName(QStringLiteral("optAccessLevel%1").arg(i + 1));
     optAccessLevel_[i] = option;
     levels->addWidget(option);
-    connect(option, &QRadioButton::clicked, this, [this, i] { optAccessLevel_Click(i + 1); });
+    ui::onChosen(option, this, [this, i] { optAccessLevel_Click(i + 1); });
   }
   fraAccessLevel->setFixedWidth(220);
   grid->addWidget(fraAccessLevel, 0, 2, 4, 2, Qt::AlignTop | Qt::AlignRight);
@@ -145,7 +146,6 @@ void frmAddEditUser::firstActivation() {
     cmdSave_->setEnabled(false);
     cmdCancel_->setCaption(QStringLiteral("&Cancel\nNew Entry"));
     optAccessLevel_[0]->setChecked(true);
-    optAccessLevel_Click(1);
   } else {
     cmdSave_->setCaption(QStringLiteral("&Save\nChanges"));
     cmdSave_->hide();
@@ -170,7 +170,6 @@ void frmAddEditUser::loadRecord() {
   // which is all the log-in grants such a user.
   const int level = user.AccessLevel >= 1 && user.AccessLevel <= 4 ? user.AccessLevel : 1;
   optAccessLevel_[level - 1]->setChecked(true);
-  optAccessLevel_Click(level);
   txtField_[0]->setText(ui::trimmedField(user.FirstName));
   txtField_[1]->setText(ui::trimmedField(user.LastName));
   txtField_[2]->setText(QString::fromStdString(UnscramblePassword(user.Password)));

@@ -32,8 +32,10 @@
 #include "ui/grid/grid.h"
 #include "ui/keep_place.h"
 #include "ui/open_modal.h"
+#include "ui/option_handlers.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 #include "ui/window_life.h"
 
@@ -79,6 +81,8 @@ void frmAdmin::buildControls() {
   txtUserLog_ = new QPlainTextEdit(this);
   txtUserLog_->setObjectName(QStringLiteral("txtUserLog"));
   txtUserLog_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Nothing typed here is kept, so Tab moves on rather than typing a tab.
+  txtUserLog_->setTabChangesFocus(true);
   txtUserLog_->setFixedSize(grid_->width(), grid_->height());
   txtUserLog_->setStyleSheet(
       QStringLiteral("QPlainTextEdit { color: #000080; background: rgb(255,224,192); }"));
@@ -166,6 +170,10 @@ void frmAdmin::buildControls() {
   layout->setRowStretch(0, 1);
   setFixedSize(760, 400);
 
+  ui::setTabOrder({grid_, txtUserLog_, cmdHelp_, cmdQuit_, cmdAddUser_, cmdEditUser_,
+                   cmdDeleteUser_, cmdReviewUserLog_, cmdReviewChangeLog_, cmdUserSelected_,
+                   txtPassword_, cmdContinue_, cmdCancel_, cmdAdmin_, chkFadeStatus_});
+
   connect(cmdAdmin_, &ui::PellamButton::Click, this, &frmAdmin::cmdAdmin_Click);
   connect(cmdAddUser_, &ui::PellamButton::Click, this, &frmAdmin::cmdAddUser_Click);
   connect(cmdEditUser_, &ui::PellamButton::Click, this, &frmAdmin::cmdEditUser_Click);
@@ -186,7 +194,7 @@ void frmAdmin::buildControls() {
       cmdCancel_Click();
     }
   });
-  connect(chkFadeStatus_, &QCheckBox::clicked, this, &frmAdmin::chkFadeStatus_Click);
+  ui::onTickChanged(chkFadeStatus_, this, [this] { chkFadeStatus_Click(); });
 
   // The window sees these keys before its controls.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);

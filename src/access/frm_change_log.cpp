@@ -26,6 +26,7 @@
 #include "ui/field_text.h"
 #include "ui/grid/grid_export.h"
 #include "ui/pictures.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
 namespace vm::access {
@@ -141,6 +142,9 @@ frmChangeLog::frmChangeLog(ui::AppState& state, QWidget* parent)
   const int roomy = std::min(digit * 150, screen()->availableGeometry().width() * 9 / 10);
   resize(std::max(sizeHint().width(), roomy), sizeHint().height());
   setSizeGripEnabled(true);
+
+  ui::setTabOrder(
+      {txtFind_, txtFrom_, txtTo_, cmdApply_, cmdClear_, gridChangeLog_, cmdExport_, cmdClose_});
 
   // Enter in a filter box applies the filter; it never closes the window.
   for (QLineEdit* box : {txtFind_, txtFrom_, txtTo_})

@@ -35,6 +35,7 @@ frmNewUser::frmNewUser(ui::AppState& state, QWidget* parent)
   chkNoShow_->setObjectName(QStringLiteral("chkNoShow"));
   cmdContinue_ = ui::makeCommandButton(this, QStringLiteral("cmdContinue"), {});
   cmdContinue_->setFixedSize(120, 38);
+  cmdContinue_->setCancel(true);  // Esc leaves the overview as Continue does, keeping the tick
   connect(cmdContinue_, &ui::PellamButton::Click, this, &frmNewUser::cmdContinue_Click);
 
   auto* layout = new QVBoxLayout(this);

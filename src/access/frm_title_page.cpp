@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -13,6 +12,7 @@
 #include "ui/application_title.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
+#include "ui/link_label.h"
 #include "ui/open_modal.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
@@ -21,8 +21,9 @@
 namespace vm::access {
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const QString& name, int points, bool bold = false) {
-  auto* label = new QLabel(parent);
+template <typename Label = QLabel>
+Label* makeLabel(QWidget* parent, const QString& name, int points, bool bold = false) {
+  auto* label = new Label(parent);
   label->setObjectName(name);
   QFont font = label->font();
   font.setPointSize(points);
@@ -63,13 +64,13 @@ void frmTitlePage::buildControls() {
   labelPellamSoftware_ = makeLabel(this, QStringLiteral("labelPellamSoftware"), 13, true);
   labelPellamAddress_ = makeLabel(this, QStringLiteral("labelPellamAddress"), 10);
   for (int i = 0; i < 2; ++i) {
-    QLabel* link = makeLabel(this, QStringLiteral("labelPellamContact%1").arg(i + 1), 10);
+    auto* link =
+        makeLabel<ui::LinkLabel>(this, QStringLiteral("labelPellamContact%1").arg(i + 1), 10);
     QFont font = link->font();
     font.setUnderline(true);
     link->setFont(font);
     link->setStyleSheet(QStringLiteral("color: rgb(255, 255, 160);"));
-    link->setCursor(Qt::PointingHandCursor);
-    link->installEventFilter(this);
+    connect(link, &ui::LinkLabel::clicked, this, [this, i] { labelPellamContact_Click(i + 1); });
     labelPellamContact_[i] = link;
   }
   labelPellamContact_[0]->setToolTip(QStringLiteral(" Click here to email Pellam Software! "));
@@ -109,19 +110,6 @@ void frmTitlePage::firstActivation() {
   cmdContinue_->setCaption(QStringLiteral("&Continue"));
   cmdContinue_->setFocus();
   life_->fadeIn(10);
-}
-
-bool frmTitlePage::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    for (int i = 0; i < 2; ++i) {
-      if (watched == labelPellamContact_[i]) {
-        labelPellamContact_Click(i + 1);
-        return true;
-      }
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 void frmTitlePage::labelPellamContact_Click(int index) {

@@ -31,7 +31,6 @@ class frmTitlePage : public QWidget {
   void setScreenSize(std::function<QSize()> size) { screenSize_ = std::move(size); }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

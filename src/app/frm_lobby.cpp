@@ -30,6 +30,7 @@
 #include "ui/lobby_tab.h"
 #include "ui/open_modal.h"
 #include "ui/pictures.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
 namespace vm::app {
@@ -93,12 +94,19 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
 
   timerFlashButton_.setObjectName(QStringLiteral("timerFlashButton"));
   timerFlashButton_.setInterval(15);
+  QList<QWidget*> order = {tabMain_};
+  for (ui::LobbyTab* p : pages_) order += p->tabOrder();
+  order += {cmdHelp_, cmdBackupRestore_, cmdAdminWindow_, cmdQuit_};
+  ui::setTabOrder(order);
+
   connect(&timerFlashButton_, &QTimer::timeout, this, &frmLobby::timerFlashButton_Timer);
   connect(tabMain_, &QTabWidget::currentChanged, this, &frmLobby::tabMain_Click);
   connect(cmdHelp_, &ui::PellamButton::Click, this, &frmLobby::cmdHelp_Click);
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
           &frmLobby::cmdHelp_Click);
   connect(cmdBackupRestore_, &ui::PellamButton::Click, this, &frmLobby::cmdBackupRestore_Click);
+  connect(menuBackupRestoreMenu_, &backup::BackupRestoreMenu::dataRestored, this,
+          &frmLobby::dataRestored);
   connect(cmdAdminWindow_, &ui::PellamButton::Click, this, &frmLobby::cmdAdminWindow_Click);
   connect(cmdQuit_, &ui::PellamButton::Click, this, &frmLobby::cmdQuit_Click);
   life_.onFirstActivation([this] { Form_Activate(); });
@@ -166,7 +174,6 @@ void frmLobby::refreshButtons() {
     if (s.visible) b->setVisible(*s.visible);
     if (s.enabled) b->setEnabled(*s.enabled);
     b->Refresh();
-    if (!s.caption) b->setAccessibleName(tip.trimmed());  // a picture button speaks its tip
   }
   tabMain_->setTabEnabled(kSearchTab, table.searchTabAvailable);
 }
@@ -195,7 +202,11 @@ void frmLobby::cmdBackupRestore_Click() {
   const int menuHeight = menuBackupRestoreMenu_->sizeHint().height();
   state_.dialogs.popupMenu(menuBackupRestoreMenu_,
                            cmdBackupRestore_->mapToGlobal(QPoint(0, -menuHeight)));
-  if (!state_.DataRestored) return;
+}
+
+// The files were replaced: the lists are rebuilt so that no row or count of the old files stays
+// on screen.
+void frmLobby::dataRestored() {
   state_.DataRestored = false;
   updateNameGrid();
   QApplication::processEvents();

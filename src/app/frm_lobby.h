@@ -64,6 +64,7 @@ class frmLobby : public QWidget, public ui::LobbyServices {
   void tabMain_Click(int index);
   void cmdHelp_Click();
   void cmdBackupRestore_Click();
+  void dataRestored();
   void cmdAdminWindow_Click();
   void cmdQuit_Click();
   void timerFlashButton_Timer();

@@ -5,7 +5,9 @@
 
 #include "backup/backup_data_files.h"
 #include "backup/restore_data_files.h"
+#include "ui/app_state.h"
 #include "ui/application_title.h"
+#include "ui/menu_items.h"
 
 namespace vm::backup {
 namespace {
@@ -26,16 +28,15 @@ BackupRestoreMenu::BackupRestoreMenu(ui::AppState& state, QWidget* window)
     const QString& caption = captions[static_cast<std::size_t>(index - 1)];
     QAction* item = caption.isEmpty() ? addSeparator() : addAction(caption);
     item->setObjectName(QStringLiteral("menuBackupRestore%1").arg(index));
-    connect(item, &QAction::triggered, this, [this, index] { menuBackupRestore_Click(index); });
+    ui::onMenuItem(item, this, this, [this, index] { menuBackupRestore_Click(index); });
   }
 }
 
 void BackupRestoreMenu::menuBackupRestore_Click(int index) {
-  // An item pressed through the accessibility interface leaves the menu open; it closes before
-  // the work begins.
-  hide();
   if (index == kBackup) BackupDataFiles(state_, window_);
-  if (index == kRestore) RestoreDataFiles(state_, window_);
+  if (index != kRestore) return;
+  RestoreDataFiles(state_, window_);
+  if (state_.DataRestored) emit dataRestored();
 }
 
 }  // namespace vm::backup

@@ -11,13 +11,16 @@ namespace vm::backup {
 // The pop-up menu of the main window's backup and restore button, `menuBackupRestoreMenu`:
 // items `menuBackupRestore1` "Backup the Verdimark data files", `menuBackupRestore2` "Restore
 // the Verdimark data files", a separator, and `menuBackupRestore4` "Exit this Menu", which only
-// closes it. The first two run the backup or the restore for the window; after a restore that
-// replaced the files, DataRestored is set for the window to rebuild its lists.
+// closes it. The first two run the backup or the restore for the window; a restore that
+// replaced the files sets DataRestored and tells the window, which rebuilds its lists.
 class BackupRestoreMenu : public QMenu {
   Q_OBJECT
 
  public:
   BackupRestoreMenu(ui::AppState& state, QWidget* window);
+
+ signals:
+  void dataRestored();
 
  private:
   void menuBackupRestore_Click(int index);

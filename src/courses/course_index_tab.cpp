@@ -102,6 +102,11 @@ CourseIndexTab::CourseIndexTab(ui::AppState& state, ui::LobbyServices& lobby, QW
   connect(gridCourse_, &ui::Grid::rowColChange, this, &CourseIndexTab::gridCourse_RowColChange);
 }
 
+QList<QWidget*> CourseIndexTab::tabOrder() {
+  return {gridCourse_,   cmdSearch_,     cmdQuitSearching_, cmdCreditTraining_,
+          cmdAddCourse_, cmdEditCourse_, cmdDeleteCourse_,  cmdPrintCourseIndex_};
+}
+
 void CourseIndexTab::UpdateCourseGrid() {
   const ui::BusyCursor busy(lobby_.lobbyWindow());
   gridCourse_->hide();

@@ -30,6 +30,7 @@ class CourseIndexTab : public ui::LobbyTab {
 
   void updateList() override { UpdateCourseGrid(); }
   ui::Grid* grid() override { return gridCourse_; }
+  QList<QWidget*> tabOrder() override;
   void tabClicked() override;
 
   // The text of the last find, offered again by the next one.

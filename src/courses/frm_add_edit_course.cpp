@@ -25,6 +25,7 @@
 #include "ui/keep_place.h"
 #include "ui/pictures.h"
 #include "ui/record_created.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
 namespace vm::courses {
@@ -121,6 +122,7 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, ui::EditorMode mode, std
   commands->addSpacing(12);
   commands->addWidget(cmdSave_);
   commands->addWidget(cmdCancel_);
+  ui::setTabOrder({txtComments_, cmdHelp_, cmdSave_, cmdCancel_});
 
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(16, 16, 16, 12);

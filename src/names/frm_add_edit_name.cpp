@@ -23,8 +23,10 @@
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
+#include "ui/option_handlers.h"
 #include "ui/pictures.h"
 #include "ui/record_created.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
 namespace vm::names {
@@ -91,7 +93,7 @@ frmAddEditName::frmAddEditName(ui::AppState& state, ui::EditorMode mode, std::in
     option->setObjectName(QStringLiteral("optStatus%1").arg(i + 1));
     option->setMinimumHeight(24);
     connect(option, &QRadioButton::toggled, this, [this] { styleStatus(); });
-    connect(option, &QRadioButton::clicked, this, &frmAddEditName::optStatus_Click);
+    ui::onChosen(option, this, [this] { optStatus_Click(); });
     optStatus_[static_cast<std::size_t>(i)] = option;
     statusLayout->addWidget(option);
   }
@@ -116,6 +118,8 @@ frmAddEditName::frmAddEditName(ui::AppState& state, ui::EditorMode mode, std::in
     b->setAutoDefault(false);
     b->setMinimumSize(110, 44);
   }
+  ui::setTabOrder({txtField_[0], txtField_[1], txtField_[2], txtField_[3], txtField_[4],
+                   txtComments_, optStatus_[0], optStatus_[1], cmdSave_, cmdCancel_});
   connect(cmdSave_, &ui::PellamButton::Click, this, &frmAddEditName::cmdSave_Click);
   connect(cmdCancel_, &ui::PellamButton::Click, this, &frmAddEditName::cmdCancel_Click);
   life_.onFirstActivation([this] { Form_Activate(); });

@@ -20,6 +20,7 @@
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
+#include "ui/option_handlers.h"
 
 namespace vm::names {
 namespace {
@@ -71,7 +72,7 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
     auto* option = new QRadioButton(qs(names::displayCaption(choice)), this);
     option->setObjectName(QStringLiteral("optDisplay%1").arg(i + 1));
     ui::keepPlaceWhenHidden(option);
-    connect(option, &QRadioButton::clicked, this, [this, choice] { optDisplay_Click(choice); });
+    ui::onChosen(option, this, [this, choice] { optDisplay_Click(choice); });
     optDisplay_[static_cast<std::size_t>(i)] = option;
     options->addWidget(option);
   }
@@ -106,6 +107,11 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
           &NameListTab::cmdTrainingHistory_Click);
   connect(gridName_, &ui::Grid::rowDoubleClicked, this, &NameListTab::gridName_DblClick);
   connect(gridName_, &ui::Grid::mouseOverRow, this, &NameListTab::gridName_MouseMove);
+}
+
+QList<QWidget*> NameListTab::tabOrder() {
+  return {optDisplay_[0], optDisplay_[1], optDisplay_[2],      gridName_,        cmdAddName_,
+          cmdEditName_,   cmdDeleteName_, cmdTrainingHistory_, cmdPrintNameList_};
 }
 
 QString NameListTab::displayCaption() const { return qs(names::displayCaption(display_)); }

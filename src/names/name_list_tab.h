@@ -42,6 +42,7 @@ class NameListTab : public ui::LobbyTab {
 
   NameDisplay display() const { return display_; }
   QString displayCaption() const;
+  QList<QWidget*> tabOrder() override;
 
  private:
   void optDisplay_Click(NameDisplay choice);

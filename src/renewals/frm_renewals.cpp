@@ -22,6 +22,8 @@
 #include "ui/grid/grid.h"
 #include "ui/grid_report.h"
 #include "ui/open_modal.h"
+#include "ui/option_handlers.h"
+#include "ui/tab_order.h"
 
 namespace vm::renewals {
 namespace {
@@ -104,6 +106,8 @@ frmRenewals::frmRenewals(ui::AppState& state, std::vector<ListedPerson> persons,
   page->addWidget(gridRenewals_, 1);
   page->addLayout(commands);
   resize(900, 560);
+  ui::setTabOrder({cboHeading_, txtDueWithin_, chkNeverTaken_, cmdShowRenewals_, gridRenewals_,
+                   cmdRenewalPeriods_, cmdPrintRenewals_, cmdClose_});
 
   cmdClose_->setCancel(true);  // Esc
   connect(txtDueWithin_, &QLineEdit::textChanged, this,
@@ -114,7 +118,7 @@ frmRenewals::frmRenewals(ui::AppState& state, std::vector<ListedPerson> persons,
   connect(cmdShowRenewals_, &ui::PellamButton::Click, this, &frmRenewals::cmdShowRenewals_Click);
   // A choice of courses or of who is listed shows its list at once; the days wait for the button.
   connect(cboHeading_, &QComboBox::activated, this, [this] { cmdShowRenewals_Click(); });
-  connect(chkNeverTaken_, &QCheckBox::clicked, this, [this] { cmdShowRenewals_Click(); });
+  ui::onTickChanged(chkNeverTaken_, this, [this] { cmdShowRenewals_Click(); });
   connect(cmdRenewalPeriods_, &ui::PellamButton::Click, this,
           &frmRenewals::cmdRenewalPeriods_Click);
   connect(cmdPrintRenewals_, &ui::PellamButton::Click, this, &frmRenewals::cmdPrintRenewals_Click);

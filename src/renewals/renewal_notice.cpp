@@ -14,6 +14,7 @@
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
 #include "ui/open_modal.h"
+#include "ui/option_handlers.h"
 #include "ui/settings.h"
 
 namespace vm::renewals {
@@ -56,7 +57,7 @@ frmRenewalNotice::frmRenewalNotice(ui::AppState& state, const QString& text, QWi
   page->addLayout(commands);
 
   cmdOK_->setCancel(true);  // Esc
-  connect(chkShowNotice_, &QCheckBox::clicked, this, &frmRenewalNotice::chkShowNotice_Click);
+  ui::onTickChanged(chkShowNotice_, this, [this] { chkShowNotice_Click(); });
   connect(cmdShowRenewals_, &ui::PellamButton::Click, this, [this] {
     emit renewalsAsked();
     life_.closeWindow();

@@ -88,6 +88,7 @@ frmTrainingMatrix::frmTrainingMatrix(ui::AppState& state, MatrixTable table,
   buttons->addStretch();
   for (ui::PellamButton* b : {cmdPrintMatrix_, cmdExportMatrix_, cmdReturn_}) buttons->addWidget(b);
   cmdReturn_->setDefault(true);
+  cmdReturn_->setCancel(true);  // Esc closes the window through its own way out
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(12, 12, 12, 12);
   page->addWidget(lblMatrix_);

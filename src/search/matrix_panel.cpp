@@ -19,6 +19,7 @@
 #include "ui/grid/grid.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
+#include "ui/option_handlers.h"
 
 namespace vm::search {
 namespace {
@@ -41,9 +42,7 @@ MatrixPanel::MatrixPanel(ui::AppState& state, ui::LobbyServices& lobby, QWidget*
   for (int i = 0; i < 2; ++i) {
     auto* option = new QRadioButton(captions[static_cast<std::size_t>(i)], this);
     option->setObjectName(QStringLiteral("optMatrix%1").arg(i + 1));
-    connect(option, &QRadioButton::toggled, this, [this](bool on) {
-      if (on) choiceChanged();
-    });
+    ui::onChosen(option, this, [this] { choiceChanged(); });
     optMatrix_[static_cast<std::size_t>(i)] = option;
   }
   cboMatrixHeading_->setObjectName(QStringLiteral("cboMatrixHeading"));
@@ -97,6 +96,10 @@ void MatrixPanel::refresh() {
 
 QWidget* MatrixPanel::firstBox() const {
   return optMatrix_[0]->isChecked() ? static_cast<QWidget*>(cboMatrixHeading_) : txtMatrixCode_;
+}
+
+QList<QWidget*> MatrixPanel::tabOrder() const {
+  return {optMatrix_[0], cboMatrixHeading_, optMatrix_[1], txtMatrixCode_, cmdMatrix_};
 }
 
 void MatrixPanel::choiceChanged() {

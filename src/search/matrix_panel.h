@@ -33,6 +33,8 @@ class MatrixPanel : public QFrame {
   void refresh();
   // Where the focus goes when the panel is chosen.
   QWidget* firstBox() const;
+  // Its controls in the order Tab visits them: each option with its box, then the command.
+  QList<QWidget*> tabOrder() const;
 
  private:
   // Enables the box of the chosen option, and cmdMatrix when that box holds a choice.

@@ -85,6 +85,10 @@ ResultsTab::ResultsTab(ui::AppState& state, ui::LobbyServices& lobby, QWidget* p
           &ResultsTab::cmdFinishedSummary_Click);
 }
 
+QList<QWidget*> ResultsTab::tabOrder() {
+  return {gridSummary_, cmdSummaryTrainingHistory_, cmdSummaryPrint_, cmdFinishedSummary_};
+}
+
 void ResultsTab::tabClicked() {
   if (!gridSummary_->isHidden()) gridSummary_->setFocus();
 }

@@ -41,6 +41,7 @@ class ResultsTab : public ui::LobbyTab {
 
   ui::Grid* grid() override { return gridSummary_; }
   void tabClicked() override;
+  QList<QWidget*> tabOrder() override;
 
   // Lists the rows of the Name List grid that a search found (positions counted from 0), sorted
   // by name, and opens the tab captioned "Search Results" with tabs 0 and 1 locked.

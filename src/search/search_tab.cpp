@@ -1,6 +1,5 @@
 #include "search/search_tab.h"
 
-#include <QButtonGroup>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,6 +23,7 @@
 #include "ui/grid/grid.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
+#include "ui/option_handlers.h"
 
 namespace vm::search {
 namespace {
@@ -76,15 +76,10 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   setObjectName(QStringLiteral("SearchTab"));
   // Two rows of two choices: four side by side would cut their captions short.
   auto* options = new QGridLayout;
-  // A group of their own: left to themselves, option buttons would also turn off those of the
-  // panels below, which share this tab as their ancestor.
-  auto* choices = new QButtonGroup(this);
   for (int i = 0; i < 4; ++i) {
     auto* option = new QRadioButton(this);
     option->setObjectName(QStringLiteral("optSearch%1").arg(i + 1));
-    connect(option, &QRadioButton::clicked, this, [this, i] { optSearch_Click(i + 1); });
     optSearch_[static_cast<std::size_t>(i)] = option;
-    choices->addButton(option);
     options->addWidget(option, i / 2, i % 2);
     if (i == 2) {
       frame_[2] = matrixPanel_;
@@ -113,6 +108,10 @@ SearchTab::SearchTab(ui::AppState& state, ui::LobbyServices& lobby, ResultsTab& 
   markOption(optSearch_[2], false, true);
   markOption(optSearch_[3], false, true);
   optMatch_Click(1);
+  // From here on, however an option is chosen (mouse, keys, assistive technology).
+  for (int i = 0; i < 4; ++i)
+    ui::onChosen(optSearch_[static_cast<std::size_t>(i)], this,
+                 [this, i] { optSearch_Click(i + 1); });
   connect(cmdMatch_, &ui::PellamButton::Click, this, &SearchTab::cmdMatch_Click);
   connect(cmdAnnualSummary_, &ui::PellamButton::Click, this, &SearchTab::cmdAnnualSummary_Click);
   connect(&results_, &ResultsTab::finished, this, &SearchTab::resultsFinished);
@@ -139,7 +138,7 @@ void SearchTab::buildCriteriaPanel() {
   for (int i = 0; i < 2; ++i) {
     auto* option = new QRadioButton(modeCaptions[static_cast<std::size_t>(i)], frameMatch_);
     option->setObjectName(QStringLiteral("optMatch%1").arg(i + 1));
-    connect(option, &QRadioButton::clicked, this, [this, i] { optMatch_Click(i + 1); });
+    ui::onChosen(option, this, [this, i] { optMatch_Click(i + 1); });
     optMatch_[static_cast<std::size_t>(i)] = option;
     modes->addWidget(option);
   }
@@ -208,6 +207,16 @@ void SearchTab::cmdRenewals_Click() {
   ui::openModal(state_, lobby_.lobbyWindow(),
                 new renewals::frmRenewals(state_, renewals::listedPersonsOf(*lobby_.nameGrid()),
                                           lobby_.lobbyWindow()));
+}
+
+// The choice, then the criteria down the left, the mode and the command beside them; the
+// year of the summary panel; the matrix panel; the renewals command.
+QList<QWidget*> SearchTab::tabOrder() {
+  return QList<QWidget*>{optSearch_[0],    optSearch_[1], optSearch_[2], optSearch_[3],
+                         txtMatch_[0],     txtMatch_[1],  txtMatch_[2],  txtMatch_[3],
+                         optMatch_[0],     optMatch_[1],  cmdMatch_,     txtSummaryYear_,
+                         cmdAnnualSummary_} +
+         matrixPanel_->tabOrder() + QList<QWidget*>{cmdRenewals_};
 }
 
 QString SearchTab::displayCaption() const { return lobby_.nameDisplayCaption().toLower(); }

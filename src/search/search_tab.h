@@ -35,6 +35,7 @@ class SearchTab : public ui::LobbyTab {
             QWidget* parent = nullptr);
 
   void tabClicked() override;
+  QList<QWidget*> tabOrder() override;
 
  private:
   // frame1: the four criteria boxes, the two modes and cmdMatch; frame2: the year and

@@ -26,6 +26,7 @@
 #include "ui/fill_gauge.h"
 #include "ui/keep_place.h"
 #include "ui/pictures.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
 namespace vm::training {
@@ -80,6 +81,8 @@ frmCreditTraining::frmCreditTraining(ui::AppState& state, CreditChoice choice, Q
   listSelected_->setSelectionMode(QAbstractItemView::NoSelection);
   listSelected_->setFocusPolicy(Qt::NoFocus);
   listSelected_->setAccessibleName(QStringLiteral("Person(s) chosen"));
+  // A list takes no name from its label; screen readers find it by the label's caption.
+  listNames_->setAccessibleName(QStringLiteral("Person(s) who received this training"));
   txtComments_->setObjectName(QStringLiteral("txtComments"));
   ui::setUpCommentsBox(txtComments_);
   txtComments_->setFixedHeight(fontMetrics().lineSpacing() * 5 + 12);
@@ -123,7 +126,6 @@ frmCreditTraining::frmCreditTraining(ui::AppState& state, CreditChoice choice, Q
     b->setAutoDefault(false);
     ui::keepPlaceWhenHidden(b);
   }
-  cmdCancel_->setCancel(true);  // Esc
   auto* commands = new QHBoxLayout;
   commands->addStretch();
   commands->addWidget(cmdSave_);
@@ -138,6 +140,9 @@ frmCreditTraining::frmCreditTraining(ui::AppState& state, CreditChoice choice, Q
   page->addLayout(body, 1);
   page->addLayout(commands);
   resize(720, 480);
+
+  // Down the left column, then the list on the right, then the commands.
+  ui::setTabOrder({txtDate_, txtComments_, listNames_, cmdSave_, cmdCancel_});
 
   connect(txtDate_, &QLineEdit::textChanged, this, &frmCreditTraining::txtDate_Change);
   // Mouse and keyboard alike change the choice.

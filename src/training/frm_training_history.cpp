@@ -31,7 +31,9 @@
 #include "ui/grid/grid.h"
 #include "ui/grid_report.h"
 #include "ui/keep_place.h"
+#include "ui/menu_items.h"
 #include "ui/pictures.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
 namespace vm::training {
@@ -144,6 +146,9 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QW
   buttons->addWidget(cmdHelp_);
   buttons->addWidget(cmdReturn_);
 
+  ui::setTabOrder({gridTraining_, txtComments_, cmdEditTraining_, cmdDeleteTraining_,
+                   cmdSaveComments_, cmdCancelComments_, cmdPrintTraining_, cmdHelp_, cmdReturn_});
+
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(12, 12, 12, 12);
   page->addWidget(gridTraining_);
@@ -159,7 +164,7 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QW
                                     : menuEditmenu_->addAction(QString::fromUtf8(
                                           caption.data(), static_cast<qsizetype>(caption.size())));
     item->setObjectName(QStringLiteral("menuedit%1").arg(index));
-    connect(item, &QAction::triggered, this, [this, index] { menuEdit_Click(index); });
+    ui::onMenuItem(item, menuEditmenu_, this, [this, index] { menuEdit_Click(index); });
   }
 
   connect(gridTraining_, &ui::Grid::rowColChange, this,

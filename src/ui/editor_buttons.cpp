@@ -11,7 +11,10 @@ PellamButton* makeSaveButton(QWidget* window) {
 }
 
 PellamButton* makeCancelButton(QWidget* window) {
-  return makeCommandButton(window, QStringLiteral("cmdCancel"), {});
+  PellamButton* cancel = makeCommandButton(window, QStringLiteral("cmdCancel"), {});
+  // Esc presses it, rather than closing the window past its own way out.
+  cancel->setCancel(true);
+  return cancel;
 }
 
 void offerSave(PellamButton* cmdSave, bool entryComplete) {

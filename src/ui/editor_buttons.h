@@ -7,7 +7,7 @@ namespace vm::ui {
 class PellamButton;
 
 // Save and Cancel of an add/edit window, in the common look; the window captions them at its first
-// activation. Save starts hidden.
+// activation. Save starts hidden; Esc presses Cancel.
 PellamButton* makeSaveButton(QWidget* window);
 PellamButton* makeCancelButton(QWidget* window);
 

@@ -1,10 +1,12 @@
 #include "ui/field_colours.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
 
 namespace vm::ui {
 namespace {
@@ -20,6 +22,22 @@ void selectWhole(QWidget* field) {
 }
 
 }  // namespace
+
+// The control that Tab (or Shift+Tab) reaches after `from`, passing over the locked fields.
+QWidget* FieldColours::nextAfter(QWidget* from, bool forward) const {
+  const auto locked = [this](QWidget* w) {
+    return std::any_of(fields_.begin(), fields_.end(),
+                       [w](const QPointer<QWidget>& f) { return f == w; });
+  };
+  QWidget* w = from;
+  for (;;) {
+    w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+    if (w == from) return nullptr;
+    if (w->window() == from->window() && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() &&
+        w->isEnabled() && !locked(w) && !w->focusProxy())
+      return w;
+  }
+}
 
 FieldColours::FieldColours(QColor focused, QObject* parent) : QObject(parent), focused_(focused) {}
 
@@ -57,8 +75,14 @@ bool FieldColours::eventFilter(QObject* watched, QEvent* event) {
   if (!field) return false;
   if (event->type() == QEvent::FocusIn) {
     if (passTo_ && passTo_->isVisible()) {
-      QTimer::singleShot(0, passTo_.data(), [target = passTo_] {
-        if (target) target->setFocus();
+      // Tab goes on past the locked fields, so every command after them stays in reach;
+      // a click, or any other way in, lands on the target.
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      const bool tabbing = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+      QWidget* next = tabbing ? nextAfter(field, reason == Qt::TabFocusReason) : nullptr;
+      QPointer<QWidget> target = next ? next : passTo_.data();
+      QTimer::singleShot(0, target.data(), [target, reason] {
+        if (target) target->setFocus(reason);
       });
       return false;
     }

@@ -27,7 +27,8 @@ class FieldColours : public QObject {
   void attach(QWidget* field);
   void setFocusedColour(QColor c) { focused_ = c; }
   // While set, a field that gets the focus passes it on to this widget instead (the
-  // read-only view of the lowest access level).
+  // read-only view of the lowest access level); Tab and Shift+Tab pass on over the fields to
+  // the next control in their direction.
   void passFocusTo(QWidget* target) { passTo_ = target; }
   // That read-only view: every attached field is locked against editing and passes the focus on.
   void lockForViewing(QWidget* target);
@@ -42,6 +43,8 @@ class FieldColours : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QWidget* nextAfter(QWidget* from, bool forward) const;
+
   QColor focused_;
   QPointer<QWidget> passTo_;
   std::vector<QPointer<QWidget>> fields_;

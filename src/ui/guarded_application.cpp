@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <cstdlib>
 
+#include "ui/accessibility/accessible_factory.h"
+
 namespace vm::ui {
 
 void reportFatalError(const QString& details) {
@@ -14,7 +16,9 @@ GuardedApplication::GuardedApplication(int& argc, char** argv)
     : QApplication(argc, argv), fatal_([](const QString& details) {
         reportFatalError(details);
         std::exit(EXIT_FAILURE);
-      }) {}
+      }) {
+  installAccessibleInterfaces();
+}
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
   try {

@@ -8,7 +8,7 @@ namespace vm::ui {
 // The application object of the program. A failure of the file system is never caught
 // by the windows' logic; it reaches the event loop here, is shown to the user with the
 // system's own text, and ends the program (every rewrite is atomic, so nothing
-// half-written survives).
+// half-written survives). It also puts the program's accessibility interfaces in place.
 class GuardedApplication : public QApplication {
  public:
   using FatalHandler = std::function<void(const QString& details)>;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 namespace vm::ui {
@@ -18,6 +19,9 @@ class LobbyTab : public QWidget {
   virtual Grid* grid() { return nullptr; }
   // The user chose this tab, after the main window's first activation.
   virtual void tabClicked() {}
+  // The page's controls in the order Tab visits them, as the page shows them; the main
+  // window puts them between its tab bar and its own buttons.
+  virtual QList<QWidget*> tabOrder() { return {}; }
 };
 
 }  // namespace vm::ui

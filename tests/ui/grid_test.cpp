@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QScrollBar>
 
@@ -139,4 +141,57 @@ TEST(Grid, FillsTheLargestListAtOnce) {
   EXPECT_EQ(grid.rows(), 32767);
   EXPECT_EQ(grid.text(1, 4), "1");
   EXPECT_EQ(grid.text(32767, 4), "32767");
+}
+
+// Hidden columns keep their texts for the program but are not part of the table views and
+// assistive technology see, wherever they stand in the format.
+TEST(Grid, HiddenColumnsLeaveTheViewsTableAndKeepTheirTexts) {
+  Grid grid;
+  grid.reset("<Name|^RecNum|>Hours|NameSort");
+  grid.setRows({{"Ann", "7", "2.0", "ann"}, {"Bob", "3", "1.5", "bob"}});
+  grid.hideColumn(1);
+  grid.hideColumn(3);
+  QAbstractItemModel* view = grid.model();
+  ASSERT_EQ(view->columnCount(), 2);
+  EXPECT_EQ(view->headerData(1, Qt::Horizontal).toString(), "Hours");
+  EXPECT_EQ(view->data(view->index(1, 1)).toString(), "1.5");
+  EXPECT_EQ(view->data(view->index(1, 1), Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask,
+            Qt::AlignRight);
+  EXPECT_EQ(grid.cols(), 4);
+  EXPECT_EQ(grid.text(2, 1), "3");
+  EXPECT_EQ(grid.columnWidth(1), 0);
+  grid.setColumnWidth(2, 90);
+  EXPECT_EQ(grid.columnWidth(2), 90);
+
+  grid.setColumnHidden(1, false);
+  EXPECT_EQ(view->columnCount(), 3);
+  EXPECT_EQ(view->headerData(1, Qt::Horizontal).toString(), "RecNum");
+  EXPECT_EQ(grid.columnWidth(2), 90);
+}
+
+// With assistive technology listening, the largest list still fills, and a row chosen through
+// it at the far end becomes current, at once.
+TEST(Grid, TheLargestListStaysQuickForAssistiveTechnology) {
+  QAccessible::setActive(true);  // the toolkit then reports every change to the listener
+  Grid grid;
+  grid.resize(600, 400);
+  grid.show();
+  QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(&grid)->tableInterface();
+  ASSERT_NE(table, nullptr);
+  std::vector<QStringList> rows;
+  for (int i = 1; i <= 32767; ++i)
+    rows.push_back({QString::number(i), "Org", "1", QString::number(i)});
+  QElapsedTimer clock;
+  clock.start();
+  grid.reset("|Organization|^DateCreated|RecNum");
+  grid.setRows(std::move(rows));
+  grid.hideColumn(2);
+  grid.hideColumn(3);
+  grid.selectRow(1);
+  table->selectRow(32766);
+  QApplication::processEvents();
+  EXPECT_EQ(grid.currentRow(), 32767);
+  EXPECT_EQ(table->cellAt(32766, 0)->text(QAccessible::Name), "32767");
+  EXPECT_LT(clock.elapsed(), 1000);
+  QAccessible::setActive(false);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -35,21 +36,37 @@ TEST(QtDialogs, AFurtherButtonBesideYesAndNoAnswersOther) {
   Message box = makeMessage("Print the Name List?", "Are you ready to print?", MessageIcon::None,
                             MessageButtons::YesNo);
   box.otherButton = "Save as &PDF...";
+  // A button's caption is clicked; otherwise the keys are pressed, or the button's action is
+  // done as assistive technology does it.
   const struct {
-    const char* click;  // a button's caption, or none for the Esc key
+    const char* click;
+    QKeyCombination key;
+    const char* pressedByAssistiveTechnology;
     Answer expected;
-  } cases[] = {{"Save as PDF...", Answer::Other}, {"Yes", Answer::Yes}, {nullptr, Answer::No}};
+  } cases[] = {
+      {"Save as PDF...", {}, nullptr, Answer::Other},
+      {"Yes", {}, nullptr, Answer::Yes},
+      {nullptr, Qt::Key_Escape, nullptr, Answer::No},
+      {nullptr, Qt::Key_Return, nullptr, Answer::Yes},  // the default button
+      {nullptr, {}, "Save as PDF...", Answer::Other},
+  };
   for (const auto& c : cases) {
     const Answer answer = answerRealBox(box, [&c](QMessageBox* mb) {
       ASSERT_EQ(mb->buttons().size(), 3);
       if (c.click) {
         ASSERT_NE(buttonCaptioned(mb, c.click), nullptr);
         buttonCaptioned(mb, c.click)->click();
+      } else if (c.pressedByAssistiveTechnology) {
+        QPushButton* b = buttonCaptioned(mb, c.pressedByAssistiveTechnology);
+        ASSERT_NE(b, nullptr);
+        QAccessible::queryAccessibleInterface(b)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QTest::qWait(300);  // the toolkit shows the press before it clicks
       } else {
-        QTest::keyClick(mb, Qt::Key_Escape);
+        QTest::keyClick(mb, c.key.key(), c.key.keyboardModifiers());
       }
     });
-    EXPECT_EQ(answer, c.expected) << (c.click ? c.click : "Esc");
+    EXPECT_EQ(answer, c.expected) << "case " << &c - cases;
   }
 }
 

@@ -44,6 +44,12 @@ int shiftCode(Qt::KeyboardModifiers m) {
          (m & Qt::AltModifier ? PellamButton::kAltKey : 0);
 }
 
+// Enter or Return, alone (the keypad's Enter carries the keypad flag).
+bool isEnterKey(const QKeyEvent* e) {
+  return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+         (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 // The platform's standard cursor numbering.
 Qt::CursorShape cursorShape(int pointer) {
   switch (pointer) {
@@ -265,7 +271,8 @@ void PellamButton::setButtonType(int style) {
 void PellamButton::captionChanged() {
   accessKey_ = accessKeyOf(caption());
   const QString readable = readableCaption(caption()).trimmed();
-  setAccessibleName(readable.isEmpty() ? toolTip() : readable);
+  // A picture button speaks its tool tip, without the blanks that pad it on screen.
+  setAccessibleName(readable.isEmpty() ? toolTip().trimmed() : readable);
   applyLayout();
 }
 
@@ -648,6 +655,11 @@ void PellamButton::keyPressEvent(QKeyEvent* e) {
   }
   if (space) {
     e->accept();
+  } else if (isEnterKey(e)) {
+    // Enter presses the button that has the focus, in a window as in a dialog, as the space
+    // bar does; a window's default button gets Enter only while no other button has the focus.
+    e->accept();
+    accessClick();
   } else {
     QPushButton::keyPressEvent(e);
   }

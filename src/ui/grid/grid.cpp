@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QToolTip>
 #include <algorithm>
@@ -17,6 +18,8 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Tab leaves the grid for the next control, as in any list; the arrow keys move the row.
+  setTabKeyNavigation(false);
   setWordWrap(false);
   setCornerButtonEnabled(false);
   setAlternatingRowColors(false);
@@ -34,13 +37,14 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
       "QTableView { selection-background-color: #000080; selection-color: white; }"));
   connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) { emit rowColChange(current.row() + 1); });
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this](const QItemSelection& selected) { followSelection(selected); });
 }
 
 void Grid::reset(const QString& format) {
   fillColumn_ = -1;
   alsoExported_.clear();
   model_->setFormat(format);
-  for (int c = 0; c < cols(); ++c) setColumnHidden(c, false);
 }
 
 void Grid::setRows(std::vector<QStringList> rows) { model_->setRows(std::move(rows)); }
@@ -53,21 +57,31 @@ void Grid::setText(int row, int column, const QString& text) {
   model_->setText(row - 1, column, text);
 }
 
+int Grid::columnWidth(int column) const {
+  const int at = model_->viewColumn(column);
+  return at < 0 ? 0 : QTableView::columnWidth(at);
+}
+
+void Grid::setColumnWidth(int column, int width) {
+  const int at = model_->viewColumn(column);
+  if (at >= 0) QTableView::setColumnWidth(at, width);
+}
+
 void Grid::setColumnWidthTwips(int column, int twips) {
   setColumnWidth(column, twips * logicalDpiX() / 1440);
 }
 
 void Grid::fillWidthWith(int column) {
   fillColumn_ = column;
-  fillBase_ = column >= 0 && column < cols() ? columnWidth(column) : 0;
+  fillBase_ = columnWidth(column);
   applyFill();
 }
 
 void Grid::applyFill() {
-  if (fillColumn_ < 0 || fillColumn_ >= cols()) return;
+  if (fillColumn_ < 0 || model_->isColumnHidden(fillColumn_)) return;
   int others = 0;
   for (int c = 0; c < cols(); ++c)
-    if (c != fillColumn_ && !isColumnHidden(c)) others += columnWidth(c);
+    if (c != fillColumn_) others += columnWidth(c);
   // Back to its own width when the room shrinks (a scroll bar appears), so the other
   // visible columns are never pushed out of view.
   setColumnWidth(fillColumn_, std::max(fillBase_, viewport()->width() - others));
@@ -89,13 +103,31 @@ int Grid::currentRow() const {
 }
 
 void Grid::selectRow(int row, bool toTop) {
-  if (row < 1 || row > rows()) return;
-  int firstVisible = 0;
-  while (firstVisible < cols() - 1 && isColumnHidden(firstVisible)) ++firstVisible;
-  const QModelIndex at = model_->index(row - 1, firstVisible);
+  if (row < 1 || row > rows() || model_->columnCount() == 0) return;
+  const QScopedValueRollback choosing(choosing_, true);
+  const QModelIndex at = model_->index(row - 1, 0);
   selectionModel()->setCurrentIndex(
       at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   if (toTop) scrollTo(at, QAbstractItemView::PositionAtTop);
+}
+
+// Assistive technology selects rows and clears the selection without touching the current
+// row, which every command of the windows acts on. The selection leads then: the selected
+// row becomes current, a cleared selection goes back to the current row, and a disabled
+// grid keeps its row.
+void Grid::followSelection(const QItemSelection& selected) {
+  if (choosing_) return;
+  const int current = currentRow();
+  int wanted = current;
+  if (!selected.isEmpty() && isEnabled()) wanted = selected.indexes().constLast().row() + 1;
+  if (wanted < 1) {
+    if (selectionModel()->hasSelection()) selectionModel()->clearSelection();
+    return;
+  }
+  const QModelIndexList chosen = selectionModel()->selectedRows();
+  if (wanted == current && chosen.size() == 1 && chosen.constFirst().row() + 1 == current) return;
+  selectRow(wanted, false);
+  scrollTo(model_->index(wanted - 1, 0));
 }
 
 int Grid::topRow() const {

@@ -11,6 +11,12 @@ namespace vm::ui {
 // from 1 (row 0 is the header, as the windows speak of it), hidden working columns
 // (identities, sort keys, record numbers), shading, a case-insensitive sort, and a
 // current row whose visible columns are highlighted.
+//
+// Columns are counted as the format gives them, hidden ones included, by every function
+// here (the column functions of the table view below are replaced by ones that count so).
+// Hidden columns are not part of the table the view shows, so assistive technology sees
+// only what is on screen. The highlighted row is the current row whoever chooses it: a
+// row that assistive technology selects becomes current, as a click makes it.
 class Grid : public QTableView {
   Q_OBJECT
 
@@ -27,13 +33,18 @@ class Grid : public QTableView {
   void addRow(const QStringList& cells);
 
   int rows() const { return model_->rowCount(); }  // data rows
-  int cols() const { return model_->columnCount(); }
-  QString text(int row, int column) const;  // row >= 1
+  int cols() const { return model_->columns(); }   // hidden ones included
+  QString text(int row, int column) const;         // row >= 1
   void setText(int row, int column, const QString& text);
   QString headerText(int column) const { return model_->headerText(column); }
   void setHeaderText(int column, const QString& text) { model_->setHeaderText(column, text); }
 
-  void hideColumn(int column) { setColumnHidden(column, true); }
+  void hideColumn(int column) { model_->setColumnHidden(column, true); }
+  void setColumnHidden(int column, bool hidden) { model_->setColumnHidden(column, hidden); }
+  bool isColumnHidden(int column) const { return model_->isColumnHidden(column); }
+  // A hidden column has no width.
+  int columnWidth(int column) const;
+  void setColumnWidth(int column, int width);
   // A hidden column whose text the window shows elsewhere (the comments of the highlighted
   // training record, under the list): exports and copies take it after the visible columns.
   // Until the next reset.
@@ -80,8 +91,10 @@ class Grid : public QTableView {
 
  private:
   void applyFill();
+  void followSelection(const QItemSelection& selected);
 
   GridModel* model_;
+  bool choosing_ = false;  // the grid itself is choosing its current row
   int fillColumn_ = -1;
   int fillBase_ = 0;
   std::vector<int> alsoExported_;

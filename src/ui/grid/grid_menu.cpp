@@ -13,6 +13,7 @@
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
 #include "ui/grid/grid_export.h"
+#include "ui/menu_items.h"
 #include "ui/window_life.h"
 
 namespace vm::ui {
@@ -56,9 +57,9 @@ void popUpGridMenu(Grid& grid, const QPoint& globalPos) {
   exportCsv->setShortcut(kExportKey);
   for (QAction* a : {copy, exportCsv}) a->setShortcutVisibleInContextMenu(true);
 
-  QAction* chosen = state->dialogs.popupMenu(&menu, globalPos);
-  if (chosen == copy) copySelectedRows(grid);
-  if (chosen == exportCsv) exportGridToCsv(*state, grid);
+  onMenuItem(copy, &menu, &grid, [&grid] { copySelectedRows(grid); });
+  onMenuItem(exportCsv, &menu, &grid, [state, &grid] { exportGridToCsv(*state, grid); });
+  state->dialogs.popupMenu(&menu, globalPos);
 }
 
 bool runGridCommandKey(Grid& grid, const QKeyEvent& event) {

@@ -12,21 +12,20 @@ int GridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int GridModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(headers_.size());
+  return parent.isValid() ? 0 : static_cast<int>(shown_.size());
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  const Row& row = rows_[static_cast<std::size_t>(index.row())];
+  const int column = shownColumn(index.column());
   switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-      return index.column() < row.cells.size() ? row.cells[index.column()] : QString();
+      return text(index.row(), column);
     case Qt::TextAlignmentRole:
-      return QVariant::fromValue(alignments_[static_cast<std::size_t>(index.column())] |
-                                 Qt::AlignVCenter);
+      return QVariant::fromValue(alignments_[static_cast<std::size_t>(column)] | Qt::AlignVCenter);
     case Qt::BackgroundRole: {
-      const QColor c = background(index.row(), index.column());
+      const QColor c = background(index.row(), column);
       return c.isValid() ? QVariant(c) : QVariant();
     }
     default:
@@ -35,11 +34,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || section < 0 || section >= static_cast<int>(headers_.size()))
-    return {};
-  if (role == Qt::DisplayRole) return headers_[static_cast<std::size_t>(section)];
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+  const auto column = static_cast<std::size_t>(shownColumn(section));
+  if (role == Qt::DisplayRole) return headers_[column];
   if (role == Qt::TextAlignmentRole)
-    return QVariant::fromValue(alignments_[static_cast<std::size_t>(section)] | Qt::AlignVCenter);
+    return QVariant::fromValue(alignments_[column] | Qt::AlignVCenter);
   return {};
 }
 
@@ -47,6 +46,7 @@ void GridModel::setFormat(const QString& format) {
   beginResetModel();
   headers_.clear();
   alignments_.clear();
+  shown_.clear();
   for (QString part : format.split('|')) {
     Qt::Alignment align = Qt::AlignLeft;
     if (part.startsWith('<')) {
@@ -58,6 +58,7 @@ void GridModel::setFormat(const QString& format) {
       align = Qt::AlignHCenter;
       part.remove(0, 1);
     }
+    shown_.push_back(static_cast<int>(headers_.size()));
     headers_.push_back(part);
     alignments_.push_back(align);
   }
@@ -67,11 +68,46 @@ void GridModel::setFormat(const QString& format) {
 
 void GridModel::setHeaderText(int column, const QString& text) {
   headers_[static_cast<std::size_t>(column)] = text;
-  emit headerDataChanged(Qt::Horizontal, column, column);
+  const int at = viewColumn(column);
+  if (at >= 0) emit headerDataChanged(Qt::Horizontal, at, at);
 }
 
 QString GridModel::headerText(int column) const {
   return headers_[static_cast<std::size_t>(column)];
+}
+
+void GridModel::setColumnHidden(int column, bool hidden) {
+  if (column < 0 || column >= columns() || isColumnHidden(column) == hidden) return;
+  const auto place = std::lower_bound(shown_.begin(), shown_.end(), column);
+  const int at = static_cast<int>(place - shown_.begin());
+  if (hidden) {
+    beginRemoveColumns({}, at, at);
+    shown_.erase(place);
+    endRemoveColumns();
+  } else {
+    beginInsertColumns({}, at, at);
+    shown_.insert(place, column);
+    endInsertColumns();
+  }
+}
+
+bool GridModel::isColumnHidden(int column) const { return viewColumn(column) < 0; }
+
+int GridModel::viewColumn(int column) const {
+  const auto place = std::lower_bound(shown_.begin(), shown_.end(), column);
+  return place != shown_.end() && *place == column ? static_cast<int>(place - shown_.begin()) : -1;
+}
+
+void GridModel::cellsChanged(int top, int bottom, int first, int last, int role) {
+  int left = -1;
+  int right = -1;
+  for (int c = first; c <= last; ++c) {
+    const int at = viewColumn(c);
+    if (at < 0) continue;
+    if (left < 0) left = at;
+    right = at;
+  }
+  if (left >= 0 && top <= bottom) emit dataChanged(index(top, left), index(bottom, right), {role});
 }
 
 void GridModel::setRows(std::vector<QStringList> rows) {
@@ -104,16 +140,14 @@ void GridModel::setText(int row, int column, const QString& text) {
   QStringList& cells = rows_[static_cast<std::size_t>(row)].cells;
   while (cells.size() <= column) cells.append(QString());
   cells[column] = text;
-  const QModelIndex at = index(row, column);
-  emit dataChanged(at, at, {Qt::DisplayRole});
+  cellsChanged(row, row, column, column, Qt::DisplayRole);
 }
 
 void GridModel::setBackground(int row, int column, const QColor& colour) {
   Row& r = rows_[static_cast<std::size_t>(row)];
   if (r.backgrounds.empty()) r.backgrounds.assign(headers_.size(), 0);
   r.backgrounds[static_cast<std::size_t>(column)] = colour.isValid() ? colour.rgba() : 0;
-  const QModelIndex at = index(row, column);
-  emit dataChanged(at, at, {Qt::BackgroundRole});
+  cellsChanged(row, row, column, column, Qt::BackgroundRole);
 }
 
 QColor GridModel::background(int row, int column) const {
@@ -130,9 +164,7 @@ void GridModel::shadeAlternateRows(int firstColumn, int lastColumn, const QColor
     for (int c = firstColumn; c <= lastColumn; ++c)
       row.backgrounds[static_cast<std::size_t>(c)] = colour.rgba();
   }
-  if (rows_.size() > 1)
-    emit dataChanged(index(1, firstColumn), index(static_cast<int>(rows_.size()) - 1, lastColumn),
-                     {Qt::BackgroundRole});
+  cellsChanged(1, static_cast<int>(rows_.size()) - 1, firstColumn, lastColumn, Qt::BackgroundRole);
 }
 
 QString GridModel::sortKey(const QString& text) {

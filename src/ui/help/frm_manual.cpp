@@ -17,9 +17,11 @@
 #include "ui/dialogs.h"
 #include "ui/help/help_topics.h"
 #include "ui/help/program_version.h"
+#include "ui/menu_items.h"
 #include "ui/open_modal.h"
 #include "ui/pictures.h"
 #include "ui/print_job.h"
+#include "ui/tab_order.h"
 #include "ui/window_life.h"
 
 namespace vm::ui {
@@ -75,6 +77,10 @@ frmManual::frmManual(AppState& state, QWidget* owner)
   for (PellamButton* button : {cmdHelpTopic_, cmdPrintHelp_, cmdReturn_})
     button->setMinimumSize(140, 34);
 
+  // The topic's title names the text for screen readers.
+  labelHelpTopic_->setBuddy(txtManual_);
+  ui::setTabOrder({txtManual_, cmdHelpTopic_, cmdPrintHelp_, cmdReturn_});
+
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(10);
   buttons->addWidget(cmdHelpTopic_);
@@ -110,7 +116,7 @@ void frmManual::buildMenu() {
         it.isSeparator() ? menuHelpMenu_->addSeparator() : menuHelpMenu_->addAction(it.caption);
     action->setObjectName(QString("menuHelpTopic%1").arg(index));
     action->setCheckable(it.showsText());
-    connect(action, &QAction::triggered, this, [this, index] { menuHelpTopic_Click(index); });
+    onMenuItem(action, menuHelpMenu_, this, [this, index] { menuHelpTopic_Click(index); });
     menuHelpTopic_.push_back(action);
   }
 }

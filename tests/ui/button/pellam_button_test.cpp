@@ -370,6 +370,32 @@ TEST(PellamButtonKeys, EnterClicksTheDialogsDefaultButtonOnce) {
   EXPECT_EQ(log.events, (QStringList{"Click", "clicked"}));
 }
 
+TEST(PellamButtonKeys, EnterPressesTheFocusedButtonOnceInAWindowAsInADialog) {
+  ButtonHost host(kSoftStyle);
+  host.show(Look::Focus);
+  EventLog log(host.button());
+  QTest::keyClick(&host.button(), Qt::Key_Return);
+  QTest::keyClick(&host.button(), Qt::Key_Enter, Qt::KeypadModifier);
+  QTest::keyClick(&host.button(), Qt::Key_Return, Qt::ShiftModifier);  // not Enter alone
+  EXPECT_EQ(log.events.count("Click"), 2);
+  EXPECT_EQ(log.events.count("clicked"), 2);
+
+  // In a dialog the focused button takes Enter, not the default one.
+  QDialog dialog;
+  auto* save = new PellamButton("cmdSave", &dialog);
+  auto* cancel = new PellamButton("cmdCancel", &dialog);
+  cancel->move(0, 40);
+  save->setDefault(true);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  EventLog saves(*save);
+  EventLog cancels(*cancel);
+  cancel->setFocus();
+  QTest::keyClick(cancel, Qt::Key_Return);
+  EXPECT_TRUE(saves.events.isEmpty());
+  EXPECT_EQ(cancels.events.count("Click"), 1);
+}
+
 TEST(PellamButtonKeys, EscapeClicksTheCancelButton) {
   ButtonHost host(kSoftStyle, "&Cancel");
   host.button().setCancel(true);
@@ -388,10 +414,10 @@ TEST(PellamButtonAccess, CaptionIsTheButtonsTextAndReadableName) {
   EXPECT_EQ(a->role(), QAccessible::Button);
   EXPECT_EQ(a->text(QAccessible::Name), "Save & Exit");
 
-  // A picture button is known by its tool tip.
+  // A picture button is known by its tool tip, without the blanks that pad it on screen.
   b.setCaption("");
   b.setToolTip(" Click here for Help ");
-  EXPECT_EQ(a->text(QAccessible::Name), " Click here for Help ");
+  EXPECT_EQ(a->text(QAccessible::Name), "Click here for Help");
 }
 
 TEST(PellamButtonAccess, MousePointerSetsTheCursor) {

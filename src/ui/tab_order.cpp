@@ -1,0 +1,12 @@
+#include "ui/tab_order.h"
+
+#include <QWidget>
+
+namespace vm::ui {
+
+void setTabOrder(const QList<QWidget*>& controls) {
+  for (qsizetype i = 1; i < controls.size(); ++i)
+    QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
+}  // namespace vm::ui
