@@ -25,6 +25,10 @@ const QString kNoShow = QStringLiteral("NoShow");
 
 }  // namespace
 
+QString noticeSettingKey(const QString& userName) {
+  return QStringLiteral("RenewalNotice/") + userName;
+}
+
 frmRenewalNotice::frmRenewalNotice(ui::AppState& state, const QString& text, QWidget* parent)
     : QDialog(parent),
       state_(state),
@@ -67,12 +71,12 @@ frmRenewalNotice::frmRenewalNotice(ui::AppState& state, const QString& text, QWi
 }
 
 void frmRenewalNotice::chkShowNotice_Click() {
-  state_.settings.setValue(QString::fromLatin1(kNoticeSetting),
+  state_.settings.setValue(noticeSettingKey(state_.CurrentUserName),
                            chkShowNotice_->isChecked() ? QString() : kNoShow);
 }
 
 void offerRenewalNotice(ui::AppState& state, QWidget* lobby, const ui::Grid& nameGrid) {
-  if (state.settings.value(QString::fromLatin1(kNoticeSetting)) == kNoShow) return;
+  if (state.settings.value(noticeSettingKey(state.CurrentUserName)) == kNoShow) return;
   std::vector<ListedPerson> persons = listedPersonsOf(nameGrid);
   RenewalList list;
   {

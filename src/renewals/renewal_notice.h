@@ -14,8 +14,9 @@ class PellamButton;
 
 namespace vm::renewals {
 
-// The setting, per user in section "Defaults", that turns the log-in notice off: "NoShow".
-inline constexpr const char* kNoticeSetting = "RenewalNotice";
+// The setting in section "Defaults" that turns the log-in notice off ("NoShow") for one user of
+// the program: colleagues who share a computer decide each for themselves.
+QString noticeSettingKey(const QString& userName);
 
 // The notice shown once after log-in: how many trainings of the listed persons have expired and
 // how many fall due within 30 days, with the way to the renewals view and the check box that

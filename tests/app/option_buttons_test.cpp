@@ -15,6 +15,7 @@
 
 #include "app/window_catalogue.h"
 #include "names/name_bytes.h"
+#include "renewals/renewal_notice.h"
 #include "ui/button/pellam_button.h"
 #include "ui/grid/grid.h"
 
@@ -104,7 +105,8 @@ std::string renewalRows(OpenWindow& w) {
 }
 
 std::string noticeSetting(OpenWindow& w) {
-  return "RenewalNotice " + w.app().settings.value("RenewalNotice").toStdString();
+  return "RenewalNotice " +
+         w.app().settings.value(renewals::noticeSettingKey("Dana Demo")).toStdString();
 }
 
 // Which box of the matrix panel takes the choice of courses.

@@ -267,7 +267,8 @@ const std::vector<WindowCase>& allWindows() {
       {"renewal notice",
        [](OpenWindow& w) {
          logIn(w, 4);
-         w.app().settings.setValue("RenewalNotice", "");  // as a user who has not turned it off
+         w.app().settings.setValue(renewals::noticeSettingKey("Dana Demo"),
+                                   "");  // as a user who has not turned it off
          return w.show(new renewals::frmRenewalNotice(
              w.app().state, "3 trainings have expired and 2 fall due within 30 days"));
        }},
@@ -289,7 +290,8 @@ OpenWindow::OpenWindow(const std::string& caseName) : name_(caseName), app_(new 
   app::seedDemonstrationData(app_->files);
   // The demonstration data has trainings due; the notice that would follow every main window
   // has a case of its own.
-  app_->settings.setValue("RenewalNotice", "NoShow");
+  for (const char* user : {"Dana Demo", "Victor Viewer"})
+    app_->settings.setValue(renewals::noticeSettingKey(user), "NoShow");
   app_->state.showHelp = [](QWidget*) {};
   app_->state.showAdminWindow = [] {};
   app_->state.showMainWindow = [] {};

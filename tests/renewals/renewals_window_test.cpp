@@ -12,6 +12,7 @@
 #include "courses/course_files.h"
 #include "format/automation_date.h"
 #include "names/name_bytes.h"
+#include "renewals/renewal_notice.h"
 #include "support/pdf_pages.h"
 #include "support/test_app.h"
 #include "ui/button/pellam_button.h"
@@ -141,7 +142,7 @@ TEST_F(RenewalsWindowTest, NoticeAtLogInLeadsToTheViewAndCanBeTurnedOff) {
   logIn();
   EXPECT_EQ(notice, "2 trainings have expired and 1 fall due within 30 days");
   EXPECT_EQ(listed, kDefaultList);
-  EXPECT_EQ(app.settings.value("RenewalNotice"), "NoShow");
+  EXPECT_EQ(app.settings.value(vm::renewals::noticeSettingKey("Dana Demo")), "NoShow");
 
   // Turned off, the next log-in shows nothing.
   delete lobby;
@@ -150,17 +151,27 @@ TEST_F(RenewalsWindowTest, NoticeAtLogInLeadsToTheViewAndCanBeTurnedOff) {
   logIn();
   EXPECT_EQ(modalsShown("frmRenewalNotice"), 0);
 
+  // Another user of the program on the same computer still has it.
+  delete lobby;
+  lobby = nullptr;
+  app.state.CurrentUserName = "Victor Viewer";
+  app.dialogs.onModal("frmRenewalNotice", [](QWidget*) {});
+  logIn();
+  EXPECT_EQ(modalsShown("frmRenewalNotice"), 1);
+  app.state.CurrentUserName = "Dana Demo";
+  app.dialogs.clear();
+
   // On again, but with nothing expired or due there is nothing to tell.
   delete lobby;
   lobby = nullptr;
-  app.settings.setValue("RenewalNotice", "");
+  app.settings.setValue(vm::renewals::noticeSettingKey("Dana Demo"), "");
   app.folder.write("Course.Renewal", renewalRecord(kFork, 120));
   logIn();
   EXPECT_EQ(modalsShown("frmRenewalNotice"), 0);
 }
 
 TEST_F(RenewalsWindowTest, ViewFromTheSearchTabSetsPeriodsAndPrints) {
-  app.settings.setValue("RenewalNotice", "NoShow");
+  app.settings.setValue(vm::renewals::noticeSettingKey("Dana Demo"), "NoShow");
   logIn();
   QTabBar* bar = lobby->tabMain()->tabBar();
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
@@ -239,7 +250,7 @@ TEST_F(RenewalsWindowTest, ViewFromTheSearchTabSetsPeriodsAndPrints) {
 
 TEST_F(RenewalsWindowTest, ReadOnlyUsersSeeThePeriodsWithoutChangingThem) {
   app.state.CurrentAccessLevel = 1;
-  app.settings.setValue("RenewalNotice", "NoShow");
+  app.settings.setValue(vm::renewals::noticeSettingKey("Dana Demo"), "NoShow");
   logIn();
   QTabBar* bar = lobby->tabMain()->tabBar();
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
