@@ -17,6 +17,7 @@
 #include "store/file_table.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
+#include "training_file.h"
 
 namespace {
 
@@ -68,20 +69,6 @@ void writeTrainingFile(const std::string& path, const std::vector<double>& perso
   std::fclose(f);
 }
 
-std::uint64_t plainRead(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  std::vector<char> block(256 * 1024);
-  std::uint64_t sum = 0;
-  for (;;) {
-    const ssize_t got = ::read(fd, block.data(), block.size());
-    if (got <= 0) break;
-    for (ssize_t at = 0; at < got; at += L::kLength)
-      sum += static_cast<unsigned char>(block[static_cast<std::size_t>(at)]);
-  }
-  ::close(fd);
-  return sum;
-}
-
 }  // namespace
 
 int main() {
@@ -89,12 +76,7 @@ int main() {
   vm::store::PosixFileSystem fs;
   vm::store::FileTable files(fs, folder.str());
 
-  std::vector<double> persons;
-  std::vector<std::string> listed;
-  for (int p = 0; p < kPersons; ++p) {
-    persons.push_back(vm::format::toAutomationDate({2001, 1, 1, 8, 0, 0}) + p * 61 / 86400.0);
-    listed.push_back(vm::format::generalNumber(persons.back()));
-  }
+  const auto [persons, listed] = vm::bench::listedPersons(kPersons);
   std::vector<double> courseIds;
   std::vector<vm::renewals::RenewalCourse> renewed;
   for (int c = 0; c < kCourses; ++c) {
@@ -112,7 +94,7 @@ int main() {
   query.today = vm::format::automationDay(vm::format::automationDateOf(2026, 12, 8));
   std::uint64_t sink = 0;
   vm::renewals::RenewalList list;
-  const double read = best([&] { sink += plainRead(path); });
+  const double read = best([&] { sink += vm::bench::plainRead(path); });
   const double renewals =
       best([&] { list = vm::renewals::renewalList(files, listed, renewed, query); });
   query.neverTaken = true;

@@ -21,6 +21,7 @@
 #include "store/file_table.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
+#include "training_file.h"
 
 namespace {
 
@@ -65,20 +66,6 @@ void writeTrainingFile(const std::string& path, const std::vector<double>& perso
   std::fclose(f);
 }
 
-std::uint64_t plainRead(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  std::vector<char> block(256 * 1024);
-  std::uint64_t sum = 0;
-  for (;;) {
-    const ssize_t got = ::read(fd, block.data(), block.size());
-    if (got <= 0) break;
-    for (ssize_t at = 0; at < got; at += L::kLength)
-      sum += static_cast<unsigned char>(block[static_cast<std::size_t>(at)]);
-  }
-  ::close(fd);
-  return sum;
-}
-
 // The best processor and wall-clock times of a piece of work, run in turns with the others so
 // that a busy moment of the shared machine does not fall on one of them alone.
 struct Timing {
@@ -94,14 +81,9 @@ int main() {
   vm::store::PosixFileSystem fs;
   vm::store::FileTable files(fs, folder.str());
 
-  std::vector<double> persons;
-  std::vector<std::string> listed;
+  const auto [persons, listed] = vm::bench::listedPersons(kPersons);
   std::vector<std::string> names;
-  for (int p = 0; p < kPersons; ++p) {
-    persons.push_back(vm::format::toAutomationDate({2001, 1, 1, 8, 0, 0}) + p * 61 / 86400.0);
-    listed.push_back(vm::format::generalNumber(persons.back()));
-    names.push_back("Person " + std::to_string(p));
-  }
+  for (int p = 0; p < kPersons; ++p) names.push_back("Person " + std::to_string(p));
   std::vector<double> courseIds;
   std::vector<vm::search::MatrixCourse> chosen;
   for (int c = 0; c < kCourses; ++c) {
@@ -118,7 +100,7 @@ int main() {
   vm::search::MatrixTable table;
   std::size_t csvBytes = 0;
   std::vector<Timing> timings = {
-      {[&] { sink += plainRead(path); }},
+      {[&] { sink += vm::bench::plainRead(path); }},
       {[&] { matrix = vm::search::trainingMatrix(files, listed, chosen); }},
       {[&] {
         table = vm::search::matrixTable(matrix, "List of all active persons", names, chosen);

@@ -22,6 +22,7 @@
 #include "store/file_table.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
+#include "training_file.h"
 
 namespace {
 
@@ -120,22 +121,6 @@ struct Race {
   double operator[](int i) const { return runners[static_cast<std::size_t>(i)].best; }
 };
 
-// What any reader of the file pays: every byte read once, in large blocks, and one field of each
-// record looked at so that nothing is left out.
-std::uint64_t plainRead(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  std::vector<char> block(256 * 1024);
-  std::uint64_t sum = 0;
-  for (;;) {
-    const ssize_t got = ::read(fd, block.data(), block.size());
-    if (got <= 0) break;
-    for (ssize_t at = 0; at < got; at += L::kLength)
-      sum += static_cast<unsigned char>(block[static_cast<std::size_t>(at)]);
-  }
-  ::close(fd);
-  return sum;
-}
-
 void check(int rc, sqlite3* db) {
   if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
     std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
@@ -208,12 +193,7 @@ int main() {
   vm::store::PosixFileSystem fs;
   vm::store::FileTable files(fs, folder.str());
 
-  std::vector<double> ids;
-  std::vector<std::string> listed;
-  for (int p = 0; p < kPersons; ++p) {
-    ids.push_back(vm::format::toAutomationDate({2001, 1, 1, 8, 0, 0}) + p * 61 / 86400.0);
-    listed.push_back(vm::format::generalNumber(ids.back()));
-  }
+  const auto [ids, listed] = vm::bench::listedPersons(kPersons);
   const std::vector<Row> rows = makeRows(ids);
   const std::string path = (folder / "Training.Records").string();
   writeTrainingFile(path, rows);
@@ -238,7 +218,7 @@ int main() {
       std::to_string(vm::format::automationDateOf(kYear + 1, 1, 1)) + " GROUP BY person_id";
 
   Race race;
-  const int read = race.add([&] { sink += plainRead(path); });
+  const int read = race.add([&] { sink += vm::bench::plainRead(path); });
   const int storeRead = race.add([&] {
     const vm::store::OpenFile file(files, vm::store::DataFile::Training);
     files.scanBlocks(vm::store::DataFile::Training, 1, file.count(),
