@@ -135,7 +135,7 @@ TEST(MatrixCourses, AHeadingGroupsTheCoursesUpToTheNextAndAPrefixChoosesByCode) 
       {"ABC", "Before any heading", false, 1.0},
       {"FA", "Category: first aid", true, 2.0},
       {"fa-101", "First Aid", false, 3.0},
-      {"FA-102", "First Aid, part 2", false, std::nullopt},  // its ID did not read back
+      {"FA-102", "First Aid, level 2", false, std::nullopt},  // its ID did not read back
       {"FA-200", "Advanced", false, 4.0},
       {"LAB", "Category: lab", true, 5.0},
       {"MNT", "Category: maintenance", true, 6.0},
