@@ -3,11 +3,9 @@
 #include "backup/backup_location.h"
 #include "backup/backup_messages.h"
 #include "backup/browse_for_folder.h"
-#include "backup/copy_progress.h"
+#include "backup/flow_steps.h"
 #include "backup/restore_copy.h"
-#include "backup/same_folder.h"
 #include "store/carried_files.h"
-#include "store/store_error.h"
 #include "ui/app_state.h"
 #include "ui/change_author.h"
 
@@ -20,18 +18,10 @@ constexpr Flow kFlow = Flow::Restore;
 QString restoreFrom(ui::AppState& state, QWidget* window, const QString& chosen) {
   ui::Dialogs& dialogs = state.dialogs;
   const std::string folder = localPath(chosen);
-  if (sameFolder(folder, state.files.folder())) {
-    dialogs.message(window, sameFolderMessage(kFlow));
-    return cancelledText(kFlow);
-  }
-  std::vector<std::string> names;
-  try {
-    names = state.files.fileSystem().list(folder);
-  } catch (const store::StoreError&) {
-    dialogs.message(window, accessProblemMessage(kFlow));
-    return cancelledText(kFlow);
-  }
-  if (!holdsBackup(names)) {
+  const std::optional<std::vector<std::string>> names =
+      namesInChosenFolder(state, window, folder, kFlow);
+  if (!names) return cancelledText(kFlow);
+  if (!holdsBackup(*names)) {
     const QString shown = QString::fromStdString(withTrailingSeparator(chosen.toStdString()));
     dialogs.message(window, requiredFilesMissingMessage(shown));
     return cancelledText(kFlow);
@@ -39,16 +29,10 @@ QString restoreFrom(ui::AppState& state, QWidget* window, const QString& chosen)
   if (state.files.exists(store::kBackupMark) &&
       dialogs.message(window, replaceCurrentDataMessage()) != ui::Answer::Yes)
     return cancelledText(kFlow);
-  std::optional<std::string> failed;
-  {
-    CopyProgress progress(window, kFlow);
-    failed = restoreFiles(state.files, folder, ui::changeAuthor(state),
-                          [&](std::string_view name) { progress.fileStarted(name); });
-  }
-  if (failed) {
-    dialogs.message(window, copyFailedMessage(kFlow, QString::fromStdString(*failed)));
-    return cancelledText(kFlow);
-  }
+  const bool copied = copyShowingProgress(state, window, kFlow, [&](const FileStarted& started) {
+    return restoreFiles(state.files, folder, ui::changeAuthor(state), started);
+  });
+  if (!copied) return cancelledText(kFlow);
   state.DataRestored = true;
   return succeededText(kFlow);
 }
