@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Verdimark: `make run` to use the program, `make test` to check it,
 # `make install` or `make package` to install it like any desktop program.
 BUILD ?= build

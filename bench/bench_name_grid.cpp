@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the Name List refresh on a full Name.List (32,767 persons) and the repaint of
 // the grid while it is scrolled a page at a time.
 #include <QApplication>

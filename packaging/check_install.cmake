@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built tree into a staging folder and checks that it holds what an installed
 # copy needs, and nothing else of the build's.
 # Takes BUILD_DIR, STAGE, APP_ID, VERSION and, when the tool is there, APPSTREAMCLI.

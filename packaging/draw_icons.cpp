@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon into a hicolor theme folder: one PNG per theme size and the
 // scalable SVG, all named after the desktop entry.
 #include <QDir>

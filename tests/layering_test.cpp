@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's layers, checked on the #include lines of src/. Dependencies point one way:
 //
 //   format -> store -> print -> ui -> access, names, courses, training, search, renewals, backup

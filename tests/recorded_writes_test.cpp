@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every change of a record file outside the store goes through journalled work that names its
 // change (store/work_journal.h), so that no writer can leave a change out of the change log. This
 // test reads the sources of src/ and finds the record store's lower-level writes anywhere else.

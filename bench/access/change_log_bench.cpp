@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The change log at 1,000,000 lines: opening the viewer on it (the model with its first page, and
 // the window shown with its visible rows drawn), a filter that finds nothing and so reads the whole
 // log, an export of every line, and one more line appended, which never reads the log. Each is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backup and restore of a data folder with 300 MB of training records, beside a plain copy of
 // the same files with the system's own file copy and a flush of each file and of the folder,
 // measured in turns in one run on one disk. Its files are removed when it ends.

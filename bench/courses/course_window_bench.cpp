@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Course Index as a person meets it at scale: filling gridCourse from 32,767 courses, a find
 // that meets no match among them, and an edit carried into 1,000,000 training records with the
 // progress in the editor's caption.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carrying a course edit into a Training.Records of 1,000,000 records: one sequential pass that
 // rewrites only the course's own records, neighbours in one write, with the progress told
 // sparingly; beside it the same pass writing each record on its own, as a baseline.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a Name List report of a full Name.List (32,767 persons, about 700 pages): the layout
 // alone on the recording surface, and the whole way from the print button's "Save as PDF..."
 // through the grid to the written file.

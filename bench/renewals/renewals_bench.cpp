@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the renewals list over a training file of 1,000,000 records for 32,767 listed persons and
 // 40 courses, 12 of them with a renewal period, beside a plain sequential read of the same file.
 #include <fcntl.h>

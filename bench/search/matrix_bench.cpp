@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the training matrix of 32,767 listed persons by 50 courses over a training file of
 // 1,000,000 records of 100 courses, beside a plain sequential read of the same file; then the
 // matrix's rows as the window shows them and as a CSV file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the match search and the annual summary over a training file of 1,000,000 records for
 // 32,767 listed persons, beside a plain sequential read of the same file and beside SQLite's
 // unindexed LIKE and GROUP BY over the same million rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What it costs that every save is on the disk before the program goes on: adds, edits and
 // log lines with their flushes, and journalled removals, each beside the same writes without
 // any flush, measured in the same run on the same disk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Training records at scale: 32,767 persons and 1,000,000 training records. Opening one person's
 // history, removing one training record, removing one person with their records, and crediting a
 // course to 1,000 persons at once, each printed beside a plain read or copy of the same file made

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "backup/backup_data_files.h"
 
 #include "backup/backup_copy.h"

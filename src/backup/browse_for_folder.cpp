@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "backup/browse_for_folder.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "backup/flow_steps.h"
 
 #include "backup/copy_progress.h"

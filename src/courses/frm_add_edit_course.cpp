@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "courses/frm_add_edit_course.h"
 
 #include <QGridLayout>

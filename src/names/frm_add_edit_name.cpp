@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/frm_add_edit_name.h"
 
 #include <QGridLayout>

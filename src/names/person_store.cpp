@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/person_store.h"
 
 #include "store/change_log/record_changes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/frm_training_matrix.h"
 
 #include <QGuiApplication>

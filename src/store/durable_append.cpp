@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/durable_append.h"
 
 #include "store/store_error.h"

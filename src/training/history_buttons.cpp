@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "training/history_buttons.h"
 
 namespace vm::training {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/change_author.h"
 
 #include "ui/app_state.h"

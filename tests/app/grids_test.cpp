@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every list grid of every window, as assistive technology sees it through the table and
 // table-cell interfaces: only the columns on screen, and a selected row that is the current
 // row the window's commands act on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window works from the keyboard alone: Tab visits every control the user can reach, in
 // the order the window shows them, and the maker's links open from the keys.
 

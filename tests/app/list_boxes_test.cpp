@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every list box of every window in which the user chooses entries takes the choice from
 // assistive technology as from the mouse, and the window acts on it.
 

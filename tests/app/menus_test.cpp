@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every pop-up menu of every window: while it is open assistive technology finds it among the
 // program's children, its items named by their captions and pressed by their action; Esc closes
 // it, and so does an item pressed through assistive technology, whose work waits until the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Option buttons and check boxes act the same however they are activated: with the mouse, with
 // the keyboard, or through the action assistive technology calls. Every one the user can reach
 // in every window of the catalogue is visited.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every tab of every window's tab control: an unavailable tab reports itself disabled and
 // cannot be chosen through assistive technology, as it cannot with the mouse or the keys.
 

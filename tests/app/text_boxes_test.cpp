@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text box of every window tells assistive technology whether it can be edited, and a
 // locked box takes no text through the accessibility interface either.
 

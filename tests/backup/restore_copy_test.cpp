@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "backup/restore_copy.h"
 
 #include <gtest/gtest.h>

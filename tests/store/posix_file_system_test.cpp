@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/posix_file_system.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random and damaged bytes fed to everything that reads what another program may have written:
 // the four record readers and the lists built from them, the date and number readers and texts,
 // the Windows-1252 conversion and the journal. Nothing may crash, hang or (in the sanitizer

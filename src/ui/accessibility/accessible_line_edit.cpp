@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/accessibility/accessible_line_edit.h"
 
 #include <QLineEdit>

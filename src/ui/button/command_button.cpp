@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/button/command_button.h"
 
 #include "ui/button/colour_set.h"

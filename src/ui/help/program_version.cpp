@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help/program_version.h"
 
 #include "ui/help/help_menu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/change_log/change_log_reader.h"
 
 #include <gtest/gtest.h>
