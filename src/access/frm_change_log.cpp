@@ -131,7 +131,7 @@ frmChangeLog::frmChangeLog(ui::AppState& state, QWidget* parent)
   filters->addWidget(cmdApply_);
   filters->addWidget(cmdClear_);
 
-  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kChangeLogTopic);
+  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kChangeLogTopic, 34);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(lblCount_, 1);
   bottom->addWidget(cmdExport_);

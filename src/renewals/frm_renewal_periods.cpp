@@ -59,7 +59,7 @@ frmRenewalPeriods::frmRenewalPeriods(ui::AppState& state, QWidget* parent)
   entry->addWidget(lblMonths_);
   entry->addWidget(txtMonths_);
   entry->addStretch();
-  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kRenewalPeriodsTopic);
+  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kRenewalPeriodsTopic, 40);
   auto* commands = new QHBoxLayout;
   commands->addWidget(cmdHelp);
   commands->addStretch();

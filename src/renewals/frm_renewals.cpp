@@ -96,7 +96,7 @@ frmRenewals::frmRenewals(ui::AppState& state, std::vector<ListedPerson> persons,
   choices->addWidget(cmdShowRenewals_, 0, 2, 3, 1);
   choices->setColumnStretch(1, 1);
 
-  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kRenewalsTopic);
+  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kRenewalsTopic, 40);
   auto* commands = new QHBoxLayout;
   commands->addWidget(lblCounts_, 1);
   for (ui::PellamButton* b : {cmdRenewalPeriods_, cmdPrintRenewals_, cmdHelp, cmdClose_})

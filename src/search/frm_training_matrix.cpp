@@ -88,7 +88,7 @@ frmTrainingMatrix::frmTrainingMatrix(ui::AppState& state, MatrixTable table,
   // Wider than any window: the courses scroll, as in a spreadsheet.
   gridMatrix_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kTrainingMatrixTopic);
+  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kTrainingMatrixTopic, 40);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   for (ui::PellamButton* b : {cmdPrintMatrix_, cmdExportMatrix_, cmdHelp, cmdReturn_})

@@ -9,12 +9,12 @@
 
 namespace vm::ui {
 
-PellamButton* makeHelpButton(QWidget* window, AppState& state, int helpTopic) {
+PellamButton* makeHelpButton(QWidget* window, AppState& state, int helpTopic, int height) {
   PellamButton* button =
       makeCommandButton(window, QStringLiteral("cmdHelp"), {},
                         QStringLiteral(" Click here for more information about this window "));
-  button->setPictureNormal(pictures::help(32));
-  button->setFixedSize(48, 48);
+  button->setPictureNormal(pictures::help(height * 2 / 3));
+  button->setFixedSize(height, height);
   button->setAutoDefault(false);
   const auto open = [window, &state, helpTopic] { state.openHelp(window, helpTopic); };
   QObject::connect(button, &PellamButton::Click, window, open);
