@@ -67,5 +67,9 @@ lint-package: package
 	@appstreamcli validate --no-net $(BUILD)/lint-package/usr/share/metainfo/*.metainfo.xml
 	@echo "$(DEB): lintian, desktop-file-validate and appstreamcli found nothing to report"
 
+# The README's screenshots, taken again from the demonstration data (docs/screenshots/).
+screenshots:
+	@scripts/screenshots $(BUILD)
+
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize
