@@ -5,8 +5,11 @@ BUILD ?= build
 DATA ?= demo-data
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
+VERSION := $(shell grep -o 'Verdimark VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
+DEB := $(BUILD)/verdimark_$(VERSION)_amd64.deb
 
-.PHONY: all deps configure build run test sanitize format-check bench install package clean
+.PHONY: all deps configure build run test sanitize format-check bench install package \
+  lint-package screenshots clean
 
 all: build
 
@@ -53,6 +56,20 @@ install: build
 # A Debian package of the same, left in the build folder.
 package: build
 	@cd $(BUILD) && cpack -G DEB
+
+# The package as a distribution checks it: lintian finds no error and no warning, and the menu and
+# catalogue entries it carries are valid.
+lint-package: package
+	@scripts/install-deps --lint
+	@rm -rf $(BUILD)/lint-package && dpkg-deb -x $(DEB) $(BUILD)/lint-package
+	@lintian --fail-on error,warning $(DEB)
+	@desktop-file-validate $(BUILD)/lint-package/usr/share/applications/*.desktop
+	@appstreamcli validate --no-net $(BUILD)/lint-package/usr/share/metainfo/*.metainfo.xml
+	@echo "$(DEB): lintian, desktop-file-validate and appstreamcli found nothing to report"
+
+# The README's screenshots, taken again from the demonstration data (docs/screenshots/).
+screenshots:
+	@scripts/screenshots $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize

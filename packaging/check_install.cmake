@@ -13,7 +13,10 @@ set(expected
   bin/verdimark
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
-  share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+  share/icons/hicolor/scalable/apps/${APP_ID}.svg
+  share/man/man1/verdimark.1.gz
+  share/doc/verdimark/copyright
+  share/doc/verdimark/changelog.gz)
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

@@ -26,6 +26,8 @@
 #include "ui/dialogs.h"
 #include "ui/field_text.h"
 #include "ui/grid/grid_export.h"
+#include "ui/help/help_button.h"
+#include "ui/help/help_menu.h"
 #include "ui/pictures.h"
 #include "ui/tab_order.h"
 #include "ui/tile_picture.h"
@@ -129,9 +131,11 @@ frmChangeLog::frmChangeLog(ui::AppState& state, QWidget* parent)
   filters->addWidget(cmdApply_);
   filters->addWidget(cmdClear_);
 
+  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kChangeLogTopic, 34);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(lblCount_, 1);
   bottom->addWidget(cmdExport_);
+  bottom->addWidget(cmdHelp);
   bottom->addWidget(cmdClose_);
 
   auto* page = new QVBoxLayout(this);
@@ -144,8 +148,8 @@ frmChangeLog::frmChangeLog(ui::AppState& state, QWidget* parent)
   resize(std::max(sizeHint().width(), roomy), sizeHint().height());
   setSizeGripEnabled(true);
 
-  ui::setTabOrder(
-      {txtFind_, txtFrom_, txtTo_, cmdApply_, cmdClear_, gridChangeLog_, cmdExport_, cmdClose_});
+  ui::setTabOrder({txtFind_, txtFrom_, txtTo_, cmdApply_, cmdClear_, gridChangeLog_, cmdExport_,
+                   cmdHelp, cmdClose_});
 
   // Enter in a filter box applies the filter; it never closes the window.
   for (QLineEdit* box : {txtFind_, txtFrom_, txtTo_})

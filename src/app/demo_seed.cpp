@@ -106,27 +106,84 @@ constexpr std::array<std::pair<const char*, int>, 5> kRenewed = {
 constexpr std::array<const char*, 5> kComments = {"", "", "Passed written test.",
                                                   "Make-up session.", "Certificate on file."};
 
-double stamp(int y, int m, int d, int h, int mi, int s) {
-  return format::toAutomationDate({y, m, d, h, mi, s});
+// Persons who joined a few weeks ago: they have taken the induction courses and none of the
+// courses that must be renewed yet, so some searches find persons without any first aid.
+bool newcomer(std::size_t person) { return person % 9 == 4; }
+constexpr std::array<const char*, 2> kInduction = {"ADM-0101", "ADM-0205"};
+constexpr int kNewcomerDays = 45;
+
+// Where a person stands in a renewed course on the day the folder is seeded.
+enum class Standing { NeverTaken, Expired, Due, Current };
+
+// Spread by person and course so that every course and most persons have some of each: one
+// pairing in five never taken (the gaps of the training matrix), and of the others about one in
+// twelve expired, one in twelve due within the month and the rest current.
+Standing standingOf(std::size_t person, std::size_t course) {
+  if ((person + 2 * course) % 5 == 0) return Standing::NeverTaken;
+  switch ((person * 7 + course * 3) % 12) {
+    case 0:
+      return Standing::Expired;
+    case 1:
+      return Standing::Due;
+    default:
+      return Standing::Current;
+  }
 }
+
+// The day `months` months before `today`, on the 28th at the latest so that every month has it.
+std::int64_t monthsBefore(const format::DateTime& today, int months) {
+  const int index = today.year * 12 + (today.month - 1) - months;
+  return format::automationDay(
+      format::automationDateOf(index / 12, index % 12 + 1, std::min(today.day, 28)));
+}
+
+// A creation stamp `days` before today, at 08:00 plus a second for each place in its list.
+double createdBefore(std::int64_t today, int days, std::size_t place) {
+  return static_cast<double>(today - days) + (8 * 3600 + static_cast<double>(place)) / 86400.0;
+}
+
+struct Seeder {
+  std::mt19937 random{20221};  // the same organisation, relative to the day, every time
+  std::vector<TrainingRecord> training;
+
+  void credit(double person, const CourseRecord& c, std::int64_t day) {
+    std::uniform_int_distribution<std::size_t> pickComment(0, kComments.size() - 1);
+    TrainingRecord t;
+    t.TrainingDate = static_cast<double>(day);
+    t.PersonID = person;
+    t.CourseID = c.DateCreated;
+    t.CourseCode = c.CourseCode;
+    t.CourseName = c.CourseName;
+    t.ProvidedBy = c.ProvidedBy;
+    t.Hours = c.Hours;
+    t.Comments = kComments[pickComment(random)];
+    training.push_back(t);
+  }
+  int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+};
 
 }  // namespace
 
-bool seedDemonstrationData(store::FileTable& files) {
+bool seedDemonstrationData(store::FileTable& files, const format::Clock& clock) {
   for (DataFile f : store::kRecordFiles)
     if (files.exists(f)) return false;
+  const format::DateTime now = clock.now();
+  const std::int64_t today = format::automationDay(format::toAutomationDate(now));
+  // The organisation started using the program six years ago; its training goes back five.
+  constexpr int kUsersSince = 6 * 365 + 2;
+  constexpr int kHistoryDays = 5 * 365;
 
   files.open(DataFile::Users);
   std::vector<UserRecord> users(2);
   UserRecord& user = users[0];
-  user.DateCreated = stamp(2022, 1, 10, 9, 0, 0);
+  user.DateCreated = createdBefore(today, kUsersSince, 0);
   user.FirstName = kDemoUserFirst;
   user.LastName = kDemoUserLast;
   user.Password = access::ScramblePassword(kDemoPassword);
   user.AccessLevel = 4;
   user.Comments = "Demonstration user with full access.";
   UserRecord& viewer = users[1];
-  viewer.DateCreated = stamp(2022, 1, 10, 9, 5, 0);
+  viewer.DateCreated = createdBefore(today, kUsersSince, 300);
   viewer.FirstName = "Victor";
   viewer.LastName = "Viewer";
   viewer.Password = access::ScramblePassword("view1234");
@@ -141,7 +198,7 @@ bool seedDemonstrationData(store::FileTable& files) {
   for (std::size_t i = 0; i < kPeople.size(); ++i) {
     const Person& p = kPeople[i];
     NameRecord n;
-    n.DateCreated = stamp(2022, 1, 11, 8, 0, static_cast<int>(i));
+    n.DateCreated = createdBefore(today, newcomer(i) ? kNewcomerDays : kUsersSince - 1, i);
     n.FirstName = p.first;
     n.MiddleName = p.middle;
     n.LastName = p.last;
@@ -155,56 +212,72 @@ bool seedDemonstrationData(store::FileTable& files) {
   files.close(DataFile::Names);
 
   std::vector<CourseRecord> index;
-  std::vector<CourseRecord> courses;
+  std::vector<CourseRecord> onceOnly;                 // courses taken whenever
+  std::vector<std::pair<CourseRecord, int>> renewed;  // with their months
   files.open(DataFile::Courses);
   for (std::size_t i = 0; i < kCourses.size(); ++i) {
     const Course& c = kCourses[i];
     CourseRecord r;
-    r.DateCreated = stamp(2022, 1, 12, 8, 0, static_cast<int>(i));
+    r.DateCreated = createdBefore(today, kUsersSince - 2, i);
     r.CourseCode = c.code;
     r.CourseName = c.name;
     r.ProvidedBy = c.provider;
     r.Hours = c.hours;
     index.push_back(r);
-    if (c.hours > 0) courses.push_back(r);
+    if (c.hours <= 0) continue;
+    const auto period = std::find_if(kRenewed.begin(), kRenewed.end(),
+                                     [&](const auto& k) { return r.CourseCode == k.first; });
+    if (period == kRenewed.end())
+      onceOnly.push_back(r);
+    else
+      renewed.emplace_back(r, period->second);
   }
   files.append(index);
   files.close(DataFile::Courses);
   std::vector<renewals::PeriodChange> periods;
-  for (const auto& [code, months] : kRenewed)
-    for (const CourseRecord& c : index)
-      if (c.CourseCode == code)
-        periods.push_back({c.DateCreated, months, c.CourseCode, c.CourseName});
+  for (const auto& [c, months] : renewed)
+    periods.push_back({c.DateCreated, months, c.CourseCode, c.CourseName});
   renewals::savePeriodChanges(files, periods);
 
-  // The same organisation every time: a fixed seed.
-  std::mt19937 random(20221);
-  std::uniform_int_distribution<std::size_t> pickCourse(0, courses.size() - 1);
-  std::uniform_int_distribution<int> pickMonth(1, 12);
-  std::uniform_int_distribution<int> pickDay(1, 28);
-  std::uniform_int_distribution<std::size_t> pickComment(0, kComments.size() - 1);
-  files.open(DataFile::Training);
-  std::vector<TrainingRecord> training;
+  Seeder seed;
+  std::uniform_int_distribution<std::size_t> pickCourse(0, onceOnly.size() - 1);
   for (std::size_t p = 0; p < personIds.size(); ++p) {
-    const int records = 6 + static_cast<int>(p % 7);
-    for (int k = 0; k < records; ++k) {
-      const CourseRecord& c = courses[pickCourse(random)];
-      TrainingRecord t;
-      const int year = 2021 + k % 6;
-      const int month = pickMonth(random);
-      t.TrainingDate =
-          stamp(year, year == 2026 ? std::min(month, 11) : month, pickDay(random), 0, 0, 0);
-      t.PersonID = personIds[p];
-      t.CourseID = c.DateCreated;
-      t.CourseCode = c.CourseCode;
-      t.CourseName = c.CourseName;
-      t.ProvidedBy = c.ProvidedBy;
-      t.Hours = c.Hours;
-      t.Comments = kComments[pickComment(random)];
-      training.push_back(t);
+    if (newcomer(p)) {
+      for (const CourseRecord& c : onceOnly)
+        if (std::find(kInduction.begin(), kInduction.end(), c.CourseCode) != kInduction.end())
+          seed.credit(personIds[p], c, today - seed.between(1, kNewcomerDays - 5));
+      continue;
+    }
+    const int records = 4 + static_cast<int>(p % 5);
+    for (int k = 0; k < records; ++k)
+      seed.credit(personIds[p], onceOnly[pickCourse(seed.random)],
+                  today - seed.between(1, kHistoryDays));
+    // In a renewed course the day of the latest training sets where the person stands: it
+    // lapses the course's months later, and the one before it a period earlier.
+    for (std::size_t c = 0; c < renewed.size(); ++c) {
+      const auto& [course, months] = renewed[c];
+      int lapsesIn = 0;  // days from today
+      switch (standingOf(p, c)) {
+        case Standing::NeverTaken:
+          continue;
+        case Standing::Expired:
+          lapsesIn = -seed.between(5, 60);
+          break;
+        case Standing::Due:
+          lapsesIn = seed.between(5, 25);
+          break;
+        case Standing::Current:
+          lapsesIn = seed.between(40, std::max(45, months * 28));
+          break;
+      }
+      const std::int64_t latest = monthsBefore(now, months) + lapsesIn;
+      const std::int64_t before = latest - months * 30 - seed.between(0, 20);
+      if (before > today - kHistoryDays) seed.credit(personIds[p], course, before);
+      seed.credit(personIds[p], course, latest);
     }
   }
-  files.append(training);
+  files.open(DataFile::Training);
+  files.append(seed.training);
   files.close(DataFile::Training);
   return true;
 }

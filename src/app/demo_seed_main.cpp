@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/demo_seed.h"
+#include "format/clock.h"
 #include "store/posix_file_system.h"
 #include "store/store_error.h"
 
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(argv[1]);
     vm::store::PosixFileSystem fs;
     vm::store::FileTable files(fs, argv[1]);
-    if (vm::app::seedDemonstrationData(files))
+    const vm::format::SystemClock clock;
+    if (vm::app::seedDemonstrationData(files, clock))
       std::printf("Demonstration data written to %s (user %s %s, password %s)\n", argv[1],
                   vm::app::kDemoUserFirst, vm::app::kDemoUserLast, vm::app::kDemoPassword);
   } catch (const std::exception& e) {

@@ -39,7 +39,8 @@ namespace {
 
 const std::array<const char*, 4> kTabCaptions = {"Name List", "Course Index",
                                                  "Search && Summary Options", "Summary Results"};
-// The help topic of each tab; the results tab keeps the topic last shown.
+// The help topic of each tab, unless its page names one; the results tab keeps the topic last
+// shown.
 const std::array<int, 4> kTabHelpTopics = {4, 5, 8, 0};
 constexpr int kSearchTab = 2;
 constexpr int kResultsTab = 3;
@@ -185,7 +186,8 @@ void frmLobby::tabMain_Click(int index) {
 }
 
 void frmLobby::cmdHelp_Click() {
-  const int topic = kTabHelpTopics[static_cast<std::size_t>(tabMain_->currentIndex())];
+  const auto tab = static_cast<std::size_t>(tabMain_->currentIndex());
+  const int topic = pages_[tab]->helpTopic() != 0 ? pages_[tab]->helpTopic() : kTabHelpTopics[tab];
   // The help window dims this one while it is open.
   state_.openHelp(this, topic == 0 ? state_.HelpTopic : topic);
 }

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
+#include <cstdio>
+#include <string_view>
+#include <vector>
 
 #include "access/shutdown.h"
 #include "access/single_instance.h"
 #include "app/app_icon.h"
+#include "app/command_line.h"
 #include "app/data_folder.h"
 #include "app/program.h"
 #include "format/clock.h"
@@ -18,6 +22,19 @@
 #include "ui/settings.h"
 
 int main(int argc, char** argv) {
+  // Help and version are answered on the terminal, without a display.
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  switch (vm::app::commandLineRequest(arguments)) {
+    case vm::app::CommandLineRequest::Help:
+      std::fputs(vm::app::helpText(vm::app::commandLineText()).c_str(), stdout);
+      return 0;
+    case vm::app::CommandLineRequest::Version:
+      std::printf("verdimark %s\n", VERDIMARK_VERSION_TEXT);
+      return 0;
+    case vm::app::CommandLineRequest::Run:
+      break;
+  }
+
   vm::ui::GuardedApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Verdimark"));
   QApplication::setApplicationName(QStringLiteral("Verdimark"));

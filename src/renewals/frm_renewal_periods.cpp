@@ -17,6 +17,9 @@
 #include "ui/editor_buttons.h"
 #include "ui/field_colours.h"
 #include "ui/grid/grid.h"
+#include "ui/help/help_button.h"
+#include "ui/help/help_menu.h"
+#include "ui/tab_order.h"
 
 namespace vm::renewals {
 namespace {
@@ -56,7 +59,9 @@ frmRenewalPeriods::frmRenewalPeriods(ui::AppState& state, QWidget* parent)
   entry->addWidget(lblMonths_);
   entry->addWidget(txtMonths_);
   entry->addStretch();
+  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kRenewalPeriodsTopic, 40);
   auto* commands = new QHBoxLayout;
+  commands->addWidget(cmdHelp);
   commands->addStretch();
   for (ui::PellamButton* b : {cmdSave_, cmdCancel_}) {
     b->setMinimumSize(130, 40);
@@ -69,6 +74,7 @@ frmRenewalPeriods::frmRenewalPeriods(ui::AppState& state, QWidget* parent)
   page->addLayout(entry);
   page->addLayout(commands);
   resize(640, 480);
+  ui::setTabOrder({gridPeriods_, txtMonths_, cmdHelp, cmdSave_, cmdCancel_});
 
   cmdCancel_->setCancel(true);  // Esc
   connect(gridPeriods_, &ui::Grid::rowColChange, this,

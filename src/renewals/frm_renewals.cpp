@@ -22,6 +22,8 @@
 #include "ui/field_colours.h"
 #include "ui/grid/grid.h"
 #include "ui/grid_report.h"
+#include "ui/help/help_button.h"
+#include "ui/help/help_menu.h"
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
 #include "ui/tab_order.h"
@@ -94,9 +96,10 @@ frmRenewals::frmRenewals(ui::AppState& state, std::vector<ListedPerson> persons,
   choices->addWidget(cmdShowRenewals_, 0, 2, 3, 1);
   choices->setColumnStretch(1, 1);
 
+  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kRenewalsTopic, 40);
   auto* commands = new QHBoxLayout;
   commands->addWidget(lblCounts_, 1);
-  for (ui::PellamButton* b : {cmdRenewalPeriods_, cmdPrintRenewals_, cmdClose_})
+  for (ui::PellamButton* b : {cmdRenewalPeriods_, cmdPrintRenewals_, cmdHelp, cmdClose_})
     commands->addWidget(b);
   for (ui::PellamButton* b : {cmdShowRenewals_, cmdRenewalPeriods_, cmdPrintRenewals_, cmdClose_}) {
     b->setMinimumSize(130, 40);
@@ -108,7 +111,7 @@ frmRenewals::frmRenewals(ui::AppState& state, std::vector<ListedPerson> persons,
   page->addLayout(commands);
   resize(900, 560);
   ui::setTabOrder({cboHeading_, txtDueWithin_, chkNeverTaken_, cmdShowRenewals_, gridRenewals_,
-                   cmdRenewalPeriods_, cmdPrintRenewals_, cmdClose_});
+                   cmdRenewalPeriods_, cmdPrintRenewals_, cmdHelp, cmdClose_});
 
   cmdClose_->setCancel(true);  // Esc
   connect(txtDueWithin_, &QLineEdit::textChanged, this,

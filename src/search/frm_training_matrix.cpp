@@ -15,8 +15,11 @@
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
 #include "ui/grid/grid_export.h"
+#include "ui/help/help_button.h"
+#include "ui/help/help_menu.h"
 #include "ui/pictures.h"
 #include "ui/print_job.h"
+#include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
 namespace vm::search {
@@ -85,9 +88,12 @@ frmTrainingMatrix::frmTrainingMatrix(ui::AppState& state, MatrixTable table,
   // Wider than any window: the courses scroll, as in a spreadsheet.
   gridMatrix_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
+  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kTrainingMatrixTopic, 40);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  for (ui::PellamButton* b : {cmdPrintMatrix_, cmdExportMatrix_, cmdReturn_}) buttons->addWidget(b);
+  for (ui::PellamButton* b : {cmdPrintMatrix_, cmdExportMatrix_, cmdHelp, cmdReturn_})
+    buttons->addWidget(b);
+  ui::setTabOrder({gridMatrix_, cmdPrintMatrix_, cmdExportMatrix_, cmdHelp, cmdReturn_});
   cmdReturn_->setDefault(true);
   cmdReturn_->setCancel(true);  // Esc closes the window through its own way out
   auto* page = new QVBoxLayout(this);

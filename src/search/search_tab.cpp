@@ -22,6 +22,7 @@
 #include "ui/dialogs.h"
 #include "ui/field_colours.h"
 #include "ui/grid/grid.h"
+#include "ui/help/help_menu.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
@@ -218,6 +219,12 @@ QList<QWidget*> SearchTab::tabOrder() {
                          optMatch_[0],     optMatch_[1],  cmdMatch_,     txtSummaryYear_,
                          cmdAnnualSummary_} +
          matrixPanel_->tabOrder() + QList<QWidget*>{cmdRenewals_};
+}
+
+int SearchTab::helpTopic() const {
+  if (optSearch_[2]->isChecked()) return ui::help::kTrainingMatrixTopic;
+  if (optSearch_[3]->isChecked()) return ui::help::kRenewalsTopic;
+  return 0;
 }
 
 QString SearchTab::displayCaption() const { return lobby_.nameDisplayCaption().toLower(); }

@@ -37,6 +37,8 @@ class SearchTab : public ui::LobbyTab {
 
   void tabClicked() override;
   QList<QWidget*> tabOrder() override;
+  // The matrix and renewals panels have topics of their own.
+  int helpTopic() const override;
 
  private:
   // frame1: the four criteria boxes, the two modes and cmdMatch; frame2: the year and

@@ -23,6 +23,9 @@ class LobbyTab : public QWidget {
   // The page's controls in the order Tab visits them, as the page shows them; the main
   // window puts them between its tab bar and its own buttons.
   virtual QList<QWidget*> tabOrder() { return {}; }
+  // The help topic of what the page shows now (a menu index of the help topics menu), or 0 for
+  // the main window's topic of the tab.
+  virtual int helpTopic() const { return 0; }
 };
 
 }  // namespace vm::ui

@@ -6,7 +6,11 @@
 #include <set>
 
 #include "access/password.h"
+#include "format/automation_date.h"
+#include "format/clock.h"
+#include "format/number_text.h"
 #include "format/trim.h"
+#include "renewals/renewal_list.h"
 #include "renewals/renewal_periods.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
@@ -17,9 +21,10 @@ TEST(DemoSeed, SeedsAnEmptyFolderOnceWithLinkedRecords) {
   vm::test::TempFolder folder;
   PosixFileSystem fs;
   FileTable files(fs, folder.str());
-  ASSERT_TRUE(vm::app::seedDemonstrationData(files));
+  const vm::format::FixedClock clock({2026, 12, 8, 10, 30, 0});
+  ASSERT_TRUE(vm::app::seedDemonstrationData(files, clock));
   const std::string before = folder.read("Training.Records");
-  EXPECT_FALSE(vm::app::seedDemonstrationData(files));  // never over existing data
+  EXPECT_FALSE(vm::app::seedDemonstrationData(files, clock));  // never over existing data
   EXPECT_EQ(folder.read("Training.Records"), before);
 
   files.open(DataFile::Users);
@@ -67,4 +72,55 @@ TEST(DemoSeed, SeedsAnEmptyFolderOnceWithLinkedRecords) {
   int renewed = 0;
   for (double c : courses) renewed += periods.monthsOf(c) > 0;
   EXPECT_EQ(renewed, 5);
+}
+
+// Whatever the day the folder is seeded, the notice after log-in (over the active persons the Name
+// List first shows, within 30 days) has trainings expired and trainings due to tell, most are
+// current, and some persons never took a renewed course; no training lies after that day.
+TEST(DemoSeed, OnAnyDayTheRenewalsNoticeHasExpiredAndDueTrainings) {
+  const vm::format::DateTime days[] = {{2026, 12, 8, 10, 30, 0},
+                                       {2028, 2, 29, 0, 0, 0},
+                                       {2031, 3, 31, 23, 59, 59},
+                                       {2045, 7, 1, 9, 0, 0}};
+  for (const vm::format::DateTime& day : days) {
+    SCOPED_TRACE(day.year);
+    vm::test::TempFolder folder;
+    PosixFileSystem fs;
+    FileTable files(fs, folder.str());
+    ASSERT_TRUE(vm::app::seedDemonstrationData(files, vm::format::FixedClock(day)));
+
+    std::vector<std::string> active;
+    const auto persons = files.open(DataFile::Names);
+    for (int i = 1; i <= persons; ++i) {
+      const NameRecord n = files.read<NameRecord>(i);
+      if (n.Active == kActive) active.push_back(vm::format::generalNumber(n.DateCreated));
+    }
+    files.close(DataFile::Names);
+    const vm::renewals::RenewalPeriods periods = vm::renewals::readRenewalPeriods(files);
+    std::vector<vm::renewals::RenewalCourse> renewed;
+    const auto courses = files.open(DataFile::Courses);
+    for (int i = 1; i <= courses; ++i) {
+      const CourseRecord c = files.read<CourseRecord>(i);
+      if (periods.monthsOf(c.DateCreated) > 0)
+        renewed.push_back({c.DateCreated, periods.monthsOf(c.DateCreated)});
+    }
+    files.close(DataFile::Courses);
+
+    vm::renewals::RenewalQuery query;
+    query.today = vm::format::automationDay(vm::format::toAutomationDate(day));
+    query.dueWithin = 30;
+    const auto counts = vm::renewals::renewalList(files, active, renewed, query).counts;
+    EXPECT_GE(counts.expired, 3);
+    EXPECT_GE(counts.due, 3);
+    EXPECT_GT(counts.current, 2 * (counts.expired + counts.due));
+    EXPECT_GT(counts.neverTaken, 0);
+
+    const auto records = files.open(DataFile::Training);
+    files.scan(DataFile::Training, 1, records, [&](std::int32_t, std::span<const char> bytes) {
+      const TrainingRecord t = RecordTraits<TrainingRecord>::decode(bytes);
+      EXPECT_LE(vm::format::automationDay(t.TrainingDate), query.today);
+      return true;
+    });
+    files.close(DataFile::Training);
+  }
 }

@@ -288,7 +288,7 @@ const std::vector<WindowCase>& allWindows() {
 }
 
 OpenWindow::OpenWindow(const std::string& caseName) : name_(caseName), app_(new TestApp) {
-  app::seedDemonstrationData(app_->files);
+  app::seedDemonstrationData(app_->files, app_->clock);
   // The demonstration data has trainings due; the notice that would follow every main window
   // has a case of its own.
   for (const char* user : {"Dana Demo", "Victor Viewer"})

@@ -30,9 +30,18 @@ struct HelpMenuItem {
   bool showsText() const;
 };
 
-// The nineteen items of the help topics menu, by index from 1 (element 0 is
-// index 1); the callers' HelpTopic values are these indexes. The maker's items
-// carry the maker's name.
+// The menu indexes of the topics that the newer windows open on; the older
+// windows name theirs beside their help buttons.
+inline constexpr int kTrainingMatrixTopic = 11;
+inline constexpr int kRenewalsTopic = 12;
+inline constexpr int kRenewalPeriodsTopic = 13;
+inline constexpr int kChangeLogTopic = 14;
+inline constexpr int kExportTopic = 15;
+
+// The items of the help topics menu, by index from 1 (element 0 is index 1);
+// the callers' HelpTopic values are these indexes, so a new topic joins the
+// menu after the ones that callers already use. The maker's items carry the
+// maker's name.
 std::vector<HelpMenuItem> helpMenuItems(const print::InstallValues& install);
 
 // The query of the prepared mail that tells a colleague about the program; it

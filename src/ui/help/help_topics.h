@@ -7,7 +7,7 @@
 
 namespace vm::ui {
 
-// The text of help topic 300, 400, 500, 600, 700, 701, 800, 900 or 1000, with the maker's
+// The text of a help topic by its number (300 to 1000, see help_menu.cpp), with the maker's
 // contact details of the installation filled in. Paragraphs are single lines separated by
 // empty lines ("\n"), for a text box that wraps them. Empty for any other number.
 QString helpTopicText(int number, const print::InstallValues& install);

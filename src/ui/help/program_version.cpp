@@ -11,7 +11,8 @@ ProgramVersion programVersion() {
           VERDIMARK_VERSION_MINOR,
           VERDIMARK_VERSION_PATCH,
           QStringLiteral("Training Record Management"),
-          QStringLiteral("Copyright \u00A9 2026 Pellam Software. All rights reserved.")};
+          QStringLiteral("Copyright \u00A9 2026 Pellam Software. Free software under the GNU "
+                         "General Public License, version 3 or later.")};
 }
 
 QString aboutText(const ProgramVersion& version) {

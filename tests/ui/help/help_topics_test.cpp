@@ -14,7 +14,7 @@
 namespace vm::ui {
 namespace {
 
-constexpr int kTopics[] = {300, 400, 500, 600, 700, 701, 800, 900, 1000};
+constexpr int kTopics[] = {300, 310, 400, 401, 500, 600, 700, 701, 800, 801, 802, 803, 900, 1000};
 
 TEST(HelpTopics, EveryTopicHasItsTextAndOtherNumbersNone) {
   const print::InstallValues install;
