@@ -32,14 +32,13 @@ std::optional<layout::Field> tombstoneField(DataFile f) {
 // Copies the records that `keep` accepts (all live ones without it) into a fresh
 // "TempFile.$$$" in blocks, and flushes and closes it. Returns the number copied.
 std::int32_t copyKept(FileTable& table, DataFile f, std::int32_t count, const KeepRecord& keep) {
-  FileSystem& fs = table.fileSystem();
-  const FileSystem::Handle temp = table.openTemp();
+  File temp(table.fileSystem(), table.pathOf(kTempFileName), FileSystem::Mode::Replace);
   std::int32_t kept = 0;
   std::vector<char> pending;
   pending.reserve(recordLength(f) * 512);
   std::uint64_t written = 0;
   auto flush = [&] {
-    fs.write(temp, written, pending);
+    temp.write(written, pending);
     written += pending.size();
     pending.clear();
   };
@@ -53,8 +52,8 @@ std::int32_t copyKept(FileTable& table, DataFile f, std::int32_t count, const Ke
     return true;
   });
   if (!pending.empty()) flush();
-  fs.sync(temp);
-  table.closeTemp();
+  temp.sync();
+  temp.close();
   return kept;
 }
 
@@ -62,7 +61,6 @@ std::int32_t copyKept(FileTable& table, DataFile f, std::int32_t count, const Ke
 // failure here changes nothing; the next start removes what is left.
 void discardTemp(FileTable& table) {
   try {
-    table.closeTemp();
     table.fileSystem().remove(table.pathOf(kTempFileName));
   } catch (const StoreError&) {
   }
@@ -115,10 +113,10 @@ void replaceRecords(FileTable& table, DataFile f, std::span<const char> records)
   if (fs.exists(tempPath)) fs.remove(tempPath);
   if (!records.empty()) {
     try {
-      const FileSystem::Handle temp = table.openTemp();
-      fs.write(temp, 0, records);
-      fs.sync(temp);
-      table.closeTemp();
+      File temp(fs, tempPath, FileSystem::Mode::Replace);
+      temp.write(0, records);
+      temp.sync();
+      temp.close();
     } catch (const StoreError&) {
       discardTemp(table);
       throw;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "store/data_files.h"
+#include "store/file.h"
 #include "store/file_system.h"
 #include "store/record_codec.h"
 #include "store/store_error.h"
@@ -23,7 +24,6 @@ namespace vm::store {
 class FileTable {
  public:
   FileTable(FileSystem& fs, std::string folder);
-  ~FileTable();
   FileTable(const FileTable&) = delete;
   FileTable& operator=(const FileTable&) = delete;
 
@@ -32,9 +32,11 @@ class FileTable {
   // with halves going to the even one.
   std::int32_t open(DataFile f);
   void close(DataFile f);
+  // Closes without reporting a failure, for the way out of one.
+  void closeQuietly(DataFile f) noexcept { slot(f).file.closeQuietly(); }
   void closeAll();
 
-  bool isOpen(DataFile f) const { return slot(f).handle.has_value(); }
+  bool isOpen(DataFile f) const { return slot(f).file.isOpen(); }
   // The count found at the last open, kept up to date by appends.
   std::int32_t count(DataFile f) const { return slot(f).count; }
   // Whether one more record fits the file's count (32,767 for all but training records).
@@ -124,10 +126,6 @@ class FileTable {
     }
   }
 
-  // Used by compaction: the fifth slot, for "TempFile.$$$".
-  FileSystem::Handle openTemp();
-  void closeTemp();
-
  private:
   static constexpr std::size_t kPage = 4096;
   // Records in a block of a scan: a whole number of pages, some 300 KB, which stays in the
@@ -138,13 +136,13 @@ class FileTable {
   }
 
   struct Slot {
-    std::optional<FileSystem::Handle> handle;
+    File file;
     std::int32_t count = 0;
   };
 
   const Slot& slot(DataFile f) const { return slots_[static_cast<std::size_t>(f)]; }
   Slot& slot(DataFile f) { return slots_[static_cast<std::size_t>(f)]; }
-  FileSystem::Handle handleOf(DataFile f) const;
+  const File& fileOf(DataFile f) const;
   // Refuses a write that would take the file past the records its count can hold.
   void checkLimit(DataFile f, std::int64_t last) const;
   void readBlock(DataFile f, std::int32_t first, std::int32_t n, std::span<char> out) const;
@@ -152,20 +150,13 @@ class FileTable {
   FileSystem& fs_;
   std::string folder_;
   std::array<Slot, kRecordFiles.size()> slots_;
-  std::optional<FileSystem::Handle> temp_;
 };
 
 // Opens a file for the length of a scope, so that it is closed again on every way out.
 class OpenFile {
  public:
   OpenFile(FileTable& table, DataFile f) : table_(table), file_(f), count_(table.open(f)) {}
-  ~OpenFile() {
-    try {
-      table_.close(file_);
-    } catch (const StoreError&) {
-      // Closing after a failure must not hide the failure that is already on its way.
-    }
-  }
+  ~OpenFile() { table_.closeQuietly(file_); }
   OpenFile(const OpenFile&) = delete;
   OpenFile& operator=(const OpenFile&) = delete;
 

@@ -78,15 +78,10 @@ struct DoStep {
   }
 
   static void cutBack(FileSystem& fs, const std::string& path, std::uint64_t length) {
-    const FileSystem::Handle h = fs.open(path, FileSystem::Mode::ReadWrite);
-    try {
-      fs.truncate(h, length);
-      fs.sync(h);
-    } catch (const StoreError&) {
-      fs.close(h);
-      throw;
-    }
-    fs.close(h);
+    File file(fs, path, FileSystem::Mode::ReadWrite);
+    file.truncate(length);
+    file.sync();
+    file.close();
   }
 };
 
