@@ -7,7 +7,8 @@ namespace vm::app {
 
 // Fills an empty data folder with a demonstration organisation: a user with full access,
 // a few dozen persons (active and inactive), a course index with category headings and
-// a few hundred training records over several years. Writes through the record store.
+// a few hundred training records over several years, written as one piece of journalled work
+// that the change log does not tell.
 // Does nothing, and returns false, when any record file already exists.
 bool seedDemonstrationData(store::FileTable& files);
 

@@ -106,6 +106,12 @@ std::optional<WorkStep> stepOf(const std::vector<std::string_view>& words) {
         linkFits(*file, s.linkOffset) &&
         (words.size() == 4 || (readNumber(words[4], s.countBefore) && s.countBefore >= 0)))
       return s;
+  } else if (words[0] == "replace" && (words.size() == 2 || words.size() == 3)) {
+    ReplaceFile s{*file};
+    if ((words.size() == 2 || bytesOf(words[2], s.bytes)) &&
+        s.bytes.size() % recordLength(*file) == 0 &&
+        s.bytes.size() / recordLength(*file) <= static_cast<std::size_t>(maxRecords(*file)))
+      return s;
   } else if (words[0] == "patch" && words.size() == 6) {
     PatchLinked s{*file};
     if (readNumber(words[2], s.linkOffset) && readNumber(words[3], s.key) &&
@@ -137,6 +143,11 @@ struct LineOf {
   std::string operator()(const PatchLinked& s) const {
     return "patch " + std::string(fileName(s.file)) + ' ' + numberText(s.linkOffset) + ' ' +
            numberText(s.key) + ' ' + numberText(s.offset) + ' ' + hexOf(s.patch);
+  }
+  std::string operator()(const ReplaceFile& s) const {
+    // No records: the file goes.
+    return "replace " + std::string(fileName(s.file)) +
+           (s.bytes.empty() ? "" : " " + hexOf(s.bytes));
   }
 };
 

@@ -77,6 +77,13 @@ struct DoStep {
     return {pass.reviewed, pass.reviewed, pass.matched};
   }
 
+  StepResult operator()(const ReplaceFile& s) const {
+    const std::int32_t before = table.storedCount(s.file);
+    replaceRecords(table, s.file, s.bytes);
+    const std::int32_t after = recordsIn(s.bytes.size(), s.file);
+    return {before, after, after};
+  }
+
   static void cutBack(FileSystem& fs, const std::string& path, std::uint64_t length) {
     File file(fs, path, FileSystem::Mode::ReadWrite);
     file.truncate(length);
@@ -126,6 +133,13 @@ void prepare(FileTable& table, std::vector<WorkStep>& steps) {
                                std::to_string(maxRecords(append->file)) + " records");
     } else if (auto* drop = std::get_if<DropLinked>(&step)) {
       drop->countBefore = table.storedCount(drop->file);
+    } else if (auto* replace = std::get_if<ReplaceFile>(&step)) {
+      if (replace->bytes.size() % recordLength(replace->file) != 0)
+        throw StoreError("Cannot replace", table.pathOf(fileName(replace->file)),
+                         "the new content is not whole records");
+      if (recordsIn(replace->bytes.size(), replace->file) > maxRecords(replace->file))
+        throw RecordLimitError(std::string(fileName(replace->file)) + " cannot hold more than " +
+                               std::to_string(maxRecords(replace->file)) + " records");
     }
   }
 }

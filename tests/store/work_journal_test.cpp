@@ -140,6 +140,9 @@ TEST_F(WorkJournalTest, ARecordThatIsNotThereIsRefusedBeforeAnythingIsWritten) {
   EXPECT_THROW(doWork(table, vm::test::kAuthor,
                       {PutRecord{DataFile::Courses, 6, encoded(course("F", 6))}}, {&edited, 1}),
                StoreError);
+  EXPECT_THROW(doWork(table, vm::test::kAuthor,
+                      {ReplaceFile{DataFile::Courses, std::string(299, 'c')}}, {&edited, 1}),
+               StoreError);
   EXPECT_EQ(vm::test::filesIn(folder), before);
 }
 
@@ -164,6 +167,16 @@ TEST(WorkJournalFaults, WorkAndItsLinesAreFinishedOrNotBegunWhereverTheyStop) {
                 {AppendRecords{DataFile::Training,
                                encoded(training(10, "N1")) + encoded(training(20, "N2"))}},
                 std::vector<Change>{line, line});
+       }},
+      {"whole file",
+       [&](FileTable& t) {
+         doWork(t, vm::test::kAuthor,
+                {ReplaceFile{DataFile::Courses, encoded(course("Z", 9)) + encoded(course("Y", 8))}},
+                {&line, 1});
+       }},
+      {"whole file, no records left",
+       [&](FileTable& t) {
+         doWork(t, vm::test::kAuthor, {ReplaceFile{DataFile::Names}}, {&line, 1});
        }},
   };
   for (const auto& [name, operation] : operations) {
