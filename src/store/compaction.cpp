@@ -88,7 +88,8 @@ bool isTombstoned(DataFile f, std::span<const char> record) {
   return field && format::trimView(codec::rawText(record, *field)) == kTombstone;
 }
 
-std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
+std::int32_t compact(RecordWriter& writer, DataFile f, const KeepRecord& keep) {
+  FileTable& table = writer.table();
   FileSystem& fs = table.fileSystem();
   const std::string tempPath = table.pathOf(kTempFileName);
 
@@ -106,7 +107,8 @@ std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
   return kept;
 }
 
-void replaceRecords(FileTable& table, DataFile f, std::span<const char> records) {
+void replaceRecords(RecordWriter& writer, DataFile f, std::span<const char> records) {
+  FileTable& table = writer.table();
   FileSystem& fs = table.fileSystem();
   const std::string tempPath = table.pathOf(kTempFileName);
   table.close(f);

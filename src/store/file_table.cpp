@@ -80,15 +80,12 @@ void FileTable::checkLimit(DataFile f, std::int64_t last) const {
 
 void FileTable::writeBytes(DataFile f, std::int32_t n, std::span<const char> in) {
   checkLimit(f, n);
-  Slot& s = slot(f);
   const File& file = fileOf(f);
+  if (n < 1 || n > slot(f).count)
+    throw StoreError("Cannot write record " + std::to_string(n) + " of", pathOf(fileName(f)),
+                     "there is no such record");
   const std::size_t len = recordLength(f);
   const std::uint64_t offset = static_cast<std::uint64_t>(n - 1) * len;
-  if (n > s.count) {
-    appendWhole(fs_, file, offset, in.first(len), folder_);
-    s.count = n;
-    return;
-  }
   std::vector<char> old(len);
   readBytes(f, n, old);
   try {

@@ -54,17 +54,6 @@ class FileTable {
 
   // Record n (1-based) of an open file. Bytes beyond the end of the file read as zero.
   void readBytes(DataFile f, std::int32_t n, std::span<char> out) const;
-  // Writes record n of an open file and flushes it before returning. Up to the count it is
-  // rewritten in place, and its old bytes are put back when the write fails; beyond the count
-  // (n = count + 1) it is appended as appendBytes does.
-  void writeBytes(DataFile f, std::int32_t n, std::span<const char> in);
-  // Appends whole records after the last one, all or none: one write, flushed, and on any
-  // failure the file is cut back to its old length before the failure goes on.
-  void appendBytes(DataFile f, std::span<const char> records);
-  // For passes that rewrite many records in place and flush once at the end (`flush`):
-  // records first, first + 1, ... in one write, not flushed.
-  void overwriteBytes(DataFile f, std::int32_t first, std::span<const char> records);
-  void flush(DataFile f);
   // Flushes the data folder's entries after files were made, renamed or removed.
   void flushFolder();
 
@@ -75,26 +64,8 @@ class FileTable {
     return RecordTraits<Record>::decode(bytes);
   }
 
-  template <typename Record>
-  void write(std::int32_t n, const Record& r) {
-    std::vector<char> bytes(recordLength(RecordTraits<Record>::file));
-    RecordTraits<Record>::encode(r, bytes);
-    writeBytes(RecordTraits<Record>::file, n, bytes);
-  }
-
-  // Appends the records after the last one, all or none (see appendBytes).
-  template <typename Record>
-  void append(const std::vector<Record>& records) {
-    const std::size_t len = recordLength(RecordTraits<Record>::file);
-    std::vector<char> bytes(len * records.size());
-    for (std::size_t i = 0; i < records.size(); ++i)
-      RecordTraits<Record>::encode(records[i], std::span<char>(bytes).subspan(i * len, len));
-    appendBytes(RecordTraits<Record>::file, bytes);
-  }
-
   // Reads records first..last of an open file in large blocks, handing each to `visit`
-  // with its number; stops early when `visit` returns false. `visit` may write the
-  // record it was given back in place.
+  // with its number; stops early when `visit` returns false.
   template <typename Visit>
   void scan(DataFile f, std::int32_t first, std::int32_t last, Visit&& visit) const {
     const std::size_t len = recordLength(f);
@@ -127,6 +98,39 @@ class FileTable {
   }
 
  private:
+  // The writers: only journalled work writes a record file, through the RecordWriter that its
+  // step runner makes (record_writer.h).
+  friend class RecordWriter;
+
+  // Rewrites record n (1 to the count) of an open file in place and flushes it before returning;
+  // its old bytes are put back when the write fails. A record beyond the count is refused:
+  // additions go through appendBytes.
+  void writeBytes(DataFile f, std::int32_t n, std::span<const char> in);
+  // Appends whole records after the last one, all or none: one write, flushed, and on any
+  // failure the file is cut back to its old length before the failure goes on.
+  void appendBytes(DataFile f, std::span<const char> records);
+  // For passes that rewrite many records in place and flush once at the end (`flush`):
+  // records first, first + 1, ... in one write, not flushed.
+  void overwriteBytes(DataFile f, std::int32_t first, std::span<const char> records);
+  void flush(DataFile f);
+
+  template <typename Record>
+  void write(std::int32_t n, const Record& r) {
+    std::vector<char> bytes(recordLength(RecordTraits<Record>::file));
+    RecordTraits<Record>::encode(r, bytes);
+    writeBytes(RecordTraits<Record>::file, n, bytes);
+  }
+
+  // Appends the records after the last one, all or none (see appendBytes).
+  template <typename Record>
+  void append(const std::vector<Record>& records) {
+    const std::size_t len = recordLength(RecordTraits<Record>::file);
+    std::vector<char> bytes(len * records.size());
+    for (std::size_t i = 0; i < records.size(); ++i)
+      RecordTraits<Record>::encode(records[i], std::span<char>(bytes).subspan(i * len, len));
+    appendBytes(RecordTraits<Record>::file, bytes);
+  }
+
   static constexpr std::size_t kPage = 4096;
   // Records in a block of a scan: a whole number of pages, some 300 KB, which stays in the
   // processor's cache while it is looked at.

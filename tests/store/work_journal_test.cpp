@@ -46,15 +46,16 @@ TrainingRecord training(double person, const std::string& code) {
 void smallOrganisation(const TempFolder& folder) {
   vm::test::TestFileSystem fs;
   FileTable table(fs, folder.str());
+  RecordWriter writer = vm::test::writerOf(table);
   table.open(DataFile::Courses);
-  table.append(std::vector<CourseRecord>{course("A", 1), course("B", 2), course("C", 3),
-                                         course("D", 4), course("E", 5)});
+  writer.append(std::vector<CourseRecord>{course("A", 1), course("B", 2), course("C", 3),
+                                          course("D", 4), course("E", 5)});
   table.open(DataFile::Names);
-  table.append(std::vector<NameRecord>{person("Ann", 10), person("Bob", 20), person("Cy", 30)});
+  writer.append(std::vector<NameRecord>{person("Ann", 10), person("Bob", 20), person("Cy", 30)});
   table.open(DataFile::Training);
-  table.append(std::vector<TrainingRecord>{training(10, "T1"), training(20, "T2"),
-                                           training(10, "T3"), training(30, "T4"),
-                                           training(20, "T5")});
+  writer.append(std::vector<TrainingRecord>{training(10, "T1"), training(20, "T2"),
+                                            training(10, "T3"), training(30, "T4"),
+                                            training(20, "T5")});
   table.closeAll();
 }
 
@@ -194,7 +195,7 @@ TEST(WorkJournalFaults, RemovingTheOnlyRecordLeavesNoFileWhereverItStops) {
     table.open(DataFile::Users);
     UserRecord u;
     u.FirstName = "Kim";
-    table.write(1, u);
+    vm::test::writerOf(table).append(std::vector<UserRecord>{u});
   };
   vm::test::sweepFaults({oneUser, [](FileTable& t) { removeRecord(t, DataFile::Users, 1); }, true,
                          [](const auto& now, const auto&, const auto&) {
