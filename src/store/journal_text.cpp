@@ -6,7 +6,6 @@
 namespace vm::store {
 namespace {
 
-constexpr std::string_view kHeader = "Verdimark unfinished work";
 constexpr std::string_view kEnd = "end";
 constexpr std::string_view kHex = "0123456789ABCDEF";
 
@@ -168,7 +167,7 @@ std::optional<PendingLine> pendingOf(std::string_view line, std::size_t steps) {
 }  // namespace
 
 std::string journalText(const Journal& journal) {
-  std::string text = std::string(kHeader) + '\n';
+  std::string text = std::string(kJournalHeader) + '\n';
   for (const WorkStep& step : journal.steps) text += std::visit(LineOf{}, step) + '\n';
   if (!journal.lines.empty()) {
     text += "log " + numberText(journal.logAt) + '\n';
@@ -187,7 +186,8 @@ std::optional<Journal> parseJournal(std::string_view text) {
     lines.push_back(text.substr(0, end));
     text.remove_prefix(end + 1);
   }
-  if (lines.size() < 2 || lines.front() != kHeader || lines.back() != kEnd) return std::nullopt;
+  if (lines.size() < 2 || lines.front() != kJournalHeader || lines.back() != kEnd)
+    return std::nullopt;
   Journal journal;
   bool logSeen = false;
   for (std::size_t i = 1; i + 1 < lines.size(); ++i) {

@@ -13,6 +13,9 @@
 
 namespace vm::store {
 
+// The first line of a journal's text.
+inline constexpr std::string_view kJournalHeader = "Verdimark unfinished work";
+
 // A line of the change log that work owes until it is done (change_line.h).
 struct PendingLine {
   Tally tally = Tally::None;

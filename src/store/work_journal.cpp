@@ -14,7 +14,7 @@ namespace vm::store {
 namespace {
 
 // Far more than any real journal (a credit of the most persons a list can hold, with their
-// lines); a bigger file is not one of ours.
+// lines; the renewal periods rewritten whole); a bigger file is not one of ours.
 constexpr std::uint64_t kLongestJournal = 64 * 1024 * 1024;
 
 std::int32_t recordsIn(std::size_t bytes, DataFile f) {
@@ -160,7 +160,7 @@ std::vector<StepResult> doWork(FileTable& table, const ChangeAuthor& author,
   Journal journal{std::move(steps), changeLogEnd(table), {}};
   for (const Change& c : changes)
     journal.lines.push_back({c.tally, c.tallyStep, pendingLine(author, c)});
-  writeMarkerFile(table, kJournalName, journalText(journal));
+  writeMarkerFile(table, kJournalName, journalText(journal), kLongestJournal);
   const std::vector<StepResult> results = StepRunner::run(table, journal.steps, progress, false);
   appendChangeLines(table, journal.logAt, finishedLines(journal, results));
   table.fileSystem().remove(table.pathOf(kJournalName));
@@ -172,12 +172,21 @@ bool finishInterruptedWork(FileTable& table) {
   FileSystem& fs = table.fileSystem();
   const std::string journalPath = table.pathOf(kJournalName);
   const std::string tempPath = table.pathOf(kTempFileName);
+  // Both records of unfinished work are read and judged before anything changes, so that one that
+  // cannot be trusted is refused with the folder as it was.
+  const FoundSwap swap = findInterruptedSwap(table);
+  const FoundMarker found = readMarkerFile(fs, journalPath, kJournalHeader, kLongestJournal);
+  std::optional<Journal> journal;
+  if ((found.found == Found::Unchecked || found.found == Found::Checked) &&
+      found.text.size() <= kLongestJournal)
+    journal = parseJournal(found.text);
+  refuseUntrusted(found, journal.has_value(), journalPath);
+
   // A restore replaces the files whole; a journal found with it belongs to the files replaced.
-  bool finished = finishInterruptedSwap(table);
+  bool finished = finishInterruptedSwap(table, swap);
   bool removed = false;
   if (fs.exists(journalPath)) {
-    const std::string text = readMarkerFile(fs, journalPath, kLongestJournal);
-    if (const auto journal = text.size() <= kLongestJournal ? parseJournal(text) : std::nullopt) {
+    if (journal) {
       const std::vector<StepResult> results = StepRunner::run(table, journal->steps, {}, true);
       appendChangeLines(table, journal->logAt, finishedLines(*journal, results));
       finished = true;
