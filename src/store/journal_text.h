@@ -32,7 +32,8 @@ struct Journal {
 };
 
 // The journal's text: a first line naming it, one line per step, the log's length and the owed
-// lines, and a last line "end", so that a journal cut short by a crash is known as such:
+// lines, and a last line "end", so that a journal cut short by a crash is known as such (the file
+// holds it behind its checksum line, marker_file.h):
 //   Verdimark unfinished work
 //   put Name.List 5 45123.5...(the record in hexadecimal)
 //   append Training.Records 120 123
