@@ -13,7 +13,7 @@ namespace vm::store {
 // work (work_journal.h), and that is so by construction: the file table's writers are private to
 // this class, and only the runner of journalled work's steps can make one, which it hands to the
 // rewrites it runs (compaction.h, linked_records.h). Nothing else in the program can write a
-// record, and the compiler says so (tests/store/private_writers/).
+// record, and the compiler says so (tests/store/private_writers.cmake).
 class RecordWriter {
  public:
   RecordWriter(const RecordWriter&) = delete;
