@@ -15,6 +15,8 @@
 #include "format/clock.h"
 #include "store/file_table.h"
 #include "store/posix_file_system.h"
+#include "store/record_codec.h"
+#include "store/work_journal.h"
 #include "ui/app_state.h"
 #include "ui/grid/grid.h"
 #include "ui/qt_dialogs.h"
@@ -28,7 +30,7 @@ void writeFullNameList(vm::store::FileTable& files) {
   const char* first[] = {"Ann", "Bob", "Carl", "Dora", "Eve", "Finn", "Gus", "Hana", "Ivo", "José"};
   const char* last[] = {"Lee", "Adams", "Brown", "Ibáñez", "Zane", "Young", "Moreau", "Okafor"};
   std::mt19937 random(7);
-  vm::store::OpenFile file(files, vm::store::DataFile::Names);
+  std::string records;
   for (int n = 1; n <= vm::store::maxRecords(vm::store::DataFile::Names); ++n) {
     vm::store::NameRecord r;
     r.DateCreated = 40000 + n / 86400.0;
@@ -38,8 +40,9 @@ void writeFullNameList(vm::store::FileTable& files) {
     r.Organization = "Department " + std::to_string(random() % 40);
     r.Comments = "Some comments about this person";
     r.Active = random() % 4 == 0 ? vm::store::kInactive : vm::store::kActive;
-    files.write(n, r);
+    records += vm::store::encoded(r);
   }
+  vm::store::doWork(files, {}, {vm::store::AppendRecords{vm::store::DataFile::Names, records}}, {});
 }
 
 struct Stats {

@@ -13,6 +13,7 @@
 #include "flush_timer.h"
 #include "store/field_codec.h"
 #include "store/posix_file_system.h"
+#include "support/record_writer_for_tests.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ store::CourseRecord editedCourse() {
 double oneWriteEach(const std::filesystem::path& folder) {
   store::PosixFileSystem fs;
   store::FileTable table(fs, folder.string());
+  store::RecordWriter writer = store::RecordWriterForTests::of(table);
   const store::CourseRecord course = editedCourse();
   const auto start = Clock::now();
   const store::OpenFile file(table, store::DataFile::Training);
@@ -62,7 +64,7 @@ double oneWriteEach(const std::filesystem::path& folder) {
         if (store::codec::getDouble(bytes, store::layout::training::CourseID) == kCourse) {
           std::copy(bytes.begin(), bytes.end(), record.begin());
           store::codec::putText(record, store::layout::training::CourseCode, course.CourseCode);
-          table.overwriteBytes(store::DataFile::Training, n, record);
+          writer.overwriteBytes(store::DataFile::Training, n, record);
         }
         return true;
       });

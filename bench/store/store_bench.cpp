@@ -11,10 +11,11 @@
 
 #include "courses/course_store.h"
 #include "flush_timer.h"
-#include "store/durable_append.h"
 #include "store/file_table.h"
 #include "store/posix_file_system.h"
+#include "store/user_log/user_log.h"
 #include "store/work_journal.h"
+#include "support/record_writer_for_tests.h"
 
 namespace {
 
@@ -54,40 +55,38 @@ int main() {
   store::PosixFileSystem posix;
   bench::FlushTimer fs(posix);
   store::FileTable table(fs, folder.string());
+  store::RecordWriter writer = store::RecordWriterForTests::of(table);
   std::vector<char> record(300);
 
   // Adds: one course appended per save, as the course editor does.
   const double add = millisecondsEach(kSaves, [&](int i) {
     const store::OpenFile file(table, store::DataFile::Courses);
-    table.write(file.count() + 1, course(i));
+    writer.append(std::vector<store::CourseRecord>{course(i)});
   });
   const double addRaw = millisecondsEach(kSaves, [&](int i) {
     const store::OpenFile file(table, store::DataFile::Courses);
     store::RecordTraits<store::CourseRecord>::encode(course(i), record);
-    table.overwriteBytes(store::DataFile::Courses, file.count() + 1, record);
+    writer.overwriteBytes(store::DataFile::Courses, file.count() + 1, record);
   });
   report("add a course", add, addRaw);
 
   // Edits: one course rewritten in place per save.
   const double edit = millisecondsEach(kSaves, [&](int i) {
     const store::OpenFile file(table, store::DataFile::Courses);
-    table.write(i, course(i + 1000));
+    writer.write(i, course(i + 1000));
   });
   const double editRaw = millisecondsEach(kSaves, [&](int i) {
     const store::OpenFile file(table, store::DataFile::Courses);
     store::RecordTraits<store::CourseRecord>::encode(course(i + 2000), record);
-    table.overwriteBytes(store::DataFile::Courses, i, record);
+    writer.overwriteBytes(store::DataFile::Courses, i, record);
   });
   report("edit a course", edit, editRaw);
 
   // Log lines, appended whole.
   const std::string line = "12/08/2026 at 10:30:00 - Dana Demo logged out.\r\n";
   const std::string log = (folder / "User.Log").string();
-  const double logged = millisecondsEach(kSaves, [&](int) {
-    const auto h = fs.open(log, store::FileSystem::Mode::ReadWrite);
-    store::appendWhole(fs, h, fs.size(h), line, folder.string());
-    fs.close(h);
-  });
+  const double logged = millisecondsEach(
+      kSaves, [&](int) { store::appendUserLogLine(table, line.substr(0, line.size() - 2)); });
   const double loggedRaw = millisecondsEach(kSaves, [&](int) {
     const auto h = posix.open(log, store::FileSystem::Mode::ReadWrite);
     posix.write(h, posix.size(h), line);

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "access/user_log_line.h"
+#include "store/user_log/user_log_line.h"
 
 class QWidget;
 
@@ -13,9 +13,11 @@ struct AppState;
 
 namespace vm::access {
 
-// Appends the log-in or log-out line of the current user to "User.Log" (created when missing), in
-// Windows-1252 with a CR LF line end. A log that cannot be written is reported in a box over the
-// owner, and the log-in or log-out goes on without its line; returns whether the line was written.
+using store::UserLogKind;
+
+// Appends the log-in or log-out line of the current user to "User.Log" (store/user_log/). A log
+// that cannot be written is reported in a box over the owner, and the log-in or log-out goes on
+// without its line; returns whether the line was written.
 bool WriteUserLog(ui::AppState& state, UserLogKind kind, QWidget* owner = nullptr);
 
 // The whole user log as text, trimmed of leading and trailing blanks.

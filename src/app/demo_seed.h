@@ -11,8 +11,8 @@ namespace vm::app {
 // courses that must be renewed, and a few hundred training records over the five years up to
 // the clock's day. Whatever that day, some trainings of the renewed courses have expired, some
 // fall due within 30 days and most are current, and some persons never took some of those
-// courses. Writes through the record store. Does nothing, and returns false, when any record
-// file already exists.
+// courses. Written as one piece of journalled work that the change log does not tell. Does
+// nothing, and returns false, when any record file already exists.
 bool seedDemonstrationData(store::FileTable& files, const format::Clock& clock);
 
 // The demonstration user, for the README and the first log-in.

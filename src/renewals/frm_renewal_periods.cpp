@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "courses/course_rows.h"
-#include "store/work_journal.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
@@ -153,9 +152,7 @@ void frmRenewalPeriods::cmdSave_Click() {
       changes.push_back({rows_[i].courseId, months_[i], rows_[i].code, rows_[i].name});
   {
     const ui::BusyCursor busy(this);
-    const std::vector<store::Change> told = savePeriodChanges(state_.files, changes);
-    // The lines follow the rewrite, as work of their own that changes no data file.
-    if (!told.empty()) store::doWork(state_.files, ui::changeAuthor(state_), {}, told);
+    savePeriodChanges(state_.files, ui::changeAuthor(state_), changes);
   }
   life_.reportRecordSaved();
   life_.closeWindow();

@@ -47,10 +47,13 @@ struct PeriodChange {
 // Writes the changes into Course.Renewal as one atomic rewrite of the file: a course's record gets
 // its new months (every other byte of it kept) or goes when the period is taken away, a course
 // without a record gets one at the end, and the records of every other course stay as they are.
-// When no period is left the file goes. Nothing is written when nothing changes. Returns the
-// change log's lines for the periods that changed ("renewal period changed", the course, `Months:
-// "12" -> "24"`), none when nothing was written.
+// When no period is left the file goes. The rewrite and the change log's lines for the periods
+// that changed ("renewal period changed", the course, `Months: "12" -> "24"`, signed by `author`)
+// are one piece of journalled work, so that a crash leaves the old file without the lines or the
+// new one with them. Nothing is written when nothing changes. Returns the lines' changes, none
+// when nothing was written.
 std::vector<store::Change> savePeriodChanges(store::FileTable& table,
+                                             const store::ChangeAuthor& author,
                                              std::span<const PeriodChange> changes);
 
 }  // namespace vm::renewals

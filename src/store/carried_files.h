@@ -28,10 +28,10 @@ struct CarriedFile {
 };
 
 // The files that a backup copies and a restore puts back, in this order: the one list of them.
-// A new data file joins the set here. Never the lock file, the journal, the temporary file or
-// the installation values: they belong to the running copy and its installation, not to the
-// data.
-inline constexpr std::array<CarriedFile, 7> kCarriedFiles = {{
+// A new data file joins the set here. Never the lock file, the journal, the restore's marker, the
+// temporary file or the installation values: they belong to the running copy and its
+// installation, not to the data (README.md in this folder maps them all).
+inline constexpr auto kCarriedFiles = std::to_array<CarriedFile>({
     {"User.List", Carry::Always},
     {"User.Log", Carry::Always},
     {"Name.List", Carry::Always},
@@ -39,7 +39,7 @@ inline constexpr std::array<CarriedFile, 7> kCarriedFiles = {{
     {"Training.Records", Carry::Always},
     {fileName(DataFile::Renewals), Carry::WhenPresent},
     {kChangeLogName, Carry::WhenPresent},
-}};
+});
 
 // A folder holds a backup when it holds this file; the data folder holds current data when it
 // holds it.

@@ -32,14 +32,13 @@ std::optional<layout::Field> tombstoneField(DataFile f) {
 // Copies the records that `keep` accepts (all live ones without it) into a fresh
 // "TempFile.$$$" in blocks, and flushes and closes it. Returns the number copied.
 std::int32_t copyKept(FileTable& table, DataFile f, std::int32_t count, const KeepRecord& keep) {
-  FileSystem& fs = table.fileSystem();
-  const FileSystem::Handle temp = table.openTemp();
+  File temp(table.fileSystem(), table.pathOf(kTempFileName), FileSystem::Mode::Replace);
   std::int32_t kept = 0;
   std::vector<char> pending;
   pending.reserve(recordLength(f) * 512);
   std::uint64_t written = 0;
   auto flush = [&] {
-    fs.write(temp, written, pending);
+    temp.write(written, pending);
     written += pending.size();
     pending.clear();
   };
@@ -53,8 +52,8 @@ std::int32_t copyKept(FileTable& table, DataFile f, std::int32_t count, const Ke
     return true;
   });
   if (!pending.empty()) flush();
-  fs.sync(temp);
-  table.closeTemp();
+  temp.sync();
+  temp.close();
   return kept;
 }
 
@@ -62,7 +61,6 @@ std::int32_t copyKept(FileTable& table, DataFile f, std::int32_t count, const Ke
 // failure here changes nothing; the next start removes what is left.
 void discardTemp(FileTable& table) {
   try {
-    table.closeTemp();
     table.fileSystem().remove(table.pathOf(kTempFileName));
   } catch (const StoreError&) {
   }
@@ -90,7 +88,8 @@ bool isTombstoned(DataFile f, std::span<const char> record) {
   return field && format::trimView(codec::rawText(record, *field)) == kTombstone;
 }
 
-std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
+std::int32_t compact(RecordWriter& writer, DataFile f, const KeepRecord& keep) {
+  FileTable& table = writer.table();
   FileSystem& fs = table.fileSystem();
   const std::string tempPath = table.pathOf(kTempFileName);
 
@@ -108,17 +107,18 @@ std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep) {
   return kept;
 }
 
-void replaceRecords(FileTable& table, DataFile f, std::span<const char> records) {
+void replaceRecords(RecordWriter& writer, DataFile f, std::span<const char> records) {
+  FileTable& table = writer.table();
   FileSystem& fs = table.fileSystem();
   const std::string tempPath = table.pathOf(kTempFileName);
   table.close(f);
   if (fs.exists(tempPath)) fs.remove(tempPath);
   if (!records.empty()) {
     try {
-      const FileSystem::Handle temp = table.openTemp();
-      fs.write(temp, 0, records);
-      fs.sync(temp);
-      table.closeTemp();
+      File temp(fs, tempPath, FileSystem::Mode::Replace);
+      temp.write(0, records);
+      temp.sync();
+      temp.close();
     } catch (const StoreError&) {
       discardTemp(table);
       throw;

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "store/file_table.h"
+#include "store/record_writer.h"
 
 namespace vm::store {
 
@@ -28,12 +28,12 @@ using KeepRecord = std::function<bool(std::span<const char> record)>;
 // Returns the number of records kept. Without a predicate, keeps every record without a
 // tombstone. A removal runs this as a step of journalled work (work_journal.h), so that the
 // next start finishes it when it is interrupted.
-std::int32_t compact(FileTable& table, DataFile f, const KeepRecord& keep = {});
+std::int32_t compact(RecordWriter& writer, DataFile f, const KeepRecord& keep = {});
 
 // Makes the whole records given the file's content in one step, the way compact replaces a file:
 // written to "TempFile.$$$", flushed, renamed over the data file, the folder flushed last; with no
 // records the data file is removed. A failure at any point leaves either the old file or the new
 // one. The data file is closed afterwards.
-void replaceRecords(FileTable& table, DataFile f, std::span<const char> records);
+void replaceRecords(RecordWriter& writer, DataFile f, std::span<const char> records);
 
 }  // namespace vm::store

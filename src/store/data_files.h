@@ -55,7 +55,8 @@ constexpr std::int32_t maxRecords(DataFile f) {
 inline constexpr std::string_view kUserLogName = "User.Log";
 inline constexpr std::string_view kTempFileName = "TempFile.$$$";
 
-// The files that backup copies, restore replaces and the clean-up at exit checks, in order.
+// The data files of every installation, in the order of DataFileNames: the clean-up at
+// exit removes each that is empty, and backup and restore always carry them (carried_files.h).
 inline constexpr std::array<std::string_view, 5> kDataFileNames = {
     "User.List", "User.Log", "Name.List", "Course.Index", "Training.Records"};
 

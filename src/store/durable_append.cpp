@@ -5,17 +5,17 @@
 
 namespace vm::store {
 
-void appendWhole(FileSystem& fs, FileSystem::Handle h, std::uint64_t offset,
-                 std::span<const char> data, const std::string& folder) {
-  const std::uint64_t oldLength = fs.size(h);
+void appendWhole(FileSystem& fs, const File& file, std::uint64_t offset, std::span<const char> data,
+                 const std::string& folder) {
+  const std::uint64_t oldLength = file.size();
   try {
-    fs.write(h, offset, data);
-    fs.sync(h);
+    file.write(offset, data);
+    file.sync();
     if (oldLength == 0) fs.syncFolder(folder);
   } catch (const StoreError&) {
     try {
-      fs.truncate(h, oldLength);
-      fs.sync(h);
+      file.truncate(oldLength);
+      file.sync();
     } catch (const StoreError&) {
       // The first failure is the one to report; a disk that refuses even this cannot be
       // helped from here.

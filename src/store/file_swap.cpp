@@ -15,10 +15,10 @@ namespace vm::store {
 namespace {
 
 // The marker's text: a first line naming it, one line per file, and a last line "end", so
-// that a marker cut short by a crash is known as such:
+// that a marker cut short by a crash is known as such (and behind it, its checksum line):
 //   Verdimark restore
 //   put User.List
-//   remove Renewal.List
+//   remove Course.Renewal
 //   log 0 12/08/2026 10:30:00<TAB>Dana Demo<TAB>data restored<TAB>...
 //   end
 constexpr std::string_view kHeader = "Verdimark restore";
@@ -28,11 +28,6 @@ constexpr std::uint64_t kLongestMarker = 8192;
 bool isCarried(std::string_view name) {
   return std::ranges::any_of(kCarriedFiles, [&](const CarriedFile& c) { return c.name == name; });
 }
-
-struct Marker {
-  std::vector<SwapEntry> entries;
-  std::optional<OwedLine> line;
-};
 
 std::string markerText(const std::vector<SwapEntry>& entries, const std::optional<OwedLine>& line) {
   std::string text = std::string(kHeader) + '\n';
@@ -56,7 +51,7 @@ std::optional<OwedLine> owedLineOf(std::string_view rest) {
 
 // The entries of a whole marker; nothing for one cut short or damaged, or one naming a file
 // that is not carried (which is never renamed or removed on its word).
-std::optional<Marker> parseMarker(std::string_view text) {
+std::optional<SwapMarker> parseMarker(std::string_view text) {
   if (text.size() > kLongestMarker) return std::nullopt;
   std::vector<std::string_view> lines;
   while (!text.empty()) {
@@ -66,7 +61,7 @@ std::optional<Marker> parseMarker(std::string_view text) {
     text.remove_prefix(end + 1);
   }
   if (lines.size() < 2 || lines.front() != kHeader || lines.back() != kEnd) return std::nullopt;
-  Marker marker;
+  SwapMarker marker;
   for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
     const std::string_view line = lines[i];
     const auto space = line.find(' ');
@@ -115,7 +110,7 @@ void writeSwapMarker(FileTable& table, const std::vector<SwapEntry>& entries,
                      const std::optional<OwedLine>& line) {
   // The staged copies' entries reach the disk before the marker that names them can.
   table.flushFolder();
-  writeMarkerFile(table, kSwapMarkerName, markerText(entries, line));
+  writeMarkerFile(table, kSwapMarkerName, markerText(entries, line), kLongestMarker);
 }
 
 void swapStaged(FileTable& table, const std::vector<SwapEntry>& entries,
@@ -141,25 +136,32 @@ bool removeStagedCopies(FileTable& table, std::span<const CarriedFile> files) {
   return removed;
 }
 
-bool finishInterruptedSwap(FileTable& table) {
+FoundSwap findInterruptedSwap(FileTable& table) {
+  const std::string path = table.pathOf(kSwapMarkerName);
+  const FoundMarker found = readMarkerFile(table.fileSystem(), path, kHeader, kLongestMarker);
+  FoundSwap swap{found.found != Found::Nothing};
+  if (found.found == Found::Unchecked || found.found == Found::Checked)
+    swap.swap = parseMarker(found.text);
+  refuseUntrusted(found, swap.swap.has_value(), path);
+  return swap;
+}
+
+bool finishInterruptedSwap(FileTable& table, const FoundSwap& found) {
   FileSystem& fs = table.fileSystem();
-  const std::string markerPath = table.pathOf(kSwapMarkerName);
-  bool finished = false;
   bool removed = false;
-  if (fs.exists(markerPath)) {
-    if (const auto marker = parseMarker(readMarkerFile(fs, markerPath, kLongestMarker))) {
-      dropJournal(table);
-      applyEntries(table, marker->entries, true);
-      table.flushFolder();
-      writeOwedLine(table, marker->line);
-      finished = true;
-    }
-    fs.remove(markerPath);
+  if (found.swap) {
+    dropJournal(table);
+    applyEntries(table, found.swap->entries, true);
+    table.flushFolder();
+    writeOwedLine(table, found.swap->line);
+  }
+  if (found.present) {
+    fs.remove(table.pathOf(kSwapMarkerName));
     removed = true;
   }
   if (removeStagedCopies(table)) removed = true;
   if (removed) table.flushFolder();
-  return finished;
+  return found.swap.has_value();
 }
 
 }  // namespace vm::store

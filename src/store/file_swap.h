@@ -52,9 +52,25 @@ void swapStaged(FileTable& table, const std::vector<SwapEntry>& entries,
 // Removes every staged copy of the files from the data folder; returns whether there was one.
 bool removeStagedCopies(FileTable& table, std::span<const CarriedFile> files = kCarriedFiles);
 
-// At start-up, before the journal and anything else: finishes a swap whose marker is whole, or
-// only removes a marker cut short; then removes staged copies left by a restore that failed or
-// was interrupted before its marker was written. Returns whether a swap was finished.
-bool finishInterruptedSwap(FileTable& table);
+// The swap a marker names.
+struct SwapMarker {
+  std::vector<SwapEntry> entries;
+  std::optional<OwedLine> line;
+};
+
+// A restore's marker as the next start finds it.
+struct FoundSwap {
+  bool present = false;              // there is a marker
+  std::optional<SwapMarker> swap{};  // the swap to finish; none for a marker only to remove
+};
+
+// At start-up, before anything changes: reads the marker and judges it (marker_file.h). Throws
+// DamagedWorkError for one that was changed after it was written.
+FoundSwap findInterruptedSwap(FileTable& table);
+
+// Then, before the journal and anything else: finishes the swap found, or only removes a marker
+// cut short or not ours; then removes staged copies left by a restore that failed or was
+// interrupted before its marker was written. Returns whether a swap was finished.
+bool finishInterruptedSwap(FileTable& table, const FoundSwap& found);
 
 }  // namespace vm::store

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "store/data_files.h"
+#include "store/file.h"
 #include "store/file_system.h"
 #include "store/record_codec.h"
 #include "store/store_error.h"
@@ -23,7 +24,6 @@ namespace vm::store {
 class FileTable {
  public:
   FileTable(FileSystem& fs, std::string folder);
-  ~FileTable();
   FileTable(const FileTable&) = delete;
   FileTable& operator=(const FileTable&) = delete;
 
@@ -32,9 +32,11 @@ class FileTable {
   // with halves going to the even one.
   std::int32_t open(DataFile f);
   void close(DataFile f);
+  // Closes without reporting a failure, for the way out of one.
+  void closeQuietly(DataFile f) noexcept { slot(f).file.closeQuietly(); }
   void closeAll();
 
-  bool isOpen(DataFile f) const { return slot(f).handle.has_value(); }
+  bool isOpen(DataFile f) const { return slot(f).file.isOpen(); }
   // The count found at the last open, kept up to date by appends.
   std::int32_t count(DataFile f) const { return slot(f).count; }
   // Whether one more record fits the file's count (32,767 for all but training records).
@@ -52,17 +54,6 @@ class FileTable {
 
   // Record n (1-based) of an open file. Bytes beyond the end of the file read as zero.
   void readBytes(DataFile f, std::int32_t n, std::span<char> out) const;
-  // Writes record n of an open file and flushes it before returning. Up to the count it is
-  // rewritten in place, and its old bytes are put back when the write fails; beyond the count
-  // (n = count + 1) it is appended as appendBytes does.
-  void writeBytes(DataFile f, std::int32_t n, std::span<const char> in);
-  // Appends whole records after the last one, all or none: one write, flushed, and on any
-  // failure the file is cut back to its old length before the failure goes on.
-  void appendBytes(DataFile f, std::span<const char> records);
-  // For passes that rewrite many records in place and flush once at the end (`flush`):
-  // records first, first + 1, ... in one write, not flushed.
-  void overwriteBytes(DataFile f, std::int32_t first, std::span<const char> records);
-  void flush(DataFile f);
   // Flushes the data folder's entries after files were made, renamed or removed.
   void flushFolder();
 
@@ -73,26 +64,8 @@ class FileTable {
     return RecordTraits<Record>::decode(bytes);
   }
 
-  template <typename Record>
-  void write(std::int32_t n, const Record& r) {
-    std::vector<char> bytes(recordLength(RecordTraits<Record>::file));
-    RecordTraits<Record>::encode(r, bytes);
-    writeBytes(RecordTraits<Record>::file, n, bytes);
-  }
-
-  // Appends the records after the last one, all or none (see appendBytes).
-  template <typename Record>
-  void append(const std::vector<Record>& records) {
-    const std::size_t len = recordLength(RecordTraits<Record>::file);
-    std::vector<char> bytes(len * records.size());
-    for (std::size_t i = 0; i < records.size(); ++i)
-      RecordTraits<Record>::encode(records[i], std::span<char>(bytes).subspan(i * len, len));
-    appendBytes(RecordTraits<Record>::file, bytes);
-  }
-
   // Reads records first..last of an open file in large blocks, handing each to `visit`
-  // with its number; stops early when `visit` returns false. `visit` may write the
-  // record it was given back in place.
+  // with its number; stops early when `visit` returns false.
   template <typename Visit>
   void scan(DataFile f, std::int32_t first, std::int32_t last, Visit&& visit) const {
     const std::size_t len = recordLength(f);
@@ -124,11 +97,40 @@ class FileTable {
     }
   }
 
-  // Used by compaction: the fifth slot, for "TempFile.$$$".
-  FileSystem::Handle openTemp();
-  void closeTemp();
-
  private:
+  // The writers: only journalled work writes a record file, through the RecordWriter that its
+  // step runner makes (record_writer.h).
+  friend class RecordWriter;
+
+  // Rewrites record n (1 to the count) of an open file in place and flushes it before returning;
+  // its old bytes are put back when the write fails. A record beyond the count is refused:
+  // additions go through appendBytes.
+  void writeBytes(DataFile f, std::int32_t n, std::span<const char> in);
+  // Appends whole records after the last one, all or none: one write, flushed, and on any
+  // failure the file is cut back to its old length before the failure goes on.
+  void appendBytes(DataFile f, std::span<const char> records);
+  // For passes that rewrite many records in place and flush once at the end (`flush`):
+  // records first, first + 1, ... in one write, not flushed.
+  void overwriteBytes(DataFile f, std::int32_t first, std::span<const char> records);
+  void flush(DataFile f);
+
+  template <typename Record>
+  void write(std::int32_t n, const Record& r) {
+    std::vector<char> bytes(recordLength(RecordTraits<Record>::file));
+    RecordTraits<Record>::encode(r, bytes);
+    writeBytes(RecordTraits<Record>::file, n, bytes);
+  }
+
+  // Appends the records after the last one, all or none (see appendBytes).
+  template <typename Record>
+  void append(const std::vector<Record>& records) {
+    const std::size_t len = recordLength(RecordTraits<Record>::file);
+    std::vector<char> bytes(len * records.size());
+    for (std::size_t i = 0; i < records.size(); ++i)
+      RecordTraits<Record>::encode(records[i], std::span<char>(bytes).subspan(i * len, len));
+    appendBytes(RecordTraits<Record>::file, bytes);
+  }
+
   static constexpr std::size_t kPage = 4096;
   // Records in a block of a scan: a whole number of pages, some 300 KB, which stays in the
   // processor's cache while it is looked at.
@@ -138,13 +140,13 @@ class FileTable {
   }
 
   struct Slot {
-    std::optional<FileSystem::Handle> handle;
+    File file;
     std::int32_t count = 0;
   };
 
   const Slot& slot(DataFile f) const { return slots_[static_cast<std::size_t>(f)]; }
   Slot& slot(DataFile f) { return slots_[static_cast<std::size_t>(f)]; }
-  FileSystem::Handle handleOf(DataFile f) const;
+  const File& fileOf(DataFile f) const;
   // Refuses a write that would take the file past the records its count can hold.
   void checkLimit(DataFile f, std::int64_t last) const;
   void readBlock(DataFile f, std::int32_t first, std::int32_t n, std::span<char> out) const;
@@ -152,20 +154,13 @@ class FileTable {
   FileSystem& fs_;
   std::string folder_;
   std::array<Slot, kRecordFiles.size()> slots_;
-  std::optional<FileSystem::Handle> temp_;
 };
 
 // Opens a file for the length of a scope, so that it is closed again on every way out.
 class OpenFile {
  public:
   OpenFile(FileTable& table, DataFile f) : table_(table), file_(f), count_(table.open(f)) {}
-  ~OpenFile() {
-    try {
-      table_.close(file_);
-    } catch (const StoreError&) {
-      // Closing after a failure must not hide the failure that is already on its way.
-    }
-  }
+  ~OpenFile() { table_.closeQuietly(file_); }
   OpenFile(const OpenFile&) = delete;
   OpenFile& operator=(const OpenFile&) = delete;
 

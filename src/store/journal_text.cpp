@@ -6,7 +6,6 @@
 namespace vm::store {
 namespace {
 
-constexpr std::string_view kHeader = "Verdimark unfinished work";
 constexpr std::string_view kEnd = "end";
 constexpr std::string_view kHex = "0123456789ABCDEF";
 
@@ -106,6 +105,12 @@ std::optional<WorkStep> stepOf(const std::vector<std::string_view>& words) {
         linkFits(*file, s.linkOffset) &&
         (words.size() == 4 || (readNumber(words[4], s.countBefore) && s.countBefore >= 0)))
       return s;
+  } else if (words[0] == "replace" && (words.size() == 2 || words.size() == 3)) {
+    ReplaceFile s{*file};
+    if ((words.size() == 2 || bytesOf(words[2], s.bytes)) &&
+        s.bytes.size() % recordLength(*file) == 0 &&
+        s.bytes.size() / recordLength(*file) <= static_cast<std::size_t>(maxRecords(*file)))
+      return s;
   } else if (words[0] == "patch" && words.size() == 6) {
     PatchLinked s{*file};
     if (readNumber(words[2], s.linkOffset) && readNumber(words[3], s.key) &&
@@ -138,6 +143,11 @@ struct LineOf {
     return "patch " + std::string(fileName(s.file)) + ' ' + numberText(s.linkOffset) + ' ' +
            numberText(s.key) + ' ' + numberText(s.offset) + ' ' + hexOf(s.patch);
   }
+  std::string operator()(const ReplaceFile& s) const {
+    // No records: the file goes.
+    return "replace " + std::string(fileName(s.file)) +
+           (s.bytes.empty() ? "" : " " + hexOf(s.bytes));
+  }
 };
 
 // "line <tally> <step> <text>"; the text may hold blanks and tabs but no line break.
@@ -157,7 +167,7 @@ std::optional<PendingLine> pendingOf(std::string_view line, std::size_t steps) {
 }  // namespace
 
 std::string journalText(const Journal& journal) {
-  std::string text = std::string(kHeader) + '\n';
+  std::string text = std::string(kJournalHeader) + '\n';
   for (const WorkStep& step : journal.steps) text += std::visit(LineOf{}, step) + '\n';
   if (!journal.lines.empty()) {
     text += "log " + numberText(journal.logAt) + '\n';
@@ -176,7 +186,8 @@ std::optional<Journal> parseJournal(std::string_view text) {
     lines.push_back(text.substr(0, end));
     text.remove_prefix(end + 1);
   }
-  if (lines.size() < 2 || lines.front() != kHeader || lines.back() != kEnd) return std::nullopt;
+  if (lines.size() < 2 || lines.front() != kJournalHeader || lines.back() != kEnd)
+    return std::nullopt;
   Journal journal;
   bool logSeen = false;
   for (std::size_t i = 1; i + 1 < lines.size(); ++i) {

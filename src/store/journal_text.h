@@ -13,6 +13,9 @@
 
 namespace vm::store {
 
+// The first line of a journal's text.
+inline constexpr std::string_view kJournalHeader = "Verdimark unfinished work";
+
 // A line of the change log that work owes until it is done (change_line.h).
 struct PendingLine {
   Tally tally = Tally::None;
@@ -29,18 +32,20 @@ struct Journal {
 };
 
 // The journal's text: a first line naming it, one line per step, the log's length and the owed
-// lines, and a last line "end", so that a journal cut short by a crash is known as such:
+// lines, and a last line "end", so that a journal cut short by a crash is known as such (the file
+// holds it behind its checksum line, marker_file.h):
 //   Verdimark unfinished work
 //   put Name.List 5 45123.5...(the record in hexadecimal)
 //   append Training.Records 120 123
 //   remove Name.List 5 120
 //   drop Training.Records 8 45123.5 450
 //   patch Training.Records 16 45100.5 24 46412D30322020...
+//   replace Course.Renewal 0000E0E6F7E0E5400C00...(the records in hexadecimal; none: no file)
 //   log 18312
 //   line removed 0 12/08/2026 10:30:00<TAB>Dana Demo<TAB>person deleted<TAB>Ann Lee<TAB>
 //   end
-// Numbers read back exactly; records and patches are written in hexadecimal, the owed lines as
-// they are (they hold no line breaks).
+// Numbers read back exactly; records, patches and whole files are written in hexadecimal, the
+// owed lines as they are (they hold no line breaks).
 std::string journalText(const Journal& journal);
 
 // The whole journal; nothing for one that is cut short, damaged or unknown, or whose steps do

@@ -28,10 +28,11 @@ bool sameLink(double a, double b) {
          format::generalNumber(a) == format::generalNumber(b);
 }
 
-PassCount patchLinked(FileTable& table, DataFile f, std::size_t linkOffset, double key,
+PassCount patchLinked(RecordWriter& writer, DataFile f, std::size_t linkOffset, double key,
                       std::size_t offset, std::span<const char> patch, const PassProgress& progress,
                       std::chrono::milliseconds interval) {
   constexpr std::int32_t kLongestRun = 512;
+  FileTable& table = writer.table();
   const std::size_t len = recordLength(f);
   const OpenFile file(table, f);
   PassCount count{file.count(), 0};
@@ -41,7 +42,7 @@ PassCount patchLinked(FileTable& table, DataFile f, std::size_t linkOffset, doub
   std::int32_t runFirst = 0;
   const auto writeRun = [&] {
     if (run.empty()) return;
-    table.overwriteBytes(f, runFirst, run);
+    writer.overwriteBytes(f, runFirst, run);
     run.clear();
   };
   bool written = false;
@@ -66,14 +67,14 @@ PassCount patchLinked(FileTable& table, DataFile f, std::size_t linkOffset, doub
     return true;
   });
   writeRun();
-  if (written) table.flush(f);
+  if (written) writer.flush(f);
   if (progress) progress(count.reviewed, count.reviewed, count.matched);
   return count;
 }
 
-PassCount dropLinked(FileTable& table, DataFile f, std::size_t linkOffset, double key) {
-  const std::int32_t before = table.storedCount(f);
-  const std::int32_t kept = compact(table, f, [&](std::span<const char> record) {
+PassCount dropLinked(RecordWriter& writer, DataFile f, std::size_t linkOffset, double key) {
+  const std::int32_t before = writer.table().storedCount(f);
+  const std::int32_t kept = compact(writer, f, [&](std::span<const char> record) {
     return !sameLink(linkAt(record, linkOffset), key);
   });
   return {before, before - kept};

@@ -7,7 +7,7 @@
 #include <functional>
 #include <span>
 
-#include "store/file_table.h"
+#include "store/record_writer.h"
 
 namespace vm::store {
 
@@ -29,13 +29,13 @@ struct PassCount {
 // record that already holds the patch is not written again, and the file is flushed at the
 // end. Every other byte stays as it was. `progress` is told at the first record, then at most
 // once per `interval`, and at the end. Opens and closes the file, which must exist.
-PassCount patchLinked(FileTable& table, DataFile f, std::size_t linkOffset, double key,
+PassCount patchLinked(RecordWriter& writer, DataFile f, std::size_t linkOffset, double key,
                       std::size_t offset, std::span<const char> patch,
                       const PassProgress& progress = {},
                       std::chrono::milliseconds interval = std::chrono::milliseconds(40));
 
 // Compacts the file without the records whose link at `linkOffset` is `key` (see compact).
 // Returns the count before and the number dropped.
-PassCount dropLinked(FileTable& table, DataFile f, std::size_t linkOffset, double key);
+PassCount dropLinked(RecordWriter& writer, DataFile f, std::size_t linkOffset, double key);
 
 }  // namespace vm::store

@@ -27,6 +27,21 @@ class StoreError : public std::runtime_error {
   std::string systemText_;
 };
 
+// Unfinished work written down for the next start (a journal, a restore marker) that cannot be
+// trusted: the file was changed after it was written, or holds work this build does not know. The
+// start refuses it before anything changes; the message names the file and says what to do.
+class DamagedWorkError : public StoreError {
+ public:
+  DamagedWorkError(const std::string& path, const std::string& reason)
+      : StoreError("Cannot finish the unfinished work written down in", path,
+                   reason +
+                       ", so that work cannot be finished safely. Restore the data folder "
+                       "from a backup, or move \"" +
+                       path.substr(path.find_last_of('/') + 1) +
+                       "\" out of the data folder to give that work up; then start Verdimark "
+                       "again.") {}
+};
+
 // A record appended beyond the 32,767 records that a file with a 16-bit count can hold.
 // Callers check `FileTable::canAppend` first and refuse with a message; this is the
 // last line of defence so that a full file is never overflowed.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/whole_file.h"
 
-#include <optional>
 #include <span>
 
+#include "store/file.h"
 #include "store/store_error.h"
 
 namespace vm::store {
@@ -26,20 +26,14 @@ std::string freshNameBeside(FileSystem& fs, const std::string& path) {
 
 void writeWholeFile(FileSystem& fs, const std::string& path, std::string_view bytes) {
   const std::string temp = freshNameBeside(fs, path);
-  std::optional<FileSystem::Handle> handle = fs.open(temp, FileSystem::Mode::Replace);
+  File file(fs, temp, FileSystem::Mode::Replace);
   try {
-    fs.write(*handle, 0, std::span<const char>(bytes.data(), bytes.size()));
-    fs.sync(*handle);
-    const FileSystem::Handle h = *handle;
-    handle.reset();
-    fs.close(h);
+    file.write(0, std::span<const char>(bytes.data(), bytes.size()));
+    file.sync();
+    file.close();
     fs.rename(temp, path);
   } catch (const StoreError&) {
-    try {
-      if (handle) fs.close(*handle);
-    } catch (const StoreError&) {
-      // The first failure is the one to report.
-    }
+    file.closeQuietly();
     try {
       fs.remove(temp);
     } catch (const StoreError&) {

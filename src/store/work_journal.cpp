@@ -14,14 +14,16 @@ namespace vm::store {
 namespace {
 
 // Far more than any real journal (a credit of the most persons a list can hold, with their
-// lines); a bigger file is not one of ours.
+// lines; the renewal periods rewritten whole); a bigger file is not one of ours.
 constexpr std::uint64_t kLongestJournal = 64 * 1024 * 1024;
 
 std::int32_t recordsIn(std::size_t bytes, DataFile f) {
   return static_cast<std::int32_t>(bytes / recordLength(f));
 }
 
+// Does one step; when `resuming` after an interruption, finds first what was done already.
 struct DoStep {
+  RecordWriter& writer;
   FileTable& table;
   const PassProgress& progress;
   bool resuming;
@@ -29,7 +31,7 @@ struct DoStep {
   StepResult operator()(const PutRecord& s) const {
     if (resuming && s.record > table.storedCount(s.file)) return {0, 0, 0, false};
     const OpenFile file(table, s.file);
-    table.writeBytes(s.file, s.record, s.bytes);
+    writer.writeBytes(s.file, s.record, s.bytes);
     return {file.count(), file.count(), 1};
   }
   StepResult operator()(const AppendRecords& s) const {
@@ -45,7 +47,7 @@ struct DoStep {
       return {s.countBefore, s.countBefore, 0, false};
     }
     const OpenFile file(table, s.file);
-    table.appendBytes(s.file, s.bytes);
+    writer.appendBytes(s.file, s.bytes);
     return {s.countBefore, s.countAfter, added};
   }
   StepResult operator()(const RemoveRecord& s) const {
@@ -55,7 +57,7 @@ struct DoStep {
     // The doomed record is left out of the copy rather than marked in place first, so the data
     // file stays wholly as it was until the new one replaces it.
     std::int32_t n = 0;
-    const std::int32_t kept = compact(table, s.file, [&](std::span<const char> record) {
+    const std::int32_t kept = compact(writer, s.file, [&](std::span<const char> record) {
       return ++n != s.record && !isTombstoned(s.file, record);
     });
     return {s.countBefore, kept, 1};
@@ -67,36 +69,29 @@ struct DoStep {
     // Fewer records than when the work began: the file was rewritten without them already, and
     // the difference is what went.
     if (s.countBefore >= 0 && now < s.countBefore) return {s.countBefore, now, s.countBefore - now};
-    const PassCount pass = dropLinked(table, s.file, s.linkOffset, s.key);
+    const PassCount pass = dropLinked(writer, s.file, s.linkOffset, s.key);
     return {pass.reviewed, pass.reviewed - pass.matched, pass.matched};
   }
   StepResult operator()(const PatchLinked& s) const {
     if (!table.exists(s.file)) return {};
     const PassCount pass =
-        patchLinked(table, s.file, s.linkOffset, s.key, s.offset, s.patch, progress);
+        patchLinked(writer, s.file, s.linkOffset, s.key, s.offset, s.patch, progress);
     return {pass.reviewed, pass.reviewed, pass.matched};
+  }
+  StepResult operator()(const ReplaceFile& s) const {
+    const std::int32_t before = table.storedCount(s.file);
+    replaceRecords(writer, s.file, s.bytes);
+    const std::int32_t after = recordsIn(s.bytes.size(), s.file);
+    return {before, after, after};
   }
 
   static void cutBack(FileSystem& fs, const std::string& path, std::uint64_t length) {
-    const FileSystem::Handle h = fs.open(path, FileSystem::Mode::ReadWrite);
-    try {
-      fs.truncate(h, length);
-      fs.sync(h);
-    } catch (const StoreError&) {
-      fs.close(h);
-      throw;
-    }
-    fs.close(h);
+    File file(fs, path, FileSystem::Mode::ReadWrite);
+    file.truncate(length);
+    file.sync();
+    file.close();
   }
 };
-
-std::vector<StepResult> doSteps(FileTable& table, const std::vector<WorkStep>& steps,
-                                const PassProgress& progress, bool resuming) {
-  std::vector<StepResult> results;
-  for (const WorkStep& step : steps)
-    results.push_back(std::visit(DoStep{table, progress, resuming}, step));
-  return results;
-}
 
 // The owed lines, completed by their tallies; nothing when a step was found not done.
 std::string finishedLines(const Journal& journal, const std::vector<StepResult>& results) {
@@ -131,11 +126,32 @@ void prepare(FileTable& table, std::vector<WorkStep>& steps) {
                                std::to_string(maxRecords(append->file)) + " records");
     } else if (auto* drop = std::get_if<DropLinked>(&step)) {
       drop->countBefore = table.storedCount(drop->file);
+    } else if (auto* replace = std::get_if<ReplaceFile>(&step)) {
+      if (replace->bytes.size() % recordLength(replace->file) != 0)
+        throw StoreError("Cannot replace", table.pathOf(fileName(replace->file)),
+                         "the new content is not whole records");
+      if (recordsIn(replace->bytes.size(), replace->file) > maxRecords(replace->file))
+        throw RecordLimitError(std::string(fileName(replace->file)) + " cannot hold more than " +
+                               std::to_string(maxRecords(replace->file)) + " records");
     }
   }
 }
 
 }  // namespace
+
+// Runs the steps of journalled work, in order: the one maker of the RecordWriter that every write
+// of a record file needs.
+class StepRunner {
+ public:
+  static std::vector<StepResult> run(FileTable& table, const std::vector<WorkStep>& steps,
+                                     const PassProgress& progress, bool resuming) {
+    RecordWriter writer(table);
+    std::vector<StepResult> results;
+    for (const WorkStep& step : steps)
+      results.push_back(std::visit(DoStep{writer, table, progress, resuming}, step));
+    return results;
+  }
+};
 
 std::vector<StepResult> doWork(FileTable& table, const ChangeAuthor& author,
                                std::vector<WorkStep> steps, std::span<const Change> changes,
@@ -144,8 +160,8 @@ std::vector<StepResult> doWork(FileTable& table, const ChangeAuthor& author,
   Journal journal{std::move(steps), changeLogEnd(table), {}};
   for (const Change& c : changes)
     journal.lines.push_back({c.tally, c.tallyStep, pendingLine(author, c)});
-  writeMarkerFile(table, kJournalName, journalText(journal));
-  const std::vector<StepResult> results = doSteps(table, journal.steps, progress, false);
+  writeMarkerFile(table, kJournalName, journalText(journal), kLongestJournal);
+  const std::vector<StepResult> results = StepRunner::run(table, journal.steps, progress, false);
   appendChangeLines(table, journal.logAt, finishedLines(journal, results));
   table.fileSystem().remove(table.pathOf(kJournalName));
   table.flushFolder();
@@ -156,13 +172,22 @@ bool finishInterruptedWork(FileTable& table) {
   FileSystem& fs = table.fileSystem();
   const std::string journalPath = table.pathOf(kJournalName);
   const std::string tempPath = table.pathOf(kTempFileName);
+  // Both records of unfinished work are read and judged before anything changes, so that one that
+  // cannot be trusted is refused with the folder as it was.
+  const FoundSwap swap = findInterruptedSwap(table);
+  const FoundMarker found = readMarkerFile(fs, journalPath, kJournalHeader, kLongestJournal);
+  std::optional<Journal> journal;
+  if ((found.found == Found::Unchecked || found.found == Found::Checked) &&
+      found.text.size() <= kLongestJournal)
+    journal = parseJournal(found.text);
+  refuseUntrusted(found, journal.has_value(), journalPath);
+
   // A restore replaces the files whole; a journal found with it belongs to the files replaced.
-  bool finished = finishInterruptedSwap(table);
+  bool finished = finishInterruptedSwap(table, swap);
   bool removed = false;
   if (fs.exists(journalPath)) {
-    const std::string text = readMarkerFile(fs, journalPath, kLongestJournal);
-    if (const auto journal = text.size() <= kLongestJournal ? parseJournal(text) : std::nullopt) {
-      const std::vector<StepResult> results = doSteps(table, journal->steps, {}, true);
+    if (journal) {
+      const std::vector<StepResult> results = StepRunner::run(table, journal->steps, {}, true);
       appendChangeLines(table, journal->logAt, finishedLines(*journal, results));
       finished = true;
     }

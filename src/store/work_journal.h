@@ -26,8 +26,8 @@ namespace vm::store {
 // (store/change_log/record_changes.h): a person's deletion is
 // {DropLinked{Training, PersonID offset, the person's DateCreated}, RemoveRecord{Names, n}} told
 // by personDeleted(person, 0); a training record's deletion {RemoveRecord{Training, n}} told by
-// trainingDeleted. One piece of work removes at most one record per file. Outside the store, no
-// code writes a record file any other way (a test of the sources holds every writer to it).
+// trainingDeleted. One piece of work removes at most one record per file. No code writes a record
+// file any other way: the writers are private to the runner of the steps (record_writer.h).
 inline constexpr std::string_view kJournalName = "Journal.$$$";
 
 // Writes the journal, does the steps in order, writes the lines of the changes (each dated and

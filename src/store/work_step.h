@@ -63,13 +63,22 @@ struct PatchLinked {
   std::string patch{};
 };
 
-using WorkStep = std::variant<PutRecord, AppendRecords, RemoveRecord, DropLinked, PatchLinked>;
+// Makes `bytes` (whole records) the file's content in one step, the way a compaction replaces a
+// file: written to "TempFile.$$$", flushed, and renamed over the file; with no bytes the file
+// goes. The journal holds the bytes, so the next start simply does it again.
+struct ReplaceFile {
+  DataFile file;
+  std::string bytes{};
+};
+
+using WorkStep =
+    std::variant<PutRecord, AppendRecords, RemoveRecord, DropLinked, PatchLinked, ReplaceFile>;
 
 // What a step did.
 struct StepResult {
   std::int32_t before = 0;   // records in the file before the step
   std::int32_t after = 0;    // records in it afterwards
-  std::int32_t matched = 0;  // records written, appended, removed, dropped or patched
+  std::int32_t matched = 0;  // records written, appended, removed, dropped, patched or replaced
   bool done = true;          // false for an interrupted addition that was cut back
 };
 

@@ -34,9 +34,10 @@ std::vector<std::string> codes(FileTable& table) {
 
 struct CompactionTest : vm::test::StoreTest {
   void writeCourses(const std::vector<std::string>& list) {
+    std::vector<CourseRecord> courses;
+    for (std::size_t i = 0; i < list.size(); ++i) courses.push_back(course(list[i], 100.0 + i));
     table.open(DataFile::Courses);
-    for (std::size_t i = 0; i < list.size(); ++i)
-      table.write(static_cast<std::int32_t>(i + 1), course(list[i], 100.0 + i));
+    writer.append(courses);
     table.close(DataFile::Courses);
   }
 };
@@ -71,23 +72,21 @@ TEST_F(CompactionTest, TombstonesAreFoundInTheFirstTextFieldOfEveryRecordType) {
   table.open(DataFile::Users);
   UserRecord u;
   u.FirstName = "Kim";
-  table.write(1, u);
-  table.write(2, u);
+  writer.append(std::vector<UserRecord>{u, u});
   EXPECT_EQ(removeRecord(table, DataFile::Users, 1), 1);
 
   table.open(DataFile::Names);
   NameRecord n;
   n.FirstName = " $Killed$ ";  // trimmed before comparing
-  table.write(1, n);
-  n.FirstName = "Ann";
-  table.write(2, n);
-  EXPECT_EQ(compact(table, DataFile::Names), 1);
+  NameRecord ann = n;
+  ann.FirstName = "Ann";
+  writer.append(std::vector<NameRecord>{n, ann});
+  EXPECT_EQ(compact(writer, DataFile::Names), 1);
 
   table.open(DataFile::Training);
   TrainingRecord t;
   t.CourseCode = "X";
-  table.write(1, t);
-  table.write(2, t);
+  writer.append(std::vector<TrainingRecord>{t, t});
   EXPECT_EQ(removeRecord(table, DataFile::Training, 2), 1);
 }
 
@@ -100,15 +99,17 @@ TEST_F(CompactionTest, ALeftoverTemporaryFileIsNotCarriedIntoTheNewFile) {
 }
 
 TEST_F(CompactionTest, APredicateChoosesWhatIsKept) {
-  table.open(DataFile::Training);
+  std::vector<TrainingRecord> records;
   for (int i = 1; i <= 6; ++i) {
     TrainingRecord t;
     t.PersonID = i % 2 ? 7.5 : 8.25;
     t.CourseCode = "C" + std::to_string(i);
-    table.write(i, t);
+    records.push_back(t);
   }
+  table.open(DataFile::Training);
+  writer.append(records);
   table.close(DataFile::Training);
-  const auto kept = compact(table, DataFile::Training, [](std::span<const char> r) {
+  const auto kept = compact(writer, DataFile::Training, [](std::span<const char> r) {
     return RecordTraits<TrainingRecord>::decode(r).PersonID != 7.5;
   });
   EXPECT_EQ(kept, 3);

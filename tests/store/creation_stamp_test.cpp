@@ -5,6 +5,7 @@
 
 #include "format/automation_date.h"
 #include "store/posix_file_system.h"
+#include "support/record_writer_for_tests.h"
 #include "support/temp_folder.h"
 
 using namespace vm::store;
@@ -21,9 +22,9 @@ TEST(CreationStamp, TwoRecordsSavedWithinOneSecondGetDifferentStamps) {
   table.open(DataFile::Names);
   NameRecord n;
   n.DateCreated = first;
-  table.write(1, n);
-  n.DateCreated = vm::format::toAutomationDate({2026, 12, 8, 10, 31, 0});
-  table.write(2, n);
+  NameRecord later = n;
+  later.DateCreated = vm::format::toAutomationDate({2026, 12, 8, 10, 31, 0});
+  vm::test::writerOf(table).append(std::vector<NameRecord>{n, later});
   table.close(DataFile::Names);
 
   const double third = uniqueCreationStamp(table, DataFile::Names, now);

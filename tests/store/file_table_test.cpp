@@ -41,12 +41,16 @@ TEST_F(FileTableTest, CountRoundsTheLengthToTheNearestRecordWithHalvesToEven) {
   }
 }
 
-TEST_F(FileTableTest, AppendsAtCountPlusOneAndRewritesInPlace) {
+TEST_F(FileTableTest, AppendsAfterTheLastRecordAndRewritesInPlaceButNeverBeyond) {
   table.open(DataFile::Names);
-  table.write(1, person("Ann", 1.0));
-  table.write(2, person("Bob", 2.0));
+  writer.append(std::vector<NameRecord>{person("Ann", 1.0)});
+  writer.append(std::vector<NameRecord>{person("Bob", 2.0)});
   EXPECT_EQ(table.count(DataFile::Names), 2);
-  table.write(1, person("Amy", 1.0));
+  writer.write(1, person("Amy", 1.0));
+  // A write is a rewrite: one beyond the last record (or before the first) is refused, never
+  // taken as an addition.
+  EXPECT_THROW(writer.write(3, person("Cy", 3.0)), StoreError);
+  EXPECT_THROW(writer.write(0, person("Cy", 3.0)), StoreError);
   table.close(DataFile::Names);
 
   EXPECT_EQ(folder.read("Name.List").size(), 2000u);
@@ -60,7 +64,7 @@ TEST_F(FileTableTest, OpeningAnOpenFileClosesTheEarlierHandleAndRecounts) {
   table.open(DataFile::Courses);
   CourseRecord c;
   c.CourseCode = "A";
-  table.write(1, c);
+  writer.append(std::vector<CourseRecord>{c});
   EXPECT_EQ(table.open(DataFile::Courses), 1);
   EXPECT_TRUE(table.isOpen(DataFile::Courses));
   table.close(DataFile::Courses);
@@ -82,7 +86,7 @@ TEST_F(FileTableTest, FilesWithSixteenBitCountsRefuseARecordBeyond32767) {
   folder.write("Name.List", std::string(32767u * 1000u, ' '));
   EXPECT_EQ(table.open(DataFile::Names), 32767);
   EXPECT_FALSE(table.canAppend(DataFile::Names));
-  EXPECT_THROW(table.write(32768, person("Over", 3.0)), RecordLimitError);
+  EXPECT_THROW(writer.write(32768, person("Over", 3.0)), RecordLimitError);
   table.close(DataFile::Names);
   EXPECT_EQ(folder.read("Name.List").size(), 32767u * 1000u);  // nothing was written
 
@@ -93,11 +97,9 @@ TEST_F(FileTableTest, FilesWithSixteenBitCountsRefuseARecordBeyond32767) {
 
 TEST_F(FileTableTest, ScanVisitsEveryRecordInOrderAcrossBlocksAndMayStopEarly) {
   table.open(DataFile::Training);
-  for (int i = 1; i <= 1300; ++i) {
-    TrainingRecord t;
-    t.PersonID = i;
-    table.write(i, t);
-  }
+  std::vector<TrainingRecord> records(1300);
+  for (int i = 1; i <= 1300; ++i) records[i - 1].PersonID = i;
+  writer.append(records);
   int expected = 1;
   table.scan(DataFile::Training, 1, 1300, [&](std::int32_t n, std::span<const char> bytes) {
     EXPECT_EQ(n, expected);
@@ -155,7 +157,7 @@ void twoPersons(const vm::test::TempFolder& folder) {
   vm::test::TestFileSystem fs;
   FileTable setUp(fs, folder.str());
   setUp.open(DataFile::Names);
-  setUp.append(std::vector<NameRecord>{person("Ann", 1.0), person("Bob", 2.0)});
+  vm::test::writerOf(setUp).append(std::vector<NameRecord>{person("Ann", 1.0), person("Bob", 2.0)});
   setUp.close(DataFile::Names);
 }
 
@@ -169,12 +171,13 @@ TEST(FileTableFaults, AddsAndEditsAreWhollyDoneOrNotAtAll) {
       {"add one",
        [](FileTable& t) {
          t.open(DataFile::Names);
-         t.write(3, person("Cy", 3.0));
+         vm::test::writerOf(t).append(std::vector<NameRecord>{person("Cy", 3.0)});
        }},
       {"add several",
        [](FileTable& t) {
          t.open(DataFile::Names);
-         t.append(std::vector<NameRecord>{person("Cy", 3.0), person("Di", 4.0), person("Ed", 5.0)});
+         vm::test::writerOf(t).append(
+             std::vector<NameRecord>{person("Cy", 3.0), person("Di", 4.0), person("Ed", 5.0)});
        }},
       {"edit",
        [](FileTable& t) {
@@ -182,14 +185,14 @@ TEST(FileTableFaults, AddsAndEditsAreWhollyDoneOrNotAtAll) {
          NameRecord edited = person("Bea", 2.0);
          edited.Comments = "Moved to the night shift.";
          edited.Active = kInactive;  // the record's last bytes change too
-         t.write(2, edited);
+         vm::test::writerOf(t).write(2, edited);
        }},
       {"first add to a new file",
        [](FileTable& t) {
          t.open(DataFile::Courses);
          CourseRecord c;
          c.CourseCode = "FA";
-         t.write(1, c);
+         vm::test::writerOf(t).append(std::vector<CourseRecord>{c});
        }},
   };
   for (const auto& [name, operation] : operations) {
@@ -204,8 +207,8 @@ TEST_F(FileTableTest, AFailedAddIsCutBackBeforeItIsReportedAndTheCountStays) {
   twoPersons(folder);
   table.open(DataFile::Names);
   fs.cutWrite(1, 600);  // the disk fills after 600 of 3,000 bytes
-  EXPECT_THROW(table.append(std::vector<NameRecord>{person("Cy", 3.0), person("Di", 4.0),
-                                                    person("Ed", 5.0)}),
+  EXPECT_THROW(writer.append(std::vector<NameRecord>{person("Cy", 3.0), person("Di", 4.0),
+                                                     person("Ed", 5.0)}),
                StoreError);
   fs.clearFaults();
   EXPECT_EQ(table.count(DataFile::Names), 2);

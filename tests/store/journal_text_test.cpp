@@ -62,6 +62,19 @@ TEST(JournalText, StepsAndOwedLinesReadBackExactly) {
   EXPECT_TRUE(parseJournal(journalText({}))->steps.empty());
 }
 
+TEST(JournalText, AWholeFileReadsBackAndNoRecordsMeanNoFile) {
+  const std::string records = std::string(31, '\x01') + '\xFE' + std::string(32, 'r');
+  const Journal journal{{ReplaceFile{DataFile::Renewals, records}, ReplaceFile{DataFile::Names}}};
+  const std::string text = journalText(journal);
+  EXPECT_NE(text.find("\nreplace Course.Renewal 010101"), std::string::npos);
+  EXPECT_NE(text.find("\nreplace Name.List\nend\n"), std::string::npos);
+  const auto read = parseJournal(text);
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(std::get<ReplaceFile>(read->steps[0]).bytes, records);
+  EXPECT_EQ(std::get<ReplaceFile>(read->steps[1]).file, DataFile::Names);
+  EXPECT_TRUE(std::get<ReplaceFile>(read->steps[1]).bytes.empty());
+}
+
 // A journal an older build left, before the count of a person's training records was written
 // down and before work owed lines, is still finished.
 TEST(JournalText, AnOlderJournalIsReadWithoutCountsOrLines) {
@@ -91,6 +104,8 @@ TEST(JournalText, AnythingButAWholeJournalOfKnownStepsIsRefused) {
            head + "patch Training.Records 16 7 24 zz\nend\n",   // not hexadecimal
            head + "end\nremove Name.List 5 120\nend\n",         // an end in the middle
            head + "put Course.Index 2 0011\nend\n",             // not a whole record
+           head + "replace Course.Renewal 0011\nend\n",         // not whole records
+           head + "replace Course.Renewal 00 11\nend\n",        // a word too many
            head + "append Name.List 5 5\nend\n",                // adds nothing
            head + "line none 0 owed before the log\nend\n",     // where would it go?
            head + "log 10\nline removed 0 counts a step that is not there\nend\n",

@@ -41,11 +41,11 @@ struct PatchTest : vm::test::StoreTest {
       records.push_back(t);
     }
     table.open(DataFile::Training);
-    table.append(records);
+    writer.append(records);
     table.close(DataFile::Training);
   }
   PassCount patch() {
-    return patchLinked(table, DataFile::Training, kLink, 7.0, kCode, "NEW     ");
+    return patchLinked(writer, DataFile::Training, kLink, 7.0, kCode, "NEW     ");
   }
 };
 

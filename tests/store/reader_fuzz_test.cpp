@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Random and damaged bytes fed to everything that reads what another program may have written:
-// the four record readers and the lists built from them, the date and number readers and texts,
-// the Windows-1252 conversion and the journal. Nothing may crash, hang or (in the sanitizer
-// build) touch memory it should not; the cases are fixed by the seed, so a failure repeats.
+// the record readers and the lists built from them, the renewal periods, the logs, the date and
+// number readers and texts, the Windows-1252 conversion, the journal and its checksum. Each
+// input is read or refused with the error its reader names, and nothing else: no other
+// exception, no crash, no hang, and (in the sanitizer build) no memory it should not touch. The
+// cases are fixed by the seed, so a failure repeats.
 
 #include <gtest/gtest.h>
 
@@ -22,8 +24,14 @@
 #include "format/number_parse.h"
 #include "format/number_text.h"
 #include "names/name_list_rows.h"
+#include "renewals/renewal_periods.h"
+#include "store/change_log/change_entry.h"
+#include "store/change_log/change_log_reader.h"
 #include "store/journal_text.h"
+#include "store/marker_file.h"
 #include "store/record_codec.h"
+#include "store/store_error.h"
+#include "store/user_log/user_log.h"
 #include "support/store_test.h"
 
 using namespace vm;
@@ -32,6 +40,28 @@ using store::DataFile;
 namespace {
 
 constexpr int kCases = 3000;
+
+// For readers that refuse nothing: any bytes are read.
+struct NothingRefused {};
+
+enum class Outcome { Read, Refused };
+
+// Runs a reader on damaged input. It returns, or refuses with the error its contract names;
+// anything else it throws fails the test.
+template <typename Refusal, typename Read>
+Outcome readOrRefuse(Read&& read) {
+  try {
+    read();
+    return Outcome::Read;
+  } catch (const Refusal&) {
+    return Outcome::Refused;
+  } catch (const std::exception& e) {
+    ADD_FAILURE() << "an error the reader does not name: " << e.what();
+  } catch (...) {
+    ADD_FAILURE() << "something that is not an error was thrown";
+  }
+  return Outcome::Refused;
+}
 
 class Bytes {
  public:
@@ -153,32 +183,66 @@ TEST_F(ReaderFuzz, RecordsOfAnyBytesAreReadAndListed) {
     const std::string n = noise ? bytes.noise(1000) : bytes.mutated(soundName);
     const std::string c = noise ? bytes.noise(300) : bytes.mutated(soundCourse);
     const std::string t = noise ? bytes.noise(300) : bytes.mutated(soundTraining);
-    const auto user = store::RecordTraits<store::UserRecord>::decode(u);
-    const auto person = store::RecordTraits<store::NameRecord>::decode(n);
-    const auto training = store::RecordTraits<store::TrainingRecord>::decode(t);
-    const auto read = store::RecordTraits<store::CourseRecord>::decode(c);
-    showNumbers(user.DateCreated, static_cast<float>(user.AccessLevel));
-    showNumbers(person.DateCreated, static_cast<float>(person.Active));
-    showNumbers(training.TrainingDate, training.Hours);
-    showNumbers(training.PersonID, read.Hours);
-    names::displayName(person.FirstName, person.MiddleName, person.LastName);
-    courses::readHoursEntry(read.CourseName);
-    // What was read is written back to the same width, whatever it held.
-    EXPECT_EQ(store::encoded(person).size(), 1000u);
-    EXPECT_EQ(store::encoded(training).size(), 300u);
+    const std::string r = noise ? bytes.noise(32) : bytes.mutated(std::string(32, '\0'));
+    EXPECT_EQ(readOrRefuse<NothingRefused>([&] {
+                const auto user = store::RecordTraits<store::UserRecord>::decode(u);
+                const auto person = store::RecordTraits<store::NameRecord>::decode(n);
+                const auto training = store::RecordTraits<store::TrainingRecord>::decode(t);
+                const auto read = store::RecordTraits<store::CourseRecord>::decode(c);
+                const auto period = store::RecordTraits<store::RenewalRecord>::decode(r);
+                showNumbers(user.DateCreated, static_cast<float>(user.AccessLevel));
+                showNumbers(person.DateCreated, static_cast<float>(person.Active));
+                showNumbers(training.TrainingDate, training.Hours);
+                showNumbers(training.PersonID, read.Hours);
+                showNumbers(period.CourseID, static_cast<float>(period.Months));
+                names::displayName(person.FirstName, person.MiddleName, person.LastName);
+                courses::readHoursEntry(read.CourseName);
+                // What was read is written back to the same width, whatever it held, and reads
+                // back as it was read: a record passed through the program keeps its form.
+                EXPECT_EQ(store::encoded(person).size(), 1000u);
+                EXPECT_EQ(store::encoded(training).size(), 300u);
+                EXPECT_EQ(store::encoded(store::asStored(user)), store::encoded(user));
+                EXPECT_EQ(store::encoded(store::asStored(read)), store::encoded(read));
+              }),
+              Outcome::Read);
   }
 }
 
+// Files of any length and content are read whole; a file system that fails midway is refused
+// with its StoreError, and nothing else.
 TEST_F(ReaderFuzz, FilesOfAnyLengthAndContentAreListed) {
   Bytes bytes(4242);
   for (int i = 0; i < 200; ++i) {
     SCOPED_TRACE("case " + std::to_string(i));
     folder.write("Name.List", bytes.noise(static_cast<std::size_t>(bytes.below(5000))));
     folder.write("Course.Index", bytes.noise(static_cast<std::size_t>(bytes.below(2000))));
-    const std::int32_t count = table.open(DataFile::Names);
-    EXPECT_EQ(names::readNameEntries(table, count).size(), static_cast<std::size_t>(count));
-    table.close(DataFile::Names);
-    courses::readCourseRows(table);
+    folder.write("Course.Renewal", bytes.noise(static_cast<std::size_t>(bytes.below(400))));
+    folder.write("Change.Log", bytes.noise(static_cast<std::size_t>(bytes.below(3000))));
+    folder.write("User.Log", bytes.noise(static_cast<std::size_t>(bytes.below(3000))));
+    const bool failing = i % 4 == 3;
+    if (failing) fs.failCall(1 + bytes.below(12));
+    const Outcome outcome = readOrRefuse<store::StoreError>([&] {
+      {
+        const store::OpenFile file(table, DataFile::Names);
+        EXPECT_EQ(names::readNameEntries(table, file.count()).size(),
+                  static_cast<std::size_t>(file.count()));
+      }
+      courses::readCourseRows(table);
+      renewals::readRenewalPeriods(table);
+      // The user log reads back to its very bytes; the change log, line by line, into columns.
+      const std::string log = store::readUserLogText(table);
+      EXPECT_EQ(format::utf8ToCp1252(log), folder.read("User.Log"));
+      store::ChangeLogReader reader(fs, (folder / "Change.Log").string(), 512);
+      reader.readOlder([](std::string_view line, store::LinePlace) {
+        store::parseChangeLine(line);
+        return true;
+      });
+      EXPECT_TRUE(reader.atStart());
+    });
+    // Only a failing disk refuses (a failed close after reading is not reported at all).
+    EXPECT_TRUE(outcome == Outcome::Read || (failing && fs.faultReached()));
+    fs.clearFaults();
+    table.closeAll();
   }
 }
 
@@ -199,6 +263,8 @@ TEST(TextFuzz, DatesNumbersAndCodePagesReadAnyText) {
   }
 }
 
+// A damaged journal is refused or read as a journal that writes and reads back the same; behind its
+// checksum, no damage is obeyed at all.
 TEST(TextFuzz, DamagedJournalsAreRefusedOrReadWhole) {
   Bytes bytes(1);
   const std::string sound = store::journalText(
@@ -209,14 +275,30 @@ TEST(TextFuzz, DamagedJournalsAreRefusedOrReadWhole) {
         store::PatchLinked{DataFile::Training, 16, 45100.5, 24, std::string(92, 'x')}},
        77,
        {{store::Tally::TrainingUpdated, 4, "12/08/2026 10:30:00\tDana Demo\tcourse change"}}});
+  const std::string checked = store::checkedText(sound);
   for (int i = 0; i < kCases; ++i) {
-    std::string text = sound;
+    const bool behindChecksum = i % 2 == 1;
+    std::string text = behindChecksum ? checked : sound;
     if (bytes.below(2)) {
-      text.resize(static_cast<std::size_t>(bytes.below(static_cast<int>(sound.size()))));
+      text.resize(static_cast<std::size_t>(bytes.below(static_cast<int>(text.size()))));
     } else {
       text[static_cast<std::size_t>(bytes.below(static_cast<int>(text.size())))] =
           static_cast<char>(bytes.below(256));
     }
-    store::parseJournal(text);
+    SCOPED_TRACE(text);
+    EXPECT_EQ(readOrRefuse<NothingRefused>([&] {
+                if (const auto journal = store::parseJournal(text)) {
+                  const std::string again = store::journalText(*journal);
+                  const auto reread = store::parseJournal(again);
+                  ASSERT_TRUE(reread.has_value());
+                  EXPECT_EQ(store::journalText(*reread), again);
+                }
+                const store::FoundMarker found =
+                    store::judgeMarkerBytes(text, store::kJournalHeader);
+                if (behindChecksum && text != checked) {
+                  EXPECT_NE(found.found, store::Found::Checked);
+                }
+              }),
+              Outcome::Read);
   }
 }

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
+#include "store/journal_text.h"
+#include "store/marker_file.h"
 #include "store/record_codec.h"
 #include "store/record_layouts.h"
 #include "support/fault_sweep.h"
@@ -46,15 +49,16 @@ TrainingRecord training(double person, const std::string& code) {
 void smallOrganisation(const TempFolder& folder) {
   vm::test::TestFileSystem fs;
   FileTable table(fs, folder.str());
+  RecordWriter writer = vm::test::writerOf(table);
   table.open(DataFile::Courses);
-  table.append(std::vector<CourseRecord>{course("A", 1), course("B", 2), course("C", 3),
-                                         course("D", 4), course("E", 5)});
+  writer.append(std::vector<CourseRecord>{course("A", 1), course("B", 2), course("C", 3),
+                                          course("D", 4), course("E", 5)});
   table.open(DataFile::Names);
-  table.append(std::vector<NameRecord>{person("Ann", 10), person("Bob", 20), person("Cy", 30)});
+  writer.append(std::vector<NameRecord>{person("Ann", 10), person("Bob", 20), person("Cy", 30)});
   table.open(DataFile::Training);
-  table.append(std::vector<TrainingRecord>{training(10, "T1"), training(20, "T2"),
-                                           training(10, "T3"), training(30, "T4"),
-                                           training(20, "T5")});
+  writer.append(std::vector<TrainingRecord>{training(10, "T1"), training(20, "T2"),
+                                            training(10, "T3"), training(30, "T4"),
+                                            training(20, "T5")});
   table.closeAll();
 }
 
@@ -140,6 +144,9 @@ TEST_F(WorkJournalTest, ARecordThatIsNotThereIsRefusedBeforeAnythingIsWritten) {
   EXPECT_THROW(doWork(table, vm::test::kAuthor,
                       {PutRecord{DataFile::Courses, 6, encoded(course("F", 6))}}, {&edited, 1}),
                StoreError);
+  EXPECT_THROW(doWork(table, vm::test::kAuthor,
+                      {ReplaceFile{DataFile::Courses, std::string(299, 'c')}}, {&edited, 1}),
+               StoreError);
   EXPECT_EQ(vm::test::filesIn(folder), before);
 }
 
@@ -165,6 +172,16 @@ TEST(WorkJournalFaults, WorkAndItsLinesAreFinishedOrNotBegunWhereverTheyStop) {
                                encoded(training(10, "N1")) + encoded(training(20, "N2"))}},
                 std::vector<Change>{line, line});
        }},
+      {"whole file",
+       [&](FileTable& t) {
+         doWork(t, vm::test::kAuthor,
+                {ReplaceFile{DataFile::Courses, encoded(course("Z", 9)) + encoded(course("Y", 8))}},
+                {&line, 1});
+       }},
+      {"whole file, no records left",
+       [&](FileTable& t) {
+         doWork(t, vm::test::kAuthor, {ReplaceFile{DataFile::Names}}, {&line, 1});
+       }},
   };
   for (const auto& [name, operation] : operations) {
     SCOPED_TRACE(name);
@@ -181,7 +198,7 @@ TEST(WorkJournalFaults, RemovingTheOnlyRecordLeavesNoFileWhereverItStops) {
     table.open(DataFile::Users);
     UserRecord u;
     u.FirstName = "Kim";
-    table.write(1, u);
+    vm::test::writerOf(table).append(std::vector<UserRecord>{u});
   };
   vm::test::sweepFaults({oneUser, [](FileTable& t) { removeRecord(t, DataFile::Users, 1); }, true,
                          [](const auto& now, const auto&, const auto&) {
@@ -256,4 +273,53 @@ TEST_F(WorkJournalTest, AnAdditionFoundTornIsCutBackWithoutItsLine) {
                "line none 0 a line that is not owed\nend\n");
   EXPECT_TRUE(finishInterruptedWork(table));
   EXPECT_EQ(vm::test::filesIn(folder), before);
+}
+
+// A journal or restore marker changed after it was written is refused at the next start, with a
+// message that names it and says what to do, and nothing in the folder changes; the same files
+// intact are finished as ever.
+TEST_F(WorkJournalTest, UnfinishedWorkChangedAfterItWasWrittenIsRefusedAndNothingChanges) {
+  smallOrganisation(folder);
+  folder.write("TempFile.$$$", "left over");
+  folder.write("Name.List.$$$", std::string(3000, 'x'));
+  const std::string journal = checkedText(journalText({{RemoveRecord{DataFile::Courses, 2, 5}}}));
+  const std::string marker = checkedText("Verdimark restore\nput Name.List\nend\n");
+  for (const auto& [name, intact] :
+       {std::pair<std::string, std::string>{"Journal.$$$", journal}, {"Restore.$$$", marker}}) {
+    // The checksum's word, its digits and line end, the text's header, middle and end.
+    for (const std::size_t at :
+         {std::size_t{0}, std::size_t{10}, std::size_t{19}, std::size_t{26}, std::size_t{27},
+          std::size_t{28}, intact.size() / 2, intact.size() - 2, intact.size() - 1}) {
+      SCOPED_TRACE(name + ", byte " + std::to_string(at));
+      std::string bytes = intact;
+      bytes[at] = static_cast<char>(bytes[at] ^ 0x01);
+      folder.write(name, bytes);
+      const auto before = vm::test::filesIn(folder);
+      try {
+        finishInterruptedWork(table);
+        ADD_FAILURE() << "the work was done";
+      } catch (const DamagedWorkError& e) {
+        EXPECT_EQ(e.what(), "Cannot finish the unfinished work written down in \"" +
+                                (folder / name).string() +
+                                "\": the file was changed after it was written, so that work "
+                                "cannot be finished safely. Restore the data folder from a backup, "
+                                "or move \"" +
+                                name +
+                                "\" out of the data folder to give that work up; then start "
+                                "Verdimark again.");
+      }
+      EXPECT_EQ(vm::test::filesIn(folder), before);
+    }
+    std::filesystem::remove(folder / name);
+  }
+
+  folder.write("Journal.$$$", journal);
+  EXPECT_TRUE(finishInterruptedWork(table));
+  EXPECT_EQ(table.storedCount(DataFile::Courses), 4);
+  EXPECT_FALSE(folder.has("Name.List.$$$"));  // a staged copy without its marker goes
+  folder.write("Name.List.$$$", std::string(3000, 'x'));
+  folder.write("Restore.$$$", marker);
+  EXPECT_TRUE(finishInterruptedWork(table));
+  EXPECT_EQ(folder.read("Name.List"), std::string(3000, 'x'));
+  EXPECT_FALSE(folder.has("Restore.$$$") || folder.has("TempFile.$$$"));
 }

@@ -8,6 +8,7 @@
 #include "store/change_log/change_line.h"
 #include "store/file_table.h"
 #include "store/work_journal.h"
+#include "support/record_writer_for_tests.h"
 #include "support/temp_folder.h"
 #include "support/test_file_system.h"
 
@@ -19,6 +20,7 @@ struct StoreTest : ::testing::Test {
   TempFolder folder;
   TestFileSystem fs;
   store::FileTable table{fs, folder.str()};
+  store::RecordWriter writer = writerOf(table);
 };
 
 // Who makes the changes of the store's tests, and when.

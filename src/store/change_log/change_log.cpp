@@ -14,22 +14,14 @@ std::uint64_t changeLogEnd(const FileTable& table) {
 void appendChangeLines(FileTable& table, std::uint64_t at, std::string_view lines) {
   if (lines.empty()) return;
   FileSystem& fs = table.fileSystem();
-  const FileSystem::Handle h = fs.open(table.pathOf(kChangeLogName), FileSystem::Mode::ReadWrite);
-  try {
-    const std::uint64_t length = fs.size(h);
-    if (length > at) {
-      fs.truncate(h, at);
-      fs.sync(h);
-    }
-    appendWhole(fs, h, std::min(length, at), lines, table.folder());
-  } catch (const StoreError&) {
-    try {
-      fs.close(h);
-    } catch (const StoreError&) {
-    }
-    throw;
+  File log(fs, table.pathOf(kChangeLogName), FileSystem::Mode::ReadWrite);
+  const std::uint64_t length = log.size();
+  if (length > at) {
+    log.truncate(at);
+    log.sync();
   }
-  fs.close(h);
+  appendWhole(fs, log, std::min(length, at), lines, table.folder());
+  log.close();
 }
 
 }  // namespace vm::store

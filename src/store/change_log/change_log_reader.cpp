@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/change_log/change_log_reader.h"
 
+#include "store/file.h"
 #include "store/store_error.h"
 
 namespace vm::store {
@@ -8,15 +9,9 @@ namespace {
 
 // Reads bytes [offset, offset + out.size()) of the file, opened for this read alone.
 void readAt(FileSystem& fs, const std::string& path, std::uint64_t offset, std::span<char> out) {
-  const FileSystem::Handle h = fs.open(path, FileSystem::Mode::Read);
-  std::size_t got = 0;
-  try {
-    got = fs.read(h, offset, out);
-  } catch (const StoreError&) {
-    fs.close(h);
-    throw;
-  }
-  fs.close(h);
+  File file(fs, path, FileSystem::Mode::Read);
+  const std::size_t got = file.read(offset, out);
+  file.close();
   if (got != out.size()) throw StoreError("Cannot read", path, "the file is shorter than it was");
 }
 

@@ -6,7 +6,7 @@
 
 #include "format/date_time.h"
 
-namespace vm::access {
+namespace vm::store {
 
 enum class UserLogKind { LogIn = 1, LogOut = 2 };
 
@@ -19,4 +19,4 @@ std::string userLogLine(UserLogKind kind, const format::DateTime& date,
                         const format::DateTime& time, std::string_view userName,
                         std::string_view accessLevelName);
 
-}  // namespace vm::access
+}  // namespace vm::store

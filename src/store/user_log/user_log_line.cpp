@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "access/user_log_line.h"
+#include "store/user_log/user_log_line.h"
 
 #include "format/automation_date.h"
 #include "format/date_text.h"
 
-namespace vm::access {
+namespace vm::store {
 namespace {
 
 // A name read from the user list may hold line breaks or other control characters (another
@@ -34,4 +34,4 @@ std::string userLogLine(UserLogKind kind, const format::DateTime& date,
   return line;
 }
 
-}  // namespace vm::access
+}  // namespace vm::store

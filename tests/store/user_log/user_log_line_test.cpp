@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "access/user_log_line.h"
+#include "store/user_log/user_log_line.h"
 
 #include <gtest/gtest.h>
 
-using vm::access::UserLogKind;
-using vm::access::userLogLine;
+using vm::store::UserLogKind;
+using vm::store::userLogLine;
 
 TEST(UserLogLine, LogInAndLogOutLinesBeginWithTheDateAndUseA24HourClock) {
   EXPECT_EQ(userLogLine(UserLogKind::LogIn, {2026, 3, 4, 0, 0, 0}, {2026, 3, 4, 14, 7, 9},
