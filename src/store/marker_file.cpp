@@ -34,29 +34,46 @@ std::string checkedText(std::string_view text) {
   return std::string(kChecksumWord) + hex + '\n' + std::string(text);
 }
 
+std::string stagedMarkerName(std::string_view name) { return std::string(name) + ".new"; }
+
 void writeMarkerFile(FileTable& table, std::string_view name, std::string_view text,
                      std::uint64_t limit) {
   FileSystem& fs = table.fileSystem();
   const std::string path = table.pathOf(name);
+  const std::string staged = table.pathOf(stagedMarkerName(name));
   const std::string bytes = checkedText(text);
   if (bytes.size() > limit) throw StoreError("Cannot write", path, "the work is too large");
-  File file(fs, path, FileSystem::Mode::Replace);
+  // Written beside its name and renamed over it only when whole and flushed, so that a crash
+  // while it is written leaves no marker at all, never the beginning of one (which would read
+  // as changed and stop the next start for work that never began).
+  File file(fs, staged, FileSystem::Mode::Replace);
   try {
     file.write(0, bytes);
     file.sync();
     file.close();
+    fs.rename(staged, path);
     // Until its folder entry is on the disk the marker may still vanish; a failure here must not
     // leave behind a marker of work that the caller takes as never begun.
     table.flushFolder();
   } catch (const StoreError&) {
     // Nothing has changed yet: a marker that could not be written goes again.
     file.closeQuietly();
-    try {
-      fs.remove(path);
-    } catch (const StoreError&) {
+    for (const std::string& leftover : {staged, path}) {
+      try {
+        if (fs.exists(leftover)) fs.remove(leftover);
+      } catch (const StoreError&) {
+      }
     }
     throw;
   }
+}
+
+bool removeStagedMarker(FileTable& table, std::string_view name) {
+  FileSystem& fs = table.fileSystem();
+  const std::string staged = table.pathOf(stagedMarkerName(name));
+  if (!fs.exists(staged)) return false;
+  fs.remove(staged);
+  return true;
 }
 
 FoundMarker judgeMarkerBytes(std::string_view bytes, std::string_view header) {

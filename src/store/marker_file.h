@@ -21,11 +21,19 @@ namespace vm::store {
 // obeyed. Older builds wrote the text alone, without the checksum line; such a file is read as
 // they read it.
 
-// Writes the file whole and flushed, with its folder entry, before returning. On a failure
-// nothing of it is left and the failure goes on: the work has not begun. A file longer than
-// `limit`, which the next start would not read, is refused before anything is written.
+// The name under which such a file is written before it is renamed into place.
+std::string stagedMarkerName(std::string_view name);
+
+// Writes the file whole and flushed, with its folder entry, before returning: under its staged
+// name first, then renamed into place. On a failure nothing of it is left and the failure goes
+// on: the work has not begun. A file longer than `limit`, which the next start would not read,
+// is refused before anything is written.
 void writeMarkerFile(FileTable& table, std::string_view name, std::string_view text,
                      std::uint64_t limit);
+
+// At start-up: removes the staged copy of a marker whose writing a crash cut short (its work
+// never began); returns whether there was one.
+bool removeStagedMarker(FileTable& table, std::string_view name);
 
 // The text behind its checksum line.
 std::string checkedText(std::string_view text);

@@ -198,6 +198,8 @@ bool finishInterruptedWork(FileTable& table) {
     fs.remove(tempPath);
     removed = true;
   }
+  for (std::string_view marker : {kJournalName, kSwapMarkerName})
+    if (removeStagedMarker(table, marker)) removed = true;
   if (removed) table.flushFolder();
   table.closeAll();
   return finished;

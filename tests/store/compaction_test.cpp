@@ -161,8 +161,8 @@ TEST_F(CompactionTest, ARemovalReachesTheDiskInAnOrderThatSurvivesAPowerCutAnywh
   CallOrder order(fs);
   FileTable ordered(order, folder.str());
   removeRecord(ordered, DataFile::Courses, 2);
-  EXPECT_EQ(order.calls,
-            (std::vector<std::string>{"flush Journal.$$$", "flush folder", "flush TempFile.$$$",
-                                      "rename", "flush folder", "flush Change.Log", "flush folder",
-                                      "remove Journal.$$$", "flush folder"}));
+  EXPECT_EQ(order.calls, (std::vector<std::string>{
+                             "flush Journal.$$$.new", "rename", "flush folder",
+                             "flush TempFile.$$$", "rename", "flush folder", "flush Change.Log",
+                             "flush folder", "remove Journal.$$$", "flush folder"}));
 }

@@ -239,6 +239,12 @@ TEST_F(WorkJournalTest, AJournalCutShortIsDroppedAndALeftoverTemporaryFileRemove
   const auto before = vm::test::filesIn(folder);
   folder.write("Journal.$$$", "Verdimark unfinished work\nremove Course.Index 2 5\n");  // no end
   folder.write("TempFile.$$$", std::string(900, 'Z'));
+  // A checked journal or restore marker is written under another name and renamed into place
+  // whole: what a crash cut short there is work that never began, not a changed file.
+  const std::string checked =
+      checkedText("Verdimark unfinished work\nremove Course.Index 2 5\nend\n");
+  folder.write("Journal.$$$.new", checked.substr(0, checked.size() - 9));
+  folder.write("Restore.$$$.new", checked.substr(0, 30));
   EXPECT_FALSE(finishInterruptedWork(table));
   EXPECT_EQ(vm::test::filesIn(folder), before);
 
