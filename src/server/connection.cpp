@@ -145,6 +145,9 @@ void Connection::connect() {
   }
   impl_->server =
       valueOr(PQhost(impl_->conn), "localhost") + ":" + valueOr(PQport(impl_->conn), "5432");
+  // The server's notices (a shutdown under way, a privilege not revoked) are no message for the
+  // user; what matters comes as a failure.
+  PQsetNoticeProcessor(impl_->conn, [](void*, const char*) {}, nullptr);
   // A record locked at another desk is waited for as long as a connection is.
   exec("SET lock_timeout = " + std::to_string(impl_->timeout.count() * 1000));
   for (const std::string& channel : impl_->channels) listen(channel);
@@ -306,8 +309,9 @@ void Connection::endCopy(const char* abort) {
 
 void Connection::failOn(const Result& failed) {
   const PGresult* r = failed.handle_->result;
-  const bool lost = PQstatus(impl_->conn) != CONNECTION_OK;
   const std::string state = r ? field(r, PG_DIAG_SQLSTATE) : std::string();
+  // A failure the server did not report (it has no SQLSTATE) is the connection's own.
+  const bool lost = PQstatus(impl_->conn) != CONNECTION_OK || state.empty();
   std::string detail = r ? field(r, PG_DIAG_MESSAGE_PRIMARY) : std::string();
   if (detail.empty()) detail = PQerrorMessage(impl_->conn);
   if (r && !field(r, PG_DIAG_MESSAGE_DETAIL).empty())
