@@ -147,9 +147,12 @@ void Connection::connect() {
       valueOr(PQhost(impl_->conn), "localhost") + ":" + valueOr(PQport(impl_->conn), "5432");
   // The server's notices (a shutdown under way, a privilege not revoked) are no message for the
   // user; what matters comes as a failure.
-  PQsetNoticeProcessor(impl_->conn, [](void*, const char*) {}, nullptr);
+  PQsetNoticeProcessor(
+      impl_->conn, [](void*, const char*) {}, nullptr);
   // A record locked at another desk is waited for as long as a connection is.
-  exec("SET lock_timeout = " + std::to_string(impl_->timeout.count() * 1000));
+  // Backslashes in SQL text are plain characters, whatever the server's default.
+  run("SET lock_timeout = " + std::to_string(impl_->timeout.count() * 1000) +
+      "; SET standard_conforming_strings = on");
   for (const std::string& channel : impl_->channels) listen(channel);
 }
 

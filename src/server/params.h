@@ -42,17 +42,20 @@ class Params {
   Params& bytes(std::string_view raw) {
     return put(wire::kBytes, [&](std::string& s) { s = raw; });
   }
-  // A one-dimensional array of bigint, for "= ANY($n)".
+  // One-dimensional arrays, for "= ANY($n)" and unnest($n).
   Params& int64s(std::span<const std::int64_t> vs) {
-    return put(wire::kInt64Array, [&](std::string& s) {
-      wire::appendBig(s, std::uint32_t{1});  // dimensions
-      wire::appendBig(s, std::uint32_t{0});  // no nulls
-      wire::appendBig(s, std::uint32_t{wire::kInt64});
-      wire::appendBig(s, static_cast<std::uint32_t>(vs.size()));
-      wire::appendBig(s, std::uint32_t{1});  // counted from 1
+    return array(wire::kInt64Array, wire::kInt64, vs.size(), [&](std::string& s) {
       for (const std::int64_t v : vs) {
         wire::appendBig(s, std::uint32_t{8});
         wire::appendBig(s, static_cast<std::uint64_t>(v));
+      }
+    });
+  }
+  Params& doubles(std::span<const double> vs) {
+    return array(wire::kDoubleArray, wire::kDouble, vs.size(), [&](std::string& s) {
+      for (const double v : vs) {
+        wire::appendBig(s, std::uint32_t{8});
+        wire::appendDouble(s, v);
       }
     });
   }
@@ -71,6 +74,18 @@ class Params {
   bool isNull(std::size_t i) const { return nulls_[i] != 0; }
 
  private:
+  template <typename Fill>
+  Params& array(wire::Type type, wire::Type element, std::size_t count, Fill&& elements) {
+    return put(type, [&](std::string& s) {
+      wire::appendBig(s, std::uint32_t{1});  // dimensions
+      wire::appendBig(s, std::uint32_t{0});  // no nulls
+      wire::appendBig(s, std::uint32_t{element});
+      wire::appendBig(s, static_cast<std::uint32_t>(count));
+      wire::appendBig(s, std::uint32_t{1});  // counted from 1
+      elements(s);
+    });
+  }
+
   template <typename Fill>
   Params& put(wire::Type type, Fill&& fill) {
     fill(values_.emplace_back());

@@ -75,12 +75,12 @@ std::vector<RenewalRow> listRenewals(Connection& c) {
   return rows;
 }
 
-void scanRecords(Connection& c, const TableShape& shape, const BlockVisit& visit) {
+void scanQuery(Connection& c, const TableShape& shape, const std::string& query,
+               const Params& params, const BlockVisit& visit) {
   const std::size_t length = store::recordLength(shape.file);
   c.transaction(
       [&] {
-        c.run("DECLARE verdimark_scan NO SCROLL CURSOR FOR SELECT " + columnList(shape) + " FROM " +
-              std::string(shape.table) + " ORDER BY pos");
+        c.exec("DECLARE verdimark_scan NO SCROLL CURSOR FOR " + query, params);
         std::string block;
         for (;;) {
           const Result result =
@@ -95,6 +95,12 @@ void scanRecords(Connection& c, const TableShape& shape, const BlockVisit& visit
         c.run("CLOSE verdimark_scan");
       },
       TxMode::Snapshot);
+}
+
+void scanRecords(Connection& c, const TableShape& shape, const BlockVisit& visit) {
+  scanQuery(c, shape,
+            "SELECT " + columnList(shape) + " FROM " + std::string(shape.table) + " ORDER BY pos",
+            {}, visit);
 }
 
 void scanTraining(Connection& c, const BlockVisit& visit) { scanRecords(c, kTraining, visit); }

@@ -83,6 +83,9 @@ using BlockVisit = std::function<bool(std::span<const char> block)>;
 void scanTraining(Connection& connection, const BlockVisit& visit);
 // The same for the records of any list.
 void scanRecords(Connection& connection, const TableShape& shape, const BlockVisit& visit);
+// The same for the records a query gives, its columns those of the table and then `raw`.
+void scanQuery(Connection& connection, const TableShape& shape, const std::string& query,
+               const Params& params, const BlockVisit& visit);
 
 // What a SELECT of a table's rows lists ("pos, version, <columns>, raw"), and the row it gives.
 std::string rowSelectList(const TableShape& shape);

@@ -21,6 +21,7 @@ enum Type : unsigned {
   kSingle = 700,
   kDouble = 701,
   kInt64Array = 1016,
+  kDoubleArray = 1022,
 };
 
 template <typename U>
