@@ -28,6 +28,23 @@ bool columnsHold(const TableShape& shape, std::span<const char> record) {
   return true;
 }
 
+namespace {
+
+// A text column into its field. Plain ASCII, which most text is, is copied as it is; anything else
+// goes through the code page.
+void putColumnText(std::span<char> record, store::layout::Field f, std::string_view utf8) {
+  if (utf8.size() <= f.width &&
+      std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+    std::copy(utf8.begin(), utf8.end(), record.begin() + static_cast<std::ptrdiff_t>(f.offset));
+    std::fill(record.begin() + static_cast<std::ptrdiff_t>(f.offset + utf8.size()),
+              record.begin() + static_cast<std::ptrdiff_t>(f.end()), ' ');
+    return;
+  }
+  codec::putText(record, f, utf8);
+}
+
+}  // namespace
+
 void recordOf(const TableShape& shape, const Result& result, int row, int first,
               std::span<char> record) {
   const int raw = first + static_cast<int>(shape.columns.size());
@@ -49,7 +66,7 @@ void recordOf(const TableShape& shape, const Result& result, int row, int first,
         codec::putInt16(record, c.field, result.getInt16(row, column));
         break;
       case ColumnKind::Text:
-        codec::putText(record, c.field, result.raw(row, column));
+        putColumnText(record, c.field, result.raw(row, column));
         break;
     }
     ++column;

@@ -57,11 +57,11 @@ std::string cp1252Class() {
   return out + "]";
 }
 
-// The capitals of Windows-1252 and their small letters, as the program folds letter case for
-// finds, for translate().
+// The capitals of Windows-1252 beyond A to Z and their small letters, as the program folds letter
+// case for finds, for translate().
 std::array<std::string, 2> foldPairs() {
   std::array<std::string, 2> pairs;
-  for (int b = 1; b < 256; ++b) {
+  for (int b = 0x80; b < 256; ++b) {
     const std::string capital = format::cp1252ToUtf8(std::string(1, static_cast<char>(b)));
     const std::string small = format::lowerCase(capital);
     if (small == capital || format::utf8ToCp1252(small).size() != 1) continue;
@@ -106,7 +106,7 @@ std::string recordTable(const TableShape& shape) {
              ") <= " + std::to_string(c.field.width) + " AND verdimark_cp1252(" + name + "))";
   }
   for (const auto& [column, link] : shape.links)
-    sql += ",\n  " + std::string(link) + " numeric GENERATED ALWAYS AS (verdimark_link(" +
+    sql += ",\n  " + std::string(link) + " double precision GENERATED ALWAYS AS (verdimark_link(" +
            std::string(column) + ")) STORED";
   sql += ",\n  raw bytea CONSTRAINT " + t +
          "_raw_fits CHECK (octet_length(raw) = " + std::to_string(store::recordLength(shape.file)) +
@@ -114,12 +114,12 @@ std::string recordTable(const TableShape& shape) {
          "\n  changed_at double precision NOT NULL DEFAULT 0\n);\n";
   for (const auto& [column, link] : shape.links)
     sql += "CREATE INDEX " + t + '_' + std::string(link) + " ON " + t + " (" + std::string(link) +
-           ");\n";
+           ", pos);\n";
   return sql + announced(t);
 }
 
 // Version 1: the records, the renewal periods and the two logs.
-std::string versionOne() {
+std::string versionOne(Connection&) {
   std::string sql =
       "CREATE TABLE verdimark_schema (version integer NOT NULL);\n"
       "INSERT INTO verdimark_schema VALUES (1);\n"
@@ -127,11 +127,13 @@ std::string versionOne() {
       "PARALLEL SAFE RETURN t ~ " +
       literal("^" + cp1252Class() + "*$") +
       ";\n"
-      // Links compare as the stamps' general number texts do (15 significant digits); a stamp
-      // that is not a number links to nothing.
-      "CREATE FUNCTION verdimark_link(stamp double precision) RETURNS numeric LANGUAGE sql "
-      "IMMUTABLE STRICT PARALLEL SAFE RETURN CASE WHEN stamp = 'NaN' THEN NULL ELSE "
-      "stamp::numeric END;\n"
+      // Links compare as the stamps' general number texts do: a stamp as a number is its 15
+      // significant digits (the server turns a double into a number that way), and back as a
+      // double it is the key, one for every 15 digits. A stamp that is not a number links to
+      // nothing.
+      "CREATE FUNCTION verdimark_link(stamp double precision) RETURNS double precision "
+      "LANGUAGE sql IMMUTABLE STRICT PARALLEL SAFE RETURN CASE WHEN stamp = 'NaN' THEN NULL "
+      "ELSE stamp::numeric::double precision END;\n"
       "CREATE FUNCTION verdimark_announce() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
       "PERFORM pg_notify('" +
       std::string(kChangeChannel) + "', TG_TABLE_NAME); RETURN NULL; END $$;\n";
@@ -143,7 +145,8 @@ std::string versionOne() {
       "  reserved bytea NOT NULL CONSTRAINT renewals_reserved_fits CHECK (octet_length(reserved) "
       "= " +
       std::to_string(store::layout::renewal::Reserved.width) +
-      "),\n  course_link numeric GENERATED ALWAYS AS (verdimark_link(course_id)) STORED\n);\n"
+      "),\n  course_link double precision GENERATED ALWAYS AS (verdimark_link(course_id)) "
+      "STORED\n);\n"
       "CREATE INDEX renewals_course_link ON renewals (course_link);\n" +
       announced("renewals");
   for (const char* log : {"change_log", "user_log"}) {
@@ -156,19 +159,24 @@ std::string versionOne() {
   return sql;
 }
 
-// Version 2: a part of a comment or course code is found through trigram indexes over the text
-// in small letters.
-std::string versionTwo() {
+// Version 2: a part of a comment is found through a trigram index over the text in small
+// letters. The small letters are the program's (A to Z and the capitals of Windows-1252): ICU's
+// lower case gives them quickly where the server has ICU; elsewhere the capitals beyond ASCII are
+// translated one by one.
+std::string versionTwo(Connection& c) {
+  const bool icu =
+      c.exec("SELECT EXISTS (SELECT FROM pg_collation WHERE collname = 'und-x-icu')").getBool(0, 0);
   const auto [capitals, smalls] = foldPairs();
+  const std::string fold =
+      icu ? std::string("lower(t COLLATE \"und-x-icu\")")
+          : "translate(lower(t COLLATE \"C\"), " + literal(capitals) + ", " + literal(smalls) + ")";
   return "CREATE EXTENSION IF NOT EXISTS pg_trgm;\n"
          "CREATE FUNCTION verdimark_fold(t text) RETURNS text LANGUAGE sql IMMUTABLE STRICT "
-         "PARALLEL SAFE RETURN translate(t, " +
-         literal(capitals) + ", " + literal(smalls) +
-         ");\n"
+         "PARALLEL SAFE RETURN " +
+         fold +
+         ";\n"
          "CREATE INDEX training_comments_trigrams ON training USING gin "
-         "(verdimark_fold(comments) gin_trgm_ops);\n"
-         "CREATE INDEX training_course_code_trigrams ON training USING gin "
-         "(verdimark_fold(course_code) gin_trgm_ops);\n";
+         "(verdimark_fold(comments) gin_trgm_ops);\n";
 }
 
 // Whatever privileges the tables were given (the setup script gives the program's role its own
@@ -191,7 +199,8 @@ BEGIN
   END LOOP;
 END $$;)";
 
-const std::array<std::function<std::string()>, kSchemaVersion> kSteps = {versionOne, versionTwo};
+const std::array<std::function<std::string(Connection&)>, kSchemaVersion> kSteps = {versionOne,
+                                                                                    versionTwo};
 
 std::string databaseNamed(Connection& c) { return "The database \"" + c.database() + "\""; }
 
@@ -223,7 +232,7 @@ int prepareSchema(Connection& c, int target) {
     if (found >= target) return found;
     try {
       c.run("SET LOCAL standard_conforming_strings = on");
-      for (int v = found + 1; v <= target; ++v) c.run(kSteps[static_cast<std::size_t>(v - 1)]());
+      for (int v = found + 1; v <= target; ++v) c.run(kSteps[static_cast<std::size_t>(v - 1)](c));
       c.run(kAppendOnly);
       c.exec("UPDATE verdimark_schema SET version = $1",
              Params().add(static_cast<std::int32_t>(target)));

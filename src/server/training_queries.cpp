@@ -35,7 +35,8 @@ void addPart(Condition& where, const std::string& column, const std::string& par
   where.params.text(part.substr(0, end + 1));
 }
 
-Condition conditionOf(const TrainingFilter& f) {
+// The filter's condition; the persons' only when `withPersons`, for a query that takes them apart.
+Condition conditionOf(const TrainingFilter& f, bool withPersons = true) {
   Condition where;
   // Stored dates from the first day's midnight on fall on that day or later, give or take the
   // rounding to the second; before 31 December 1899 the day runs the other way, and the dates
@@ -50,7 +51,7 @@ Condition conditionOf(const TrainingFilter& f) {
   }
   addPart(where, "course_code", f.courseCode);
   addPart(where, "comments", f.comments);
-  if (f.persons) {
+  if (f.persons && withPersons) {
     where.add("person_link IN (SELECT verdimark_link(p) FROM unnest(" + where.next() + ") p)");
     where.params.doubles(*f.persons);
   }
@@ -78,19 +79,34 @@ void scanFirstMatches(Connection& c, const TrainingFilter& filter,
                       const std::function<bool(std::span<const char> record)>& meets) {
   c.transaction(
       [&] {
-        const Condition where = conditionOf(filter);
+        // The records that may meet the filter are sorted by person and the first of each taken;
+        // with nothing asked but given persons, each person's first record is found through the
+        // index of person and place.
+        const bool anyRecord = filter.persons && !filter.firstDay && !filter.lastDay &&
+                               filter.courseCode.empty() && filter.comments.empty();
+        Condition where = conditionOf(filter, !anyRecord);
+        std::string query;
+        if (anyRecord) {
+          query = "SELECT " + columnList(kTraining) +
+                  " FROM (SELECT DISTINCT verdimark_link(p) AS link FROM unnest(" + where.next() +
+                  ") p) person CROSS JOIN LATERAL (SELECT pos, " + columnList(kTraining) +
+                  " FROM training WHERE person_link = person.link ORDER BY pos LIMIT 1) first "
+                  "ORDER BY pos";
+          where.params.doubles(*filter.persons);
+        } else {
+          c.run("SET LOCAL work_mem = '64MB'");
+          query = "SELECT " + columnList(kTraining) +
+                  " FROM (SELECT DISTINCT ON (person_link) pos, " + columnList(kTraining) +
+                  " FROM training WHERE " + where.sql +
+                  " ORDER BY person_link, pos) first ORDER BY pos";
+        }
         std::vector<double> turnedDown;
-        scanQuery(c, kTraining,
-                  "SELECT " + columnList(kTraining) + " FROM (SELECT DISTINCT ON (person_link) " +
-                      "pos, " + columnList(kTraining) + " FROM training WHERE " + where.sql +
-                      " ORDER BY person_link, pos) first ORDER BY pos",
-                  where.params, [&](std::span<const char> block) {
-                    return eachRecord(block, [&](std::span<const char> record) {
-                      if (!meets(record))
-                        turnedDown.push_back(store::codec::getDouble(record, L::PersonID));
-                      return true;
-                    });
-                  });
+        scanQuery(c, kTraining, query, where.params, [&](std::span<const char> block) {
+          return eachRecord(block, [&](std::span<const char> record) {
+            if (!meets(record)) turnedDown.push_back(store::codec::getDouble(record, L::PersonID));
+            return true;
+          });
+        });
         if (turnedDown.empty()) return;
         TrainingFilter again = filter;
         again.persons = turnedDown;

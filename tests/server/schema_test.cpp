@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/schema.h"
 
+#include "format/cp1252.h"
+#include "format/text_case.h"
 #include "server/server_test.h"
 
 namespace vm::test {
@@ -113,6 +115,14 @@ TEST_F(ServerChecks, TheDatabaseTakesOnlyTextThatFitsItsFieldInWindows1252) {
       faultOf(Fault::Refused, insert);
   }
   EXPECT_EQ(count(c, "persons"), 2);
+}
+
+TEST_F(ServerChecks, TheServerFoldsLetterCaseAsTheProgramDoesForEveryCharacter) {
+  server::Connection c = connect();
+  std::string every;
+  for (int b = 1; b < 256; ++b) every += format::cp1252ToUtf8(std::string(1, static_cast<char>(b)));
+  EXPECT_EQ(c.exec("SELECT verdimark_fold($1)", server::Params().text(every)).getText(0, 0),
+            format::lowerCase(every));
 }
 
 TEST_F(ServerChecks, TheDesksMayAddAndReadLogLinesButNeverChangeOrRemoveThem) {
