@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/server_rows.h"
 
+#include <atomic>
+
 #include "server/row_codec.h"
 #include "store/record_codec.h"
 
@@ -78,13 +80,15 @@ std::vector<RenewalRow> listRenewals(Connection& c) {
 void scanQuery(Connection& c, const TableShape& shape, const std::string& query,
                const Params& params, const BlockVisit& visit) {
   const std::size_t length = store::recordLength(shape.file);
+  // A name of its own, should a scan that failed have left its cursor in the caller's transaction.
+  static std::atomic<int> scans{0};
+  const std::string cursor = "verdimark_scan_" + std::to_string(++scans);
   c.transaction(
       [&] {
-        c.exec("DECLARE verdimark_scan NO SCROLL CURSOR FOR " + query, params);
+        c.exec("DECLARE " + cursor + " NO SCROLL CURSOR FOR " + query, params);
         std::string block;
         for (;;) {
-          const Result result =
-              c.exec("FETCH " + std::to_string(kScanRows) + " FROM verdimark_scan");
+          const Result result = c.exec("FETCH " + std::to_string(kScanRows) + " FROM " + cursor);
           if (result.rows() == 0) break;
           block.assign(length * static_cast<std::size_t>(result.rows()), '\0');
           for (int i = 0; i < result.rows(); ++i)
@@ -92,7 +96,7 @@ void scanQuery(Connection& c, const TableShape& shape, const std::string& query,
                      std::span<char>(block).subspan(length * static_cast<std::size_t>(i), length));
           if (!visit(block)) break;
         }
-        c.run("CLOSE verdimark_scan");
+        c.run("CLOSE " + cursor);
       },
       TxMode::Snapshot);
 }

@@ -117,7 +117,7 @@ TEST_F(ServerTransfer, ACopyInThatFailsPartWayLeavesNothing) {
   std::mt19937 random(7);
   source.write("User.List", hostileRecords(500, 3, random));
   source.write("Name.List", hostileRecords(1000, 3, random));
-  source.write("Change.Log", "line\r\n");
+  source.write("Change.Log", "line\r\nline\r\n");  // copied, not inserted line by line
   cluster.superuserSql(database, R"(
     CREATE FUNCTION disk_full() RETURNS trigger LANGUAGE plpgsql AS $$
     BEGIN RAISE EXCEPTION 'could not extend file' USING ERRCODE = '53100'; END $$;
