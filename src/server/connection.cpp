@@ -173,8 +173,7 @@ void Connection::fail(Fault fault, std::string_view detail, std::string sqlState
 
 namespace {
 
-// Whether the result holds what a statement is meant to give; otherwise the failure's SQLSTATE
-// and text.
+// Whether the result is one of a statement that succeeded.
 bool succeeded(const PGresult* r) {
   switch (PQresultStatus(r)) {
     case PGRES_COMMAND_OK:
