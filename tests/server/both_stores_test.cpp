@@ -13,6 +13,7 @@
 #include "names/person_deletion.h"
 #include "names/person_store.h"
 #include "renewals/renewal_periods.h"
+#include "server/change_lines.h"
 #include "server/folder_transfer.h"
 #include "server/record_edits.h"
 #include "server/renewal_edits.h"
@@ -227,6 +228,16 @@ TEST_F(ServerTest, EveryKindOfChangeLeavesTheSameFilesAndLinesAsTheDataFolder) {
   }
   const std::string log = folder.folder.read("Change.Log");
   EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 27);
+
+  // The log's viewer reads it newest first, a few lines at a time.
+  std::string backwards;
+  for (std::int64_t before = 0;;) {
+    const auto lines = server::olderChangeLines(server.c, before, 4);
+    if (lines.empty()) break;
+    for (const auto& line : lines) backwards.insert(0, line.bytes + "\r\n");
+    before = lines.back().pos;
+  }
+  EXPECT_EQ(backwards, log);
 }
 
 }  // namespace
