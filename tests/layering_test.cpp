@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's layers, checked on the #include lines of src/. Dependencies point one way:
 //
-//   format -> store -> print -> ui -> access, names, courses, training, search, renewals, backup
-//   -> app
+//   format -> store -> print, server -> ui -> access, names, courses, training, search, renewals,
+//   backup -> app
 //
 // A folder may include its own headers and those of any folder to its left; the window folders
 // share one layer and may include each other, except that training never includes names (and
 // access, below app, never includes it). The core library (the files built into verdimark_core
-// and every header they reach) uses only the standard library. Every file of src/ lives in one
-// of these folders; a new folder is added here.
+// and every header they reach) uses only the standard library; the server library (server/) uses
+// only the standard library and the database's client library, whose headers no file outside
+// server/ includes and no header of server/ shows. Every file of src/ lives in one of these
+// folders; a new folder is added here.
 
 #include <gtest/gtest.h>
 
@@ -30,6 +32,7 @@ const std::map<std::string, int> kLayer = {
     {"format", 0},
     {"store", 1},
     {"print", 2},
+    {"server", 2},
     {"ui", 3},
     {"access", 4}, {"names", 4}, {"courses", 4}, {"training", 4}, {"search", 4}, {"renewals", 4},
     {"backup", 4},
@@ -136,9 +139,28 @@ std::map<std::string, SourceFile> readTree(const fs::path& root) {
   return files;
 }
 
-// The core library's sources as the build lists them, relative to src/.
-std::vector<std::string> coreSources(const fs::path& root) {
-  std::ifstream in(VERDIMARK_CORE_SOURCES);
+// The database's client library: <libpq-fe.h>, <libpq/...>, <postgres_ext.h>.
+bool isDatabaseClientHeader(const std::string& header) {
+  return header.starts_with("libpq") || header.starts_with("postgres") || header.starts_with("pg_");
+}
+
+// The files that include the database's client library though they may not: anything but the
+// sources of server/.
+std::vector<std::string> clientLibraryFaults(const std::map<std::string, SourceFile>& files) {
+  std::vector<std::string> faults;
+  for (const auto& [path, file] : files) {
+    if (folderOf(path) == "server" && path.ends_with(".cpp")) continue;
+    for (const Include& include : file.includes)
+      if (include.angled && isDatabaseClientHeader(include.target))
+        faults.push_back(path + ":" + std::to_string(include.line) + " includes <" +
+                         include.target + ">, which only the sources of server/ may");
+  }
+  return faults;
+}
+
+// A library's sources as the build lists them, relative to src/.
+std::vector<std::string> librarySources(const fs::path& root, const char* list) {
+  std::ifstream in(list);
   std::vector<std::string> out;
   for (std::string line; std::getline(in, line);) {
     if (!line.empty()) out.push_back(fs::path(line).lexically_relative(root).generic_string());
@@ -169,10 +191,21 @@ TEST(Layering, EveryIncludeOfTheProgramFollowsTheLayerOrder) {
 
 TEST(Layering, TheCoreLibraryReachesNoToolkitHeader) {
   const fs::path root = VERDIMARK_SOURCE_ROOT;
-  const auto core = coreSources(root);
+  const auto core = librarySources(root, VERDIMARK_CORE_SOURCES);
   ASSERT_TRUE(std::find(core.begin(), core.end(), "format/cp1252.cpp") != core.end());
   const auto faults = toolkitFaults(readTree(root), core);
   EXPECT_TRUE(faults.empty()) << joined(faults);
+}
+
+TEST(Layering, TheServerLibraryReachesNoToolkitHeaderAndKeepsTheClientLibraryToItself) {
+  const fs::path root = VERDIMARK_SOURCE_ROOT;
+  const auto server = librarySources(root, VERDIMARK_SERVER_SOURCES);
+  ASSERT_TRUE(std::find(server.begin(), server.end(), "server/connection.cpp") != server.end());
+  const auto tree = readTree(root);
+  const auto faults = toolkitFaults(tree, server);
+  EXPECT_TRUE(faults.empty()) << joined(faults);
+  const auto leaks = clientLibraryFaults(tree);
+  EXPECT_TRUE(leaks.empty()) << joined(leaks);
 }
 
 TEST(Layering, TheCheckFindsEveryKindOfFault) {
@@ -217,6 +250,16 @@ TEST(Layering, TheCheckFindsEveryKindOfFault) {
             std::vector<std::string>{"store/a.cpp -> store/a.h -> ui/b.h includes <QString>, but "
                                      "the core library uses only the standard library"});
   EXPECT_EQ(toolkitFaults(tree, {"ui/c.cpp"}).size(), 2u);
+
+  const std::map<std::string, SourceFile> client = {
+      {"server/a.cpp", fileWith("server/a.cpp", {{"libpq-fe.h", true, 3}})},
+      {"server/a.h", fileWith("server/a.h", {{"libpq-fe.h", true, 4}})},
+      {"app/b.cpp", fileWith("app/b.cpp", {{"postgres_ext.h", true, 5}, {"string", true, 6}})},
+  };
+  EXPECT_EQ(clientLibraryFaults(client),
+            (std::vector<std::string>{
+                "app/b.cpp:5 includes <postgres_ext.h>, which only the sources of server/ may",
+                "server/a.h:4 includes <libpq-fe.h>, which only the sources of server/ may"}));
 }
 
 }  // namespace

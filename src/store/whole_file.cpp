@@ -43,4 +43,16 @@ void writeWholeFile(FileSystem& fs, const std::string& path, std::string_view by
   fs.syncFolder(folderOf(path));
 }
 
+void writeNewFile(FileSystem& fs, const std::string& path,
+                  const std::function<void(const PutPiece& put)>& fill) {
+  File file(fs, path, FileSystem::Mode::Replace);
+  std::uint64_t at = 0;
+  fill([&](std::string_view piece) {
+    file.write(at, std::span<const char>(piece.data(), piece.size()));
+    at += piece.size();
+  });
+  file.sync();
+  file.close();
+}
+
 }  // namespace vm::store

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,15 @@ namespace vm::store {
 // the name in one step; the folder is flushed last. On any failure the new file is removed
 // again and the failure (a StoreError) goes on; whatever the name held before is untouched.
 void writeWholeFile(FileSystem& fs, const std::string& path, std::string_view bytes);
+
+// Hands out the pieces of a file being made, in order.
+using PutPiece = std::function<void(std::string_view piece)>;
+
+// Makes a new file in a folder being put together (a data folder copied from elsewhere, renamed
+// into place whole by the caller): `fill` hands the bytes over in pieces, so that a large file
+// never has to be held whole, and the file is flushed before it is closed. A failure (a
+// StoreError, or whatever `fill` throws) goes on with the file left for the caller's folder to go.
+void writeNewFile(FileSystem& fs, const std::string& path,
+                  const std::function<void(const PutPiece& put)>& fill);
 
 }  // namespace vm::store

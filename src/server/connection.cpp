@@ -1,0 +1,325 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "server/connection.h"
+
+#include <libpq-fe.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <optional>
+#include <random>
+#include <thread>
+#include <utility>
+
+#include "server/fault_text.h"
+
+namespace vm::server {
+
+struct Result::Handle {
+  PGresult* result;
+  ~Handle() { PQclear(result); }
+};
+
+struct Connection::Impl {
+  std::string conninfo;
+  std::chrono::seconds timeout;
+  PGconn* conn = nullptr;
+  std::string server;
+  std::vector<std::string> channels;
+  std::vector<Notification> notifications;  // arrived, not taken yet
+
+  ~Impl() { PQfinish(conn); }
+};
+
+namespace {
+
+std::string valueOr(const char* value, std::string_view otherwise) {
+  return value && *value ? std::string(value) : std::string(otherwise);
+}
+
+// "host:port" of a connection string before it is made: what it names, else the library's
+// defaults (the environment's PGHOST and PGPORT included).
+std::string serverNamed(const std::string& conninfo) {
+  std::string host, port;
+  if (PQconninfoOption* defaults = PQconndefaults()) {
+    for (PQconninfoOption* o = defaults; o->keyword; ++o) {
+      if (std::string_view(o->keyword) == "host") host = valueOr(o->val, "");
+      if (std::string_view(o->keyword) == "port") port = valueOr(o->val, "");
+    }
+    PQconninfoFree(defaults);
+  }
+  if (PQconninfoOption* given = PQconninfoParse(conninfo.c_str(), nullptr)) {
+    for (PQconninfoOption* o = given; o->keyword; ++o) {
+      if (!o->val || !*o->val) continue;
+      if (std::string_view(o->keyword) == "host" || std::string_view(o->keyword) == "hostaddr")
+        host = o->val;
+      if (std::string_view(o->keyword) == "port") port = o->val;
+    }
+    PQconninfoFree(given);
+  }
+  return (host.empty() ? "localhost" : host) + ":" + (port.empty() ? "5432" : port);
+}
+
+std::string field(const PGresult* r, int code) { return valueOr(PQresultErrorField(r, code), ""); }
+
+}  // namespace
+
+Result::Result(Handle* handle) : handle_(handle) {}
+Result::~Result() = default;
+Result::Result(Result&&) noexcept = default;
+Result& Result::operator=(Result&&) noexcept = default;
+
+int Result::rows() const { return PQntuples(handle_->result); }
+int Result::columns() const { return PQnfields(handle_->result); }
+
+std::int64_t Result::affected() const {
+  const char* n = PQcmdTuples(handle_->result);
+  return n && *n ? std::stoll(n) : 0;
+}
+
+bool Result::isNull(int row, int column) const {
+  return PQgetisnull(handle_->result, row, column) != 0;
+}
+
+std::string_view Result::raw(int row, int column) const {
+  return {PQgetvalue(handle_->result, row, column),
+          static_cast<std::size_t>(PQgetlength(handle_->result, row, column))};
+}
+
+std::string_view Result::sized(int row, int column, std::size_t bytes) const {
+  const std::string_view v = raw(row, column);
+  if (v.size() != bytes)
+    throw std::logic_error("column " + std::to_string(column) + " holds " +
+                           std::to_string(v.size()) + " bytes, not " + std::to_string(bytes));
+  return v;
+}
+
+double Result::getDouble(int row, int column) const {
+  return wire::readDouble(sized(row, column, 8));
+}
+float Result::getSingle(int row, int column) const {
+  return wire::readSingle(sized(row, column, 4));
+}
+std::int16_t Result::getInt16(int row, int column) const {
+  return static_cast<std::int16_t>(wire::readBig<std::uint16_t>(sized(row, column, 2)));
+}
+std::int32_t Result::getInt32(int row, int column) const {
+  return static_cast<std::int32_t>(wire::readBig<std::uint32_t>(sized(row, column, 4)));
+}
+std::int64_t Result::getInt64(int row, int column) const {
+  return static_cast<std::int64_t>(wire::readBig<std::uint64_t>(sized(row, column, 8)));
+}
+bool Result::getBool(int row, int column) const { return sized(row, column, 1)[0] != 0; }
+
+Connection::Connection(const std::string& conninfo, std::chrono::seconds connectTimeout)
+    : impl_(std::make_unique<Impl>()) {
+  impl_->conninfo = conninfo;
+  impl_->timeout = std::max(connectTimeout, std::chrono::seconds(2));
+  impl_->server = serverNamed(conninfo);
+  connect();
+}
+
+Connection::~Connection() = default;
+Connection::Connection(Connection&&) noexcept = default;
+Connection& Connection::operator=(Connection&&) noexcept = default;
+
+void Connection::connect() {
+  const std::string seconds = std::to_string(impl_->timeout.count());
+  const std::string idle = std::to_string(std::max<long>(1, impl_->timeout.count() / 2));
+  const std::string userTimeout = std::to_string(impl_->timeout.count() * 1000);
+  // Settings before the connection string are the program's defaults, which the string may
+  // override; the encoding after it is always the program's.
+  const char* keywords[] = {"connect_timeout",  "keepalives",
+                            "keepalives_idle",  "keepalives_interval",
+                            "keepalives_count", "tcp_user_timeout",
+                            "application_name", "dbname",
+                            "client_encoding",  nullptr};
+  const char* values[] = {
+      seconds.c_str(),         "1",    idle.c_str(), "1", "3", userTimeout.c_str(), "Verdimark",
+      impl_->conninfo.c_str(), "UTF8", nullptr};
+  PQfinish(impl_->conn);
+  impl_->conn = PQconnectdbParams(keywords, values, 1);
+  if (!impl_->conn) fail(Fault::CannotReach, "out of memory");
+  if (PQstatus(impl_->conn) != CONNECTION_OK) {
+    const std::string text = PQerrorMessage(impl_->conn);
+    fail(faultOfConnectFailure(text), text);
+  }
+  impl_->server =
+      valueOr(PQhost(impl_->conn), "localhost") + ":" + valueOr(PQport(impl_->conn), "5432");
+  // The server's notices (a shutdown under way, a privilege not revoked) are no message for the
+  // user; what matters comes as a failure.
+  PQsetNoticeProcessor(
+      impl_->conn, [](void*, const char*) {}, nullptr);
+  // A record locked at another desk is waited for as long as a connection is.
+  // Backslashes in SQL text are plain characters, whatever the server's default.
+  run("SET lock_timeout = " + std::to_string(impl_->timeout.count() * 1000) +
+      "; SET standard_conforming_strings = on");
+  for (const std::string& channel : impl_->channels) listen(channel);
+}
+
+void Connection::reconnect() {
+  depth_ = 0;
+  connect();
+}
+
+const std::string& Connection::server() const { return impl_->server; }
+std::string Connection::database() const { return valueOr(PQdb(impl_->conn), ""); }
+std::string Connection::user() const { return valueOr(PQuser(impl_->conn), ""); }
+
+void Connection::fail(Fault fault, std::string_view detail, std::string sqlState,
+                      bool commitInDoubt) const {
+  throw ServerError(fault, impl_->server, faultMessage(fault, impl_->server, detail, commitInDoubt),
+                    std::move(sqlState), commitInDoubt);
+}
+
+namespace {
+
+// Whether the result is one of a statement that succeeded.
+bool succeeded(const PGresult* r) {
+  switch (PQresultStatus(r)) {
+    case PGRES_COMMAND_OK:
+    case PGRES_TUPLES_OK:
+    case PGRES_COPY_IN:
+    case PGRES_EMPTY_QUERY:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+Result Connection::exec(std::string_view sql, const Params& params) {
+  const std::size_t n = params.size();
+  std::vector<const char*> values(n);
+  std::vector<int> lengths(n);
+  std::vector<int> formats(n, 1);
+  std::vector<Oid> types(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    values[i] = params.isNull(i) ? nullptr : params.value(i).data();
+    lengths[i] = static_cast<int>(params.value(i).size());
+    types[i] = params.type(i);
+  }
+  const std::string statement(sql);
+  PGresult* r = PQexecParams(impl_->conn, statement.c_str(), static_cast<int>(n), types.data(),
+                             values.data(), lengths.data(), formats.data(), 1);
+  Result result(new Result::Handle{r});
+  if (r && succeeded(r)) return result;
+  failOn(result);
+}
+
+void Connection::run(std::string_view sql) {
+  const std::string script(sql);
+  PGresult* r = PQexec(impl_->conn, script.c_str());
+  const Result result(new Result::Handle{r});
+  if (r && succeeded(r)) return;
+  failOn(result);
+}
+
+void Connection::begin(TxMode mode) {
+  run(mode == TxMode::Snapshot ? "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY" : "BEGIN");
+  depth_ = 1;
+}
+
+void Connection::commit() {
+  try {
+    run("COMMIT");
+  } catch (const ServerError& e) {
+    depth_ = 0;
+    if (e.fault() == Fault::ConnectionLost && e.sqlState().empty())
+      fail(Fault::ConnectionLost, PQerrorMessage(impl_->conn), {}, true);
+    throw;
+  }
+  depth_ = 0;
+}
+
+void Connection::rollback() noexcept {
+  depth_ = 0;
+  if (PQstatus(impl_->conn) != CONNECTION_OK) return;
+  PQclear(PQexec(impl_->conn, "ROLLBACK"));
+}
+
+void Connection::pauseBeforeAttempt(int attempt) {
+  thread_local std::minstd_rand random(std::random_device{}());
+  std::uniform_int_distribution<int> ms(5, 20 * attempt);
+  std::this_thread::sleep_for(std::chrono::milliseconds(ms(random)));
+}
+
+void Connection::listen(std::string_view channel) {
+  char* quoted = PQescapeIdentifier(impl_->conn, channel.data(), channel.size());
+  if (!quoted) fail(Fault::Failed, PQerrorMessage(impl_->conn));
+  const std::string statement = "LISTEN " + std::string(quoted);
+  PQfreemem(quoted);
+  run(statement);
+  if (std::find(impl_->channels.begin(), impl_->channels.end(), channel) == impl_->channels.end())
+    impl_->channels.emplace_back(channel);
+}
+
+void Connection::consumeNotifications() {
+  if (!PQconsumeInput(impl_->conn)) fail(Fault::ConnectionLost, PQerrorMessage(impl_->conn));
+  while (PGnotify* n = PQnotifies(impl_->conn)) {
+    impl_->notifications.push_back({n->relname, n->extra});
+    PQfreemem(n);
+  }
+}
+
+std::vector<Notification> Connection::takeNotifications() {
+  consumeNotifications();
+  return std::exchange(impl_->notifications, {});
+}
+
+bool Connection::waitForNotifications(std::chrono::milliseconds wait) {
+  using Clock = std::chrono::steady_clock;
+  const auto until = Clock::now() + wait;
+  for (;;) {
+    consumeNotifications();
+    if (!impl_->notifications.empty()) return true;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
+    if (left.count() <= 0) return false;
+    pollfd watched{PQsocket(impl_->conn), POLLIN, 0};
+    if (::poll(&watched, 1, static_cast<int>(left.count())) == 0) return false;
+  }
+}
+
+int Connection::socket() const { return PQsocket(impl_->conn); }
+
+void Connection::startCopy(std::string_view copySql) {
+  const std::string statement(copySql);
+  PGresult* r = PQexec(impl_->conn, statement.c_str());
+  const Result result(new Result::Handle{r});
+  if (r && PQresultStatus(r) == PGRES_COPY_IN) return;
+  failOn(result);
+}
+
+void Connection::putCopyData(std::string_view data) {
+  if (PQputCopyData(impl_->conn, data.data(), static_cast<int>(data.size())) != 1)
+    fail(Fault::ConnectionLost, PQerrorMessage(impl_->conn));
+}
+
+void Connection::endCopy(const char* abort) {
+  if (PQputCopyEnd(impl_->conn, abort) != 1) {
+    if (abort) return;
+    fail(Fault::ConnectionLost, PQerrorMessage(impl_->conn));
+  }
+  // The copy's result, then the end of the results.
+  std::optional<Result> failed;
+  while (PGresult* r = PQgetResult(impl_->conn)) {
+    Result result(new Result::Handle{r});
+    if (!succeeded(r) && !failed) failed.emplace(std::move(result));
+  }
+  if (failed && !abort) failOn(*failed);
+}
+
+void Connection::failOn(const Result& failed) {
+  const PGresult* r = failed.handle_->result;
+  const std::string state = r ? field(r, PG_DIAG_SQLSTATE) : std::string();
+  // A failure the server did not report (it has no SQLSTATE) is the connection's own.
+  const bool lost = PQstatus(impl_->conn) != CONNECTION_OK || state.empty();
+  std::string detail = r ? field(r, PG_DIAG_MESSAGE_PRIMARY) : std::string();
+  if (detail.empty()) detail = PQerrorMessage(impl_->conn);
+  if (r && !field(r, PG_DIAG_MESSAGE_DETAIL).empty())
+    detail += "\n" + field(r, PG_DIAG_MESSAGE_DETAIL);
+  if (lost) depth_ = 0;
+  fail(lost ? Fault::ConnectionLost : faultOfState(state), detail, state);
+}
+
+}  // namespace vm::server

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "server/folder_transfer.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+
+#include "server/change_lines.h"
+#include "server/copy_rows.h"
+#include "server/row_writes.h"
+#include "store/carried_files.h"
+#include "store/field_codec.h"
+#include "store/file.h"
+#include "store/file_swap.h"
+#include "store/record_codec.h"
+#include "store/whole_file.h"
+#include "store/work_journal.h"
+
+namespace vm::server {
+namespace {
+
+namespace L = store::layout::renewal;
+
+std::int64_t copyRecords(Connection& c, store::FileTable& folder, const TableShape& shape) {
+  if (!folder.exists(shape.file)) return 0;
+  const store::OpenFile file(folder, shape.file);
+  CopyRows copy(c, shape.table, copyColumns(shape));
+  folder.scan(shape.file, 1, file.count(), [&](std::int32_t, std::span<const char> record) {
+    copyRow(copy, shape, record, nullptr);
+    return true;
+  });
+  return copy.finish();
+}
+
+std::int64_t copyRenewals(Connection& c, store::FileTable& folder) {
+  constexpr auto kRenewals = store::DataFile::Renewals;
+  if (!folder.exists(kRenewals)) return 0;
+  const store::OpenFile file(folder, kRenewals);
+  CopyRows copy(c, "renewals", "(course_id, months, reserved)");
+  folder.scan(kRenewals, 1, file.count(), [&](std::int32_t, std::span<const char> record) {
+    copy.row(3);
+    copy.add(store::codec::getDouble(record, L::CourseID));
+    copy.add(store::codec::getInt16(record, L::Months));
+    copy.bytes(store::codec::rawText(record, L::Reserved));
+    return true;
+  });
+  return copy.finish();
+}
+
+std::string wholeFile(store::FileSystem& fs, const std::string& path) {
+  if (!fs.exists(path)) return {};
+  const store::File file(fs, path, store::FileSystem::Mode::Read);
+  std::string bytes(file.size(), '\0');
+  bytes.resize(file.read(0, bytes));
+  return bytes;
+}
+
+std::int64_t copyLog(Connection& c, store::FileTable& folder, std::string_view file,
+                     std::string_view table) {
+  addLogLines(c, table, wholeFile(folder.fileSystem(), folder.pathOf(file)));
+  return c.exec("SELECT count(*) FROM " + std::string(table)).getInt64(0, 0);
+}
+
+}  // namespace
+
+TransferCount copyFolderToServer(Connection& c, store::FileTable& folder) {
+  if (folder.exists(store::kJournalName) || folder.exists(store::kSwapMarkerName))
+    throw TransferRefused("The data folder \"" + folder.folder() +
+                          "\" holds work that was cut short and is not finished yet.\nOpen the "
+                          "folder with Verdimark once, which finishes it; then copy it.");
+  return c.transaction([&] {
+    for (const store::DataFile list : store::kRecordFiles) holdList(c, list);
+    const bool empty =
+        c.exec(
+             "SELECT NOT EXISTS (SELECT FROM users) AND NOT EXISTS (SELECT FROM persons) AND "
+             "NOT EXISTS (SELECT FROM courses) AND NOT EXISTS (SELECT FROM training) AND NOT "
+             "EXISTS (SELECT FROM renewals) AND NOT EXISTS (SELECT FROM change_log) AND NOT "
+             "EXISTS (SELECT FROM user_log)")
+            .getBool(0, 0);
+    if (!empty)
+      throw TransferRefused("The database \"" + c.database() + "\" on the server \"" + c.server() +
+                            "\" already holds records.\nA data folder is copied only into a "
+                            "database that holds none; nothing was copied.");
+    TransferCount n;
+    n.users = copyRecords(c, folder, kUsers);
+    n.persons = copyRecords(c, folder, kPersons);
+    n.courses = copyRecords(c, folder, kCourses);
+    n.training = copyRecords(c, folder, kTraining);
+    n.renewals = copyRenewals(c, folder);
+    n.changeLines = copyLog(c, folder, store::kChangeLogName, kChangeLogTable);
+    n.userLogLines = copyLog(c, folder, store::kUserLogName, kUserLogTable);
+    return n;
+  });
+}
+
+TransferCount copyServerToFolder(Connection& c, store::FileSystem& fs, const std::string& target) {
+  namespace fsys = std::filesystem;
+  std::error_code ec;
+  if (fsys::exists(target) && !fsys::is_empty(target))
+    throw TransferRefused("The folder \"" + target +
+                          "\" is not empty.\nThe copy goes into a new or an empty folder.");
+  const std::string staging = target + ".$$$";
+  fsys::remove_all(staging, ec);
+  fsys::create_directories(staging);
+  try {
+    TransferCount n;
+    c.transaction(
+        [&] {
+          n = {};
+          using Piece = std::function<void(std::string_view)>;
+          const auto records = [&](const TableShape& shape, std::int64_t& count) {
+            return [&](const Piece& put) {
+              scanRecords(c, shape, [&](std::span<const char> block) {
+                put({block.data(), block.size()});
+                count += static_cast<std::int64_t>(block.size() / store::recordLength(shape.file));
+                return true;
+              });
+            };
+          };
+          const std::vector<RenewalRow> renewals = listRenewals(c);
+          n.renewals = static_cast<std::int64_t>(renewals.size());
+          const std::string changeLog = logBytes(c, kChangeLogTable);
+          const std::string userLog = logBytes(c, kUserLogTable);
+          // What the database has for each file the data travels in, and whether it has any.
+          const std::map<std::string_view, std::pair<std::function<void(const Piece&)>, bool>>
+              sources = {
+                  {store::fileName(store::DataFile::Users), {records(kUsers, n.users), true}},
+                  {store::fileName(store::DataFile::Names), {records(kPersons, n.persons), true}},
+                  {store::fileName(store::DataFile::Courses), {records(kCourses, n.courses), true}},
+                  {store::fileName(store::DataFile::Training),
+                   {records(kTraining, n.training), true}},
+                  {store::kUserLogName, {[&](const Piece& put) { put(userLog); }, true}},
+                  {store::kChangeLogName,
+                   {[&](const Piece& put) { put(changeLog); }, !changeLog.empty()}},
+                  {store::fileName(store::DataFile::Renewals),
+                   {[&](const Piece& put) {
+                      std::string record(L::kLength, '\0');
+                      for (const RenewalRow& row : renewals) {
+                        store::RecordTraits<store::RenewalRecord>::encode(row.period, record);
+                        record.replace(L::Reserved.offset, L::Reserved.width, row.reserved);
+                        put(record);
+                      }
+                    },
+                    !renewals.empty()}},
+              };
+          for (const store::CarriedFile& file : store::kCarriedFiles) {
+            const auto source = sources.find(file.name);
+            if (source == sources.end())
+              throw std::logic_error("the server cannot write " + std::string(file.name));
+            if (file.carry == store::Carry::Always || source->second.second)
+              store::writeNewFile(fs, staging + "/" + std::string(file.name), source->second.first);
+          }
+          n.changeLines =
+              static_cast<std::int64_t>(std::count(changeLog.begin(), changeLog.end(), '\n'));
+          n.userLogLines =
+              static_cast<std::int64_t>(std::count(userLog.begin(), userLog.end(), '\n'));
+        },
+        TxMode::Snapshot);
+    fs.syncFolder(staging);
+    fsys::rename(staging, target);
+    fs.syncFolder(fsys::path(target).parent_path().string());
+    return n;
+  } catch (...) {
+    fsys::remove_all(staging, ec);
+    throw;
+  }
+}
+
+}  // namespace vm::server

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "server/record_tables.h"
+#include "server/result.h"
+#include "server/wire_values.h"
+#include "store/field_codec.h"
+
+namespace vm::server {
+
+// A record's bytes as the columns of its table, and back, so that a record comes back from the
+// server byte for byte as it went in. Text columns hold the field's characters without the blanks
+// that pad it; numbers hold the stored bits. Server text cannot hold a NUL character, so a field
+// with one is kept with a blank in its place, and the record's own bytes go beside the columns in
+// `raw`: whenever the columns alone would not give the record's bytes back, `raw` holds them, and
+// reading prefers it. A change of the record writes `raw` anew from the changed bytes.
+
+// The text a column holds of a text field: blanks at the end left out, NUL as a blank, UTF-8.
+std::string columnText(std::string_view field);
+
+// Whether the columns give back exactly these bytes; when not, `raw` keeps them.
+bool columnsHold(const TableShape& shape, std::span<const char> record);
+
+// Hands the record's columns, in the table's order, then `raw` (the bytes, or a null when the
+// columns hold the record), to a sink with the adds of Params and CopyRows.
+template <typename Sink>
+void putColumns(const TableShape& shape, std::span<const char> record, Sink& sink) {
+  namespace codec = store::codec;
+  for (const ColumnShape& c : shape.columns) {
+    switch (c.kind) {
+      case ColumnKind::Date:
+        sink.add(codec::getDouble(record, c.field));
+        break;
+      case ColumnKind::Single:
+        sink.add(codec::getSingle(record, c.field));
+        break;
+      case ColumnKind::Int16:
+        sink.add(codec::getInt16(record, c.field));
+        break;
+      case ColumnKind::Text:
+        sink.text(columnText(codec::rawText(record, c.field)));
+        break;
+    }
+  }
+  if (columnsHold(shape, record))
+    sink.null(wire::kBytes);
+  else
+    sink.bytes(std::string_view(record.data(), record.size()));
+}
+
+// The record of a result row whose columns, from `first` on, are the table's in its order and
+// then `raw`.
+void recordOf(const TableShape& shape, const Result& result, int row, int first,
+              std::span<char> record);
+
+// "name, name, ..., raw", the columns putColumns hands and recordOf takes, in order.
+std::string columnList(const TableShape& shape);
+
+}  // namespace vm::server

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "server/folder_transfer.h"
+
+#include <bit>
+#include <filesystem>
+#include <random>
+
+#include "app/demo_seed.h"
+#include "format/clock.h"
+#include "server/server_rows.h"
+#include "server/server_test.h"
+#include "store/posix_file_system.h"
+#include "store/record_codec.h"
+#include "support/temp_folder.h"
+#include "support/test_file_system.h"
+
+namespace vm::test {
+namespace {
+
+using server::TransferRefused;
+
+const std::string kFiles[] = {"User.List",        "User.Log",       "Name.List", "Course.Index",
+                              "Training.Records", "Course.Renewal", "Change.Log"};
+
+// Records of every byte: random bytes throughout, so that every value lies in every text field
+// somewhere (NUL, the bytes Windows-1252 leaves unassigned, blanks at either end), and every
+// number field holds odd doubles and singles (NaN with payloads, infinities, negative zero,
+// denormals); and one record per file whose text fields are full to the last byte.
+std::string hostileRecords(std::size_t length, int count, std::mt19937& random) {
+  std::string bytes;
+  for (int n = 0; n < count * static_cast<int>(length); ++n)
+    bytes += static_cast<char>(random() & 0xFF);
+  std::string full(length, 'W');
+  bytes += full;
+  return bytes;
+}
+
+struct ServerTransfer : ServerTest {
+  TempFolder source;
+  TempFolder out;
+  store::PosixFileSystem fs;
+
+  server::TransferCount roundTrip() {
+    server::Connection c = connect();
+    store::FileTable table(fs, source.str());
+    const server::TransferCount in = server::copyFolderToServer(c, table);
+    server::copyServerToFolder(c, fs, out.str() + "/copy");
+    return in;
+  }
+  void expectSameFiles() const {
+    for (const std::string& name : kFiles)
+      EXPECT_EQ(out.read("copy/" + name), source.read(name)) << name;
+  }
+};
+
+TEST_F(ServerTransfer, TheDemonstrationDataComesBackByteForByte) {
+  store::FileTable table(fs, source.str());
+  ASSERT_TRUE(app::seedDemonstrationData(table, format::FixedClock({2026, 12, 8, 9, 0, 0})));
+  source.write("User.Log",
+               "12/08/2026 at 09:00:00 - Dana Demo logged in w/ Read/Edit/Add/Delete "
+               "privileges.\r\n12/08/2026 at 09:30:00 - Dana Demo logged out.\r\n");
+  const server::TransferCount n = roundTrip();
+  expectSameFiles();
+  EXPECT_EQ(n.persons * 1000, static_cast<std::int64_t>(source.read("Name.List").size()));
+  EXPECT_EQ(n.training * 300, static_cast<std::int64_t>(source.read("Training.Records").size()));
+  EXPECT_GT(n.renewals, 0);
+  EXPECT_EQ(n.userLogLines, 2);
+}
+
+TEST_F(ServerTransfer, RecordsOfEveryByteComeBackByteForByteAndReadAsTheFolderReadsThem) {
+  std::mt19937 random(20261208);
+  source.write("User.List", hostileRecords(500, 20, random));
+  source.write("Name.List", hostileRecords(1000, 20, random));
+  source.write("Course.Index", hostileRecords(300, 20, random));
+  source.write("Training.Records", hostileRecords(300, 60, random));
+  source.write("Course.Renewal", hostileRecords(32, 20, random));
+  // Lines with every kind of line end, and a last line cut short.
+  source.write("Change.Log",
+               std::string("a\tb\r\n\r\nlone\nfeed\r\ncarriage\r only\r\n\x81\x00\xFF", 38) +
+                   "\r\n" + "cut short");
+  source.write("User.Log", "12/08/2026 at 09:00:00 - Dana Demo logged out.");
+  roundTrip();
+  expectSameFiles();
+
+  // Lists decode what the file holds, NUL characters and all.
+  server::Connection c = connect();
+  store::FileTable table(fs, source.str());
+  const store::OpenFile names(table, store::DataFile::Names);
+  const auto rows = server::listRows<store::NameRecord>(c);
+  ASSERT_EQ(rows.size(), 21u);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const auto file = table.read<store::NameRecord>(static_cast<std::int32_t>(i + 1));
+    EXPECT_EQ(store::encoded(rows[i].record), store::encoded(file)) << i;
+  }
+}
+
+TEST_F(ServerTransfer, ACopyIntoADatabaseWithRecordsOrFromUnfinishedWorkIsRefusedWhole) {
+  source.write("Name.List", std::string(1000, 'A'));
+  server::Connection c = connect();
+  c.run("INSERT INTO user_log (line) VALUES ('12/08/2026 at 09:00:00 - Dana Demo logged out.')");
+  store::FileTable table(fs, source.str());
+  try {
+    server::copyFolderToServer(c, table);
+    ADD_FAILURE() << "copied into a database with records";
+  } catch (const TransferRefused& e) {
+    EXPECT_NE(std::string(e.what()).find("already holds records"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(count(c, "persons"), 0);
+
+  source.write("Journal.$$$", "work");
+  server::Connection empty(cluster.conninfo(cluster.freshDatabase()));
+  EXPECT_THROW(server::copyFolderToServer(empty, table), TransferRefused);
+  EXPECT_EQ(count(empty, "persons"), 0);
+}
+
+TEST_F(ServerTransfer, ACopyInThatFailsPartWayLeavesNothing) {
+  std::mt19937 random(7);
+  source.write("User.List", hostileRecords(500, 3, random));
+  source.write("Name.List", hostileRecords(1000, 3, random));
+  source.write("Change.Log", "line\r\nline\r\n");  // copied, not inserted line by line
+  cluster.superuserSql(database, R"(
+    CREATE FUNCTION disk_full() RETURNS trigger LANGUAGE plpgsql AS $$
+    BEGIN RAISE EXCEPTION 'could not extend file' USING ERRCODE = '53100'; END $$;
+    CREATE TRIGGER disk_full BEFORE INSERT ON change_log FOR EACH ROW EXECUTE FUNCTION disk_full();)");
+  server::Connection c = connect();
+  store::FileTable table(fs, source.str());
+  faultOf(server::Fault::DiskFull, [&] { server::copyFolderToServer(c, table); });
+  EXPECT_EQ(count(c, "users") + count(c, "persons"), 0);
+}
+
+TEST_F(ServerTransfer, ACopyOutIsTheWholeFolderOrNoFolder) {
+  source.write("Name.List", std::string(3000, 'B'));
+  source.write("Training.Records", std::string(300 * 5, 'C'));
+  server::Connection c = connect();
+  {
+    store::FileTable table(fs, source.str());
+    server::copyFolderToServer(c, table);
+  }
+  const std::string target = out.str() + "/copy";
+  for (int k = 1;; ++k) {
+    TestFileSystem failing;
+    failing.failCall(k);
+    try {
+      server::copyServerToFolder(c, failing, target);
+    } catch (const store::StoreError&) {
+      // Only the flush of the renamed folder's entry fails after the rename.
+      if (std::filesystem::exists(target)) {
+        EXPECT_EQ(out.read("copy/Training.Records"), source.read("Training.Records")) << k;
+        std::filesystem::remove_all(target);
+      }
+      EXPECT_FALSE(std::filesystem::exists(target + ".$$$")) << "call " << k;
+      continue;
+    }
+    EXPECT_FALSE(failing.faultReached());
+    break;
+  }
+  EXPECT_EQ(out.read("copy/Name.List"), source.read("Name.List"));
+  // A folder that holds anything is never written into.
+  EXPECT_THROW(server::copyServerToFolder(c, fs, target), TransferRefused);
+}
+
+}  // namespace
+}  // namespace vm::test

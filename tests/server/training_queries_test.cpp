@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The server picks out the training records a search or a summary may need; the program's own
+// matching, run on those alone, must give what it gives on the whole file.
+#include "server/training_queries.h"
+
+#include <cstring>
+#include <random>
+
+#include "format/automation_date.h"
+#include "format/number_text.h"
+#include "search/annual_summary.h"
+#include "search/match_search.h"
+#include "search/person_index.h"
+#include "search/text_criterion.h"
+#include "server/folder_transfer.h"
+#include "server/server_test.h"
+#include "store/field_codec.h"
+#include "store/posix_file_system.h"
+#include "store/record_codec.h"
+#include "support/temp_folder.h"
+
+namespace vm::test {
+namespace {
+
+namespace L = store::layout::training;
+
+// Training records of every kind a part of a field or a day can catch: codes and comments in
+// both letter cases, with accents, LIKE's own signs, NUL, blanks at the end; dates a moment
+// either side of midnight.
+std::string trainingFile(const std::vector<double>& persons) {
+  const std::vector<std::string> codes = {"FA-02",
+                                          "fa-01",
+                                          "\xC9"
+                                          "CO",
+                                          "\xE9"
+                                          "co-2",
+                                          "50%_A",
+                                          "A\\B",
+                                          "FIRE"};
+  const std::vector<std::string> comments = {"Passed",
+                                             "PASSED well",
+                                             "p\xC4ssed",
+                                             "50%_done",
+                                             "back\\slash",
+                                             "",
+                                             std::string("nu\0ll", 5),
+                                             "ends in d   "};
+  std::mt19937 random(11);
+  std::string file;
+  for (int i = 0; i < 3000; ++i) {
+    std::string record(L::kLength, ' ');
+    const double day = format::automationDateOf(2021 + static_cast<int>(random() % 5),
+                                                1 + static_cast<int>(random() % 12), 1);
+    const double offsets[] = {0, 0.5, -0.4 / 86400, 0.6 / 86400, 31 - 0.3 / 86400};
+    store::codec::putDouble(record, L::TrainingDate, day + offsets[random() % 5]);
+    store::codec::putDouble(record, L::PersonID, persons[random() % persons.size()]);
+    store::codec::putDouble(record, L::CourseID, 1);
+    const std::string& code = codes[random() % codes.size()];
+    std::memcpy(record.data() + L::CourseCode.offset, code.data(), code.size());
+    store::codec::putSingle(record, L::Hours, static_cast<float>(random() % 9) * 0.7f);
+    const std::string& comment = comments[random() % comments.size()];
+    std::memcpy(record.data() + L::Comments.offset, comment.data(), comment.size());
+    file += record;
+  }
+  return file;
+}
+
+struct ServerQueries : ServerTest {
+  TempFolder whole;
+  TempFolder picked;
+  store::PosixFileSystem fs;
+  store::FileTable wholeFiles{fs, whole.str()};
+  store::FileTable pickedFiles{fs, picked.str()};
+  std::vector<std::string> personRows;  // the persons listed: 30 of the 40
+  std::vector<double> listed;
+  server::Connection c = connect();
+
+  ServerQueries() {
+    std::vector<double> persons;
+    for (int i = 0; i < 40; ++i) persons.push_back(format::automationDateOf(2020, 1, 1) + i / 7.0);
+    listed.assign(persons.begin(), persons.begin() + 30);
+    for (const double p : listed) personRows.push_back(format::generalNumber(p));
+    whole.write("Training.Records", trainingFile(persons));
+    server::copyFolderToServer(c, wholeFiles);
+  }
+
+  // The records the server picks for the filter, as a file of their own; how many.
+  std::size_t pick(const server::TrainingFilter& filter) {
+    std::string records;
+    server::scanCandidates(c, filter, [&](std::span<const char> block) {
+      records.append(block.data(), block.size());
+      return true;
+    });
+    picked.write("Training.Records", records);
+    return records.size() / L::kLength;
+  }
+};
+
+std::int64_t dayOf(int year, int month, int day) {
+  return format::automationDay(format::automationDateOf(year, month, day));
+}
+
+TEST_F(ServerQueries, TheRecordsPickedForASearchGiveTheSamePersonsAsTheWholeFile) {
+  // `narrows`: the server leaves records of the listed persons out; `exact`: what it picks always
+  // meets the criteria, so a person costs one record.
+  struct Case {
+    std::optional<std::pair<std::int64_t, std::int64_t>> days;
+    std::string code, comments;
+    bool narrows = true;
+    bool exact = false;
+  };
+  const Case cases[] = {
+      {{}, "", "", false, true},
+      {std::pair{dayOf(2023, 3, 1), dayOf(2023, 3, 1)}, "", ""},
+      {std::pair{dayOf(2022, 1, 1), dayOf(2024, 6, 30)}, "", ""},
+      {{}, "fa-0", "", true, true},
+      {{},
+       "\xC3\xA9"
+       "c",
+       ""},  // é finds É too
+      {{}, "%", ""},
+      {{}, "_a", ""},
+      {{}, "\\", ""},
+      {{}, "", "PASS", true, true},
+      {{}, "", "p\xC3\xA4ss"},  // ä finds Ä too
+      {{}, "", "d "},           // the blank after it may be padding
+      {{}, "", "   ", false},
+      {{}, "", "u l"},           // a blank in the columns is NUL in the record
+      {{}, "", "\xE2\x86\x92"},  // →, which no record can hold
+      {std::pair{dayOf(2021, 1, 1), dayOf(2025, 12, 31)}, "FA", "pass"},
+  };
+  server::TrainingFilter listedOnly;
+  listedOnly.persons = listed;
+  const std::size_t ofListed = pick(listedOnly);
+  EXPECT_LT(ofListed, 3000u);
+  for (const Case& k : cases) {
+    search::MatchCriteria criteria;
+    server::TrainingFilter filter;
+    if (k.days) {
+      criteria.days.emplace(k.days->first, k.days->second);
+      filter.firstDay = k.days->first;
+      filter.lastDay = k.days->second;
+    }
+    criteria.courseCode = filter.courseCode = k.code;
+    criteria.comments = filter.comments = k.comments;
+    filter.persons = listed;
+    const std::size_t picked = pick(filter);
+    for (const auto mode : {search::MatchMode::Match, search::MatchMode::DoNotMatch}) {
+      criteria.mode = mode;
+      EXPECT_EQ(search::matchSearch(pickedFiles, personRows, criteria),
+                search::matchSearch(wholeFiles, personRows, criteria))
+          << k.code << "|" << k.comments;
+    }
+    EXPECT_EQ(picked < ofListed, k.narrows) << k.code << "|" << k.comments;
+
+    // One record a person is enough to decide the search.
+    criteria.mode = search::MatchMode::Match;
+    search::PersonIndex index(personRows);
+    const search::TextCriterion code(k.code), comments(k.comments);
+    std::vector<int> met(static_cast<std::size_t>(index.persons()), 0);
+    int asked = 0;
+    server::scanFirstMatches(c, filter, [&](std::span<const char> r) {
+      ++asked;
+      if (criteria.days && !criteria.days->holds(store::codec::getDouble(r, L::TrainingDate)))
+        return false;
+      const int slot = index.find(r);
+      if (slot < 0 || !code.metBy(store::codec::rawText(r, L::CourseCode)) ||
+          !comments.metBy(store::codec::rawText(r, L::Comments)))
+        return false;
+      met[static_cast<std::size_t>(slot)] = 1;
+      return true;
+    });
+    std::vector<int> found;
+    for (std::size_t row = 0; row < personRows.size(); ++row)
+      if (met[static_cast<std::size_t>(index.slotOfRow(row))])
+        found.push_back(static_cast<int>(row));
+    EXPECT_EQ(found, search::matchSearch(wholeFiles, personRows, criteria))
+        << k.code << "|" << k.comments;
+    if (k.exact) {
+      EXPECT_LE(asked, 30) << k.code << "|" << k.comments;
+    }
+  }
+}
+
+TEST_F(ServerQueries, TheRecordsPickedForAYearGiveTheSameSummaryAsTheWholeFile) {
+  for (const int year : {2020, 2021, 2023, 2025}) {
+    server::TrainingFilter filter;
+    filter.firstDay = dayOf(year, 1, 1);
+    filter.lastDay = dayOf(year, 12, 31);
+    pick(filter);
+    const search::AnnualSummary fromPicked = search::annualSummary(pickedFiles, personRows, year);
+    const search::AnnualSummary fromWhole = search::annualSummary(wholeFiles, personRows, year);
+    ASSERT_EQ(fromPicked.persons.size(), fromWhole.persons.size()) << year;
+    for (std::size_t i = 0; i < fromWhole.persons.size(); ++i) {
+      EXPECT_EQ(fromPicked.persons[i].row, fromWhole.persons[i].row);
+      EXPECT_EQ(fromPicked.persons[i].hours, fromWhole.persons[i].hours);
+    }
+    EXPECT_EQ(fromPicked.total, fromWhole.total) << year;
+  }
+}
+
+}  // namespace
+}  // namespace vm::test
