@@ -133,6 +133,32 @@ TEST_F(ChangeLogReaderTest, ExportsTheFilteredLinesNewestFirstAsCsv) {
             "03/03/2026 09:00:00,Ann Lee,person added,\"Zo\xC3\xAB, \"\"Z\"\" Roy\",\r\n");
 }
 
+// Whatever a person typed into a record or a user's name, no cell of the export opens as a
+// formula; the date and time stay as they are.
+TEST_F(ChangeLogReaderTest, ExportedValuesNeverOpenAsFormulas) {
+  const struct {
+    const char* line;
+    const char* row;
+  } cases[] = {
+      {"03/05/2026 09:00:00\t@Kim\tperson added\t=HYPERLINK(\"x.example\")\t",
+       "03/05/2026 09:00:00,'@Kim,person added,\"'=HYPERLINK(\"\"x.example\"\")\",\r\n"},
+      {"03/05/2026 09:00:00\tKim Ng\tperson edited\t-1+1\tComments: \"=cmd\" -> \"+1\"",
+       "03/05/2026 09:00:00,Kim Ng,person edited,'-1+1,\"Comments: \"\"=cmd\"\" -> "
+       "\"\"+1\"\"\"\r\n"},
+      {"=cmd|' /C calc'!A0", ",,,,'=cmd|' /C calc'!A0\r\n"},  // not a line of the log's form
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    folder.write("Change.Log", std::string(c.line) + "\r\n");
+    const std::string csv = folder.str() + "/out.csv";
+    EXPECT_EQ(exportChangeLog(fs, path(), ChangeFilter(), csv), 1);
+    EXPECT_EQ(folder.read("out.csv"),
+              "\xEF\xBB\xBF"
+              "Date and Time,User,Action,Record,Details\r\n" +
+                  std::string(c.row));
+  }
+}
+
 // Wherever the disk fails, the name holds its old file or the whole export, and nothing else is
 // left beside it.
 TEST_F(ChangeLogReaderTest, AFailedExportLeavesTheOldFileAndNothingElse) {
