@@ -34,17 +34,18 @@ void removeStaged(store::FileSystem& fs, const std::string& folder,
 // the file whose copy failed.
 std::vector<Planned> stage(store::FileSystem& fs, const std::string& from, const std::string& to,
                            std::span<const store::CarriedFile> files, const FileStarted& started,
-                           std::string_view& failed) {
+                           std::string_view logLine, std::string_view& failed) {
   std::vector<Planned> plan;
   for (const store::CarriedFile& c : files) {
     failed = c.name;
     if (started) started(c.name);
     const std::string source = pathIn(from, c.name);
     const std::string staged = pathIn(to, store::stagedName(c.name));
+    const std::string_view ownLine = c.carry == store::Carry::Grows ? logLine : "";
     if (fs.exists(source)) {
-      store::copyFlushed(fs, source, staged);
-    } else if (c.carry == store::Carry::Always) {
-      store::writeEmptyFlushed(fs, staged);
+      store::copyFlushed(fs, source, staged, ownLine);
+    } else if (c.carry == store::Carry::Always || !ownLine.empty()) {
+      store::writeFlushed(fs, staged, ownLine);
     } else {
       fs.remove(staged);
       plan.push_back({c.name, true});
@@ -67,11 +68,13 @@ void putInPlace(store::FileSystem& fs, const std::string& folder, const Planned&
 
 std::optional<std::string> backUpFiles(store::FileSystem& fs, const std::string& dataFolder,
                                        const std::string& backupFolder, const FileStarted& started,
-                                       std::span<const store::CarriedFile> files) {
+                                       std::span<const store::CarriedFile> files,
+                                       std::string_view logLine) {
   const std::string_view mark = files.front().name;
   std::string_view failed;
   try {
-    const std::vector<Planned> plan = stage(fs, dataFolder, backupFolder, files, started, failed);
+    const std::vector<Planned> plan =
+        stage(fs, dataFolder, backupFolder, files, started, logLine, failed);
     failed = mark;
     fs.remove(pathIn(backupFolder, mark));
     fs.syncFolder(backupFolder);
@@ -90,12 +93,16 @@ std::optional<std::string> backUpFiles(store::FileSystem& fs, const std::string&
   return std::nullopt;
 }
 
-void logBackup(store::FileTable& table, const store::ChangeAuthor& author,
-               const std::string& backupFolder, std::span<const store::CarriedFile> files) {
+store::Change backupChange(store::FileTable& table, const std::string& backupFolder,
+                           std::span<const store::CarriedFile> files) {
   std::vector<std::string> held;
   for (const store::CarriedFile& c : files)
-    if (c.carry == store::Carry::Always || table.exists(c.name)) held.emplace_back(c.name);
-  const store::Change change = store::dataBackedUp(backupFolder, held);
+    if (c.carry != store::Carry::WhenPresent || table.exists(c.name)) held.emplace_back(c.name);
+  return store::dataBackedUp(backupFolder, held);
+}
+
+void logBackup(store::FileTable& table, const store::ChangeAuthor& author,
+               const store::Change& change) {
   store::doWork(table, author, {}, {&change, 1});
 }
 

@@ -23,6 +23,9 @@ namespace vm::backup {
 // backup, the older or the new one, and never a mix. Staged copies left by an interrupted
 // backup are replaced or removed by the next one.
 //
+// `logLine`, the backup's own line (backupChange), ends the backup's copy of the file that only
+// grows (the change log), which is made of the line alone when the data folder has none.
+//
 // Returns the name of the file that could not be copied, after removing every staged copy; or
 // nothing when the backup is complete and on the disk. A failure before the renames leaves an
 // older backup in the folder whole; a failure during them leaves no "User.List", so that the
@@ -30,13 +33,18 @@ namespace vm::backup {
 std::optional<std::string> backUpFiles(
     store::FileSystem& fs, const std::string& dataFolder, const std::string& backupFolder,
     const FileStarted& started = {},
-    std::span<const store::CarriedFile> files = store::kCarriedFiles);
+    std::span<const store::CarriedFile> files = store::kCarriedFiles,
+    std::string_view logLine = {});
 
-// After a backup: tells the data folder's change log that `author` backed the data up into the
-// folder, naming the files the backup holds. The line is written after the copies, so a backup
-// cut short by a crash has none; the backup's own copy of the log ends before it.
+// The change of a backup into the folder, naming the files the backup will hold: those always
+// carried, those the data folder has, and the change log, which the line itself ends.
+store::Change backupChange(store::FileTable& table, const std::string& backupFolder,
+                           std::span<const store::CarriedFile> files = store::kCarriedFiles);
+
+// After a backup: adds its line, by `author`, to the data folder's change log, the same line that
+// ends the backup's copy. It is written after the copies, so a backup cut short by a crash has
+// none, in either log.
 void logBackup(store::FileTable& table, const store::ChangeAuthor& author,
-               const std::string& backupFolder,
-               std::span<const store::CarriedFile> files = store::kCarriedFiles);
+               const store::Change& change);
 
 }  // namespace vm::backup

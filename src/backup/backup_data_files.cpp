@@ -6,6 +6,7 @@
 #include "backup/backup_messages.h"
 #include "backup/browse_for_folder.h"
 #include "backup/flow_steps.h"
+#include "store/change_log/record_changes.h"
 #include "ui/app_state.h"
 #include "ui/change_author.h"
 
@@ -28,11 +29,17 @@ QString backUpInto(ui::AppState& state, QWidget* window, const QString& chosen) 
   } else if (dialogs.message(window, confirmBackupMessage(shown)) != ui::Answer::Ok) {
     return cancelledText(kFlow);
   }
+  // One line, in the backup's copy of the change log and then in the data folder's.
+  const store::ChangeAuthor author = ui::changeAuthor(state);
+  const store::Change change = backupChange(state.files, folder);
+  const std::string line =
+      store::finishedLine(store::pendingLine(author, change), store::Tally::None, 0, 0);
   const bool copied = copyShowingProgress(state, window, kFlow, [&](const FileStarted& started) {
-    return backUpFiles(state.files.fileSystem(), state.files.folder(), folder, started);
+    return backUpFiles(state.files.fileSystem(), state.files.folder(), folder, started,
+                       store::kCarriedFiles, line);
   });
   if (!copied) return cancelledText(kFlow);
-  logBackup(state.files, ui::changeAuthor(state), folder);
+  logBackup(state.files, author, change);
   return succeededText(kFlow);
 }
 

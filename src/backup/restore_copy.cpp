@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "backup/backup_date.h"
 #include "backup/folder_path.h"
 #include "store/carried_files.h"
 #include "store/change_log/change_log.h"
@@ -38,9 +39,11 @@ std::vector<store::SwapEntry> stage(store::FileTable& table, const std::string& 
   for (const store::CarriedFile& c : files) {
     failed = c.name;
     if (started) started(c.name);
+    // The data folder's change log stays as it is: the restore only adds its line.
+    if (c.carry == store::Carry::Grows && table.exists(c.name)) continue;
     const std::string source = pathIn(from, c.name);
-    if (c.carry == store::Carry::WhenPresent && !fs.exists(source)) {
-      entries.push_back({std::string(c.name), true});
+    if (c.carry != store::Carry::Always && !fs.exists(source)) {
+      if (c.carry == store::Carry::WhenPresent) entries.push_back({std::string(c.name), true});
       continue;
     }
     store::copyFlushed(fs, source, table.pathOf(store::stagedName(c.name)));
@@ -58,18 +61,28 @@ void removeStagedQuietly(store::FileTable& table, std::span<const store::Carried
   }
 }
 
-// The line of the restore, at the end of the log the swap puts in place.
+// The line of the restore, at the end of the data folder's log, or of the backup's copy where
+// the data folder has none: who, from which folder, when that backup was made, which files came
+// back and which went because the backup has none.
 store::OwedLine restoreLine(store::FileTable& table, const std::string& backupFolder,
                             const store::ChangeAuthor& author,
-                            const std::vector<store::SwapEntry>& entries) {
+                            const std::vector<store::SwapEntry>& entries,
+                            const std::optional<std::string>& backedUp) {
   std::vector<std::string> put;
+  std::vector<std::string> removed;
   std::uint64_t logAt = store::changeLogEnd(table);
   for (const store::SwapEntry& e : entries) {
-    if (!e.remove) put.push_back(e.name);
-    if (e.name != store::kChangeLogName) continue;
-    logAt = e.remove ? 0 : table.fileSize(store::stagedName(e.name)).value_or(0);
+    if (e.remove) {
+      if (table.exists(e.name)) removed.push_back(e.name);
+      continue;
+    }
+    put.push_back(e.name);
+    if (e.name == store::kChangeLogName)
+      logAt = table.fileSize(store::stagedName(e.name)).value_or(0);
   }
-  return {logAt, store::pendingLine(author, store::dataRestored(backupFolder, put))};
+  const store::Change change =
+      store::dataRestored(backupFolder, put, backedUp.value_or(""), removed);
+  return {logAt, store::pendingLine(author, change)};
 }
 
 }  // namespace
@@ -86,7 +99,9 @@ std::optional<std::string> restoreFiles(store::FileTable& table, const std::stri
   std::string_view failed;
   try {
     entries = stage(table, backupFolder, files, started, failed);
-    line = restoreLine(table, backupFolder, author, entries);
+    const std::optional<std::string> backedUp =
+        backupDate(table.fileSystem(), backupFolder, files, failed);
+    line = restoreLine(table, backupFolder, author, entries, backedUp);
     store::writeSwapMarker(table, entries, line);
   } catch (const store::StoreError&) {
     removeStagedQuietly(table, files);

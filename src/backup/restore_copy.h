@@ -18,10 +18,13 @@ namespace vm::backup {
 // folder and flushed; any failure until then removes the staged copies and leaves every current
 // file as it was. Then the swap (store/file_swap.h) renames them all into place, removes the
 // files that are carried only when present and that the backup lacks, and drops any journal of
-// unfinished work on the old files, and adds the line of the restore (by `author`, from the folder,
-// naming the files put back) to the end of the change log now in place: the backup's log, or a new
-// one when the backup has none. A failure during the swap goes on as a StoreError, and the next
-// start finishes the swap and writes its line.
+// unfinished work on the old files, and adds the line of the restore to the change log. The log
+// only grows: the data folder's log keeps every line it had and gets the restore's at its end;
+// only a data folder without a log takes the backup's (so that a lost folder comes back with its
+// history), or starts a new one with the line. The line tells who (`author`) restored from which
+// folder a backup made when (backup_date.h), which files came back and which went. A failure
+// during the swap goes on as a StoreError, and the next start finishes the swap and writes its
+// line, once.
 //
 // Returns the name of the file that could not be restored, or nothing when the restore is done.
 std::optional<std::string> restoreFiles(

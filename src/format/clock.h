@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
+
 #include "format/date_time.h"
 
 namespace vm::format {
+
+// The local date and time, to the second, of a moment counted in seconds since
+// 1970-01-01 00:00 UTC (as file times are).
+DateTime localDateTime(std::int64_t seconds);
 
 // The source of "now" for creation stamps and log lines, so tests can fix the time.
 struct Clock {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,11 @@ enum class Carry {
   // removes an older backup's copy, and a restore puts back the backup's copy or, when the
   // backup has none, removes the current file, so that the set is always of one moment.
   WhenPresent,
+  // Only ever grows (the change log, the trail of every change): a backup carries it as one
+  // carried when present, and adds its own line to its copy; a restore never replaces, shortens
+  // or removes the data folder's file, and puts the backup's copy in place only where the data
+  // folder has none (a new computer), so that a lost folder comes back with its history.
+  Grows,
 };
 
 struct CarriedFile {
@@ -38,8 +44,15 @@ inline constexpr auto kCarriedFiles = std::to_array<CarriedFile>({
     {"Course.Index", Carry::Always},
     {"Training.Records", Carry::Always},
     {fileName(DataFile::Renewals), Carry::WhenPresent},
-    {kChangeLogName, Carry::WhenPresent},
+    {kChangeLogName, Carry::Grows},
 });
+
+// How the file of that name travels; nothing for a file that is not carried.
+inline std::optional<Carry> carryOf(std::string_view name) {
+  for (const CarriedFile& c : kCarriedFiles)
+    if (c.name == name) return c.carry;
+  return std::nullopt;
+}
 
 // A folder holds a backup when it holds this file; the data folder holds current data when it
 // holds it.

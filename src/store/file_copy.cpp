@@ -14,7 +14,8 @@ constexpr std::size_t kBlock = 1024 * 1024;
 
 }  // namespace
 
-void copyFlushed(FileSystem& fs, const std::string& from, const std::string& to) {
+void copyFlushed(FileSystem& fs, const std::string& from, const std::string& to,
+                 std::string_view after) {
   File in(fs, from, FileSystem::Mode::Read);
   File out(fs, to, FileSystem::Mode::Replace);
   std::vector<char> block(kBlock);
@@ -26,13 +27,15 @@ void copyFlushed(FileSystem& fs, const std::string& from, const std::string& to)
     done += n;
     if (n < block.size()) break;
   }
+  if (!after.empty()) out.write(done, after);
   out.sync();
   out.close();
   in.close();
 }
 
-void writeEmptyFlushed(FileSystem& fs, const std::string& to) {
+void writeFlushed(FileSystem& fs, const std::string& to, std::string_view bytes) {
   File out(fs, to, FileSystem::Mode::Replace);
+  if (!bytes.empty()) out.write(0, bytes);
   out.sync();
   out.close();
 }

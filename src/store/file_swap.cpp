@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/file_swap.h"
 
-#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -24,10 +23,6 @@ namespace {
 constexpr std::string_view kHeader = "Verdimark restore";
 constexpr std::string_view kEnd = "end";
 constexpr std::uint64_t kLongestMarker = 8192;
-
-bool isCarried(std::string_view name) {
-  return std::ranges::any_of(kCarriedFiles, [&](const CarriedFile& c) { return c.name == name; });
-}
 
 std::string markerText(const std::vector<SwapEntry>& entries, const std::optional<OwedLine>& line) {
   std::string text = std::string(kHeader) + '\n';
@@ -73,28 +68,36 @@ std::optional<SwapMarker> parseMarker(std::string_view text) {
       if (!marker.line) return std::nullopt;
       continue;
     }
-    if ((verb != "put" && verb != "remove") || !isCarried(rest)) return std::nullopt;
+    if ((verb != "put" && verb != "remove") || !carryOf(rest)) return std::nullopt;
     marker.entries.push_back({std::string(rest), verb == "remove"});
   }
   return marker;
 }
 
 void writeOwedLine(FileTable& table, const std::optional<OwedLine>& line) {
-  if (line) appendChangeLines(table, line->logAt, finishedLine(line->text, Tally::None, 0, 0));
+  if (line) appendOwedLine(table, line->logAt, finishedLine(line->text, Tally::None, 0, 0));
 }
 
 // Renames each staged copy into place and removes the files the new set lacks. When resuming
-// after an interruption, a staged copy that is gone has been renamed already.
+// after an interruption, a staged copy that is gone has been renamed already. A file that only
+// grows is never removed nor replaced, whatever a marker says (an older build's marker may say
+// so): its staged copy is put in place only where there is no such file, and dropped otherwise.
 void applyEntries(FileTable& table, const std::vector<SwapEntry>& entries, bool resuming) {
   FileSystem& fs = table.fileSystem();
   for (const SwapEntry& e : entries) {
     const std::string path = table.pathOf(e.name);
-    if (e.remove) {
-      fs.remove(path);
-      continue;
-    }
     const std::string staged = table.pathOf(stagedName(e.name));
-    if (!resuming || fs.exists(staged)) fs.rename(staged, path);
+    if (carryOf(e.name) == Carry::Grows) {
+      if (e.remove || (resuming && !fs.exists(staged))) continue;
+      if (fs.exists(path))
+        fs.remove(staged);
+      else
+        fs.rename(staged, path);
+    } else if (e.remove) {
+      fs.remove(path);
+    } else if (!resuming || fs.exists(staged)) {
+      fs.rename(staged, path);
+    }
   }
 }
 

@@ -29,7 +29,8 @@ struct SwapEntry {
 };
 
 // The line a restore owes the change log once its files are in place: the line without its end
-// (change_line.h), and the length of the log that the restore puts in place, where it goes.
+// (change_line.h), and where it goes: the length of the data folder's log, which the restore
+// keeps, or of the backup's copy that it puts in place where the folder has none.
 struct OwedLine {
   std::uint64_t logAt = 0;
   std::string text;
@@ -43,8 +44,10 @@ void writeSwapMarker(FileTable& table, const std::vector<SwapEntry>& entries,
 
 // After writeSwapMarker: closes every file, drops a journal of unfinished work (its work was on
 // the files being replaced), renames the staged copies into place, removes the files the new
-// set lacks, flushes the folder, writes the owed line at the end of the log now in place, and
-// removes the marker. A failure here goes on with the marker left behind, and the next start
+// set lacks, flushes the folder, writes the owed line once at the end of the log (never losing a
+// byte of it: change_log.h), and removes the marker. The change log only grows: it is never
+// replaced or removed, and a staged copy of it goes in place only where there is none
+// (carried_files.h). A failure here goes on with the marker left behind, and the next start
 // finishes the swap, its line included.
 void swapStaged(FileTable& table, const std::vector<SwapEntry>& entries,
                 const std::optional<OwedLine>& line = std::nullopt);

@@ -37,6 +37,9 @@ class FileSystem {
 
   // Length of the file at the path, or nothing when there is no such file.
   virtual std::optional<std::uint64_t> fileSize(const std::string& path) = 0;
+  // When the file at the path was last written, in seconds since 1970-01-01 00:00 UTC, or
+  // nothing when there is no such file.
+  virtual std::optional<std::int64_t> modifiedTime(const std::string& path) = 0;
   // Replaces `to` by `from` in one step.
   virtual void rename(const std::string& from, const std::string& to) = 0;
   virtual void remove(const std::string& path) = 0;

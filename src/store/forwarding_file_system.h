@@ -25,6 +25,9 @@ class ForwardingFileSystem : public FileSystem {
   std::optional<std::uint64_t> fileSize(const std::string& path) override {
     return inner_.fileSize(path);
   }
+  std::optional<std::int64_t> modifiedTime(const std::string& path) override {
+    return inner_.modifiedTime(path);
+  }
   void rename(const std::string& from, const std::string& to) override { inner_.rename(from, to); }
   void remove(const std::string& path) override { inner_.remove(path); }
   void syncFolder(const std::string& folder) override { inner_.syncFolder(folder); }

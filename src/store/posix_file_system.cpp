@@ -116,6 +116,16 @@ std::optional<std::uint64_t> PosixFileSystem::fileSize(const std::string& path) 
   return static_cast<std::uint64_t>(st.st_size);
 }
 
+std::optional<std::int64_t> PosixFileSystem::modifiedTime(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+    throwError("Cannot examine", path, errno);
+  }
+  if (!S_ISREG(st.st_mode)) return std::nullopt;
+  return static_cast<std::int64_t>(st.st_mtime);
+}
+
 void PosixFileSystem::rename(const std::string& from, const std::string& to) {
   if (::rename(from.c_str(), to.c_str()) != 0)
     throwError("Cannot rename", from + "\" to \"" + to, errno);

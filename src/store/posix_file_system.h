@@ -23,6 +23,7 @@ class PosixFileSystem final : public FileSystem {
   void sync(Handle h) override;
   void close(Handle h) override;
   std::optional<std::uint64_t> fileSize(const std::string& path) override;
+  std::optional<std::int64_t> modifiedTime(const std::string& path) override;
   void rename(const std::string& from, const std::string& to) override;
   void remove(const std::string& path) override;
   void syncFolder(const std::string& folder) override;

@@ -178,16 +178,17 @@ TEST(ChangeLogSequence, EveryChangeMadeThroughTheWindowsHasItsLine) {
   for (Answer a : {Answer::No, Answer::Ok, Answer::Ok, Answer::Ok}) app.dialogs.answer(a);
   press(&lobby, "cmdDeleteName");
 
-  // A backup: its own copy of the log ends before its line.
-  const std::string beforeBackup = logOf(lines);
+  // A backup: its own copy of the log ends with its line, as the data folder's does then.
   lines.push_back(at(38) + "data backed up\t" + backup.str() +
-                  "\tUser.List, User.Log, Name.List, Course.Index, Training.Records, Change.Log");
+                  "\tUser.List, User.Log, Name.List, Course.Index, Training.Records, Change.Log; "
+                  "its Change.Log ends with this line");
+  const std::string backedUp = logOf(lines);
   app.dialogs.chooseMenuItem("Backup the Verdimark data files");
   app.dialogs.answerFolder(QString::fromStdString(backup.str()));
   app.dialogs.answer(Answer::Ok);  // "Backup Procedure"
   app.dialogs.answer(Answer::Ok);  // backed up
   press(&lobby, "cmdBackupRestore");
-  EXPECT_EQ(backup.read("Change.Log"), beforeBackup);
+  EXPECT_EQ(backup.read("Change.Log"), backedUp);
 
   // A user added, edited (password and level) and deleted in the admin window, by the
   // administrator.
@@ -234,7 +235,8 @@ TEST(ChangeLogSequence, EveryChangeMadeThroughTheWindowsHasItsLine) {
   EXPECT_EQ(full.find("secret1"), std::string::npos);
   EXPECT_EQ(full.find("hidden2"), std::string::npos);
 
-  // A restore: the backup's log comes back, and the restore's line ends it.
+  // A restore: the data files come back, the log keeps every line it had, and the restore's
+  // line, dated with the backup's own line, ends it.
   at(42);
   app.dialogs.chooseMenuItem("Restore the Verdimark data files");
   app.dialogs.answerFolder(QString::fromStdString(backup.str()));
@@ -242,7 +244,8 @@ TEST(ChangeLogSequence, EveryChangeMadeThroughTheWindowsHasItsLine) {
   app.dialogs.answer(Answer::Ok);   // restored
   press(&lobby, "cmdBackupRestore");
   EXPECT_EQ(app.folder.read("Change.Log"),
-            beforeBackup + at(42) + "data restored\t" + backup.str() +
-                "\tUser.List, User.Log, Name.List, Course.Index, Training.Records, Change.Log\r\n");
+            full + at(42) + "data restored\t" + backup.str() +
+                "\tUser.List, User.Log, Name.List, Course.Index, Training.Records; Backed up: "
+                "\"12/08/2026 10:38:00\"\r\n");
   lobby.hide();
 }

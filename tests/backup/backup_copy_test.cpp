@@ -82,13 +82,47 @@ TEST_F(BackupCopyTest, FilesCarriedWhenPresentAreCopiedOrTheirOlderCopyRemoved) 
             (FolderFiles{{"User.List", "users"}, {"Renewal.List", "renewals"}}));
 }
 
+// The backup's own line ends its copy of the change log, which holds the line alone when the
+// data folder has no log; the data folder's log is not touched.
+TEST_F(BackupCopyTest, TheBackupsCopyOfTheChangeLogEndsWithItsLine) {
+  const std::string line = "12/08/2026 10:30:00\tDana Demo\tdata backed up\t/b\tUser.List\r\n";
+  const struct {
+    std::optional<std::string> log;
+    std::string line;
+    std::optional<std::string> copy;
+  } cases[] = {
+      {"a\r\nb\r\n", line, "a\r\nb\r\n" + line},
+      {std::nullopt, line, line},
+      {"a\r\n", "", "a\r\n"},
+      {std::nullopt, "", std::nullopt},
+  };
+  test::writeDataSet(data, 'n');
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.log.value_or("no log") + c.line);
+    std::remove((data / "Change.Log").c_str());
+    if (c.log) data.write("Change.Log", *c.log);
+    EXPECT_EQ(backUpFiles(fs, data.str(), target.str(), {}, store::kCarriedFiles, c.line),
+              std::nullopt);
+    const auto logIn = [](const TempFolder& f) {
+      return f.has("Change.Log") ? std::optional(f.read("Change.Log")) : std::nullopt;
+    };
+    EXPECT_EQ(logIn(target), c.copy);
+    EXPECT_EQ(logIn(data), c.log);
+  }
+}
+
 // Wherever a backup stops (a failed call, a write cut short, the power failing), the data
 // folder is untouched; a backup folder that holds "User.List" holds one whole backup, the
 // older or the new one; nothing is left but the files of either and staged copies; and the
 // next backup into the folder ends exactly as an undisturbed one.
 TEST(BackupCopyFaults, ABackupFolderIsNeverHalfOldAndHalfNew) {
+  const std::string line = "12/08/2026 10:30:00\tDana Demo\tdata backed up\t/b\tUser.List\r\n";
+  const auto backUpFiles = [&](TestFileSystem& fs, const std::string& from, const std::string& to) {
+    return backup::backUpFiles(fs, from, to, {}, store::kCarriedFiles, line);
+  };
   const auto setUp = [](const TempFolder& data, const TempFolder& target) {
     test::writeDataSet(data, 'n');
+    data.write("Change.Log", "a line of today\r\n");
     test::writeDataSet(target, 'o');
     target.write("notes.txt", "mine");
   };

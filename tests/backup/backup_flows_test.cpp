@@ -279,7 +279,9 @@ TEST_P(BackupFlowsTest, ShowsItsBoxesInOrderAndReplacesFilesOnlyWhenItSaysSo) {
   app.folder.write("Change.Log", "a line of today\r\n");
   if (!backup) {
     test::writeDataSet(other, 'o');
-    other.write("Change.Log", "a line of that day\r\n");
+    other.write("Change.Log",
+                "a line of that day\r\n12/01/2026 09:15:00\tAmy Baker\tdata backed up\t/media/usb"
+                "\tUser.List; its Change.Log ends with this line\r\n");
   }
   app.state.CurrentUserName = "Dana Demo";
   if (c.prepare) c.prepare(app, other);
@@ -344,12 +346,16 @@ TEST_P(BackupFlowsTest, ShowsItsBoxesInOrderAndReplacesFilesOnlyWhenItSaysSo) {
       const std::string name(f.name);
       (backup ? expectedOther : expectedData)[name] = source.at(name);
     }
-    // The data folder's change log ends with the flow's line; a backup's copy ends before it.
-    expectedData["Change.Log"] += "12/08/2026 10:30:00\tDana Demo\t" +
-                                  std::string(backup ? "data backed up\t" : "data restored\t") +
-                                  other.str() +
-                                  "\tUser.List, User.Log, Name.List, Course.Index, "
-                                  "Training.Records, Course.Renewal, Change.Log\r\n";
+    // The data folder's change log keeps its lines and ends with the flow's line; a backup's copy
+    // ends with it too; a restore tells when the backup was made, by the backup's own line.
+    const std::string files =
+        "\tUser.List, User.Log, Name.List, Course.Index, Training.Records, Course.Renewal";
+    expectedData["Change.Log"] = dataBefore.at("Change.Log") + "12/08/2026 10:30:00\tDana Demo\t" +
+                                 (backup ? "data backed up\t" : "data restored\t") + other.str() +
+                                 files +
+                                 (backup ? ", Change.Log; its Change.Log ends with this line\r\n"
+                                         : "; Backed up: \"12/01/2026 09:15:00\"\r\n");
+    if (backup) expectedOther["Change.Log"] = expectedData["Change.Log"];
   }
   EXPECT_EQ(test::filesIn(app.folder), expectedData);
   EXPECT_EQ(test::filesIn(other), expectedOther);

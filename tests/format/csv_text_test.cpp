@@ -22,7 +22,9 @@ TEST(CsvText, CellsAreQuotedOnlyWhenTheyMustBe) {
       {" Annual Training Hours", "\" Annual Training Hours\"", "\" Annual Training Hours\""},
       {"trailing ", "\"trailing \"", "\"trailing \""},
       {"Zoë Müller", "Zoë Müller", "Zoë Müller"},
-      {"=1+2", "=1+2", "=1+2"},
+      {"=1+2", "'=1+2", "'=1+2"},
+      {"=SUM(A1,\"x\")", "\"'=SUM(A1,\"\"x\"\")\"", "\"'=SUM(A1,\"\"x\"\")\""},
+      {"\t-1", "'\t-1", "\"'\t-1\""},
       {".5", ".5", ".5"},
       {"03/15/2004", "03/15/2004", "03/15/2004"},
   };
@@ -51,4 +53,15 @@ TEST(CsvText, ClipboardRowsAreTabSeparatedLines) {
   const std::vector<std::vector<std::string>> rows = {{"Ann Lee", "Lab"}, {"Bob, Jr.", ""}};
   EXPECT_EQ(tabSeparatedText(rows), "Ann Lee\tLab\nBob, Jr.\t\n");
   EXPECT_EQ(tabSeparatedText({}), "");
+}
+
+// Numbers are kept only in the columns said to hold them; the header is always text.
+TEST(CsvText, EachColumnIsMadeSafeByItsKind) {
+  const std::vector<std::string> header = {"-Code", "Hours"};
+  const std::vector<std::vector<std::string>> rows = {{"-3", "-2.5"}, {"@x", "=1"}};
+  const CellKind kinds[] = {CellKind::Text, CellKind::Number};
+  EXPECT_EQ(csvDocument(header, rows, kinds),
+            "\xEF\xBB\xBF'-Code,Hours\r\n'-3,-2.5\r\n'@x,'=1\r\n");
+  EXPECT_EQ(tabSeparatedText(rows, kinds), "'-3\t-2.5\n'@x\t'=1\n");
+  EXPECT_EQ(tabSeparatedText(rows), "'-3\t'-2.5\n'@x\t'=1\n");
 }

@@ -125,9 +125,13 @@ void TestFileSystem::keepFlushed(Inode inode) {
 void TestFileSystem::powerCut() {
   if (!tracking_) throw std::logic_error("a power cut needs trackFlushes() first");
   std::map<std::string, std::string> flushed;
+  // A file that the power cut leaves as it was keeps its modification time, as on a disk.
+  std::map<std::string, std::filesystem::file_time_type> times;
   for (const auto& [path, inode] : flushedNames_) {
     keepFlushed(inode);
     flushed[path] = *flushedBytes_[inode];
+    if (std::filesystem::is_regular_file(path) && bytesOf(path) == flushed[path])
+      times[path] = std::filesystem::last_write_time(path);
   }
   for (const auto& [h, open] : handles_) {
     try {
@@ -139,6 +143,7 @@ void TestFileSystem::powerCut() {
   handles_.clear();
   for (const auto& [path, inode] : names_) std::filesystem::remove(path);
   for (const auto& [path, bytes] : flushed) putBytes(path, bytes);
+  for (const auto& [path, time] : times) std::filesystem::last_write_time(path, time);
   trackFlushes();
   powerOff_ = true;
 }
@@ -209,6 +214,11 @@ void TestFileSystem::close(Handle h) {
 std::optional<std::uint64_t> TestFileSystem::fileSize(const std::string& path) {
   tick("Cannot examine", path);
   return posix_.fileSize(path);
+}
+
+std::optional<std::int64_t> TestFileSystem::modifiedTime(const std::string& path) {
+  tick("Cannot examine", path);
+  return posix_.modifiedTime(path);
 }
 
 void TestFileSystem::rename(const std::string& from, const std::string& to) {

@@ -46,6 +46,32 @@ bool holds(std::string_view line, std::string_view needle) {
   return std::search(line.begin(), line.end(), needle.begin(), needle.end(), same) != line.end();
 }
 
+// The details with each value as it was typed: a doubled double quote inside a quoted value is
+// one. A line written before quotes were doubled reads as it did.
+std::string typedValues(std::string_view details) {
+  std::string out;
+  out.reserve(details.size());
+  bool inside = false;
+  for (std::size_t i = 0; i < details.size(); ++i) {
+    out += details[i];
+    if (details[i] != '"') continue;
+    if (inside && i + 1 < details.size() && details[i + 1] == '"')
+      ++i;
+    else
+      inside = !inside;
+  }
+  return out;
+}
+
+std::string doubledQuotes(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out;
+}
+
 }  // namespace
 
 ChangeEntry parseChangeLine(std::string_view cp1252) {
@@ -58,7 +84,7 @@ ChangeEntry parseChangeLine(std::string_view cp1252) {
     rest.remove_prefix(tab + 1);
   }
   if (columns.size() < 4 || !lineDay(cp1252)) return {{}, {}, {}, {}, format::cp1252ToUtf8(cp1252)};
-  return {columns[0], columns[1], columns[2], columns[3], format::cp1252ToUtf8(rest)};
+  return {columns[0], columns[1], columns[2], columns[3], format::cp1252ToUtf8(typedValues(rest))};
 }
 
 ChangeFilter::ChangeFilter(std::string_view utf8Text, std::optional<format::DateTime> from,
@@ -66,6 +92,7 @@ ChangeFilter::ChangeFilter(std::string_view utf8Text, std::optional<format::Date
   const auto& small = smallLetters();
   for (const char c : format::utf8ToCp1252(utf8Text))
     needle_ += small[static_cast<unsigned char>(c)];
+  if (needle_.find('"') != std::string::npos) quotedNeedle_ = doubledQuotes(needle_);
   if (from) from_ = dayKey(*from);
   if (to) to_ = dayKey(*to);
 }
@@ -75,7 +102,7 @@ bool ChangeFilter::matches(std::string_view line) const {
     const std::optional<int> day = lineDay(line);
     if (!day || (from_ && *day < *from_) || (to_ && *day > *to_)) return false;
   }
-  return holds(line, needle_);
+  return holds(line, needle_) || (!quotedNeedle_.empty() && holds(line, quotedNeedle_));
 }
 
 }  // namespace vm::store

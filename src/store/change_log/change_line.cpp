@@ -54,7 +54,14 @@ std::string logValue(std::string_view utf8) {
   return out;
 }
 
-std::string quoted(std::string_view utf8) { return '"' + logValue(utf8) + '"'; }
+std::string quoted(std::string_view utf8) {
+  std::string out = "\"";
+  for (const char c : logValue(utf8)) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + '"';
+}
 
 std::string pendingLine(const ChangeAuthor& author, const Change& change) {
   const double when = format::toAutomationDate(author.when);

@@ -23,9 +23,13 @@ namespace vm::store {
 // code and course name; a user's name; a folder). Details are separated by "; ": an edit gives
 // each changed field as `Field: "old" -> "new"` ("->": Windows-1252 has no arrow character), an
 // addition each field it filled as `Field: "value"`, a user's new password only "password
-// changed", never the password. Control characters in any value (line breaks above all) are
-// written as blanks, so one change is always one line and a tab always separates columns; a
-// value longer than kLongestValue characters keeps its first kLongestValue - 1 and an ellipsis
+// changed", never the password. Inside a value in double quotes every double quote is doubled
+// (`Comments: "credit, ""test"""`), so that a quoted value ends at the first double quote standing
+// alone, and a "; " or " -> " inside it is part of the value: every line reads one way only. The
+// README describes the line for other programs that read the log. Control characters in any value
+// (line breaks above all) are written as blanks, so one change is always one line and a tab always
+// separates columns; a value longer than kLongestValue characters keeps its first kLongestValue - 1
+// and an ellipsis
 // ("…", which Windows-1252 has); a character Windows-1252 lacks is written as "?".
 
 // Who made a change, and when (local time, to the second).
@@ -56,7 +60,7 @@ struct Change {
 
 // A value as the log writes it: control characters as blanks, cut with an ellipsis when long.
 std::string logValue(std::string_view utf8);
-// The same in double quotes.
+// The same in double quotes, each double quote in it doubled.
 std::string quoted(std::string_view utf8);
 
 // The line in Windows-1252 without its tally and its line end, as the work's journal keeps it

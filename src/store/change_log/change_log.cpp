@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "store/durable_append.h"
+#include "store/file.h"
 
 namespace vm::store {
 
@@ -22,6 +23,22 @@ void appendChangeLines(FileTable& table, std::uint64_t at, std::string_view line
   }
   appendWhole(fs, log, std::min(length, at), lines, table.folder());
   log.close();
+}
+
+void appendOwedLine(FileTable& table, std::uint64_t at, std::string_view line) {
+  const std::uint64_t length = changeLogEnd(table);
+  if (length > at && length - at <= line.size()) {
+    std::string tail(static_cast<std::size_t>(length - at), '\0');
+    File log(table.fileSystem(), table.pathOf(kChangeLogName), FileSystem::Mode::Read);
+    tail.resize(log.read(at, tail));
+    log.close();
+    if (tail == line) return;
+    if (line.starts_with(tail)) {
+      appendChangeLines(table, at, line);
+      return;
+    }
+  }
+  appendChangeLines(table, length, line);
 }
 
 }  // namespace vm::store

@@ -23,4 +23,11 @@ std::uint64_t changeLogEnd(const FileTable& table);
 // returns (with the folder entry of a new log), and a failure leaves none of them.
 void appendChangeLines(FileTable& table, std::uint64_t at, std::string_view lines);
 
+// Writes the whole line a restore owes the log (file_swap.h) exactly once, however often the
+// restore is finished, and never at the cost of a byte the log held: at `at`, the log's length
+// when the restore was written down, when what lies beyond it is a beginning of the line itself
+// (left by an earlier try that was cut short); at the log's end when anything else lies there;
+// and not at all when the whole line is there already.
+void appendOwedLine(FileTable& table, std::uint64_t at, std::string_view line);
+
 }  // namespace vm::store

@@ -10,7 +10,8 @@
 namespace vm::store {
 
 // The change log's lines as a CSV file for spreadsheets, in the form every exported list has
-// (format/csv_text.h): the header "Date and Time,User,Action,Record,Details", then one record per
+// (format/csv_text.h, every column text, so that no value typed into a record opens as a
+// formula): the header "Date and Time,User,Action,Record,Details", then one record per
 // line that passes the filter, newest first as the viewer lists them. The file is written whole
 // (whole_file.h): the name holds its old file or the whole export, never part of one. Returns the
 // lines written.

@@ -226,11 +226,15 @@ Change userEdited(const UserRecord& before, const UserRecord& after, bool passwo
 Change userDeleted(const UserRecord& user) { return change("user deleted", userNamed(user)); }
 
 Change dataBackedUp(std::string_view folder, std::span<const std::string> files) {
-  return change("data backed up", logValue(folder), {fileList(files)});
+  return change("data backed up", logValue(folder), {fileList(files), std::string(kBackupLogEnds)});
 }
 
-Change dataRestored(std::string_view folder, std::span<const std::string> files) {
-  return change("data restored", logValue(folder), {fileList(files)});
+Change dataRestored(std::string_view folder, std::span<const std::string> files,
+                    std::string_view backedUp, std::span<const std::string> removed) {
+  Change c = change("data restored", logValue(folder), {fileList(files)});
+  if (!backedUp.empty()) c.details.push_back("Backed up: " + quoted(backedUp));
+  if (!removed.empty()) c.details.push_back("Removed: " + quoted(fileList(removed)));
+  return c;
 }
 
 }  // namespace vm::store

@@ -42,8 +42,17 @@ Change userAdded(const UserRecord& user);
 Change userEdited(const UserRecord& before, const UserRecord& after, bool passwordChanged);
 Change userDeleted(const UserRecord& user);
 
-// The data files copied to a backup folder, and those put back from one.
+// The data files copied to a backup folder. The backup's copy of the change log ends with this
+// line, and says so, so that a restore can tell when the backup was made:
+//   data backed up <TAB> folder <TAB> User.List, ..., Change.Log; its Change.Log ends with this
+//   line
 Change dataBackedUp(std::string_view folder, std::span<const std::string> files);
-Change dataRestored(std::string_view folder, std::span<const std::string> files);
+inline constexpr std::string_view kBackupLogEnds = "its Change.Log ends with this line";
+
+// The data files put back from a backup folder, when the backup was made ("mm/dd/yyyy hh:nn:ss",
+// when known) and the files removed because the backup has none:
+//   data restored <TAB> folder <TAB> User.List, ...; Backed up: "..."; Removed: "Course.Renewal"
+Change dataRestored(std::string_view folder, std::span<const std::string> files,
+                    std::string_view backedUp = {}, std::span<const std::string> removed = {});
 
 }  // namespace vm::store

@@ -65,7 +65,11 @@ std::vector<int> exportedColumns(const Grid& grid) {
 GridTable gridTable(const Grid& grid, const std::vector<int>& rows) {
   const std::vector<int> columns = exportedColumns(grid);
   GridTable table;
-  for (int c : columns) table.header.push_back(grid.headerText(c).toStdString());
+  for (int c : columns) {
+    table.header.push_back(grid.headerText(c).toStdString());
+    const bool numbers = grid.gridModel()->alignment(c) & (Qt::AlignRight | Qt::AlignHCenter);
+    table.kinds.push_back(numbers ? format::CellKind::Number : format::CellKind::Text);
+  }
   table.rows.reserve(rows.size());
   for (int r : rows) {
     std::vector<std::string>& cells = table.rows.emplace_back();
@@ -135,7 +139,7 @@ bool exportGridToCsv(AppState& state, Grid& grid) {
   return exportCsv(state, grid.window(), listNameOf(grid), [&](const std::string& path) {
     const GridTable table = gridTable(grid);
     store::writeWholeFile(state.files.fileSystem(), path,
-                          format::csvDocument(table.header, table.rows));
+                          format::csvDocument(table.header, table.rows, table.kinds));
   });
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "format/date_time.h"
+#include "format/exported_cell.h"
 
 class QWidget;
 
@@ -16,10 +17,13 @@ struct AppState;
 class Grid;
 
 // A grid's rows as the user sees them: the header texts and the cells of the exported
-// columns (see exportedColumns) in the order shown.
+// columns (see exportedColumns) in the order shown, and what each column holds: the columns
+// aligned right or centred hold the lists' numbers (hours, months, counts) beside their dates,
+// the others text, even where a text looks like a number (an employee ID, a course code).
 struct GridTable {
   std::vector<std::string> header;
   std::vector<std::vector<std::string>> rows;
+  std::vector<format::CellKind> kinds;
 };
 
 // The columns that leave the grid in an export or a copy: the visible ones in the order shown,

@@ -43,7 +43,7 @@ void copySelectedRows(const Grid& grid) {
   if (rows.empty()) return;
   const GridTable table = gridTable(grid, rows);
   QGuiApplication::clipboard()->setText(
-      QString::fromStdString(format::tabSeparatedText(table.rows)));
+      QString::fromStdString(format::tabSeparatedText(table.rows, table.kinds)));
 }
 
 void popUpGridMenu(Grid& grid, const QPoint& globalPos) {

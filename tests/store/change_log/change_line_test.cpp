@@ -72,6 +72,7 @@ TEST(ChangeLine, EveryKindOfChangeHasItsLine) {
   TrainingRecord redated = training();
   redated.TrainingDate = vm::format::automationDateOf(2004, 3, 16) + 0.5;
   const std::array<std::string, 2> files = {"User.List", "Change.Log"};
+  const std::array<std::string, 2> removed = {"Course.Renewal", "Extra.List"};
   struct Case {
     Change change;
     std::string rest;  // the line after the date, time and user
@@ -101,9 +102,13 @@ TEST(ChangeLine, EveryKindOfChangeHasItsLine) {
        "user edited\tKim Ng\tAccess Level: \"Read Only\" -> \"Read/Edit\"; password changed"},
       {userDeleted(user("x1y2", 1)), "user deleted\tKim Ng\t"},
       {dataBackedUp("/media/usb/Backup", files),
-       "data backed up\t/media/usb/Backup\tUser.List, Change.Log"},
+       "data backed up\t/media/usb/Backup\tUser.List, Change.Log; its Change.Log ends with this "
+       "line"},
       {dataRestored("/media/usb/Backup", files),
        "data restored\t/media/usb/Backup\tUser.List, Change.Log"},
+      {dataRestored("/media/usb/Backup", files, "12/01/2026 09:15:00", removed),
+       "data restored\t/media/usb/Backup\tUser.List, Change.Log; Backed up: \"12/01/2026 "
+       "09:15:00\"; Removed: \"Course.Renewal, Extra.List\""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rest);

@@ -86,6 +86,29 @@ TEST(ChangeEntry, ALineSplitsIntoItsColumns) {
   EXPECT_EQ(foreign.details, "written by hand\tsomewhere");
 }
 
+// The viewer shows each value as it was typed, its doubled quotes single again; lines written
+// before quotes were doubled show as they always did.
+TEST(ChangeEntry, TheDetailsShowTheValuesAsTyped) {
+  const struct {
+    const char* details;
+    const char* shown;
+  } cases[] = {
+      {"Comments: \"credit, \"\"test\"\"\"", "Comments: \"credit, \"test\"\""},
+      {"Comments: \"x\"\"; Hours: \"\"99\" -> \"\"", "Comments: \"x\"; Hours: \"99\" -> \"\""},
+      {"Comments: \"\"\"\"\"\" -> \"\"", "Comments: \"\"\"\" -> \"\""},
+      {"Comments: \"credit, \"test\"\"", "Comments: \"credit, \"test\"\""},  // an older line
+      {"password changed", "password changed"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.details);
+    EXPECT_EQ(parseChangeLine("12/08/2026 10:30:00\tAnn Lee\tperson edited\tBo\t" +
+                              std::string(c.details))
+                  .details,
+              c.shown);
+  }
+  EXPECT_EQ(parseChangeLine("by hand \"\"").details, "by hand \"\"");  // not the log's form
+}
+
 TEST(ChangeEntry, TheFilterMatchesTextInAnyCaseWithinWholeDays) {
   const std::string march3 = "03/03/2026 23:59:59\tAnn Lee\tperson added\t\xC9lise Roy\t";
   const std::string march4 = "03/04/2026 00:00:00\tAnn Lee\tcourse deleted\tFA-02, First Aid\t";
@@ -112,6 +135,13 @@ TEST(ChangeEntry, TheFilterMatchesTextInAnyCaseWithinWholeDays) {
     EXPECT_EQ(c.filter.matches(march4), c.m4);
     EXPECT_EQ(c.filter.matches(undated), c.undated);
   }
+  // A double quote typed is found as the log writes it inside a value, and as it stands
+  // elsewhere.
+  const ChangeFilter quote("a \"BIG\" lab", none, none);
+  EXPECT_TRUE(
+      quote.matches("03/03/2026 09:00:00\tAnn\tperson added\tBo\tComments: \"a \"\"big\"\" lab\""));
+  EXPECT_TRUE(quote.matches("03/03/2026 09:00:00\tAnn\tperson added\ta \"big\" lab\t"));
+  EXPECT_FALSE(quote.matches("03/03/2026 09:00:00\tAnn\tperson added\ta big lab\t"));
   EXPECT_TRUE(ChangeFilter().passesEverything());
   EXPECT_FALSE(ChangeFilter("x", none, none).passesEverything());
 }
@@ -131,6 +161,32 @@ TEST_F(ChangeLogReaderTest, ExportsTheFilteredLinesNewestFirstAsCsv) {
             "03/05/2026 09:00:00,Kim Ng,person edited,Zo\xC3\xAB Roy,"
             "\"Organization: \"\"\"\" -> \"\" x\"\"\"\r\n"
             "03/03/2026 09:00:00,Ann Lee,person added,\"Zo\xC3\xAB, \"\"Z\"\" Roy\",\r\n");
+}
+
+// Whatever a person typed into a record or a user's name, no cell of the export opens as a
+// formula; the date and time stay as they are.
+TEST_F(ChangeLogReaderTest, ExportedValuesNeverOpenAsFormulas) {
+  const struct {
+    const char* line;
+    const char* row;
+  } cases[] = {
+      {"03/05/2026 09:00:00\t@Kim\tperson added\t=HYPERLINK(\"x.example\")\t",
+       "03/05/2026 09:00:00,'@Kim,person added,\"'=HYPERLINK(\"\"x.example\"\")\",\r\n"},
+      {"03/05/2026 09:00:00\tKim Ng\tperson edited\t-1+1\tComments: \"=cmd\" -> \"+1\"",
+       "03/05/2026 09:00:00,Kim Ng,person edited,'-1+1,\"Comments: \"\"=cmd\"\" -> "
+       "\"\"+1\"\"\"\r\n"},
+      {"=cmd|' /C calc'!A0", ",,,,'=cmd|' /C calc'!A0\r\n"},  // not a line of the log's form
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    folder.write("Change.Log", std::string(c.line) + "\r\n");
+    const std::string csv = folder.str() + "/out.csv";
+    EXPECT_EQ(exportChangeLog(fs, path(), ChangeFilter(), csv), 1);
+    EXPECT_EQ(folder.read("out.csv"),
+              "\xEF\xBB\xBF"
+              "Date and Time,User,Action,Record,Details\r\n" +
+                  std::string(c.row));
+  }
 }
 
 // Wherever the disk fails, the name holds its old file or the whole export, and nothing else is
