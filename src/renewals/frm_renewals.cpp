@@ -165,9 +165,10 @@ void frmRenewals::cmdShowRenewals_Click() {
                     : std::nullopt);
   std::vector<RenewalCourse> asked;
   for (std::size_t c : chosen) asked.push_back({courses_[c].courseId, courses_[c].months});
-  std::vector<std::string> rows;
+  std::vector<double> rows;
   rows.reserve(persons_.size());
-  for (const ListedPerson& p : persons_) rows.push_back(p.dateCreated);
+  for (const ListedPerson& p : persons_)
+    rows.push_back(QString::fromStdString(p.dateCreated).toDouble());
 
   RenewalQuery query;
   query.today = format::automationDay(format::toAutomationDate(state_.clock.now()));

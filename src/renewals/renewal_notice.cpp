@@ -89,9 +89,10 @@ void offerRenewalNotice(ui::AppState& state, QWidget* lobby, const ui::Grid& nam
     std::vector<RenewalCourse> asked;
     for (std::size_t c : renewedCourses(courses))
       asked.push_back({courses[c].courseId, courses[c].months});
-    std::vector<std::string> rows;
+    std::vector<double> rows;
     rows.reserve(persons.size());
-    for (const ListedPerson& p : persons) rows.push_back(p.dateCreated);
+    for (const ListedPerson& p : persons)
+      rows.push_back(QString::fromStdString(p.dateCreated).toDouble());
     RenewalQuery query;
     query.today = format::automationDay(format::toAutomationDate(state.clock.now()));
     query.dueWithin = kNoticeDays;

@@ -4,7 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "search/number_key.h"
+#include "format/number_key.h"
 #include "store/compaction.h"
 #include "store/field_codec.h"
 #include "store/record_codec.h"
@@ -16,7 +16,7 @@ namespace {
 namespace L = store::layout::renewal;
 constexpr auto kRenewals = store::DataFile::Renewals;
 
-std::uint64_t keyOf(double courseId) { return search::numberKey(courseId); }
+std::uint64_t keyOf(double courseId) { return format::numberKey(courseId); }
 
 // Every record of the file as it is stored; nothing when there is no file.
 std::vector<char> storedRecords(store::FileTable& table) {

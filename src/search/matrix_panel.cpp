@@ -153,10 +153,10 @@ void MatrixPanel::cmdMatrix_Click() {
   }
 
   const ui::Grid& names = *lobby_.nameGrid();
-  std::vector<std::string> persons;
+  std::vector<double> persons;
   std::vector<std::string> personNames;
   for (int r = 1; r <= names.rows(); ++r) {
-    persons.push_back(names.text(r, ResultsTab::kColDateCreated).toStdString());
+    persons.push_back(names.text(r, ResultsTab::kColDateCreated).toDouble());
     personNames.push_back(names.text(r, 0).toStdString());
   }
   const std::string heading = names.headerText(0).toStdString();

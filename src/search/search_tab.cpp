@@ -295,11 +295,11 @@ namespace {
 
 // The DateCreated texts of the persons listed on the Name List, in its order; the results grid
 // keeps the Name List's columns, the hidden DateCreated among them, in their places.
-std::vector<std::string> listedPersons(const ui::Grid& names) {
-  std::vector<std::string> persons;
+std::vector<double> listedPersons(const ui::Grid& names) {
+  std::vector<double> persons;
   persons.reserve(static_cast<std::size_t>(names.rows()));
   for (int r = 1; r <= names.rows(); ++r)
-    persons.push_back(names.text(r, ResultsTab::kColDateCreated).toStdString());
+    persons.push_back(names.text(r, ResultsTab::kColDateCreated).toDouble());
   return persons;
 }
 
