@@ -218,7 +218,9 @@ void frmAddEditUser::cmdSave_Click() {
   user.AccessLevel = static_cast<std::int16_t>(selectedLevel_);
   user.Comments = ui::commentsToStore(txtComments_);
   if (addMode()) {
-    if (!addUser(state_.files, ui::administratorAuthor(state_), user)) {
+    const std::optional<store::UserRecord> added =
+        UserStore(state_.files).add(ui::administratorAuthor(state_), user);
+    if (!added) {
       state_.dialogs.message(this, ui::makeMessage("'User List' Full",
                                                    "The 'User List' already holds\n"
                                                    "32,767 users, all it can hold.\n\n"
@@ -226,8 +228,9 @@ void frmAddEditUser::cmdSave_Click() {
                                                    ui::MessageIcon::Critical));
       return;
     }
+    user = *added;
   } else {
-    saveUser(state_.files, ui::administratorAuthor(state_), recordNumber_, user);
+    user = UserStore(state_.files).save(ui::administratorAuthor(state_), recordNumber_, user);
   }
   state_.user = user;
   life_->reportRecordSaved();

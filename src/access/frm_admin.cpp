@@ -393,7 +393,7 @@ void frmAdmin::cmdDeleteUser_Click() {
   if (answer != ui::Answer::Yes) return;
   {
     const ui::BusyCursor busy(this);
-    removeUser(state_.files, ui::administratorAuthor(state_), currentRecNum());
+    UserStore(state_.files).remove(ui::administratorAuthor(state_), currentRecNum());
   }
   const int keptRow = state_.files.exists(store::DataFile::Users) ? std::max(row - 1, 1) : 0;
   UpdateUserGrid();

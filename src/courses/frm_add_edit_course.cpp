@@ -232,7 +232,9 @@ void frmAddEditCourse::cmdSave_Click() {
   course.Comments = ui::commentsToStore(txtComments_);
 
   if (isAddMode()) {
-    if (!appendCourse(state_.files, ui::changeAuthor(state_), course)) {
+    const std::optional<store::CourseRecord> added =
+        CourseStore(state_.files).add(ui::changeAuthor(state_), course);
+    if (!added) {
       state_.dialogs.message(
           this, ui::makeMessage(QStringLiteral("Course Index Full"),
                                 QStringLiteral("The 'Course Index' already holds 32,767 "
@@ -241,8 +243,9 @@ void frmAddEditCourse::cmdSave_Click() {
                                 ui::MessageIcon::Critical));
       return;
     }
+    course = *added;
   } else {
-    rewriteCourse(state_.files, ui::changeAuthor(state_), recNum_, course);
+    course = CourseStore(state_.files).save(ui::changeAuthor(state_), recNum_, course);
   }
   state_.course = course;
   life_.reportRecordSaved();

@@ -239,12 +239,15 @@ void frmAddEditName::cmdSave_Click() {
   r.Comments = ui::commentsToStore(txtComments_);
   r.Active = activeChosen() ? store::kActive : store::kInactive;
   if (mode_ == ui::EditorMode::Add) {
-    if (!addPerson(state_.files, ui::changeAuthor(state_), r)) {
+    const std::optional<store::NameRecord> added =
+        PersonStore(state_.files).add(ui::changeAuthor(state_), r);
+    if (!added) {
       tellListFull();
       return;
     }
+    r = *added;
   } else {
-    savePerson(state_.files, ui::changeAuthor(state_), recNum_, r);
+    r = PersonStore(state_.files).save(ui::changeAuthor(state_), recNum_, r);
   }
   state_.name = r;
   life_.reportRecordSaved();
