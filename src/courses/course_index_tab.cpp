@@ -22,6 +22,7 @@
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
+#include "ui/record_editor.h"
 
 namespace vm::courses {
 namespace {
@@ -250,14 +251,13 @@ void CourseIndexTab::cmdEditCourse_Click() {
 }
 
 void CourseIndexTab::openEditor(ui::EditorMode mode, std::int32_t recNum) {
-  if (!ui::openModal(state_, lobby_.lobbyWindow(),
-                     new frmAddEditCourse(state_, mode, recNum, lobby_.lobbyWindow())))
-    return;
-  const double saved = state_.course.DateCreated;
+  const std::optional<store::CourseRecord> saved = ui::openEditor(
+      state_, lobby_.lobbyWindow(), new frmAddEditCourse(state_, mode, recNum, lobby_.lobbyWindow()));
+  if (!saved) return;
   UpdateCourseGrid();
   if (gridCourse_->rows() >= 2) {
     for (int row = 1; row <= gridCourse_->rows(); ++row) {
-      if (courseIdValue(gridCourse_->text(row, kId).toStdString()) == saved) {
+      if (courseIdValue(gridCourse_->text(row, kId).toStdString()) == saved->DateCreated) {
         highlight(row);
         break;
       }

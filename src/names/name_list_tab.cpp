@@ -21,6 +21,7 @@
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
+#include "ui/record_editor.h"
 #include "ui/option_handlers.h"
 
 namespace vm::names {
@@ -294,12 +295,11 @@ void NameListTab::cmdPrintNameList_Click() {
 
 void NameListTab::openEditor(std::int32_t recNum) {
   const ui::EditorMode mode = recNum == 0 ? ui::EditorMode::Add : ui::EditorMode::Edit;
-  if (!ui::openModal(state_, lobby_.lobbyWindow(),
-                     new frmAddEditName(state_, mode, recNum, lobby_.lobbyWindow())))
-    return;
-  const QString saved = qs(format::generalNumber(state_.name.DateCreated));
+  const std::optional<store::NameRecord> saved = ui::openEditor(
+      state_, lobby_.lobbyWindow(), new frmAddEditName(state_, mode, recNum, lobby_.lobbyWindow()));
+  if (!saved) return;
   UpdateNameGrid();
-  reselect(saved);
+  reselect(qs(format::generalNumber(saved->DateCreated)));
   lobby_.refreshButtons();
 }
 
