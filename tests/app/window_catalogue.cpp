@@ -35,8 +35,7 @@ namespace {
 using ui::EditorMode;
 
 void logIn(OpenWindow& w, int level) {
-  w.app().state.CurrentUserName = level == 1 ? "Victor Viewer" : "Dana Demo";
-  w.app().state.CurrentAccessLevel = level;
+  w.app().logIn(level, level == 1 ? "Victor Viewer" : "Dana Demo");
 }
 
 QWidget* admin(OpenWindow& w) { return w.show(new access::frmAdmin(w.app().state)); }
