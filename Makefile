@@ -30,13 +30,17 @@ run: build
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 120
 
-# The core's tests under the address and undefined-behaviour sanitizers, in a build of their own.
+# The tests of the core and of the windows (offscreen) under the address and undefined-behaviour
+# sanitizers, in a build of their own.
+SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
+  UBSAN_OPTIONS=print_stacktrace=1
 sanitize: deps
 	@cmake -S . -B $(BUILD)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	  -DVERDIMARK_SANITIZE=ON >/dev/null
-	@cmake --build $(BUILD)-sanitize -j $(JOBS) --target core_tests
-	@ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  $(BUILD)-sanitize/tests/core_tests --gtest_brief=1
+	@cmake --build $(BUILD)-sanitize -j $(JOBS) --target core_tests window_tests
+	@$(SANITIZER_OPTIONS) $(BUILD)-sanitize/tests/core_tests --gtest_brief=1
+	@$(SANITIZER_OPTIONS) QT_QPA_PLATFORM=offscreen $(BUILD)-sanitize/tests/window_tests \
+	  --gtest_brief=1
 
 # Every C++ file of src/, tests/ and bench/ as .clang-format lays it out.
 format-check: deps

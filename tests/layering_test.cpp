@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's layers, checked on the #include lines of src/. Dependencies point one way:
 //
-//   format -> store -> print, server -> ui -> access, names, courses, training, search, renewals,
-//   backup -> app
+//   format -> store -> scan -> print, server -> ui -> access, names, courses, training, search,
+//   renewals, backup -> app
 //
 // A folder may include its own headers and those of any folder to its left; the window folders
-// share one layer and may include each other, except that training never includes names (and
-// access, below app, never includes it). The core library (the files built into verdimark_core
-// and every header they reach) uses only the standard library; the server library (server/) uses
-// only the standard library and the database's client library, whose headers no file outside
-// server/ includes and no header of server/ shows. Every file of src/ lives in one of these
-// folders; a new folder is added here.
+// share one layer and may include one another, but never in a cycle (no two folders include each
+// other, directly or through others), and training never includes names (and access, below app,
+// never includes it). The core library (the files built into verdimark_core and every header
+// they reach) uses only the standard library; the server library (server/) uses only the
+// standard library and the database's client library, whose headers no file outside server/
+// includes and no header of server/ shows. Every file of src/ lives in one of these folders; a
+// new folder is added here.
 
 #include <gtest/gtest.h>
 
@@ -31,12 +32,13 @@ namespace fs = std::filesystem;
 const std::map<std::string, int> kLayer = {
     {"format", 0},
     {"store", 1},
-    {"print", 2},
-    {"server", 2},
-    {"ui", 3},
-    {"access", 4}, {"names", 4}, {"courses", 4}, {"training", 4}, {"search", 4}, {"renewals", 4},
-    {"backup", 4},
-    {"app", 5},
+    {"scan", 2},
+    {"print", 3},
+    {"server", 3},
+    {"ui", 4},
+    {"access", 5}, {"names", 5}, {"courses", 5}, {"training", 5}, {"search", 5}, {"renewals", 5},
+    {"backup", 5},
+    {"app", 6},
 };
 // clang-format on
 
@@ -83,6 +85,48 @@ std::vector<std::string> layerFaults(const SourceFile& file) {
       faults.push_back(where + from + " never includes " + to);
     }
   }
+  return faults;
+}
+
+// The cycles among the folders, each told once as the folders it passes through and, for each
+// step, the first include that makes it ("search -> renewals -> search (search/a.cpp:3,
+// renewals/b.cpp:9)").
+std::vector<std::string> cycleFaults(const std::map<std::string, SourceFile>& files) {
+  std::map<std::string, std::map<std::string, std::string>> steps;  // from, to: first include
+  for (const auto& [path, file] : files) {
+    const std::string from = folderOf(path);
+    for (const Include& include : file.includes) {
+      const std::string to = folderOf(include.target);
+      if (include.angled || to == from || !kLayer.contains(to)) continue;
+      steps[from].emplace(to, path + ":" + std::to_string(include.line));
+    }
+  }
+  std::vector<std::string> faults;
+  std::set<std::set<std::string>> told;
+  std::vector<std::string> way;  // the folders from the start of the search to here
+  std::set<std::string> done;
+  const auto visit = [&](const auto& self, const std::string& folder) -> void {
+    const auto onWay = std::find(way.begin(), way.end(), folder);
+    if (onWay != way.end()) {
+      const std::vector<std::string> cycle(onWay, way.end());
+      if (!told.insert(std::set<std::string>(cycle.begin(), cycle.end())).second) return;
+      std::string names, where;
+      for (std::size_t i = 0; i < cycle.size(); ++i) {
+        const std::string& next = cycle[(i + 1) % cycle.size()];
+        names += cycle[i] + " -> ";
+        where += (i ? ", " : "") + steps[cycle[i]][next];
+      }
+      faults.push_back("folders include each other in a cycle: " + names + folder + " (" + where +
+                       ")");
+      return;
+    }
+    if (done.contains(folder)) return;
+    way.push_back(folder);
+    for (const auto& [to, include] : steps[folder]) self(self, to);
+    way.pop_back();
+    done.insert(folder);
+  };
+  for (const auto& [layer, ignored] : kLayer) visit(visit, layer);
   return faults;
 }
 
@@ -189,6 +233,11 @@ TEST(Layering, EveryIncludeOfTheProgramFollowsTheLayerOrder) {
   EXPECT_TRUE(faults.empty()) << joined(faults);
 }
 
+TEST(Layering, NoTwoFoldersIncludeEachOther) {
+  const auto faults = cycleFaults(readTree(VERDIMARK_SOURCE_ROOT));
+  EXPECT_TRUE(faults.empty()) << joined(faults);
+}
+
 TEST(Layering, TheCoreLibraryReachesNoToolkitHeader) {
   const fs::path root = VERDIMARK_SOURCE_ROOT;
   const auto core = librarySources(root, VERDIMARK_CORE_SOURCES);
@@ -260,6 +309,32 @@ TEST(Layering, TheCheckFindsEveryKindOfFault) {
             (std::vector<std::string>{
                 "app/b.cpp:5 includes <postgres_ext.h>, which only the sources of server/ may",
                 "server/a.h:4 includes <libpq-fe.h>, which only the sources of server/ may"}));
+
+  const auto treeOf = [](const std::vector<SourceFile>& list) {
+    std::map<std::string, SourceFile> out;
+    for (const SourceFile& f : list) out.emplace(f.path, f);
+    return out;
+  };
+  struct CycleCase {
+    std::vector<SourceFile> files;
+    std::vector<std::string> faults;
+  };
+  const std::vector<CycleCase> cycles = {
+      {{fileWith("search/a.cpp", {{"renewals/b.h", false, 3}, {"search/c.h", false, 4}}),
+        fileWith("renewals/b.cpp", {{"scan/d.h", false, 2}, {"courses/e.h", false, 5}}),
+        fileWith("courses/e.cpp", {{"ui/f.h", false, 1}})},
+       {}},
+      {{fileWith("search/a.cpp", {{"renewals/b.h", false, 3}}),
+        fileWith("renewals/b.cpp", {{"search/a.h", false, 9}})},
+       {"folders include each other in a cycle: renewals -> search -> renewals "
+        "(renewals/b.cpp:9, search/a.cpp:3)"}},
+      {{fileWith("names/a.cpp", {{"courses/b.h", false, 1}}),
+        fileWith("courses/b.cpp", {{"training/c.h", false, 2}}),
+        fileWith("training/c.cpp", {{"names/a.h", false, 3}})},
+       {"folders include each other in a cycle: courses -> training -> names -> courses "
+        "(courses/b.cpp:2, training/c.cpp:3, names/a.cpp:1)"}},
+  };
+  for (const CycleCase& c : cycles) EXPECT_EQ(cycleFaults(treeOf(c.files)), c.faults);
 }
 
 }  // namespace

@@ -66,12 +66,13 @@ class Lobby final : public QWidget, public ui::LobbyServices {
     for (auto* b : findChildren<ui::PellamButton*>())
       b->setVisible(b->objectName() != "cmdQuitSearching");
   }
-  ui::Grid* nameGrid() override { return nullptr; }
-  ui::Grid* courseGrid() override { return tab_->grid(); }
+  std::vector<ui::ListedPerson> listedPersons() override { return {}; }
+  QString nameListHeading() override { return {}; }
   QString nameDisplayCaption() override { return {}; }
+  std::vector<ui::ListedCourse> listedCourses() override { return tab_->listedCourses(); }
   void updateNameGrid() override {}
   void updateCourseGrid() override { tab_->UpdateCourseGrid(); }
-  void openTrainingHistory(ui::Grid*) override {}
+  void openTrainingHistory(const ui::ListedPerson&) override {}
   bool windowActivated() const override { return true; }
   void startFlashing() override {}
   void stopFlashing() override {}

@@ -77,7 +77,7 @@ int main() {
   vm::store::PosixFileSystem fs;
   vm::store::FileTable files(fs, folder.str());
 
-  const auto [persons, listed] = vm::bench::listedPersons(kPersons);
+  const std::vector<double> persons = vm::bench::listedPersons(kPersons);
   std::vector<double> courseIds;
   std::vector<vm::renewals::RenewalCourse> renewed;
   for (int c = 0; c < kCourses; ++c) {
@@ -97,10 +97,10 @@ int main() {
   vm::renewals::RenewalList list;
   const double read = best([&] { sink += vm::bench::plainRead(path); });
   const double renewals =
-      best([&] { list = vm::renewals::renewalList(files, listed, renewed, query); });
+      best([&] { list = vm::renewals::renewalList(files, persons, renewed, query); });
   query.neverTaken = true;
   const double withNever =
-      best([&] { list = vm::renewals::renewalList(files, listed, renewed, query); });
+      best([&] { list = vm::renewals::renewalList(files, persons, renewed, query); });
 
   std::printf("processor time, best of %d runs (expired %d, due %d, current %d, never taken %d)\n",
               kRuns, list.counts.expired, list.counts.due, list.counts.current,

@@ -82,7 +82,7 @@ int main() {
   vm::store::PosixFileSystem fs;
   vm::store::FileTable files(fs, folder.str());
 
-  const auto [persons, listed] = vm::bench::listedPersons(kPersons);
+  const std::vector<double> persons = vm::bench::listedPersons(kPersons);
   std::vector<std::string> names;
   for (int p = 0; p < kPersons; ++p) names.push_back("Person " + std::to_string(p));
   std::vector<double> courseIds;
@@ -102,7 +102,7 @@ int main() {
   std::size_t csvBytes = 0;
   std::vector<Timing> timings = {
       {[&] { sink += vm::bench::plainRead(path); }},
-      {[&] { matrix = vm::search::trainingMatrix(files, listed, chosen); }},
+      {[&] { matrix = vm::search::trainingMatrix(files, persons, chosen); }},
       {[&] {
         table = vm::search::matrixTable(matrix, "List of all active persons", names, chosen);
       }},

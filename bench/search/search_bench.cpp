@@ -194,7 +194,7 @@ int main() {
   vm::store::PosixFileSystem fs;
   vm::store::FileTable files(fs, folder.str());
 
-  const auto [ids, listed] = vm::bench::listedPersons(kPersons);
+  const std::vector<double> ids = vm::bench::listedPersons(kPersons);
   const std::vector<Row> rows = makeRows(ids);
   const std::string path = (folder / "Training.Records").string();
   writeTrainingFile(path, rows);
@@ -228,12 +228,11 @@ int main() {
                        return true;
                      });
   });
-  const int search =
-      race.add([&] { found = vm::search::matchSearch(files, listed, words).size(); });
+  const int search = race.add([&] { found = vm::search::matchSearch(files, ids, words).size(); });
   const int searchNot =
-      race.add([&] { notFound = vm::search::matchSearch(files, listed, notWords).size(); });
+      race.add([&] { notFound = vm::search::matchSearch(files, ids, notWords).size(); });
   const int summary =
-      race.add([&] { summed = vm::search::annualSummary(files, listed, kYear).persons.size(); });
+      race.add([&] { summed = vm::search::annualSummary(files, ids, kYear).persons.size(); });
   const int sqlLike = race.add([&] { sqlFound = sqliteRows(db, like); });
   const int sqlGroup = race.add([&] { sqlSummed = sqliteRows(db, group); });
   const int trimmedLike = race.add([&] { sqliteRows(trimmedDb, like); });

@@ -108,16 +108,12 @@ int main() {
 
   // Adds and edits as the course editor makes them: journalled work with its change log line.
   fs.reset();
-  const double addLogged = millisecondsEach(kSaves, [&](int i) {
-    store::CourseRecord c = course(i + 3000);
-    courses::appendCourse(table, author, c);
-  });
+  const double addLogged = millisecondsEach(
+      kSaves, [&](int i) { courses::CourseStore(table).add(author, course(i + 3000)); });
   const double addFlushes = fs.seconds() * 1000 / kSaves;
   fs.reset();
-  const double editLogged = millisecondsEach(kSaves, [&](int i) {
-    store::CourseRecord c = course(i + 4000);
-    courses::rewriteCourse(table, author, i, c);
-  });
+  const double editLogged = millisecondsEach(
+      kSaves, [&](int i) { courses::CourseStore(table).save(author, i, course(i + 4000)); });
   std::printf("%-34s %7.3f ms a save, of which %.3f ms waiting for the disk\n",
               "add a course, with its line", addLogged, addFlushes);
   std::printf("%-34s %7.3f ms a save, of which %.3f ms waiting for the disk\n",

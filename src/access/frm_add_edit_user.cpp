@@ -20,7 +20,6 @@
 #include "ui/chosen_option.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
-#include "ui/editor_buttons.h"
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
@@ -28,22 +27,16 @@
 #include "ui/pictures.h"
 #include "ui/record_created.h"
 #include "ui/tile_picture.h"
-#include "ui/window_life.h"
 
 namespace vm::access {
 
 frmAddEditUser::frmAddEditUser(ui::AppState& state, ui::EditorMode mode, int recordNumber,
                                QWidget* parent)
-    : QDialog(parent),
-      state_(state),
-      mode_(mode),
-      recordNumber_(recordNumber),
-      life_(new ui::WindowLife(this, state)),
-      colours_(ui::FieldColours::forEditor(mode == ui::EditorMode::Add, this)) {
+    : RecordEditor(state, mode, parent), recordNumber_(recordNumber) {
   setObjectName(QStringLiteral("frmAddEditUser"));
   buildControls();
   ui::TilePicture(ui::pictures::backgroundTile(), this);
-  life_->onFirstActivation([this] { firstActivation(); });
+  onFirstActivation(txtField_[0], [this] { firstActivation(); });
 }
 
 void frmAddEditUser::buildControls() {
@@ -86,12 +79,11 @@ void frmAddEditUser::buildControls() {
 
   auto* lblComments = new QLabel(QStringLiteral("Comments"), this);
   lblComments->setObjectName(QStringLiteral("lblField4"));
-  lblSpaceFull_ = ui::makeFillGauge(this);
+  QLabel* gauge = ui::makeFillGauge(this);
+  useComments(new QPlainTextEdit(this), gauge, kCommentsLimit);
   lblSpaceFull_->setFrameShape(QFrame::Panel);
   lblSpaceFull_->setFrameShadow(QFrame::Sunken);
-  txtComments_ = new QPlainTextEdit(this);
   txtComments_->setObjectName(QStringLiteral("txtField4"));
-  ui::setUpCommentsBox(txtComments_);
   txtComments_->setMinimumHeight(110);
   lblComments->setBuddy(txtComments_);
   colours_->attach(txtComments_);
@@ -114,8 +106,7 @@ void frmAddEditUser::buildControls() {
   notes->addStretch();
   grid->addLayout(notes, 6, 0, 1, 2);
 
-  cmdSave_ = ui::makeSaveButton(this);
-  cmdCancel_ = ui::makeCancelButton(this);
+  makeSaveAndCancel();
   for (ui::PellamButton* b : {cmdSave_, cmdCancel_}) b->setFixedSize(112, 46);
   auto* commands = new QHBoxLayout;
   commands->addStretch();
@@ -123,8 +114,7 @@ void frmAddEditUser::buildControls() {
   commands->addWidget(cmdCancel_);
   grid->addLayout(commands, 6, 2, 1, 2, Qt::AlignRight | Qt::AlignBottom);
   grid->setColumnStretch(1, 1);
-  connect(cmdSave_, &ui::PellamButton::Click, this, &frmAddEditUser::cmdSave_Click);
-  connect(cmdCancel_, &ui::PellamButton::Click, this, &frmAddEditUser::cmdCancel_Click);
+  setMandatory({txtField_[0], txtField_[1], txtField_[2]});
 
   connect(colours_, &ui::FieldColours::fieldFocused, this, [this](QWidget* field) {
     if (field == txtField_[2] && txtField_[2]->text().isEmpty())
@@ -134,10 +124,10 @@ void frmAddEditUser::buildControls() {
 }
 
 void frmAddEditUser::firstActivation() {
-  setWindowTitle((addMode() ? "Add a User" : "View/Edit this User") + QStringLiteral(" - ") +
+  setWindowTitle((isAddMode() ? "Add a User" : "View/Edit this User") + QStringLiteral(" - ") +
                  ui::applicationTitle());
   for (int i = 0; i < 4; ++i) optAccessLevel_[i]->setText(state_.AccessLevelNames[i]);
-  if (addMode()) {
+  if (isAddMode()) {
     {
       const store::OpenFile users(state_.files, store::DataFile::Users);
       recordNumber_ = users.count() + 1;
@@ -155,17 +145,10 @@ void frmAddEditUser::firstActivation() {
   }
   cmdSave_->Refresh();
   cmdCancel_->Refresh();
-  activated_ = true;
-  txtField_[0]->setFocus();
-  life_->fadeIn();
 }
 
 void frmAddEditUser::loadRecord() {
-  {
-    const store::OpenFile users(state_.files, store::DataFile::Users);
-    state_.user = state_.files.read<store::UserRecord>(recordNumber_);
-  }
-  const store::UserRecord& user = state_.user;
+  const store::UserRecord user = UserStore(state_.files).read(recordNumber_);
   ui::showRecordCreated(lblDateCreated_, user.DateCreated);
   // A level outside 1 to 4 (written by another program) is shown, and kept, as the lowest one,
   // which is all the log-in grants such a user.
@@ -177,28 +160,24 @@ void frmAddEditUser::loadRecord() {
   ui::showComments(txtComments_, user.Comments);
 }
 
-bool frmAddEditUser::mandatoryPresent() const {
-  return ui::allFilledIn({txtField_[0], txtField_[1], txtField_[2]});
-}
-
 void frmAddEditUser::txtField_Change(int index) {
   if (index == 4) {
     // Taking back what went beyond the limit changes the box once more.
-    if (ui::limitStoredLength(txtComments_, kCommentsLimit)) return;
-    ui::updateCommentsGauge(lblSpaceFull_, txtComments_, kCommentsLimit);
+    if (commentsTakenBack()) return;
+    showCommentsFill();
   }
-  if (activated_) savingAllowedChanged();
+  if (activated()) savingAllowedChanged();
 }
 
 void frmAddEditUser::savingAllowedChanged() {
-  ui::offerSave(cmdSave_, mandatoryPresent());
-  if (!addMode()) cmdCancel_->setCaption(QStringLiteral("&Cancel\nChanges"));
+  offerSave();
+  if (!isAddMode()) cmdCancel_->setCaption(QStringLiteral("&Cancel\nChanges"));
 }
 
 void frmAddEditUser::optAccessLevel_Click(int index) {
   selectedLevel_ = index;
   for (int i = 0; i < 4; ++i) ui::markChosenOption(optAccessLevel_[i], i == index - 1);
-  if (activated_ && !addMode()) savingAllowedChanged();
+  if (activated() && !isAddMode()) savingAllowedChanged();
 }
 
 void frmAddEditUser::cmdSave_Click() {
@@ -217,8 +196,10 @@ void frmAddEditUser::cmdSave_Click() {
   user.Password = ScramblePassword(txtField_[2]->text().toStdString());
   user.AccessLevel = static_cast<std::int16_t>(selectedLevel_);
   user.Comments = ui::commentsToStore(txtComments_);
-  if (addMode()) {
-    if (!addUser(state_.files, ui::administratorAuthor(state_), user)) {
+  const UserStore users(state_.files);
+  if (isAddMode()) {
+    const std::optional<store::UserRecord> added = users.add(ui::administratorAuthor(state_), user);
+    if (!added) {
       state_.dialogs.message(this, ui::makeMessage("'User List' Full",
                                                    "The 'User List' already holds\n"
                                                    "32,767 users, all it can hold.\n\n"
@@ -226,14 +207,11 @@ void frmAddEditUser::cmdSave_Click() {
                                                    ui::MessageIcon::Critical));
       return;
     }
+    reportSaved(*added);
   } else {
-    saveUser(state_.files, ui::administratorAuthor(state_), recordNumber_, user);
+    reportSaved(users.save(ui::administratorAuthor(state_), recordNumber_, user));
   }
-  state_.user = user;
-  life_->reportRecordSaved();
   cmdCancel_Click();
 }
-
-void frmAddEditUser::cmdCancel_Click() { life_->closeWindow(); }
 
 }  // namespace vm::access

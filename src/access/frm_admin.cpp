@@ -35,6 +35,7 @@
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
 #include "ui/pictures.h"
+#include "ui/record_editor.h"
 #include "ui/settings.h"
 #include "ui/tab_order.h"
 #include "ui/tile_picture.h"
@@ -373,8 +374,10 @@ void frmAdmin::cmdAddUser_Click() { openEditor(ui::EditorMode::Add); }
 void frmAdmin::cmdEditUser_Click() { openEditor(ui::EditorMode::Edit); }
 
 void frmAdmin::openEditor(ui::EditorMode mode) {
-  if (!ui::openModal(state_, this, new frmAddEditUser(state_, mode, currentRecNum(), this))) return;
-  const QString key = text(userSortKey(state_.user.FirstName, state_.user.LastName));
+  const std::optional<store::UserRecord> saved =
+      ui::openEditor(state_, this, new frmAddEditUser(state_, mode, currentRecNum(), this));
+  if (!saved) return;
+  const QString key = text(userSortKey(saved->FirstName, saved->LastName));
   UpdateUserGrid();
   QApplication::processEvents();
   selectRowWhere(kUserSortKey, key);
@@ -393,7 +396,7 @@ void frmAdmin::cmdDeleteUser_Click() {
   if (answer != ui::Answer::Yes) return;
   {
     const ui::BusyCursor busy(this);
-    removeUser(state_.files, ui::administratorAuthor(state_), currentRecNum());
+    UserStore(state_.files).remove(ui::administratorAuthor(state_), currentRecNum());
   }
   const int keptRow = state_.files.exists(store::DataFile::Users) ? std::max(row - 1, 1) : 0;
   UpdateUserGrid();
@@ -472,11 +475,8 @@ void frmAdmin::cmdCancel_Click() {
 void frmAdmin::cmdContinue_Click() {
   if (mode_ != AdminMode::PasswordEntry || txtPassword_->text().isEmpty()) return;
   const int row = grid_->currentRow();
-  {
-    const store::OpenFile users(state_.files, store::DataFile::Users);
-    state_.user = state_.files.read<store::UserRecord>(currentRecNum());
-  }
-  if (txtPassword_->text() != text(UnscramblePassword(state_.user.Password))) {
+  const store::UserRecord user = UserStore(state_.files).read(currentRecNum());
+  if (txtPassword_->text() != text(UnscramblePassword(user.Password))) {
     state_.dialogs.message(this, ui::makeMessage("Incorrect Password",
                                                  "That is not the correct password\n"
                                                  "associated with this name",
@@ -487,7 +487,7 @@ void frmAdmin::cmdContinue_Click() {
   }
   state_.CurrentUserName = grid_->text(row, 0);
   // A level that another program wrote outside 1 to 4 grants no more than reading.
-  const int level = state_.user.AccessLevel;
+  const int level = user.AccessLevel;
   state_.CurrentAccessLevel = level >= 1 && level <= 4 ? level : 1;
   WriteUserLog(state_, UserLogKind::LogIn, this);
   leaving_ = true;

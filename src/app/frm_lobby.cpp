@@ -76,8 +76,8 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
 
   // Each tab folder brings its own page.
   auto* results = new search::ResultsTab(state, *this);
-  pages_ = {nameTab_, new courses::CourseIndexTab(state, *this),
-            new search::SearchTab(state, *this, *results), results};
+  courseTab_ = new courses::CourseIndexTab(state, *this);
+  pages_ = {nameTab_, courseTab_, new search::SearchTab(state, *this, *results), results};
   tabMain_->setObjectName(QStringLiteral("tabMain"));
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     pages_[i]->setAutoFillBackground(true);
@@ -139,18 +139,20 @@ void frmLobby::Form_Activate() {
   if (nameGrid()->rows() > 0) nameGrid()->setFocus();
   activated_ = true;
   // The renewals notice comes once the window stands open, not inside its activation.
-  QTimer::singleShot(0, this, [this] { renewals::offerRenewalNotice(state_, this, *nameGrid()); });
+  QTimer::singleShot(0, this, [this] { renewals::offerRenewalNotice(state_, *this); });
 }
 
 ui::Grid* frmLobby::nameGrid() { return nameTab_->grid(); }
-ui::Grid* frmLobby::courseGrid() { return pages_[1]->grid(); }
+ui::Grid* frmLobby::courseGrid() { return courseTab_->grid(); }
+std::vector<ui::ListedPerson> frmLobby::listedPersons() { return nameTab_->listedPersons(); }
+QString frmLobby::nameListHeading() { return nameTab_->heading(); }
 QString frmLobby::nameDisplayCaption() { return nameTab_->displayCaption(); }
+std::vector<ui::ListedCourse> frmLobby::listedCourses() { return courseTab_->listedCourses(); }
 void frmLobby::updateNameGrid() { nameTab_->UpdateNameGrid(); }
-void frmLobby::updateCourseGrid() { pages_[1]->updateList(); }
+void frmLobby::updateCourseGrid() { courseTab_->UpdateCourseGrid(); }
 
-void frmLobby::openTrainingHistory(ui::Grid* source) {
-  if (!source || source->currentRow() < 1) return;
-  ui::openModal(state_, this, new training::frmTrainingHistory(state_, source, this));
+void frmLobby::openTrainingHistory(const ui::ListedPerson& person) {
+  ui::openModal(state_, this, new training::frmTrainingHistory(state_, person, this));
   // Removing records may have removed the last of them, and Training.Records with them.
   refreshButtons();
 }
@@ -162,7 +164,7 @@ void frmLobby::refreshButtons() {
   data.trainingRecordsExist = state_.files.exists(store::DataFile::Training);
   data.namesOnFile = state_.files.count(store::DataFile::Names);
   data.nameRows = nameGrid()->rows();
-  data.courseRows = courseGrid() ? courseGrid()->rows() : 0;
+  data.courseRows = courseGrid()->rows();
   data.applicationTitle = ui::applicationTitle().toStdString();
   const LobbyButtons table = computeLobbyButtons(data);
 

@@ -14,12 +14,17 @@ class QTabWidget;
 
 namespace vm::ui {
 struct AppState;
+class Grid;
 class LobbyTab;
 class PellamButton;
 }  // namespace vm::ui
 
 namespace vm::names {
 class NameListTab;
+}
+
+namespace vm::courses {
+class CourseIndexTab;
 }
 
 namespace vm::backup {
@@ -40,18 +45,22 @@ class frmLobby : public QWidget, public ui::LobbyServices {
 
   void UpdateNameGrid() { updateNameGrid(); }
   void UpdateCourseGrid() { updateCourseGrid(); }
+  // The lists of the Name List and Course Index tabs.
+  ui::Grid* nameGrid();
+  ui::Grid* courseGrid();
 
   // What the tabs use.
   QWidget* lobbyWindow() override { return this; }
   ui::WindowFade& lobbyFade() override { return life_.fade(); }
   QTabWidget* tabMain() override { return tabMain_; }
   void refreshButtons() override;
-  ui::Grid* nameGrid() override;
-  ui::Grid* courseGrid() override;
+  std::vector<ui::ListedPerson> listedPersons() override;
+  QString nameListHeading() override;
   QString nameDisplayCaption() override;
+  std::vector<ui::ListedCourse> listedCourses() override;
   void updateNameGrid() override;
   void updateCourseGrid() override;
-  void openTrainingHistory(ui::Grid* source) override;
+  void openTrainingHistory(const ui::ListedPerson& person) override;
   bool windowActivated() const override { return activated_; }
   void startFlashing() override { timerFlashButton_.start(); }
   void stopFlashing() override { timerFlashButton_.stop(); }
@@ -74,6 +83,7 @@ class frmLobby : public QWidget, public ui::LobbyServices {
   ui::WindowLife life_;
   QTabWidget* tabMain_;
   names::NameListTab* nameTab_;
+  courses::CourseIndexTab* courseTab_ = nullptr;
   std::array<ui::LobbyTab*, 4> pages_{};
   QLabel* lblUserInfo_;
   ui::PellamButton* cmdHelp_;

@@ -18,7 +18,7 @@ bool removeCourse(ui::AppState& state, QWidget* window, const QString& code, std
                       ui::MessageIcon::Question, ui::MessageButtons::YesNo, ui::Answer::No));
   if (answer != ui::Answer::Yes) return false;
   const ui::BusyCursor busy(window);
-  deleteCourse(state.files, ui::changeAuthor(state), n);
+  CourseStore(state.files).remove(ui::changeAuthor(state), n);
   return true;
 }
 

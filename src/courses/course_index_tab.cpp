@@ -11,7 +11,6 @@
 #include "courses/course_rows.h"
 #include "courses/frm_add_edit_course.h"
 #include "format/number_parse.h"
-#include "names/name_list_tab.h"
 #include "training/frm_credit_training.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
@@ -22,6 +21,7 @@
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
+#include "ui/record_editor.h"
 
 namespace vm::courses {
 namespace {
@@ -139,6 +139,17 @@ void CourseIndexTab::UpdateCourseGrid() {
   gridCourse_->setUpdatesEnabled(true);
 }
 
+std::vector<ui::ListedCourse> CourseIndexTab::listedCourses() const {
+  std::vector<ui::ListedCourse> courses;
+  courses.reserve(static_cast<std::size_t>(gridCourse_->rows()));
+  for (int r = 1; r <= gridCourse_->rows(); ++r)
+    courses.push_back({courseIdValue(gridCourse_->text(r, kId).toStdString()),
+                       gridCourse_->text(r, kRecNum).toInt(), gridCourse_->text(r, kCode),
+                       gridCourse_->text(r, kName), gridCourse_->text(r, kProvider),
+                       gridCourse_->text(r, kHours)});
+  return courses;
+}
+
 void CourseIndexTab::tabClicked() {
   if (!gridCourse_->isHidden()) {
     gridCourse_->setFocus();
@@ -226,11 +237,9 @@ void CourseIndexTab::cmdCreditTraining_Click() {
       gridCourse_->text(row, kProvider),       gridCourse_->text(row, kHours),
       gridCourse_->text(row, kRecNum).toInt(), {}};
   // Every person the Name List shows, as it shows them.
-  const ui::Grid* persons = lobby_.nameGrid();
-  choice.persons.reserve(static_cast<std::size_t>(persons->rows()));
-  for (int r = 1; r <= persons->rows(); ++r)
-    choice.persons.push_back({persons->text(r, names::NameListTab::kColName),
-                              persons->text(r, names::NameListTab::kColRecNum).toInt()});
+  const std::vector<ui::ListedPerson> persons = lobby_.listedPersons();
+  choice.persons.reserve(persons.size());
+  for (const ui::ListedPerson& p : persons) choice.persons.push_back({p.name, p.recNum});
   if (ui::openModal(
           state_, lobby_.lobbyWindow(),
           new training::frmCreditTraining(state_, std::move(choice), lobby_.lobbyWindow())))
@@ -250,14 +259,14 @@ void CourseIndexTab::cmdEditCourse_Click() {
 }
 
 void CourseIndexTab::openEditor(ui::EditorMode mode, std::int32_t recNum) {
-  if (!ui::openModal(state_, lobby_.lobbyWindow(),
-                     new frmAddEditCourse(state_, mode, recNum, lobby_.lobbyWindow())))
-    return;
-  const double saved = state_.course.DateCreated;
+  const std::optional<store::CourseRecord> saved =
+      ui::openEditor(state_, lobby_.lobbyWindow(),
+                     new frmAddEditCourse(state_, mode, recNum, lobby_.lobbyWindow()));
+  if (!saved) return;
   UpdateCourseGrid();
   if (gridCourse_->rows() >= 2) {
     for (int row = 1; row <= gridCourse_->rows(); ++row) {
-      if (courseIdValue(gridCourse_->text(row, kId).toStdString()) == saved) {
+      if (courseIdValue(gridCourse_->text(row, kId).toStdString()) == saved->DateCreated) {
         highlight(row);
         break;
       }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "ui/editor_mode.h"
+#include "ui/listed_records.h"
 #include "ui/lobby_tab.h"
 
 namespace vm::ui {
@@ -33,6 +35,9 @@ class CourseIndexTab : public ui::LobbyTab {
   ui::Grid* grid() override { return gridCourse_; }
   QList<QWidget*> tabOrder() override;
   void tabClicked() override;
+
+  // The courses listed, in the list's order.
+  std::vector<ui::ListedCourse> listedCourses() const;
 
   // The text of the last find, offered again by the next one.
   const QString& findText() const { return findText_; }

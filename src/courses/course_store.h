@@ -1,31 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
+#include <vector>
 
 #include "store/change_log/change_line.h"
-#include "store/file_table.h"
+#include "store/change_log/record_changes.h"
+#include "store/record_layouts.h"
+#include "store/record_store.h"
 #include "store/records.h"
 
 namespace vm::courses {
 
-// The changes of Course.Index, each written with its line in the change log as one piece of
-// journalled work (store/work_journal.h). Each opens and closes the file.
+// Courses as Course.Index keeps them. A course goes with its renewal period, in one piece of
+// work, so that neither is ever found without the other; its training records keep their copies
+// of the course.
+struct CourseKind {
+  using Record = store::CourseRecord;
+  static store::Change added(const Record& course) { return store::courseAdded(course); }
+  static store::Change edited(const Record& before, const Record& after) {
+    return store::courseEdited(before, after);
+  }
+  static store::Change removed(const Record& course) { return store::courseDeleted(course); }
+  static std::vector<store::WorkStep> goesWith(const Record& course) {
+    return {store::DropLinked{store::DataFile::Renewals, store::layout::renewal::CourseID.offset,
+                              course.DateCreated}};
+  }
+};
 
-// Appends a new course at the end of Course.Index, stamping its DateCreated with the author's time
-// moved on while another course already carries it. Returns false, writing nothing, when the index
-// already holds as many courses as it can count.
-bool appendCourse(store::FileTable& table, const store::ChangeAuthor& author,
-                  store::CourseRecord& course);
-
-// Writes an edited course over record n, keeping the DateCreated stored there (which is given back
-// in `course`). A save that changes nothing writes nothing.
-void rewriteCourse(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
-                   store::CourseRecord& course);
-
-// Removes course n from Course.Index, and its renewal period with it, as one piece of journalled
-// work: neither is ever found without the other; removing the last course leaves no Course.Index.
-// Training records keep their copies of the course.
-void deleteCourse(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n);
+using CourseStore = store::RecordStore<CourseKind>;
 
 }  // namespace vm::courses

@@ -19,7 +19,6 @@
 #include "ui/change_author.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
-#include "ui/editor_buttons.h"
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
@@ -59,19 +58,13 @@ void paintText(QLabel* label, const QColor& colour) {
 
 frmAddEditCourse::frmAddEditCourse(ui::AppState& state, ui::EditorMode mode, std::int32_t recNum,
                                    QWidget* parent)
-    : QDialog(parent),
-      state_(state),
-      life_(this, state),
-      mode_(mode),
-      recNum_(recNum),
-      txtComments_(new QPlainTextEdit(this)),
-      lblMandatory_(new QLabel(QStringLiteral("* Mandatory Entry"), this)),
-      lblDateCreated_(ui::makeRecordCreatedLabel(this)),
-      lblSpaceFull_(ui::makeFillGauge(this)),
-      cmdSave_(ui::makeSaveButton(this)),
-      cmdCancel_(ui::makeCancelButton(this)),
-      cmdHelp_(ui::makeCommandButton(this, QStringLiteral("cmdHelp"), {})),
-      colours_(ui::FieldColours::forEditor(mode == ui::EditorMode::Add, this)) {
+    : RecordEditor(state, mode, parent), recNum_(recNum) {
+  auto* comments = new QPlainTextEdit(this);
+  lblMandatory_ = new QLabel(QStringLiteral("* Mandatory Entry"), this);
+  lblDateCreated_ = ui::makeRecordCreatedLabel(this);
+  useComments(comments, ui::makeFillGauge(this), kCommentsLimit);
+  makeSaveAndCancel();
+  cmdHelp_ = ui::makeCommandButton(this, QStringLiteral("cmdHelp"), {});
   setObjectName(QStringLiteral("frmAddEditCourse"));
   setWindowTitle(ui::applicationTitle());
   ui::TilePicture(ui::pictures::backgroundTile(), this);
@@ -100,7 +93,7 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, ui::EditorMode mode, std
     fields->addWidget(label, i, 0, i == 4 ? Qt::AlignTop | Qt::AlignRight : Qt::AlignRight);
     fields->addWidget(field, i, 1, 1, 1, i == kName || i == 4 ? Qt::Alignment() : Qt::AlignLeft);
   }
-  ui::setUpCommentsBox(txtComments_);
+  setMandatory({txtField_[kCode], txtField_[kName], txtField_[kHours]});
   txtComments_->setFixedHeight(fontMetrics().lineSpacing() * 6 + 12);
   connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] { txtField_Change(5); });
   ui::keepPlaceWhenHidden(lblSpaceFull_);
@@ -135,10 +128,8 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, ui::EditorMode mode, std
 
   cmdCancel_->setCancel(true);  // Esc
   for (ui::PellamButton* b : {cmdSave_, cmdCancel_, cmdHelp_}) b->setAutoDefault(false);
-  connect(cmdSave_, &ui::PellamButton::Click, this, &frmAddEditCourse::cmdSave_Click);
-  connect(cmdCancel_, &ui::PellamButton::Click, this, &frmAddEditCourse::cmdCancel_Click);
   connect(cmdHelp_, &ui::PellamButton::Click, this, &frmAddEditCourse::cmdHelp_Click);
-  life_.onFirstActivation([this] { Form_Activate(); });
+  onFirstActivation(txtField_[kCode], [this] { Form_Activate(); });
 }
 
 void frmAddEditCourse::Form_Activate() {
@@ -155,17 +146,10 @@ void frmAddEditCourse::Form_Activate() {
     loadCourse();
   }
   cmdHelp_->setToolTip(QStringLiteral(" Click here for important information about Course Codes "));
-  activated_ = true;
-  if (!txtField_[kCode]->isReadOnly()) txtField_[kCode]->setFocus();
-  life_.fadeIn();
 }
 
 void frmAddEditCourse::loadCourse() {
-  {
-    const store::OpenFile file(state_.files, DataFile::Courses);
-    state_.course = state_.files.read<store::CourseRecord>(recNum_);
-  }
-  const store::CourseRecord& c = state_.course;
+  const store::CourseRecord c = CourseStore(state_.files).read(recNum_);
   if (state_.CurrentAccessLevel >= 2) {
     cmdSave_->setCaption(QStringLiteral("&Save\nChanges"));
   } else {
@@ -180,18 +164,13 @@ void frmAddEditCourse::loadCourse() {
   ui::showComments(txtComments_, c.Comments);
 }
 
-bool frmAddEditCourse::entryComplete() const {
-  return ui::allFilledIn({txtField_[kCode], txtField_[kName], txtField_[kHours]});
-}
-
 void frmAddEditCourse::txtField_Change(int index) {
   if (index == 5) {
-    if (ui::limitStoredLength(txtComments_, kCommentsLimit)) return;  // changes once more
-    ui::updateCommentsGauge(lblSpaceFull_, txtComments_, kCommentsLimit);
+    if (commentsTakenBack()) return;  // changes once more
+    showCommentsFill();
   }
-  if (!activated_) return;
-  ui::offerSave(cmdSave_, entryComplete());
-  if (!cmdSave_->isHidden() && !isAddMode() && state_.CurrentAccessLevel >= 2)
+  if (!activated()) return;
+  if (offerSave() && !isAddMode() && state_.CurrentAccessLevel >= 2)
     cmdCancel_->setCaption(QStringLiteral("&Cancel\nChanges"));
 }
 
@@ -231,8 +210,10 @@ void frmAddEditCourse::cmdSave_Click() {
   course.Hours = readHoursEntry(txtField_[kHours]->text().toStdString()).hours;
   course.Comments = ui::commentsToStore(txtComments_);
 
+  const CourseStore courses(state_.files);
   if (isAddMode()) {
-    if (!appendCourse(state_.files, ui::changeAuthor(state_), course)) {
+    const std::optional<store::CourseRecord> added = courses.add(ui::changeAuthor(state_), course);
+    if (!added) {
       state_.dialogs.message(
           this, ui::makeMessage(QStringLiteral("Course Index Full"),
                                 QStringLiteral("The 'Course Index' already holds 32,767 "
@@ -241,18 +222,16 @@ void frmAddEditCourse::cmdSave_Click() {
                                 ui::MessageIcon::Critical));
       return;
     }
+    course = *added;
   } else {
-    rewriteCourse(state_.files, ui::changeAuthor(state_), recNum_, course);
+    course = courses.save(ui::changeAuthor(state_), recNum_, course);
   }
-  state_.course = course;
-  life_.reportRecordSaved();
+  reportSaved(course);
   // A category heading is never carried into training records.
   if (!isAddMode() && state_.files.exists(DataFile::Training) && course.Hours > 0)
     offerPropagation(state_, this, course);
   cmdCancel_Click();
 }
-
-void frmAddEditCourse::cmdCancel_Click() { life_.closeWindow(); }
 
 // The help window dims this one while it is open.
 void frmAddEditCourse::cmdHelp_Click() { state_.openHelp(this, 6); }  // Course Code Conventions

@@ -20,7 +20,6 @@
 #include "ui/chosen_option.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
-#include "ui/editor_buttons.h"
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
@@ -42,18 +41,15 @@ const std::array<const char*, 6> kLabels = {"*First Name",  "Middle Name", "*Las
 
 frmAddEditName::frmAddEditName(ui::AppState& state, ui::EditorMode mode, std::int32_t recNum,
                                QWidget* parent)
-    : QDialog(parent),
-      state_(state),
-      life_(this, state),
-      mode_(mode),
+    : RecordEditor(state, mode, parent),
       recNum_(recNum),
-      txtComments_(new QPlainTextEdit(this)),
-      lblMandatory_(new QLabel(QStringLiteral("* Mandatory Entry"), this)),
-      lblDateCreated_(ui::makeRecordCreatedLabel(this)),
-      lblSpaceFull_(ui::makeFillGauge(this)),
-      cmdSave_(ui::makeSaveButton(this)),
-      cmdCancel_(ui::makeCancelButton(this)),
-      colours_(ui::FieldColours::forEditor(mode == ui::EditorMode::Add, this)) {
+      lblMandatory_(nullptr),
+      lblDateCreated_(nullptr) {
+  auto* comments = new QPlainTextEdit(this);
+  lblMandatory_ = new QLabel(QStringLiteral("* Mandatory Entry"), this);
+  lblDateCreated_ = ui::makeRecordCreatedLabel(this);
+  useComments(comments, ui::makeFillGauge(this), kMaxLength[5]);
+  makeSaveAndCancel();
   setObjectName(QStringLiteral("frmAddEditName"));
   setWindowTitle(ui::applicationTitle());
   ui::TilePicture(ui::pictures::backgroundTile(), this);
@@ -79,9 +75,9 @@ frmAddEditName::frmAddEditName(ui::AppState& state, ui::EditorMode mode, std::in
   for (int i = 0; i < 5; ++i)
     txtField_[static_cast<std::size_t>(i)]->setMinimumWidth(
         std::min(kMaxLength[static_cast<std::size_t>(i)], 24) * charWidth * 3 / 4 + 12);
-  ui::setUpCommentsBox(txtComments_);
   txtComments_->setMinimumHeight(fontMetrics().lineSpacing() * 6 + 10);
   connect(txtComments_, &QPlainTextEdit::textChanged, this, [this] { txtField_Change(6); });
+  setMandatory({txtField_[0], txtField_[2]});
   fields->addWidget(lblSpaceFull_, 6, 1, Qt::AlignRight);
   fields->setColumnStretch(1, 1);
 
@@ -121,9 +117,7 @@ frmAddEditName::frmAddEditName(ui::AppState& state, ui::EditorMode mode, std::in
   }
   ui::setTabOrder({txtField_[0], txtField_[1], txtField_[2], txtField_[3], txtField_[4],
                    txtComments_, optStatus_[0], optStatus_[1], cmdSave_, cmdCancel_});
-  connect(cmdSave_, &ui::PellamButton::Click, this, &frmAddEditName::cmdSave_Click);
-  connect(cmdCancel_, &ui::PellamButton::Click, this, &frmAddEditName::cmdCancel_Click);
-  life_.onFirstActivation([this] { Form_Activate(); });
+  onFirstActivation(txtField_[0], [this] { Form_Activate(); });
 }
 
 void frmAddEditName::Form_Activate() {
@@ -143,17 +137,10 @@ void frmAddEditName::Form_Activate() {
   } else {
     loadPerson();
   }
-  activated_ = true;
-  if (!txtField_[0]->isReadOnly()) txtField_[0]->setFocus();
-  life_.fadeIn();
 }
 
 void frmAddEditName::loadPerson() {
-  {
-    store::OpenFile file(state_.files, DataFile::Names);
-    state_.name = state_.files.read<store::NameRecord>(recNum_);
-  }
-  const store::NameRecord& r = state_.name;
+  const store::NameRecord r = PersonStore(state_.files).read(recNum_);
   loadedActive_ = r.Active;
   if (state_.CurrentAccessLevel >= 2) {
     cmdSave_->setText(QStringLiteral("Changes\n&Save"));
@@ -170,19 +157,16 @@ void frmAddEditName::loadPerson() {
   ui::showComments(txtComments_, r.Comments);
 }
 
-bool frmAddEditName::isValid() const { return ui::allFilledIn({txtField_[0], txtField_[2]}); }
-
-void frmAddEditName::offerSave() {
-  ui::offerSave(cmdSave_, isValid());
-  if (mode_ == ui::EditorMode::Edit && !cmdSave_->isHidden() && state_.CurrentAccessLevel > 1)
+void frmAddEditName::offerChanges() {
+  if (offerSave() && mode_ == ui::EditorMode::Edit && state_.CurrentAccessLevel > 1)
     cmdCancel_->setText(QStringLiteral("Changes\n&Cancel"));
 }
 
 void frmAddEditName::txtField_Change(int index) {
-  if (index == 6 && ui::limitStoredLength(txtComments_, kMaxLength[5])) return;  // changed again
-  if (!activated_) return;
-  offerSave();
-  if (index == 6) ui::updateCommentsGauge(lblSpaceFull_, txtComments_, kMaxLength[5]);
+  if (index == 6 && commentsTakenBack()) return;  // changed again
+  if (!activated()) return;
+  offerChanges();
+  if (index == 6) showCommentsFill();
 }
 
 bool frmAddEditName::activeChosen() const { return optStatus_[0]->isChecked(); }
@@ -200,7 +184,7 @@ void frmAddEditName::styleStatus() {
 }
 
 void frmAddEditName::optStatus_Click() {
-  if (mode_ == ui::EditorMode::Edit && state_.CurrentAccessLevel > 1 && activated_) offerSave();
+  if (mode_ == ui::EditorMode::Edit && state_.CurrentAccessLevel > 1 && activated()) offerChanges();
 }
 
 QString frmAddEditName::fieldText(int index) const {
@@ -238,16 +222,17 @@ void frmAddEditName::cmdSave_Click() {
   r.EmployeeID = fieldText(5).toStdString();
   r.Comments = ui::commentsToStore(txtComments_);
   r.Active = activeChosen() ? store::kActive : store::kInactive;
+  const PersonStore persons(state_.files);
   if (mode_ == ui::EditorMode::Add) {
-    if (!addPerson(state_.files, ui::changeAuthor(state_), r)) {
+    const std::optional<store::NameRecord> added = persons.add(ui::changeAuthor(state_), r);
+    if (!added) {
       tellListFull();
       return;
     }
+    reportSaved(*added);
   } else {
-    savePerson(state_.files, ui::changeAuthor(state_), recNum_, r);
+    reportSaved(persons.save(ui::changeAuthor(state_), recNum_, r));
   }
-  state_.name = r;
-  life_.reportRecordSaved();
   cmdCancel_Click();
 }
 
@@ -260,7 +245,5 @@ void frmAddEditName::tellListFull() {
                                                               "This person has not been added."),
                                                ui::MessageIcon::Critical));
 }
-
-void frmAddEditName::cmdCancel_Click() { life_.closeWindow(); }
 
 }  // namespace vm::names

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "names/name_list_rows.h"
 
-#include "format/number_text.h"
 #include "format/trim.h"
 #include "store/field_codec.h"
 #include "store/records.h"
@@ -54,8 +53,7 @@ std::vector<NameEntry> readNameEntries(const store::FileTable& files, std::int32
     const std::string last = getText(r, L::LastName);
     out.push_back({n, store::codec::getInt16(r, L::Active), displayName(first, middle, last),
                    format::trim(getText(r, L::Organization)),
-                   format::generalNumber(store::codec::getDouble(r, L::DateCreated)),
-                   nameSortKey(first, middle, last)});
+                   store::codec::getDouble(r, L::DateCreated), nameSortKey(first, middle, last)});
     return true;
   });
   return out;

@@ -27,7 +27,7 @@ struct NameEntry {
   std::int16_t active = 0;
   std::string name;
   std::string organization;
-  std::string dateCreated;  // the general number text of DateCreated, the person's identity
+  double dateCreated = 0;  // the person's identity
   std::string sortKey;
 };
 

@@ -22,6 +22,7 @@
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
+#include "ui/record_editor.h"
 
 namespace vm::names {
 namespace {
@@ -143,6 +144,9 @@ std::optional<ui::Message> NameListTab::fillGrid() {
     store::OpenFile file(state_.files, store::DataFile::Names);
     entries = readNameEntries(state_.files, file.count());
   }
+  dateCreated_.clear();
+  dateCreated_.reserve(entries.size());
+  for (const NameEntry& e : entries) dateCreated_.push_back(e.dateCreated);
 
   if (entries.empty()) {
     for (QRadioButton* option : optDisplay_) option->hide();
@@ -160,8 +164,8 @@ std::optional<ui::Message> NameListTab::fillGrid() {
   rows.reserve(entries.size());
   for (const NameEntry& e : entries) {
     if (!isListedUnder(display_, e.active)) continue;
-    rows.push_back({qs(e.name), qs(e.organization), qs(e.dateCreated), qs(e.sortKey),
-                    QString::number(e.recNum)});
+    rows.push_back({qs(e.name), qs(e.organization), qs(format::generalNumber(e.dateCreated)),
+                    qs(e.sortKey), QString::number(e.recNum)});
   }
   const bool sort = rows.size() >= 2;
   gridName_->setRows(std::move(rows));
@@ -231,7 +235,26 @@ void NameListTab::cmdEditName_Click() {
   openEditor(gridName_->text(row, kColRecNum).toInt());
 }
 
-void NameListTab::cmdTrainingHistory_Click() { lobby_.openTrainingHistory(gridName_); }
+void NameListTab::cmdTrainingHistory_Click() {
+  const int row = gridName_->currentRow();
+  if (row > 0) lobby_.openTrainingHistory(personAt(row));
+}
+
+ui::ListedPerson NameListTab::personAt(int row) const {
+  const std::int32_t recNum = gridName_->text(row, kColRecNum).toInt();
+  return {dateCreated_[static_cast<std::size_t>(recNum - 1)], recNum,
+          gridName_->text(row, kColName), gridName_->text(row, kColOrganization),
+          gridName_->text(row, kColSortKey)};
+}
+
+std::vector<ui::ListedPerson> NameListTab::listedPersons() const {
+  std::vector<ui::ListedPerson> persons;
+  persons.reserve(static_cast<std::size_t>(gridName_->rows()));
+  for (int r = 1; r <= gridName_->rows(); ++r) persons.push_back(personAt(r));
+  return persons;
+}
+
+QString NameListTab::heading() const { return gridName_->headerText(kColName); }
 
 void NameListTab::cmdDeleteName_Click() {
   const int row = gridName_->currentRow();
@@ -294,12 +317,11 @@ void NameListTab::cmdPrintNameList_Click() {
 
 void NameListTab::openEditor(std::int32_t recNum) {
   const ui::EditorMode mode = recNum == 0 ? ui::EditorMode::Add : ui::EditorMode::Edit;
-  if (!ui::openModal(state_, lobby_.lobbyWindow(),
-                     new frmAddEditName(state_, mode, recNum, lobby_.lobbyWindow())))
-    return;
-  const QString saved = qs(format::generalNumber(state_.name.DateCreated));
+  const std::optional<store::NameRecord> saved = ui::openEditor(
+      state_, lobby_.lobbyWindow(), new frmAddEditName(state_, mode, recNum, lobby_.lobbyWindow()));
+  if (!saved) return;
   UpdateNameGrid();
-  reselect(saved);
+  reselect(qs(format::generalNumber(saved->DateCreated)));
   lobby_.refreshButtons();
 }
 

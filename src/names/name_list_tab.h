@@ -4,9 +4,11 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "names/name_list_rows.h"
 #include "ui/dialogs.h"
+#include "ui/listed_records.h"
 #include "ui/lobby_tab.h"
 
 class QRadioButton;
@@ -43,6 +45,9 @@ class NameListTab : public ui::LobbyTab {
 
   NameDisplay display() const { return display_; }
   QString displayCaption() const;
+  // The persons listed, in the list's order, and the heading of their names.
+  std::vector<ui::ListedPerson> listedPersons() const;
+  QString heading() const;
   QList<QWidget*> tabOrder() override;
 
  private:
@@ -62,6 +67,7 @@ class NameListTab : public ui::LobbyTab {
   // highlights the person saved.
   void openEditor(std::int32_t recNum);
   void reselect(const QString& dateCreated);
+  ui::ListedPerson personAt(int row) const;
 
   ui::LobbyServices& lobby_;
   ui::AppState& state_;
@@ -72,6 +78,7 @@ class NameListTab : public ui::LobbyTab {
   ui::PellamButton* cmdDeleteName_;
   ui::PellamButton* cmdTrainingHistory_;
   ui::PellamButton* cmdPrintNameList_;
+  std::vector<double> dateCreated_;  // of every person on file, by record number from 1
   NameDisplay display_ = NameDisplay::Active;
   bool updating_ = false;  // a refresh is running: display clicks are ignored
 };

@@ -1,26 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
+#include <vector>
 
 #include "store/change_log/change_line.h"
-#include "store/file_table.h"
+#include "store/change_log/record_changes.h"
+#include "store/record_layouts.h"
+#include "store/record_store.h"
 #include "store/records.h"
 
 namespace vm::names {
 
-// The additions and edits of Name.List, each written with its line in the change log as one
-// piece of journalled work (store/work_journal.h). Each opens and closes the file.
+// Persons as Name.List keeps them.
+struct PersonKind {
+  using Record = store::NameRecord;
+  static store::Change added(const Record& person) { return store::personAdded(person); }
+  static store::Change edited(const Record& before, const Record& after) {
+    return store::personEdited(before, after);
+  }
+  // The line counts the training records that the first step drops.
+  static store::Change removed(const Record& person) { return store::personDeleted(person, 0); }
+  // A person's training records go first: should the removal of the person fail after them, the
+  // person is still listed and removing the person again finishes the work, rather than leaving
+  // training records that belong to nobody.
+  static std::vector<store::WorkStep> goesWith(const Record& person) {
+    return {store::DropLinked{store::DataFile::Training, store::layout::training::PersonID.offset,
+                              person.DateCreated}};
+  }
+};
 
-// Appends the person, stamping its DateCreated with the author's time (moved on while another
-// person carries it). Returns false, writing nothing, when the list holds as many persons as it
-// can count.
-bool addPerson(store::FileTable& table, const store::ChangeAuthor& author,
-               store::NameRecord& person);
-
-// Writes the edited person over record n, keeping the DateCreated stored there (given back in
-// `person`). A save that changes nothing writes nothing.
-void savePerson(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
-                store::NameRecord& person);
+using PersonStore = store::RecordStore<PersonKind>;
 
 }  // namespace vm::names

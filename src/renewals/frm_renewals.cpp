@@ -41,15 +41,8 @@ QString dayText(std::optional<std::int64_t> day) {
 
 }  // namespace
 
-std::vector<ListedPerson> listedPersonsOf(const ui::Grid& nameGrid) {
-  std::vector<ListedPerson> persons;
-  persons.reserve(static_cast<std::size_t>(nameGrid.rows()));
-  for (int r = 1; r <= nameGrid.rows(); ++r)
-    persons.push_back({nameGrid.text(r, 0), nameGrid.text(r, 2).toStdString()});
-  return persons;
-}
-
-frmRenewals::frmRenewals(ui::AppState& state, std::vector<ListedPerson> persons, QWidget* parent)
+frmRenewals::frmRenewals(ui::AppState& state, std::vector<ui::ListedPerson> persons,
+                         QWidget* parent)
     : QDialog(parent),
       state_(state),
       life_(this, state),
@@ -168,9 +161,6 @@ void frmRenewals::cmdShowRenewals_Click() {
                     : std::nullopt);
   std::vector<RenewalCourse> asked;
   for (std::size_t c : chosen) asked.push_back({courses_[c].courseId, courses_[c].months});
-  std::vector<std::string> rows;
-  rows.reserve(persons_.size());
-  for (const ListedPerson& p : persons_) rows.push_back(p.dateCreated);
 
   RenewalQuery query;
   query.today = format::automationDay(format::toAutomationDate(state_.clock.now()));
@@ -180,7 +170,7 @@ void frmRenewals::cmdShowRenewals_Click() {
   std::vector<QStringList> cells;
   {
     const ui::BusyCursor busy(this);
-    list = renewalList(state_.files, rows, asked, query);
+    list = renewalList(state_.files, ui::stampsOf(persons_), asked, query);
     cells.reserve(list.entries.size());
     for (const RenewalEntry& e : list.entries) {
       const PeriodRow& course = courses_[chosen[static_cast<std::size_t>(e.course)]];

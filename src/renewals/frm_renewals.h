@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "renewals/renewal_courses.h"
+#include "ui/listed_records.h"
 #include "ui/window_life.h"
 
 class QCheckBox;
@@ -21,15 +22,6 @@ class PellamButton;
 
 namespace vm::renewals {
 
-// A person the Name List lists: the display name and the DateCreated text of its row.
-struct ListedPerson {
-  QString name;
-  std::string dateCreated;
-};
-
-// The Name List's rows, in list order.
-std::vector<ListedPerson> listedPersonsOf(const ui::Grid& nameGrid);
-
 // The renewals view: for the persons the Name List lists and the courses with a renewal period
 // (all, or those under one category heading), each person's latest training, the day it lapses and
 // where the person stands, expired first. Prints through the report engine; the periods are set in
@@ -38,7 +30,8 @@ class frmRenewals : public QDialog {
   Q_OBJECT
 
  public:
-  frmRenewals(ui::AppState& state, std::vector<ListedPerson> persons, QWidget* parent = nullptr);
+  frmRenewals(ui::AppState& state, std::vector<ui::ListedPerson> persons,
+              QWidget* parent = nullptr);
 
  private:
   enum Column { kName = 0, kCode, kCourse, kTrained, kLapses, kStatus };
@@ -55,7 +48,7 @@ class frmRenewals : public QDialog {
 
   ui::AppState& state_;
   ui::WindowLife life_;
-  std::vector<ListedPerson> persons_;
+  std::vector<ui::ListedPerson> persons_;
   std::vector<PeriodRow> courses_;
   std::vector<std::size_t> headings_;
   int shownDueWithin_ = 30;

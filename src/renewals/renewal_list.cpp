@@ -6,9 +6,8 @@
 #include <limits>
 
 #include "format/automation_date.h"
-#include "format/number_text.h"
 #include "renewals/lapse_date.h"
-#include "search/person_index.h"
+#include "scan/link_index.h"
 #include "store/field_codec.h"
 
 namespace vm::renewals {
@@ -115,22 +114,22 @@ void count(RenewalCounts& counts, RenewalStatus status) {
 
 }  // namespace
 
-RenewalList renewalList(store::FileTable& files, std::span<const std::string> personRows,
+RenewalList renewalList(store::FileTable& files, std::span<const double> personRows,
                         std::span<const RenewalCourse> courses, const RenewalQuery& query,
-                        const search::ScanProgress& progress) {
+                        const scan::ScanProgress& progress) {
   RenewalList out;
   if (personRows.empty() || courses.empty()) return out;
-  search::LinkIndex persons(personRows);
-  std::vector<std::string> courseIds;
+  scan::LinkIndex persons(personRows);
+  std::vector<double> courseIds;
   courseIds.reserve(courses.size());
-  for (const RenewalCourse& c : courses) courseIds.push_back(format::generalNumber(c.id));
-  search::LinkIndex courseIndex(courseIds, L::CourseID);
+  for (const RenewalCourse& c : courses) courseIds.push_back(c.id);
+  scan::LinkIndex courseIndex(courseIds, L::CourseID);
 
   // Most records of a file belong to courses without a period, so the course is asked first and
   // only the rest look their person up.
   LatestDays latest;
   if (files.exists(store::DataFile::Training)) {
-    search::passOverTraining(
+    scan::passOverTraining(
         files, progress,
         [&](std::span<const char> r) {
           if (courseIndex.find(r) >= 0) persons.prefetch(r);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "renewals/renewal_status.h"
-#include "search/training_pass.h"
+#include "scan/training_pass.h"
 #include "store/file_table.h"
 
 namespace vm::renewals {
@@ -51,12 +51,12 @@ struct RenewalList {
   RenewalCounts counts;
 };
 
-// Where each listed person, given by the DateCreated texts of the Name List's rows in list order,
-// stands in each course: a training counts for the person its PersonID links to and the course its
-// CourseID links to, and the latest by day is the one that lapses. One sequential pass over
-// Training.Records, as the search makes; opens and closes the file.
-RenewalList renewalList(store::FileTable& files, std::span<const std::string> personRows,
+// Where each listed person, given by their DateCreated in list order, stands in each course: a
+// training counts for the person its PersonID links to and the course its CourseID links to, and
+// the latest by day is the one that lapses. One sequential pass over Training.Records, as the
+// search makes; opens and closes the file.
+RenewalList renewalList(store::FileTable& files, std::span<const double> persons,
                         std::span<const RenewalCourse> courses, const RenewalQuery& query,
-                        const search::ScanProgress& progress = {});
+                        const scan::ScanProgress& progress = {});
 
 }  // namespace vm::renewals

@@ -14,6 +14,7 @@
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
+#include "ui/lobby_services.h"
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
 #include "ui/settings.h"
@@ -76,12 +77,13 @@ void frmRenewalNotice::chkShowNotice_Click() {
                            chkShowNotice_->isChecked() ? QString() : kNoShow);
 }
 
-void offerRenewalNotice(ui::AppState& state, QWidget* lobby, const ui::Grid& nameGrid) {
+void offerRenewalNotice(ui::AppState& state, ui::LobbyServices& lobby) {
   if (state.settings.value(noticeSettingKey(state.CurrentUserName)) == kNoShow) return;
-  std::vector<ListedPerson> persons = listedPersonsOf(nameGrid);
+  QWidget* window = lobby.lobbyWindow();
+  std::vector<ui::ListedPerson> persons = lobby.listedPersons();
   RenewalList list;
   {
-    const ui::BusyCursor busy(lobby);
+    const ui::BusyCursor busy(window);
     const RenewalPeriods periods = readRenewalPeriods(state.files);
     if (periods.empty() || persons.empty()) return;
     const std::vector<PeriodRow> courses =
@@ -89,21 +91,18 @@ void offerRenewalNotice(ui::AppState& state, QWidget* lobby, const ui::Grid& nam
     std::vector<RenewalCourse> asked;
     for (std::size_t c : renewedCourses(courses))
       asked.push_back({courses[c].courseId, courses[c].months});
-    std::vector<std::string> rows;
-    rows.reserve(persons.size());
-    for (const ListedPerson& p : persons) rows.push_back(p.dateCreated);
     RenewalQuery query;
     query.today = format::automationDay(format::toAutomationDate(state.clock.now()));
     query.dueWithin = kNoticeDays;
-    list = renewalList(state.files, rows, asked, query);
+    list = renewalList(state.files, ui::stampsOf(persons), asked, query);
   }
   if (!noticeWanted(list.counts)) return;
   auto* notice = new frmRenewalNotice(
-      state, QString::fromStdString(noticeText(list.counts, kNoticeDays)), lobby);
+      state, QString::fromStdString(noticeText(list.counts, kNoticeDays)), window);
   bool wanted = false;
   QObject::connect(notice, &frmRenewalNotice::renewalsAsked, [&wanted] { wanted = true; });
-  ui::openModal(state, lobby, notice);
-  if (wanted) ui::openModal(state, lobby, new frmRenewals(state, std::move(persons), lobby));
+  ui::openModal(state, window, notice);
+  if (wanted) ui::openModal(state, window, new frmRenewals(state, std::move(persons), window));
 }
 
 }  // namespace vm::renewals

@@ -9,7 +9,7 @@ class QCheckBox;
 
 namespace vm::ui {
 struct AppState;
-class Grid;
+class LobbyServices;
 class PellamButton;
 }  // namespace vm::ui
 
@@ -44,7 +44,7 @@ class frmRenewalNotice : public QDialog {
 
 // Once the main window has opened: when the user has not turned the notice off, some course has a
 // renewal period, and a training of a person the Name List lists has expired or falls due within
-// 30 days, shows the notice over `lobby`, and the renewals view when asked for.
-void offerRenewalNotice(ui::AppState& state, QWidget* lobby, const ui::Grid& nameGrid);
+// 30 days, shows the notice over the main window, and the renewals view when asked for.
+void offerRenewalNotice(ui::AppState& state, ui::LobbyServices& lobby);
 
 }  // namespace vm::renewals

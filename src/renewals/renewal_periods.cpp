@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "search/number_key.h"
+#include "format/number_key.h"
 #include "store/field_codec.h"
 #include "store/record_codec.h"
 #include "store/work_journal.h"
@@ -17,7 +17,7 @@ namespace {
 namespace L = store::layout::renewal;
 constexpr auto kRenewals = store::DataFile::Renewals;
 
-std::uint64_t keyOf(double courseId) { return search::numberKey(courseId); }
+std::uint64_t keyOf(double courseId) { return format::numberKey(courseId); }
 
 // Every record of the file as it is stored; nothing when there is no file.
 std::vector<char> storedRecords(store::FileTable& table) {

@@ -9,8 +9,8 @@
 #include "format/automation_date.h"
 #include "format/date_time.h"
 #include "format/number_text.h"
+#include "scan/link_index.h"
 #include "search/day_range.h"
-#include "search/person_index.h"
 #include "store/field_codec.h"
 
 namespace vm::search {
@@ -46,14 +46,14 @@ double hoursAddend(float stored) {
 
 std::string hoursText(double hours) { return format::shortestSingle(format::toSingle(hours)); }
 
-AnnualSummary annualSummary(store::FileTable& files, std::span<const std::string> personRows,
-                            int year, const ScanProgress& progress) {
+AnnualSummary annualSummary(store::FileTable& files, std::span<const double> personRows, int year,
+                            const scan::ScanProgress& progress) {
   namespace L = store::layout::training;
   AnnualSummary out;
   if (year < format::kMinYear || year > format::kMaxYear) return out;
   const DayRange days{format::automationDay(format::automationDateOf(year, 1, 1)),
                       format::automationDay(format::automationDateOf(year, 12, 31))};
-  PersonIndex persons(personRows);
+  scan::LinkIndex persons(personRows);
   const auto slots = static_cast<std::size_t>(persons.persons());
   std::vector<double> hours(slots, 0.0);
   std::vector<char> listed(slots, 0);
@@ -65,7 +65,7 @@ AnnualSummary annualSummary(store::FileTable& files, std::span<const std::string
     return days.holds(store::codec::getDouble(r, L::TrainingDate));
   };
   if (slots > 0) {
-    passOverTraining(
+    scan::passOverTraining(
         files, progress,
         [&](std::span<const char> r) {
           if (inYear(r)) persons.prefetch(r);

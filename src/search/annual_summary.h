@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "search/training_pass.h"
+#include "scan/training_pass.h"
 #include "store/file_table.h"
 
 namespace vm::search {
@@ -22,14 +22,14 @@ struct AnnualSummary {
   double total = 0;                  // the sum of the persons' hours, in list order
 };
 
-// The training hours of the listed persons, given by the DateCreated texts of their rows in list
-// order, for one calendar year. Hours are added in double precision, each record adding its stored
+// The training hours of the listed persons, given by their DateCreated in list order, for one
+// calendar year. Hours are added in double precision, each record adding its stored
 // hours as their shortest text reads (2.2 adds 2.2, not the single nearest to it), so that three
 // records of 2.2 hours make 6.6 and not 6.6000004. One sequential pass over Training.Records;
 // the result is the same as scanning the file once for each person in turn. Opens and closes the
 // file.
-AnnualSummary annualSummary(store::FileTable& files, std::span<const std::string> personRows,
-                            int year, const ScanProgress& progress = {});
+AnnualSummary annualSummary(store::FileTable& files, std::span<const double> persons, int year,
+                            const scan::ScanProgress& progress = {});
 
 // What a record's stored hours add to a sum: the number their shortest text reads as.
 double hoursAddend(float stored);

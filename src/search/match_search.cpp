@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/match_search.h"
 
-#include "search/person_index.h"
+#include "scan/link_index.h"
 #include "search/text_criterion.h"
 #include "store/field_codec.h"
 
 namespace vm::search {
 
-std::vector<int> matchSearch(store::FileTable& files, std::span<const std::string> personRows,
-                             const MatchCriteria& criteria, const ScanProgress& progress) {
+std::vector<int> matchSearch(store::FileTable& files, std::span<const double> personRows,
+                             const MatchCriteria& criteria, const scan::ScanProgress& progress) {
   namespace L = store::layout::training;
   using store::codec::rawText;
-  PersonIndex persons(personRows);
+  scan::LinkIndex persons(personRows);
   // Whether each person has a record that meets every criterion; once one does, the person's
   // other records are passed over before their text is touched.
   std::vector<char> met(static_cast<std::size_t>(persons.persons()), 0);
@@ -25,7 +25,7 @@ std::vector<int> matchSearch(store::FileTable& files, std::span<const std::strin
     return !criteria.days || criteria.days->holds(store::codec::getDouble(r, L::TrainingDate));
   };
   if (unmet > 0) {
-    passOverTraining(
+    scan::passOverTraining(
         files, progress,
         [&](std::span<const char> r) {
           if (inRange(r)) persons.prefetch(r);

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "scan/training_pass.h"
 #include "search/day_range.h"
-#include "search/training_pass.h"
 #include "store/file_table.h"
 
 namespace vm::search {
@@ -25,11 +25,12 @@ struct MatchCriteria {
   MatchMode mode = MatchMode::Match;
 };
 
-// The persons found among the listed ones, given by the DateCreated texts of their rows in list
-// order: the positions of their rows, in that order. One sequential pass over Training.Records
+// The persons found among the listed ones, given by their DateCreated in list order: their
+// positions in the list, in that order. One sequential pass over Training.Records
 // decides for every person at once; the result is the same as scanning the whole file once for
 // each person in turn. Opens and closes the file.
-std::vector<int> matchSearch(store::FileTable& files, std::span<const std::string> personRows,
-                             const MatchCriteria& criteria, const ScanProgress& progress = {});
+std::vector<int> matchSearch(store::FileTable& files, std::span<const double> persons,
+                             const MatchCriteria& criteria,
+                             const scan::ScanProgress& progress = {});
 
 }  // namespace vm::search

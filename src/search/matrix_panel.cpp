@@ -7,17 +7,14 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "courses/course_rows.h"
 #include "format/text_case.h"
 #include "search/frm_training_matrix.h"
 #include "search/progress_caption.h"
-#include "search/results_tab.h"
 #include "search/training_matrix.h"
 #include "ui/app_state.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
-#include "ui/grid/grid.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
@@ -75,13 +72,10 @@ MatrixPanel::MatrixPanel(ui::AppState& state, ui::LobbyServices& lobby, QWidget*
 }
 
 void MatrixPanel::refresh() {
-  const ui::Grid& grid = *lobby_.courseGrid();
   courses_.clear();
-  for (int r = 1; r <= grid.rows(); ++r)
-    courses_.push_back({grid.text(r, courses::kCode).toStdString(),
-                        grid.text(r, courses::kName).toStdString(),
-                        grid.text(r, courses::kHours).isEmpty(),
-                        courses::courseIdValue(grid.text(r, courses::kId).toStdString())});
+  for (const ui::ListedCourse& c : lobby_.listedCourses())
+    courses_.push_back(
+        {c.code.toStdString(), c.name.toStdString(), c.hours.isEmpty(), c.dateCreated});
   headings_ = headingsOf(courses_);
 
   const QString before = cboMatrixHeading_->currentText();
@@ -152,20 +146,17 @@ void MatrixPanel::cmdMatrix_Click() {
     return;
   }
 
-  const ui::Grid& names = *lobby_.nameGrid();
-  std::vector<std::string> persons;
+  const std::vector<ui::ListedPerson> persons = lobby_.listedPersons();
   std::vector<std::string> personNames;
-  for (int r = 1; r <= names.rows(); ++r) {
-    persons.push_back(names.text(r, ResultsTab::kColDateCreated).toStdString());
-    personNames.push_back(names.text(r, 0).toStdString());
-  }
-  const std::string heading = names.headerText(0).toStdString();
+  personNames.reserve(persons.size());
+  for (const ui::ListedPerson& p : persons) personNames.push_back(p.name.toStdString());
+  const std::string heading = lobby_.nameListHeading().toStdString();
   MatrixTable table;
   cmdMatrix_->setTag(cmdMatrix_->caption());
   {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
     const TrainingMatrix matrix =
-        trainingMatrix(state_.files, persons, courses, progressOnCaption(cmdMatrix_));
+        trainingMatrix(state_.files, ui::stampsOf(persons), courses, progressOnCaption(cmdMatrix_));
     table = matrixTable(matrix, heading, personNames, courses);
   }
   cmdMatrix_->setCaption(cmdMatrix_->tag());

@@ -8,7 +8,7 @@
 
 namespace vm::search {
 
-ScanProgress progressOnCaption(ui::PellamButton* button) {
+scan::ScanProgress progressOnCaption(ui::PellamButton* button) {
   return [button](std::int64_t done, std::int64_t total) {
     const double share = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 1;
     button->setCaption(QString::fromStdString(format::formatPercent(share)));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "search/training_pass.h"
+#include "scan/training_pass.h"
 
 namespace vm::ui {
 class PellamButton;
@@ -11,6 +11,6 @@ namespace vm::search {
 
 // Shows how far a pass has come as the caption of the button that started it ("37%"), painted at
 // once: the pass does not yield to the event loop.
-ScanProgress progressOnCaption(ui::PellamButton* button);
+scan::ScanProgress progressOnCaption(ui::PellamButton* button);
 
 }  // namespace vm::search

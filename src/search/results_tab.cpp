@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "format/number_text.h"
 #include "ui/app_state.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
@@ -26,14 +28,6 @@ ui::PellamButton* makeButton(QWidget* parent, const QString& name) {
   ui::PellamButton* b = ui::makeCommandButton(parent, name, {});
   b->setMinimumSize(150, 44);
   return b;
-}
-
-// The five cells of a Name List row, the second replaced when `second` is given.
-QStringList nameRow(const ui::Grid& names, int row, const QString* second = nullptr) {
-  QStringList cells;
-  for (int c = 0; c < 5; ++c) cells << names.text(row, c);
-  if (second) cells[ResultsTab::kColSecond] = *second;
-  return cells;
 }
 
 // Clears a flag on every way out of a scope.
@@ -94,13 +88,25 @@ void ResultsTab::tabClicked() {
   if (!gridSummary_->isHidden()) gridSummary_->setFocus();
 }
 
-void ResultsTab::showSearchResults(const ui::Grid& names, const std::vector<int>& found,
-                                   const ResultsReport& report) {
+// The cells of a listed person as the Name List shows them, the second replaced by `second`; the
+// person is kept, to be found again by its record number.
+QStringList ResultsTab::personRow(const ui::ListedPerson& person, const QString& second) {
+  listed_.push_back(person);
+  return {person.name, second, qs(format::generalNumber(person.dateCreated)), person.sortKey,
+          QString::number(person.recNum)};
+}
+
+void ResultsTab::showSearchResults(const std::vector<ui::ListedPerson>& persons,
+                                   const std::vector<int>& found, const ResultsReport& report) {
   report_ = report;
+  listed_.clear();
   std::vector<QStringList> rows;
   rows.reserve(found.size());
-  for (int r : found) rows.push_back(nameRow(names, r + 1));
-  fill(QStringLiteral("<Matching ") + names.headerText(0) +
+  for (int r : found) {
+    const ui::ListedPerson& person = persons[static_cast<std::size_t>(r)];
+    rows.push_back(personRow(person, person.organization));
+  }
+  fill(QStringLiteral("<Matching ") + qs(report.nameListHeader) +
            QStringLiteral("|<Organization|DateCreated|SortName|RecNum"),
        std::move(rows));
   gridSummary_->setColumnWidthTwips(kColName, 4100);
@@ -110,15 +116,14 @@ void ResultsTab::showSearchResults(const ui::Grid& names, const std::vector<int>
   open(QStringLiteral("Search Results"), 2);
 }
 
-void ResultsTab::showAnnualSummary(const ui::Grid& names, const AnnualSummary& summary,
-                                   const ResultsReport& report) {
+void ResultsTab::showAnnualSummary(const std::vector<ui::ListedPerson>& persons,
+                                   const AnnualSummary& summary, const ResultsReport& report) {
   report_ = report;
+  listed_.clear();
   std::vector<QStringList> rows;
   rows.reserve(summary.persons.size());
-  for (const PersonHours& p : summary.persons) {
-    const QString hours = qs(hoursText(p.hours));
-    rows.push_back(nameRow(names, p.row + 1, &hours));
-  }
+  for (const PersonHours& p : summary.persons)
+    rows.push_back(personRow(persons[static_cast<std::size_t>(p.row)], qs(hoursText(p.hours))));
   fill(QStringLiteral("<List of Names|> Annual Training Hours|DateCreated|SortName|RecNum"),
        std::move(rows));
   gridSummary_->setColumnWidthTwips(kColName, 3500);
@@ -167,11 +172,17 @@ void ResultsTab::setBackupEnabled(bool enabled) {
 }
 
 void ResultsTab::cmdSummaryTrainingHistory_Click() {
-  if (gridSummary_->currentRow() < 1) return;
+  const int row = gridSummary_->currentRow();
+  if (row < 1) return;
+  const std::int32_t recNum = gridSummary_->text(row, kColRecNum).toInt();
+  const auto person =
+      std::find_if(listed_.begin(), listed_.end(),
+                   [recNum](const ui::ListedPerson& p) { return p.recNum == recNum; });
+  if (person == listed_.end()) return;
   // The history window reads the flag when it loads and while it sets its buttons.
   {
     FlagScope viewOnly(state_.HistoryViewOnly);
-    lobby_.openTrainingHistory(gridSummary_);
+    lobby_.openTrainingHistory(*person);
   }
   // The main window refreshes its buttons after the history, which would unlock what the results
   // keep locked.
@@ -200,6 +211,7 @@ void ResultsTab::cmdFinishedSummary_Click() {
   lblTotalHours_->setText(QString());
   lblTotalHours_->hide();
   report_ = {};
+  listed_.clear();
 }
 
 }  // namespace vm::search

@@ -6,6 +6,7 @@
 
 #include "print/report.h"
 #include "search/annual_summary.h"
+#include "ui/listed_records.h"
 #include "ui/lobby_tab.h"
 
 class QLabel;
@@ -34,7 +35,7 @@ class ResultsTab : public ui::LobbyTab {
 
  public:
   // Grid columns: name, organisation or hours, then the hidden DateCreated, sort key and record
-  // number copied from the Name List.
+  // number, as the Name List has them.
   static constexpr int kColName = 0, kColSecond = 1, kColDateCreated = 2, kColSortKey = 3,
                        kColRecNum = 4;
 
@@ -44,13 +45,13 @@ class ResultsTab : public ui::LobbyTab {
   void tabClicked() override;
   QList<QWidget*> tabOrder() override;
 
-  // Lists the rows of the Name List grid that a search found (positions counted from 0), sorted
-  // by name, and opens the tab captioned "Search Results" with tabs 0 and 1 locked.
-  void showSearchResults(const ui::Grid& names, const std::vector<int>& found,
-                         const ResultsReport& report);
+  // Lists the persons that a search found among the listed ones (positions counted from 0),
+  // sorted by name, and opens the tab captioned "Search Results" with tabs 0 and 1 locked.
+  void showSearchResults(const std::vector<ui::ListedPerson>& persons,
+                         const std::vector<int>& found, const ResultsReport& report);
   // Lists the persons of an annual summary with their hours and the total beneath, and opens the
   // tab captioned "Annual Summary - " and the year with tabs 0 to 2 locked.
-  void showAnnualSummary(const ui::Grid& names, const AnnualSummary& summary,
+  void showAnnualSummary(const std::vector<ui::ListedPerson>& persons, const AnnualSummary& summary,
                          const ResultsReport& report);
 
   const ResultsReport& report() const { return report_; }
@@ -66,6 +67,7 @@ class ResultsTab : public ui::LobbyTab {
   void cmdFinishedSummary_Click();
 
   void fill(const QString& format, std::vector<QStringList> rows);
+  QStringList personRow(const ui::ListedPerson& person, const QString& second);
   void open(const QString& caption, int lockedTabs);
   // Locks the tabs before the results (the first `lockedTabs_`) and the backup button.
   void lock();
@@ -79,6 +81,7 @@ class ResultsTab : public ui::LobbyTab {
   ui::PellamButton* cmdSummaryPrint_;
   ui::PellamButton* cmdFinishedSummary_;
   ResultsReport report_;
+  std::vector<ui::ListedPerson> listed_;  // those the list shows, in no particular order
   int lockedTabs_ = 0;
 };
 

@@ -21,7 +21,6 @@
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
 #include "ui/field_colours.h"
-#include "ui/grid/grid.h"
 #include "ui/help/help_menu.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
@@ -207,8 +206,7 @@ void SearchTab::buildRenewalsPanel() {
 
 void SearchTab::cmdRenewals_Click() {
   ui::openModal(state_, lobby_.lobbyWindow(),
-                new renewals::frmRenewals(state_, renewals::listedPersonsOf(*lobby_.nameGrid()),
-                                          lobby_.lobbyWindow()));
+                new renewals::frmRenewals(state_, lobby_.listedPersons(), lobby_.lobbyWindow()));
 }
 
 // The choice, then the criteria down the left, the mode and the command beside them; the
@@ -293,24 +291,10 @@ ResultsReport SearchTab::reportOf(bool annualSummary) const {
   for (std::size_t i = 0; i < txtMatch_.size(); ++i)
     r.criteria[i] = txtMatch_[i]->text().toStdString();
   r.matching = optMatch_[0]->isChecked();
-  r.nameListHeader = lobby_.nameGrid()->headerText(0).toStdString();
+  r.nameListHeader = lobby_.nameListHeading().toStdString();
   r.year = txtSummaryYear_->text().toStdString();
   return r;
 }
-
-namespace {
-
-// The DateCreated texts of the persons listed on the Name List, in its order; the results grid
-// keeps the Name List's columns, the hidden DateCreated among them, in their places.
-std::vector<std::string> listedPersons(const ui::Grid& names) {
-  std::vector<std::string> persons;
-  persons.reserve(static_cast<std::size_t>(names.rows()));
-  for (int r = 1; r <= names.rows(); ++r)
-    persons.push_back(names.text(r, ResultsTab::kColDateCreated).toStdString());
-  return persons;
-}
-
-}  // namespace
 
 void SearchTab::cmdMatch_Click() {
   CriteriaBoxes typed;
@@ -326,12 +310,12 @@ void SearchTab::cmdMatch_Click() {
     return;
   }
 
-  const ui::Grid& names = *lobby_.nameGrid();
+  const std::vector<ui::ListedPerson> persons = lobby_.listedPersons();
   std::vector<int> found;
   cmdMatch_->setTag(cmdMatch_->caption());
   {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
-    found = matchSearch(state_.files, listedPersons(names), entry.criteria,
+    found = matchSearch(state_.files, ui::stampsOf(persons), entry.criteria,
                         progressOnCaption(cmdMatch_));
   }
   if (found.empty()) {
@@ -346,19 +330,19 @@ void SearchTab::cmdMatch_Click() {
     optSearch_[1]->setEnabled(false);
     optSearch_[2]->setEnabled(false);
     optSearch_[3]->setEnabled(false);
-    results_.showSearchResults(names, found, reportOf(false));
+    results_.showSearchResults(persons, found, reportOf(false));
   }
   cmdMatch_->setCaption(cmdMatch_->tag());
 }
 
 void SearchTab::cmdAnnualSummary_Click() {
-  const ui::Grid& names = *lobby_.nameGrid();
+  const std::vector<ui::ListedPerson> persons = lobby_.listedPersons();
   const QString year = txtSummaryYear_->text();
   AnnualSummary summary;
   cmdAnnualSummary_->setTag(cmdAnnualSummary_->caption());
   {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
-    summary = annualSummary(state_.files, listedPersons(names),
+    summary = annualSummary(state_.files, ui::stampsOf(persons),
                             static_cast<int>(summaryYear(year.toStdString())),
                             progressOnCaption(cmdAnnualSummary_));
   }
@@ -368,7 +352,7 @@ void SearchTab::cmdAnnualSummary_Click() {
   } else {
     ResultsReport report = reportOf(true);
     report.totalHours = "Total Hours: " + hoursText(summary.total);
-    results_.showAnnualSummary(names, summary, report);
+    results_.showAnnualSummary(persons, summary, report);
   }
   cmdAnnualSummary_->setCaption(cmdAnnualSummary_->tag());
 }

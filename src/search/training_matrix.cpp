@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/training_matrix.h"
 
-#include <bit>
-#include <cmath>
 #include <limits>
 
 #include "format/date_text.h"
-#include "search/person_index.h"
+#include "scan/link_index.h"
 #include "store/field_codec.h"
 
 namespace vm::search {
@@ -16,52 +14,38 @@ namespace L = store::layout::training;
 
 constexpr double kNone = -std::numeric_limits<double>::infinity();
 
-// The chosen courses by the stored bytes of their DateCreated, as a record's CourseID holds them;
-// courses that share a DateCreated are chained, so a record counts for each of them.
+// The chosen courses as the links of a record's CourseID find them: courses whose stamps link to
+// each other are chained, so that a record counts for each of them.
 class CourseLookup {
  public:
-  explicit CourseLookup(std::span<const MatrixCourse> courses) : next_(courses.size(), -1) {
-    std::size_t size = 16;
-    while (size < 4 * courses.size()) size *= 2;
-    entries_.resize(size);
-    mask_ = size - 1;
+  explicit CourseLookup(std::span<const MatrixCourse> courses)
+      : index_(stamps(courses), L::CourseID), next_(courses.size(), -1) {
+    first_.assign(static_cast<std::size_t>(index_.persons()), -1);
     for (std::size_t c = courses.size(); c-- > 0;) {
-      if (std::isnan(courses[c].id)) continue;  // equal to nothing
-      const std::uint64_t key = keyOf(std::bit_cast<std::uint64_t>(courses[c].id));
-      std::size_t i = placeOf(key);
-      while (entries_[i].column >= 0 && entries_[i].key != key) i = (i + 1) & mask_;
-      if (entries_[i].column >= 0) next_[c] = entries_[i].column;
-      entries_[i] = {key, static_cast<int>(c)};
+      int& first = first_[static_cast<std::size_t>(index_.slotOfRow(c))];
+      next_[c] = first;
+      first = static_cast<int>(c);
     }
   }
 
   // The first column of the record's course, or -1 when its course is not chosen.
-  int find(std::span<const char> record) const {
-    const std::uint64_t key =
-        keyOf(store::codec::getLittle<std::uint64_t>(record, L::CourseID.offset));
-    for (std::size_t i = placeOf(key);; i = (i + 1) & mask_) {
-      if (entries_[i].column < 0) return -1;
-      if (entries_[i].key == key) return entries_[i].column;
-    }
+  int find(std::span<const char> record) {
+    const int slot = index_.find(record);
+    return slot < 0 ? -1 : first_[static_cast<std::size_t>(slot)];
   }
   int next(int column) const { return next_[static_cast<std::size_t>(column)]; }
 
  private:
-  struct Entry {
-    std::uint64_t key = 0;
-    int column = -1;
-  };
-  // Equal values have equal keys: the two zeros are one.
-  static std::uint64_t keyOf(std::uint64_t bits) {
-    return bits == 0x8000000000000000ULL ? 0 : bits;
-  }
-  std::size_t placeOf(std::uint64_t key) const {
-    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> 40) & mask_;
+  static std::vector<double> stamps(std::span<const MatrixCourse> courses) {
+    std::vector<double> out;
+    out.reserve(courses.size());
+    for (const MatrixCourse& c : courses) out.push_back(c.id);
+    return out;
   }
 
-  std::vector<Entry> entries_;
-  std::vector<int> next_;
-  std::size_t mask_ = 0;
+  scan::LinkIndex index_;
+  std::vector<int> first_;  // by the index's slot
+  std::vector<int> next_;   // by column
 };
 
 }  // namespace
@@ -83,19 +67,20 @@ std::optional<double> TrainingMatrix::latest(std::size_t row, std::size_t course
   return date;
 }
 
-TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const std::string> personRows,
-                              std::span<const MatrixCourse> courses, const ScanProgress& progress) {
-  PersonIndex persons(personRows);
+TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const double> personRows,
+                              std::span<const MatrixCourse> courses,
+                              const scan::ScanProgress& progress) {
+  scan::LinkIndex persons(personRows);
   const std::size_t width = courses.size();
   std::vector<double> latest(static_cast<std::size_t>(persons.persons()) * width, kNone);
   std::vector<int> rowSlot(personRows.size());
   for (std::size_t r = 0; r < rowSlot.size(); ++r) rowSlot[r] = persons.slotOfRow(r);
 
   if (!latest.empty()) {
-    const CourseLookup lookup(courses);
+    CourseLookup lookup(courses);
     // The course is asked first: a matrix takes a few of the file's courses, so most records end
     // there, and only the rest look their person up.
-    passOverTraining(
+    scan::passOverTraining(
         files, progress,
         [&](std::span<const char> r) {
           if (lookup.find(r) >= 0) persons.prefetch(r);

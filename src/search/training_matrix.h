@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "scan/training_pass.h"
 #include "search/matrix_courses.h"
-#include "search/training_pass.h"
 #include "store/file_table.h"
 
 namespace vm::search {
@@ -34,14 +34,14 @@ class TrainingMatrix {
   std::vector<int> counts_;
 };
 
-// The matrix of the listed persons, given by the DateCreated texts of their rows in list order,
-// and the courses. A record counts for the person whose DateCreated text its PersonID shows as
-// (as the search links them) and for every chosen course whose DateCreated its CourseID equals.
+// The matrix of the listed persons, given by their DateCreated in list order, and the courses. A
+// record counts for the person its PersonID links to and for every chosen course its CourseID
+// links to (store/link_rule.h).
 // One sequential pass over Training.Records, whatever the number of persons and courses. Opens
 // and closes the file.
-TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const std::string> personRows,
+TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const double> persons,
                               std::span<const MatrixCourse> courses,
-                              const ScanProgress& progress = {});
+                              const scan::ScanProgress& progress = {});
 
 // The text of the last row, which counts the persons trained in each course.
 inline constexpr const char* kMatrixCountLabel = "Persons trained";

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/linked_records.h"
 
-#include <cmath>
 #include <cstring>
 #include <vector>
 
-#include "format/number_text.h"
 #include "store/compaction.h"
 #include "store/field_codec.h"
 
@@ -19,14 +17,6 @@ double linkAt(std::span<const char> record, std::size_t offset) {
 }
 
 }  // namespace
-
-bool sameLink(double a, double b) {
-  if (a == b) return true;
-  // Texts of 15 significant digits can only agree when the numbers are this close; the test
-  // keeps the formatting out of long scans.
-  return std::fabs(a - b) <= 1e-13 * std::fabs(a) &&
-         format::generalNumber(a) == format::generalNumber(b);
-}
 
 PassCount patchLinked(RecordWriter& writer, DataFile f, std::size_t linkOffset, double key,
                       std::size_t offset, std::span<const char> patch, const PassProgress& progress,

@@ -7,14 +7,10 @@
 #include <functional>
 #include <span>
 
+#include "store/link_rule.h"
 #include "store/record_writer.h"
 
 namespace vm::store {
-
-// Records link to a user, person or course through a copy of its DateCreated. Two links are
-// the same when the numbers are equal or, as the files have always compared them, when their
-// general number texts (15 significant digits) are.
-bool sameLink(double a, double b);
 
 // Told how far a pass has come: records reviewed so far, all records, records matched.
 using PassProgress = std::function<void(std::int32_t done, std::int32_t total, std::int32_t hits)>;

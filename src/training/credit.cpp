@@ -31,8 +31,9 @@ store::TrainingRecord creditRecord(const store::CourseRecord& course, double tra
 
 }  // namespace
 
-void creditTraining(store::FileTable& table, const store::ChangeAuthor& author,
-                    const Credit& credit, store::CourseRecord& course) {
+store::CourseRecord creditTraining(store::FileTable& table, const store::ChangeAuthor& author,
+                                   const Credit& credit) {
+  store::CourseRecord course;
   {
     const store::OpenFile courses(table, DataFile::Courses);
     course = table.read<store::CourseRecord>(credit.courseRecNum);
@@ -61,6 +62,7 @@ void creditTraining(store::FileTable& table, const store::ChangeAuthor& author,
   }
   store::doWork(table, author, {store::AppendRecords{DataFile::Training, std::move(records)}},
                 changes);
+  return course;
 }
 
 }  // namespace vm::training

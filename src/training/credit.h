@@ -19,11 +19,11 @@ struct Credit {
   std::string comments;  // as stored: trimmed, line breaks CR LF
 };
 
-// Reads the course into `course` and the persons, then appends one training record per person to
+// Reads the course and the persons, then appends one training record per person to
 // Training.Records in one write, with one line per record in the change log: all of them, or,
-// when the write fails, none (the file is cut back before the failure goes on). Opens and closes
-// the three files.
-void creditTraining(store::FileTable& table, const store::ChangeAuthor& author,
-                    const Credit& credit, store::CourseRecord& course);
+// when the write fails, none (the file is cut back before the failure goes on). Returns the course
+// as it was credited. Opens and closes the three files.
+store::CourseRecord creditTraining(store::FileTable& table, const store::ChangeAuthor& author,
+                                   const Credit& credit);
 
 }  // namespace vm::training

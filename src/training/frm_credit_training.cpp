@@ -217,7 +217,7 @@ void frmCreditTraining::cmdSave_Click() {
   const std::int32_t before = state_.files.storedCount(store::DataFile::Training);
   try {
     const ui::BusyCursor busy(this);
-    creditTraining(state_.files, ui::changeAuthor(state_), credit, state_.course);
+    creditTraining(state_.files, ui::changeAuthor(state_), credit);
   } catch (const store::StoreError& failure) {
     // A failed write is cut back before its failure goes on. When the file is as it was, nobody
     // has been credited and the user may try again or cancel; otherwise the failure ends the

@@ -40,9 +40,6 @@
 namespace vm::training {
 namespace {
 
-// The source grid's columns: the person's display name and record number in Name.List.
-constexpr int kSourceName = 0;
-constexpr int kSourceRecNum = 4;
 constexpr int kHelpTopic = 10;  // "The 'Training History' Window"
 constexpr qsizetype kCommentsLimit = 184;
 // Widths of the columns the user sees; the name of the course takes whatever room is left.
@@ -71,12 +68,13 @@ ui::PellamButton* makeButton(QWidget* parent, const char* name, const QString& c
 
 }  // namespace
 
-frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QWidget* parent)
+frmTrainingHistory::frmTrainingHistory(ui::AppState& state, const ui::ListedPerson& person,
+                                       QWidget* parent)
     : QDialog(parent),
       state_(state),
       life_(this, state),
-      source_(source),
-      personName_(source->text(source->currentRow(), kSourceName)),
+      personRecNum_(person.recNum),
+      personName_(person.name),
       viewOnly_(state.HistoryViewOnly),
       gridTraining_(new ui::Grid(this)),
       picFrame_(new QFrame(this)),
@@ -190,10 +188,9 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, ui::Grid* source, QW
 }
 
 void frmTrainingHistory::Form_Activate() {
-  if (source_) {
+  {
     const store::OpenFile names(state_.files, store::DataFile::Names);
-    state_.name = state_.files.read<store::NameRecord>(
-        source_->text(source_->currentRow(), kSourceRecNum).toInt());
+    person_ = state_.files.read<store::NameRecord>(personRecNum_);
   }
   if (state_.FadeEnabled) {
     life_.fadeIn();
@@ -214,7 +211,7 @@ bool frmTrainingHistory::fillGrid(bool first) {
     gridTraining_->setUpdatesEnabled(false);
     gridTraining_->reset(QString::fromLatin1(kHistoryGridFormat));
     gridTraining_->setHeightInRows(15);
-    const std::vector<HistoryRow> history = readHistory(state_.files, state_.name.DateCreated);
+    const std::vector<HistoryRow> history = readHistory(state_.files, person_.DateCreated);
     std::vector<QStringList> rows;
     rows.reserve(history.size());
     for (const HistoryRow& r : history)
@@ -413,7 +410,6 @@ void frmTrainingHistory::cmdPrintTraining_Click() {
 void frmTrainingHistory::cmdHelp_Click() { state_.openHelp(this, kHelpTopic); }
 
 void frmTrainingHistory::cmdReturn_Click() {
-  source_.clear();
   life_.closeWindow([this] { QDialog::reject(); });
 }
 
@@ -425,7 +421,7 @@ void frmTrainingHistory::reject() {
   cmdReturn_Click();
 }
 
-std::string frmTrainingHistory::personName() const { return store::personName(state_.name); }
+std::string frmTrainingHistory::personName() const { return store::personName(person_); }
 
 std::int32_t frmTrainingHistory::highlightedRecNum() const {
   const int row = gridTraining_->currentRow();

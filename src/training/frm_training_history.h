@@ -2,12 +2,13 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "store/records.h"
+#include "ui/listed_records.h"
 #include "ui/window_life.h"
 
 class QFrame;
@@ -27,15 +28,16 @@ enum class EditField;
 
 // One person's training records from the oldest to the newest, the comments of the highlighted
 // one, and the commands that edit those comments, change single fields of the record, remove it,
-// print the list and open the help. The person is the highlighted row of the grid that opened the
-// window (display name in column 0, record number in column 4). While HistoryViewOnly is set at
+// print the list and open the help. The person is one that the Name List lists, shown by the name
+// it lists and read from Name.List when the window opens. While HistoryViewOnly is set at
 // opening, nothing can be changed. A person without training records is told so and the window
 // closes by itself.
 class frmTrainingHistory : public QDialog {
   Q_OBJECT
 
  public:
-  frmTrainingHistory(ui::AppState& state, ui::Grid* source, QWidget* parent = nullptr);
+  frmTrainingHistory(ui::AppState& state, const ui::ListedPerson& person,
+                     QWidget* parent = nullptr);
 
  protected:
   // Esc ends a comment edit without saving, or else closes the window as cmdReturn does.
@@ -71,8 +73,9 @@ class frmTrainingHistory : public QDialog {
 
   ui::AppState& state_;
   ui::WindowLife life_;
-  QPointer<ui::Grid> source_;
+  const std::int32_t personRecNum_;
   const QString personName_;
+  store::NameRecord person_;  // as Name.List holds the person
   const bool viewOnly_;
   ui::Grid* gridTraining_;
   QFrame* picFrame_;

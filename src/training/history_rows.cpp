@@ -6,6 +6,8 @@
 #include "format/date_text.h"
 #include "format/number_text.h"
 #include "format/trim.h"
+#include "scan/link_index.h"
+#include "scan/training_pass.h"
 #include "store/field_codec.h"
 
 namespace vm::training {
@@ -17,19 +19,23 @@ using store::codec::getText;
 std::vector<HistoryRow> readHistory(store::FileTable& table, double personId) {
   constexpr auto kTraining = store::DataFile::Training;
   if (!table.exists(kTraining)) return {};
-  const store::OpenFile file(table, kTraining);
+  scan::LinkIndex person({&personId, 1});
   std::vector<HistoryRow> rows;
-  table.scan(kTraining, 1, file.count(), [&](std::int32_t n, std::span<const char> record) {
-    if (getDouble(record, layout::PersonID) != personId) return true;
-    const double date = getDouble(record, layout::TrainingDate);
-    rows.push_back({format::formatDate(date), format::trim(getText(record, layout::CourseCode)),
-                    format::trim(getText(record, layout::CourseName)),
-                    format::trim(getText(record, layout::ProvidedBy)),
-                    format::formatOneDecimal(store::codec::getSingle(record, layout::Hours)),
-                    format::trim(getText(record, layout::Comments)), format::formatYyyymmdd(date),
-                    n});
-    return true;
-  });
+  std::int32_t n = 0;  // the pass hands the records over in file order
+  scan::passOverTraining(
+      table, {}, [](std::span<const char>) {},
+      [&](std::span<const char> record) {
+        ++n;
+        if (person.find(record) != 0) return true;
+        const double date = getDouble(record, layout::TrainingDate);
+        rows.push_back({format::formatDate(date), format::trim(getText(record, layout::CourseCode)),
+                        format::trim(getText(record, layout::CourseName)),
+                        format::trim(getText(record, layout::ProvidedBy)),
+                        format::formatOneDecimal(store::codec::getSingle(record, layout::Hours)),
+                        format::trim(getText(record, layout::Comments)),
+                        format::formatYyyymmdd(date), n});
+        return true;
+      });
   std::stable_sort(rows.begin(), rows.end(), [](const HistoryRow& a, const HistoryRow& b) {
     return a.dateSort < b.dateSort;
   });

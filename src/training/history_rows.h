@@ -36,8 +36,9 @@ struct HistoryRow {
   std::int32_t recNum = 0;
 };
 
-// Every training record of the person whose DateCreated is `personId`, from the oldest training
-// to the newest (records of one day keep their file order). One sequential pass over
+// Every training record that links to the person whose DateCreated is `personId`
+// (store/link_rule.h), from the oldest training to the newest (records of one day keep their file
+// order). One sequential pass over
 // Training.Records in large blocks; a missing file lists nothing and stays missing.
 std::vector<HistoryRow> readHistory(store::FileTable& table, double personId);
 

@@ -2,7 +2,6 @@
 #include "ui/app_state.h"
 
 #include "store/access_levels.h"
-#include "store/data_files.h"
 
 namespace vm::ui {
 namespace {
@@ -20,7 +19,6 @@ QStringList toStringList(const List& list) {
 AppState::AppState(store::FileTable& files, Settings& settings, Dialogs& dialogs,
                    const format::Clock& clock, print::InstallValues install)
     : AccessLevelNames(toStringList(store::kAccessLevelNames)),
-      DataFileNames(toStringList(store::kDataFileNames)),
       files(files),
       settings(settings),
       dialogs(dialogs),

@@ -9,7 +9,6 @@
 #include "format/clock.h"
 #include "print/install_values.h"
 #include "store/file_table.h"
-#include "store/records.h"
 
 class QWidget;
 
@@ -25,7 +24,6 @@ struct AppState {
            const format::Clock& clock, print::InstallValues install = {});
 
   const QStringList AccessLevelNames;
-  const QStringList DataFileNames;
 
   // Set only by the log-in.
   QString CurrentUserName;
@@ -37,11 +35,6 @@ struct AppState {
   bool DataRestored = false;
 
   store::FileTable& files;
-  // The one working copy of each record type through which windows read and write.
-  store::UserRecord user;
-  store::NameRecord name;
-  store::CourseRecord course;
-  store::TrainingRecord training;
 
   Settings& settings;
   Dialogs& dialogs;

@@ -19,10 +19,14 @@ QString trimmedField(const std::string& field) {
   return QString::fromUtf8(trimmed.data(), static_cast<qsizetype>(trimmed.size()));
 }
 
-bool allFilledIn(std::initializer_list<const QLineEdit*> boxes) {
+bool allFilledIn(std::span<const QLineEdit* const> boxes) {
   for (const QLineEdit* box : boxes)
     if (trimBlanks(box->text()).isEmpty()) return false;
   return true;
+}
+
+bool allFilledIn(std::initializer_list<const QLineEdit*> boxes) {
+  return allFilledIn(std::span(boxes.begin(), boxes.size()));
 }
 
 }  // namespace vm::ui

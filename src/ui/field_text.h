@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <initializer_list>
+#include <span>
 #include <string>
 
 class QLineEdit;
@@ -17,6 +18,7 @@ QString trimBlanks(const QString& text);
 QString trimmedField(const std::string& field);
 
 // Whether every one of these boxes holds more than blanks (what a mandatory entry needs).
+bool allFilledIn(std::span<const QLineEdit* const> boxes);
 bool allFilledIn(std::initializer_list<const QLineEdit*> boxes);
 
 }  // namespace vm::ui

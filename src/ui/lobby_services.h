@@ -2,17 +2,20 @@
 #pragma once
 
 #include <QString>
+#include <vector>
+
+#include "ui/listed_records.h"
 
 class QTabWidget;
 class QWidget;
 
 namespace vm::ui {
 
-class Grid;
 class WindowFade;
 
 // What the main window offers the tabs it holds. The tabs live in their own folders
-// (names, courses, search) and reach the main window only through this. Buttons are
+// (names, courses, search) and reach the main window, and each other, only through this: what one
+// tab's list shows comes to the others as typed values, never as its grid. Buttons are
 // found by their objectName within lobbyWindow(): the central refresh sets every button
 // it knows by name, so a tab only has to name its buttons as the refresh does.
 class LobbyServices {
@@ -29,19 +32,21 @@ class LobbyServices {
   // The central refresh of every button's caption, tool tip, visibility and enabled state.
   virtual void refreshButtons() = 0;
 
-  // The Name List grid: the persons currently listed, on whom crediting, searching and
-  // the annual summary work.
-  virtual Grid* nameGrid() = 0;
-  virtual Grid* courseGrid() = 0;
+  // The persons the Name List lists, in its order: those on whom crediting, searching, the
+  // annual summary, the matrix and the renewals work.
+  virtual std::vector<ListedPerson> listedPersons() = 0;
+  // The heading of the Name List's names ("List of all active persons").
+  virtual QString nameListHeading() = 0;
   // The caption of the Name List's display choice ("Active Persons", ...).
   virtual QString nameDisplayCaption() = 0;
+  // The courses the Course Index lists, in its order.
+  virtual std::vector<ListedCourse> listedCourses() = 0;
   // Rebuild the lists (after a restore, a person deletion, a course change).
   virtual void updateNameGrid() = 0;
   virtual void updateCourseGrid() = 0;
-  // Opens the training history of the person highlighted in `source` (display name in column 0,
-  // record number in Name.List in column 4) over the main window; read-only while
-  // HistoryViewOnly is set.
-  virtual void openTrainingHistory(Grid* source) = 0;
+  // Opens the person's training history over the main window; read-only while HistoryViewOnly
+  // is set.
+  virtual void openTrainingHistory(const ListedPerson& person) = 0;
 
   // Whether the main window's first activation has run.
   virtual bool windowActivated() const = 0;

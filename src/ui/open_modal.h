@@ -14,7 +14,8 @@ struct AppState;
 //
 // The child is made with new and is discarded when it closes, as every window of the program is;
 // its controls never linger among the opener's. It says that it saved through its WindowLife. A new
-// window (the credit window, the training history window) follows the editors:
+// window (the credit window, the training history window) follows the editors, which give back
+// the record they saved through ui::openEditor (ui/record_editor.h):
 //
 //   // The opener, here the Course Index tab:
 //   if (!ui::openModal(state_, lobby_.lobbyWindow(),
@@ -22,7 +23,7 @@ struct AppState;
 //     return;
 //   lobby_.refreshButtons();  // and whatever else a save calls for
 //
-//   // The child, once its record is written (the working copy in AppState holds it):
+//   // The child, once its records are written:
 //   life_.reportRecordSaved();
 //   life_.closeWindow();
 bool openModal(AppState& state, QWidget* opener, QWidget* child);

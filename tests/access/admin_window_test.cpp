@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -10,6 +9,7 @@
 
 #include "access/access_fixture.h"
 #include "access/password.h"
+#include "support/expect_box.h"
 #include "ui/dialogs.h"
 
 using namespace vm;
@@ -72,7 +72,8 @@ TEST(AdminWindow, UsersOfAnotherProgramAreListedByLastNameIgnoringCase) {
   EXPECT_TRUE(test::button(f.admin, "cmdUserSelected")->hasFocus());
 }
 
-TEST(AdminWindow, AFullUserListOpensWithinASecond) {
+// How long it takes is timed in bench_admin_window.
+TEST(AdminWindow, AFullUserListOpensWithEveryUser) {
   AdminFixture f;
   std::string users;
   users.reserve(500u * 32767u);
@@ -80,10 +81,7 @@ TEST(AdminWindow, AFullUserListOpensWithinASecond) {
     users += test::userRecordBytes(test::stamp(2005, 1, 1), "User", "N" + std::to_string(32767 - i),
                                    "a1b2c3d4", 1);
   f.writeUsers(users);
-  QElapsedTimer clock;
-  clock.start();
   f.open();
-  EXPECT_LT(clock.elapsed(), 1000);
   ASSERT_EQ(f.grid()->rows(), 32767);
   EXPECT_EQ(f.grid()->text(1, 0), "User N1");
   EXPECT_EQ(f.grid()->text(1, 4), "32767");
@@ -104,11 +102,10 @@ TEST(AdminWindow, PasswordsAreComparedExactlyAndAWrongOneMayBeRetried) {
   typePassword(f, "secret");  // differs only in case
   f.app.dialogs.answer(Answer::Ok);
   click(f.admin, "cmdContinue");
-  const auto box = f.app.dialogs.lastMessage();
-  EXPECT_EQ(box.title, "Incorrect Password");
-  EXPECT_EQ(box.text, "That is not the correct password\nassociated with this name");
-  EXPECT_EQ(box.icon, MessageIcon::Critical);
-  EXPECT_EQ(box.buttons, MessageButtons::Ok);
+  EXPECT_TRUE(test::isBox(
+      f.app.dialogs.lastMessage(),
+      {"Incorrect Password", "That is not the correct password\nassociated with this name",
+       MessageIcon::Critical}));
   EXPECT_TRUE(find<QLineEdit>(f.admin, "txtPassword")->text().isEmpty());
   EXPECT_EQ(f.mainWindowShown, 0);
   EXPECT_FALSE(f.app.folder.has("User.Log"));
@@ -190,11 +187,10 @@ TEST(AdminWindow, TheAccessCodeIsAskedUntilRightOrAbandoned) {
   f.app.dialogs.answerInput("TRAIN-2024");
   click(f.admin, "cmdAdmin");
   ASSERT_EQ(f.app.dialogs.messages().size(), 2u);
-  const auto wrong = f.app.dialogs.messages()[0];
-  EXPECT_EQ(wrong.title, "Incorrect Access Code");
-  EXPECT_EQ(wrong.text, "Sorry, but you have not entered\nthe correct Access Code.");
-  EXPECT_EQ(wrong.icon, MessageIcon::Critical);
-  EXPECT_EQ(wrong.buttons, MessageButtons::Ok);
+  EXPECT_TRUE(test::isBox(
+      f.app.dialogs.messages()[0],
+      {"Incorrect Access Code", "Sorry, but you have not entered\nthe correct Access Code.",
+       MessageIcon::Critical}));
   EXPECT_EQ(f.app.dialogs.shown().size(), 5u);
   EXPECT_EQ(f.admin->mode(), access::AdminMode::Editing);
   auto* admin = test::button(f.admin, "cmdAdmin");

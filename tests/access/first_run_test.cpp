@@ -8,6 +8,7 @@
 #include "access/frm_title_page.h"
 #include "access/password.h"
 #include "app/program.h"
+#include "support/expect_box.h"
 
 using namespace vm;
 using test::click;
@@ -42,11 +43,10 @@ TEST(FirstRun, FromTheTitleWindowToTheMainWindowInAnEmptyFolder) {
   QPointer<QWidget> admin;
   ASSERT_TRUE(test::waitFor([&] { return (admin = test::topLevel("frmAdmin")) != nullptr; }));
   ASSERT_TRUE(test::waitFor([&] { return !app.dialogs.messages().empty(); }));
-  const auto empty = app.dialogs.lastMessage();
-  EXPECT_EQ(empty.title, "'User List' Empty");
-  EXPECT_EQ(empty.text, "There are currently no 'Users'\nentered in the 'User List'");
-  EXPECT_EQ(empty.icon, ui::MessageIcon::Information);
-  EXPECT_EQ(empty.buttons, ui::MessageButtons::Ok);
+  EXPECT_TRUE(test::isBox(
+      app.dialogs.lastMessage(),
+      {"'User List' Empty", "There are currently no 'Users'\nentered in the 'User List'",
+       ui::MessageIcon::Information}));
   auto* grid = admin->findChild<ui::Grid*>("grid");
   ASSERT_TRUE(test::waitFor([&] { return qobject_cast<access::frmAdmin*>(admin)->activated(); }));
   EXPECT_FALSE(grid->isVisible());

@@ -73,8 +73,7 @@ TEST(ChangeLogSequence, EveryChangeMadeThroughTheWindowsHasItsLine) {
   app.folder.write("Name.List", bob.bytes());
   app.folder.write("Course.Index",
                    test::courseFile({{45000.25, "FA-02", "First Aid", "Red Cross", 2.5f, ""}}));
-  app.state.CurrentUserName = "Dana D\u00E9mo";
-  app.state.CurrentAccessLevel = 4;
+  app.logIn(4, "Dana D\u00E9mo");
   app.state.showAdminWindow = [] {};
   app.state.shutdown = [] {};
   const auto at = [&](int minute) {

@@ -89,11 +89,11 @@ TEST(DemoSeed, OnAnyDayTheRenewalsNoticeHasExpiredAndDueTrainings) {
     FileTable files(fs, folder.str());
     ASSERT_TRUE(vm::app::seedDemonstrationData(files, vm::format::FixedClock(day)));
 
-    std::vector<std::string> active;
+    std::vector<double> active;
     const auto persons = files.open(DataFile::Names);
     for (int i = 1; i <= persons; ++i) {
       const NameRecord n = files.read<NameRecord>(i);
-      if (n.Active == kActive) active.push_back(vm::format::generalNumber(n.DateCreated));
+      if (n.Active == kActive) active.push_back(n.DateCreated);
     }
     files.close(DataFile::Names);
     const vm::renewals::RenewalPeriods periods = vm::renewals::readRenewalPeriods(files);

@@ -11,6 +11,7 @@
 
 #include "courses/course_files.h"
 #include "names/name_bytes.h"
+#include "support/expect_box.h"
 #include "support/pdf_pages.h"
 #include "support/test_app.h"
 #include "ui/button/pellam_button.h"
@@ -178,21 +179,20 @@ TEST_F(LobbyTest, BackupAndRestoreNeedFullAccess) {
   open(3);
   app.dialogs.answer(Answer::Ok);
   button("cmdBackupRestore")->click();
-  const auto box = app.dialogs.lastMessage();
-  EXPECT_EQ(box.title, "Current Access Level Inadequate");
-  EXPECT_EQ(box.text, "Full access level privileges\nare required to use this feature.");
-  EXPECT_EQ(box.icon, vm::ui::MessageIcon::Critical);
+  EXPECT_TRUE(vm::test::isBox(app.dialogs.lastMessage(),
+                              {"Current Access Level Inadequate",
+                               "Full access level privileges\nare required to use this feature.",
+                               vm::ui::MessageIcon::Critical}));
 }
 
 TEST_F(LobbyTest, QuittingAsksFirstAndTheCloseBoxAsksTheSame) {
   open(1);
   app.dialogs.answer(Answer::No);
   button("cmdQuit")->click();
-  const auto box = app.dialogs.lastMessage();
-  EXPECT_EQ(box.title, "Exit Verdimark?");
-  EXPECT_EQ(box.text, "This will close Verdimark.\n\nIs this what you want to do?");
-  EXPECT_EQ(box.icon, vm::ui::MessageIcon::Question);
-  EXPECT_EQ(box.buttons, vm::ui::MessageButtons::YesNo);
+  EXPECT_TRUE(vm::test::isBox(
+      app.dialogs.lastMessage(),
+      {"Exit Verdimark?", "This will close Verdimark.\n\nIs this what you want to do?",
+       vm::ui::MessageIcon::Question, vm::ui::MessageButtons::YesNo}));
   EXPECT_EQ(shutdowns, 0);
 
   app.dialogs.answer(Answer::No);

@@ -14,6 +14,7 @@
 #include <map>
 
 #include "app/window_catalogue.h"
+#include "support/queued_calls.h"
 #include "ui/button/pellam_button.h"
 #include "ui/grid/grid.h"
 #include "ui/link_label.h"
@@ -189,7 +190,7 @@ TEST(Keyboard, EscPressesEachWindowsWayOutAndNothingElse) {
     w.window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.window())) << wc.name;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTest::qWait(20);
+    ASSERT_TRUE(test::runQueuedCalls()) << wc.name;
     pressed << (w.window() && w.window()->isVisible() ? "stays" : "closes");
     const auto expected = kEsc.find(wc.name);
     EXPECT_EQ(pressed.join(", ").toStdString(), expected == kEsc.end() ? "stays" : expected->second)

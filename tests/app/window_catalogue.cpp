@@ -35,8 +35,7 @@ namespace {
 using ui::EditorMode;
 
 void logIn(OpenWindow& w, int level) {
-  w.app().state.CurrentUserName = level == 1 ? "Victor Viewer" : "Dana Demo";
-  w.app().state.CurrentAccessLevel = level;
+  w.app().logIn(level, level == 1 ? "Victor Viewer" : "Dana Demo");
 }
 
 QWidget* admin(OpenWindow& w) { return w.show(new access::frmAdmin(w.app().state)); }
@@ -68,14 +67,8 @@ QWidget* lobbyOnTab(OpenWindow& w, int tab) {
 QWidget* history(OpenWindow& w, bool fromResults) {
   logIn(w, 4);
   w.app().state.HistoryViewOnly = fromResults;
-  auto* source = new ui::Grid;  // the opener's list, down to the person's row
-  source->reset("|Organization|^DateCreated|NameSort|RecNum");
-  source->addRow({"Alice Brennan", "Operations", "", "Brennan Alice", "1"});
-  source->selectRow(1);
-  auto* window = new training::frmTrainingHistory(w.app().state, source);
-  source->setParent(window);
-  source->hide();
-  return w.show(window);
+  const ui::ListedPerson alice{0, 1, "Alice Brennan", "Operations", "Brennan Alice"};
+  return w.show(new training::frmTrainingHistory(w.app().state, alice));
 }
 
 // The renewals view over the persons the main window's Name List lists (filled when the main
@@ -83,7 +76,7 @@ QWidget* history(OpenWindow& w, bool fromResults) {
 QWidget* renewalsView(OpenWindow& w) {
   logIn(w, 4);
   auto* lobby = static_cast<app::frmLobby*>(w.show(new app::frmLobby(w.app().state)));
-  std::vector<renewals::ListedPerson> persons = renewals::listedPersonsOf(*lobby->nameGrid());
+  std::vector<ui::ListedPerson> persons = lobby->listedPersons();
   delete lobby;
   return w.show(new renewals::frmRenewals(w.app().state, std::move(persons)));
 }

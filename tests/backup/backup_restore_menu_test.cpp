@@ -34,8 +34,7 @@ TEST(BackupRestoreMenu, ARestoreThroughTheMainWindowRebuildsItsListsAndButtons) 
                                                  {45002, "C02", "Second", "", 2.0f, ""}}));
   backup.write("Training.Records", "");
 
-  app.state.CurrentUserName = "Dana Demo";
-  app.state.CurrentAccessLevel = 4;
+  app.logIn(4);
   app::frmLobby lobby(app.state);
   lobby.show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return lobby.windowActivated(); }, 3000));

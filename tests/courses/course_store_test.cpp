@@ -32,19 +32,18 @@ struct CourseStoreTest : vm::test::StoreTest {
 }  // namespace
 
 TEST_F(CourseStoreTest, AppendsNewCoursesWithStampsOfTheirOwn) {
-  CourseRecord first = entered("FA-01");
-  CourseRecord second = entered("FA-01");  // codes need not be unique
-  ASSERT_TRUE(appendCourse(table, vm::test::kAuthor, first));
-  ASSERT_TRUE(appendCourse(table, vm::test::kAuthor, second));
+  const auto first = CourseStore(table).add(vm::test::kAuthor, entered("FA-01"));
+  const auto second = CourseStore(table).add(vm::test::kAuthor, entered("FA-01"));  // not unique
+  ASSERT_TRUE(first && second);
 
   const double stamp = vm::format::toAutomationDate(now);
-  EXPECT_EQ(first.DateCreated, stamp);
-  EXPECT_EQ(second.DateCreated,
+  EXPECT_EQ(first->DateCreated, stamp);
+  EXPECT_EQ(second->DateCreated,
             vm::format::toAutomationDate({2026, 12, 8, 10, 30, 1}));  // same second, moved on
   EXPECT_EQ(folder.read("Course.Index"),
             vm::test::courseFile(
                 {{stamp, "FA-01", "Name of FA-01", "Provider", 2.5f, "Comment"},
-                 {second.DateCreated, "FA-01", "Name of FA-01", "Provider", 2.5f, "Comment"}}));
+                 {second->DateCreated, "FA-01", "Name of FA-01", "Provider", 2.5f, "Comment"}}));
   EXPECT_FALSE(table.isOpen(vm::store::DataFile::Courses));
 }
 
@@ -52,13 +51,13 @@ TEST_F(CourseStoreTest, RefusesTheCourseBeyondWhatTheIndexCanCount) {
   const auto path = folder / "Course.Index";
   folder.write("Course.Index", "");
   std::filesystem::resize_file(path, 32767u * 300u);
-  CourseRecord course = entered("MORE");
-  EXPECT_FALSE(appendCourse(table, vm::test::kAuthor, course));
+  const CourseRecord course = entered("MORE");
+  EXPECT_FALSE(CourseStore(table).add(vm::test::kAuthor, course));
   EXPECT_EQ(std::filesystem::file_size(path), 32767u * 300u);
   EXPECT_FALSE(table.isOpen(vm::store::DataFile::Courses));
 
   std::filesystem::resize_file(path, 32766u * 300u);
-  EXPECT_TRUE(appendCourse(table, vm::test::kAuthor, course));
+  EXPECT_TRUE(CourseStore(table).add(vm::test::kAuthor, course));
   EXPECT_EQ(std::filesystem::file_size(path), 32767u * 300u);
 }
 
@@ -67,8 +66,7 @@ TEST_F(CourseStoreTest, RewritingKeepsTheStoredIdentity) {
                                                      {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
   CourseRecord edited = entered("NEW");
   edited.DateCreated = 1;  // whatever the editor holds, the stored stamp stays
-  rewriteCourse(table, vm::test::kAuthor, 1, edited);
-  EXPECT_EQ(edited.DateCreated, 45000.5);
+  EXPECT_EQ(CourseStore(table).save(vm::test::kAuthor, 1, edited).DateCreated, 45000.5);
   EXPECT_EQ(folder.read("Course.Index"),
             vm::test::courseFile({{45000.5, "NEW", "Name of NEW", "Provider", 2.5f, "Comment"},
                                   {45001.5, "KEEP", "Kept", "", 2.0f, ""}}));
@@ -84,11 +82,11 @@ TEST(CourseStoreFaults, AnAddedOrRewrittenCourseIsWhollyThereOrNotAtAll) {
     SCOPED_TRACE(add ? "add" : "rewrite");
     vm::test::sweepFaults({twoCourses,
                            [add](vm::store::FileTable& table) {
-                             CourseRecord c = CourseStoreTest::entered("NEW");
+                             const CourseRecord c = CourseStoreTest::entered("NEW");
                              if (add) {
-                               appendCourse(table, vm::test::kAuthor, c);
+                               CourseStore(table).add(vm::test::kAuthor, c);
                              } else {
-                               rewriteCourse(table, vm::test::kAuthor, 1, c);
+                               CourseStore(table).save(vm::test::kAuthor, 1, c);
                              }
                            },
                            true});
@@ -98,7 +96,7 @@ TEST(CourseStoreFaults, AnAddedOrRewrittenCourseIsWhollyThereOrNotAtAll) {
 TEST_F(CourseStoreTest, ACourseGoesWithItsRenewalPeriod) {
   folder.write("Course.Index", vm::test::courseFile({{45000.5, "A", "A", "", 1.0f, ""},
                                                      {45001.5, "B", "B", "", 2.0f, ""}}));
-  deleteCourse(table, vm::test::kAuthor, 2);  // no periods at all: none are made
+  CourseStore(table).remove(vm::test::kAuthor, 2);  // no periods at all: none are made
   EXPECT_FALSE(folder.has("Course.Renewal"));
   EXPECT_EQ(folder.read("Course.Index"), vm::test::courseFile({{45000.5, "A", "A", "", 1.0f, ""}}));
 }
@@ -113,7 +111,9 @@ TEST(CourseStoreFaults, ACourseAndItsRenewalPeriodGoTogetherOrNotAtAll) {
                                        vm::test::renewalRecord(45001.5, 12) +
                                        vm::test::renewalRecord(45000.5, 6));
   };
-  sweep.operation = [](vm::store::FileTable& table) { deleteCourse(table, vm::test::kAuthor, 2); };
+  sweep.operation = [](vm::store::FileTable& table) {
+    CourseStore(table).remove(vm::test::kAuthor, 2);
+  };
   sweep.asOne = true;
   sweep.check = [](const vm::test::FolderFiles&, const vm::test::FolderFiles&,
                    const vm::test::FolderFiles& after) {

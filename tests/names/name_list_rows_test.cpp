@@ -40,11 +40,11 @@ TEST(NameListRows, ReadsForeignRecordsIntoTrimmedNamesKeysAndStamps) {
   EXPECT_EQ(entries[0].name, "Carl Dean Lee");
   EXPECT_EQ(entries[0].sortKey, "Lee Dean Carl");
   EXPECT_EQ(entries[0].organization, "Operations");
-  EXPECT_EQ(entries[0].dateCreated, "38000.5");
+  EXPECT_EQ(entries[0].dateCreated, 38000.5);
   EXPECT_EQ(entries[0].active, -1);
   EXPECT_EQ(entries[1].name, "ann lee");
   EXPECT_EQ(entries[1].sortKey, "lee ann");
-  EXPECT_EQ(entries[1].dateCreated, "38001.25");
+  EXPECT_EQ(entries[1].dateCreated, 38001.25);
   EXPECT_EQ(entries[2].name, "José Ibáñez");
   EXPECT_EQ(entries[2].organization, "Almacén");
   EXPECT_EQ(entries[2].active, 7);
@@ -52,7 +52,7 @@ TEST(NameListRows, ReadsForeignRecordsIntoTrimmedNamesKeysAndStamps) {
 }
 
 TEST(NameListRows, OddActiveValuesCountAsInactiveButAreListedOnlyUnderAll) {
-  const std::vector<NameEntry> oddOnly = {{1, 1, "", "", "", ""}};
+  const std::vector<NameEntry> oddOnly = {{1, 1, "", "", 0, ""}};
   const auto c = availableChoices(oddOnly);
   EXPECT_FALSE(c.active);
   EXPECT_TRUE(c.inactive);
@@ -63,7 +63,7 @@ TEST(NameListRows, OddActiveValuesCountAsInactiveButAreListedOnlyUnderAll) {
   EXPECT_TRUE(isListedUnder(NameDisplay::Active, -1));
   EXPECT_TRUE(isListedUnder(NameDisplay::Inactive, 0));
 
-  const std::vector<NameEntry> both = {{1, -1, "", "", "", ""}, {2, 0, "", "", "", ""}};
+  const std::vector<NameEntry> both = {{1, -1, "", "", 0, ""}, {2, 0, "", "", 0, ""}};
   EXPECT_TRUE(availableChoices(both).all());
 }
 

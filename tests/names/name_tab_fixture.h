@@ -18,8 +18,7 @@ namespace vm::test {
 class NameTabFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    app.state.CurrentUserName = "Dana Demo";
-    app.state.CurrentAccessLevel = 4;
+    app.logIn(4);
     tab = lobby.hold(FakeLobby::kNameList, new names::NameListTab(lobby, app.state));
     lobby.show();
   }

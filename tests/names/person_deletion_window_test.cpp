@@ -65,7 +65,10 @@ TEST_F(PersonDeletionTest, EitherQuestionCanBeDeclinedAndYesOffersTheHistoryFirs
 
   app.dialogs.answer(Answer::Yes);
   clickDelete();
-  EXPECT_EQ(lobby.historyOpenedFor, std::vector<vm::ui::Grid*>{grid()});
+  ASSERT_EQ(lobby.historyOpenedFor.size(), 1u);  // of the highlighted person
+  const int row = grid()->currentRow();
+  EXPECT_EQ(lobby.historyOpenedFor[0].name, grid()->text(row, 0));
+  EXPECT_EQ(lobby.historyOpenedFor[0].recNum, grid()->text(row, 4).toInt());
   EXPECT_EQ(app.folder.read("Name.List"), names);
 }
 

@@ -14,13 +14,12 @@
 #include "courses/course_files.h"
 #include "format/automation_date.h"
 #include "format/date_text.h"
-#include "format/number_text.h"
 #include "renewals/lapse_date.h"
+#include "store/link_rule.h"
 #include "store/records.h"
 #include "support/store_test.h"
 
 using namespace vm::renewals;
-using vm::format::generalNumber;
 using vm::format::toAutomationDate;
 using vm::test::TrainingBytes;
 
@@ -31,10 +30,10 @@ std::int64_t dayOf(int y, int m, int d) {
 }
 
 // The latest training of each listed row in each course found the slow way: every record of the
-// file for every pair, linked through the texts of its PersonID and CourseID, its day taken from
-// its "yyyymmdd" text.
+// file for every pair, linked by the rule of the record files through its PersonID and CourseID,
+// its day taken from its "yyyymmdd" text.
 std::map<std::pair<int, int>, std::int64_t> latestByReference(
-    vm::store::FileTable& table, const std::vector<std::string>& rows,
+    vm::store::FileTable& table, const std::vector<double>& rows,
     const std::vector<RenewalCourse>& courses) {
   std::vector<vm::store::TrainingRecord> records;
   {
@@ -47,8 +46,8 @@ std::map<std::pair<int, int>, std::int64_t> latestByReference(
     for (std::size_t c = 0; c < courses.size(); ++c) {
       std::string best;
       for (const auto& t : records) {
-        if (generalNumber(t.PersonID) != rows[r] ||
-            generalNumber(t.CourseID) != generalNumber(courses[c].id))
+        if (!vm::store::sameLink(t.PersonID, rows[r]) ||
+            !vm::store::sameLink(t.CourseID, courses[c].id))
           continue;
         best = std::max(best, vm::format::formatYyyymmdd(t.TrainingDate));
       }
@@ -75,10 +74,9 @@ TEST_F(RenewalListTest, EachPersonsLatestTrainingPerCourseAsTheSlowWayFindsIt) {
   const double base = toAutomationDate({2003, 4, 1, 9, 0, 0});
   std::vector<double> persons;
   for (int p = 0; p < 40; ++p) persons.push_back(base + p / 86400.0);
-  std::vector<std::string> rows;
-  for (int p = 0; p < 30; ++p) rows.push_back(generalNumber(persons[static_cast<std::size_t>(p)]));
-  rows.push_back(rows[3]);  // two persons created in the same second share their records
-  rows.push_back("not a number");
+  std::vector<double> rows(persons.begin(), persons.begin() + 30);
+  rows.push_back(rows[3]);       // two persons created in the same second share their records
+  rows.push_back(std::nan(""));  // a stamp that links to nothing
   // Persons trained once in the 36-month course, on each side of today's lapse day and of the last
   // day that counts as due (today is 12/08/2026).
   const double boundary[] = {toAutomationDate({2023, 12, 7, 23, 0, 0}),
@@ -103,7 +101,7 @@ TEST_F(RenewalListTest, EachPersonsLatestTrainingPerCourseAsTheSlowWayFindsIt) {
     add(person, course, date);
   }
   for (std::size_t i = 0; i < std::size(boundary); ++i) {
-    rows.push_back(generalNumber(base + 1 + static_cast<double>(i)));
+    rows.push_back(base + 1 + static_cast<double>(i));
     add(base + 1 + static_cast<double>(i), 45002.75, boundary[i]);
   }
   write();
@@ -173,7 +171,7 @@ TEST_F(RenewalListTest, EachPersonsLatestTrainingPerCourseAsTheSlowWayFindsIt) {
 }
 
 TEST_F(RenewalListTest, WithoutTrainingRecordsEveryoneNeverTookAnything) {
-  const std::vector<std::string> rows = {generalNumber(40000.5), generalNumber(40001.5)};
+  const std::vector<double> rows = {40000.5, 40001.5};
   const std::vector<RenewalCourse> courses = {{45000.25, 12}};
   RenewalQuery query;
   query.today = dayOf(2026, 12, 8);

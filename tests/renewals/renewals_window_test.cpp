@@ -15,6 +15,7 @@
 #include "names/name_bytes.h"
 #include "renewals/renewal_notice.h"
 #include "support/pdf_pages.h"
+#include "support/queued_calls.h"
 #include "support/test_app.h"
 #include "ui/button/pellam_button.h"
 #include "ui/grid/grid.h"
@@ -72,8 +73,7 @@ QStringList rowsOf(QWidget* window, const char* grid, int columns) {
 class RenewalsWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app.state.CurrentUserName = "Dana Demo";
-    app.state.CurrentAccessLevel = 4;
+    app.logIn(4);
     app.folder.write("User.List", std::string(500, ' '));
     app.folder.write("Name.List",
                      vm::test::nameList({{kAnn, "Ann", "", "Lee", "Office", "", "", -1},
@@ -108,7 +108,7 @@ class RenewalsWindowTest : public ::testing::Test {
     lobby = new vm::app::frmLobby(app.state);
     lobby->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return lobby->windowActivated(); }, 3000));
-    QTest::qWait(50);  // the notice follows the opening
+    ASSERT_TRUE(vm::test::runQueuedCalls());  // the notice follows the opening
   }
   int modalsShown(const QString& name) const {
     int n = 0;

@@ -10,13 +10,12 @@
 #include "courses/course_files.h"
 #include "format/automation_date.h"
 #include "format/date_text.h"
-#include "format/number_text.h"
+#include "store/link_rule.h"
 #include "store/records.h"
 #include "support/store_test.h"
 
 using namespace vm::search;
 using vm::format::automationDateOf;
-using vm::format::generalNumber;
 using vm::test::TrainingBytes;
 
 namespace {
@@ -59,8 +58,7 @@ TEST_F(TrainingMatrixTest, EachCellIsTheLatestDateAndTheLastRowCountsThePersons)
       record(day(2001, 1, 1), kCy, kFirstAid, "FA-101"),
   });
   // Bob is listed twice (two persons created in the same second share their records).
-  const std::vector<std::string> rows = {generalNumber(kAnn), generalNumber(kBob),
-                                         generalNumber(kCy), generalNumber(kBob)};
+  const std::vector<double> rows = {kAnn, kBob, kCy, kBob};
   const std::vector<MatrixCourse> courses = {
       {"FA-101", "First Aid", kFirstAid}, {"CPR", "CPR", kCpr},
       {"CPR-B", "CPR twin", kTwinOfCpr},  {"ZERO", "Zero", 0.0},
@@ -86,16 +84,17 @@ TEST_F(TrainingMatrixTest, EachCellIsTheLatestDateAndTheLastRowCountsThePersons)
 
 TEST_F(TrainingMatrixTest, NoFileNoPersonsOrNoCoursesGiveEmptyCells) {
   const std::vector<MatrixCourse> courses = {{"FA-101", "First Aid", kFirstAid}};
-  const std::vector<std::string> one = {generalNumber(kAnn)};
-  const MatrixTable shown = matrixTable(trainingMatrix(table, one, courses), "Name", one, courses);
+  const std::vector<double> one = {kAnn};
+  const std::vector<std::string> name = {"Ann"};
+  const MatrixTable shown = matrixTable(trainingMatrix(table, one, courses), "Name", name, courses);
   EXPECT_EQ(shown.rows,
-            (std::vector<std::vector<std::string>>{{one[0], ""}, {"Persons trained", "0"}}));
+            (std::vector<std::vector<std::string>>{{"Ann", ""}, {"Persons trained", "0"}}));
   EXPECT_EQ(trainingMatrix(table, {}, courses).rows(), 0u);
   EXPECT_EQ(trainingMatrix(table, one, {}).courses(), 0u);
 }
 
 // The one pass against the plain way: for every listed row and every course, the latest date of
-// the records whose PersonID reads as the row's text and whose CourseID equals the course's.
+// the records whose PersonID links to the row's stamp and whose CourseID to the course's.
 TEST_F(TrainingMatrixTest, TheOnePassMatchesEveryPersonByEveryCourse) {
   std::mt19937 random(7);
   std::vector<double> persons, courseIds;
@@ -109,8 +108,8 @@ TEST_F(TrainingMatrixTest, TheOnePassMatchesEveryPersonByEveryCourse) {
                persons[random() % persons.size()], courseIds[random() % courseIds.size()]));
   write(records);
 
-  std::vector<std::string> rows;
-  for (std::size_t p = 0; p < persons.size(); p += 2) rows.push_back(generalNumber(persons[p]));
+  std::vector<double> rows;
+  for (std::size_t p = 0; p < persons.size(); p += 2) rows.push_back(persons[p]);
   std::vector<MatrixCourse> courses;
   for (std::size_t c = 1; c < courseIds.size(); c += 3) courses.push_back({"C", "", courseIds[c]});
   const TrainingMatrix matrix = trainingMatrix(table, rows, courses);
@@ -123,8 +122,8 @@ TEST_F(TrainingMatrixTest, TheOnePassMatchesEveryPersonByEveryCourse) {
     for (std::size_t c = 0; c < courses.size(); ++c) {
       std::optional<double> latest;
       for (const auto& t : stored)
-        if (generalNumber(t.PersonID) == rows[r] && t.CourseID == courses[c].id &&
-            (!latest || t.TrainingDate > *latest))
+        if (vm::store::sameLink(t.PersonID, rows[r]) &&
+            vm::store::sameLink(t.CourseID, courses[c].id) && (!latest || t.TrainingDate > *latest))
           latest = t.TrainingDate;
       EXPECT_EQ(matrix.latest(r, c), latest) << "row " << r << ", course " << c;
     }

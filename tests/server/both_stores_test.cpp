@@ -49,21 +49,21 @@ struct FolderDesk {
   store::PosixFileSystem fs;
   store::FileTable table{fs, folder.str()};
 
-  void addUser(const ChangeAuthor& a, UserRecord u) { access::addUser(table, a, u); }
+  void addUser(const ChangeAuthor& a, UserRecord u) { access::UserStore(table).add(a, u); }
   void saveUser(const ChangeAuthor& a, int i, UserRecord u, bool) {
-    access::saveUser(table, a, i + 1, u);
+    access::UserStore(table).save(a, i + 1, u);
   }
-  void removeUser(const ChangeAuthor& a, int i) { access::removeUser(table, a, i + 1); }
-  void addPerson(const ChangeAuthor& a, NameRecord p) { names::addPerson(table, a, p); }
+  void removeUser(const ChangeAuthor& a, int i) { access::UserStore(table).remove(a, i + 1); }
+  void addPerson(const ChangeAuthor& a, NameRecord p) { names::PersonStore(table).add(a, p); }
   void savePerson(const ChangeAuthor& a, int i, NameRecord p) {
-    names::savePerson(table, a, i + 1, p);
+    names::PersonStore(table).save(a, i + 1, p);
   }
-  void removePerson(const ChangeAuthor& a, int i) { names::removePerson(table, a, i + 1); }
-  void addCourse(const ChangeAuthor& a, CourseRecord c) { courses::appendCourse(table, a, c); }
+  void removePerson(const ChangeAuthor& a, int i) { names::PersonStore(table).remove(a, i + 1); }
+  void addCourse(const ChangeAuthor& a, CourseRecord c) { courses::CourseStore(table).add(a, c); }
   void saveCourse(const ChangeAuthor& a, int i, CourseRecord c) {
-    courses::rewriteCourse(table, a, i + 1, c);
+    courses::CourseStore(table).save(a, i + 1, c);
   }
-  void removeCourse(const ChangeAuthor& a, int i) { courses::deleteCourse(table, a, i + 1); }
+  void removeCourse(const ChangeAuthor& a, int i) { courses::CourseStore(table).remove(a, i + 1); }
   void carryCourse(const ChangeAuthor& a, int i) {
     CourseRecord course;
     {
@@ -76,8 +76,7 @@ struct FolderDesk {
               const std::string& comments) {
     training::Credit credit{course + 1, {}, date, comments};
     for (int p : persons) credit.personRecNums.push_back(p + 1);
-    CourseRecord credited;
-    training::creditTraining(table, a, credit, credited);
+    training::creditTraining(table, a, credit);
   }
   void editComments(const ChangeAuthor& a, int i, const std::string& person,
                     const std::string& text) {

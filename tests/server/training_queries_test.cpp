@@ -7,10 +7,9 @@
 #include <random>
 
 #include "format/automation_date.h"
-#include "format/number_text.h"
+#include "scan/link_index.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
-#include "search/person_index.h"
 #include "search/text_criterion.h"
 #include "server/folder_transfer.h"
 #include "server/server_test.h"
@@ -71,7 +70,7 @@ struct ServerQueries : ServerTest {
   store::PosixFileSystem fs;
   store::FileTable wholeFiles{fs, whole.str()};
   store::FileTable pickedFiles{fs, picked.str()};
-  std::vector<std::string> personRows;  // the persons listed: 30 of the 40
+  std::vector<double> personRows;  // the persons listed: 30 of the 40
   std::vector<double> listed;
   server::Connection c = connect();
 
@@ -79,7 +78,7 @@ struct ServerQueries : ServerTest {
     std::vector<double> persons;
     for (int i = 0; i < 40; ++i) persons.push_back(format::automationDateOf(2020, 1, 1) + i / 7.0);
     listed.assign(persons.begin(), persons.begin() + 30);
-    for (const double p : listed) personRows.push_back(format::generalNumber(p));
+    personRows.assign(listed.begin(), listed.end());
     whole.write("Training.Records", trainingFile(persons));
     server::copyFolderToServer(c, wholeFiles);
   }
@@ -155,7 +154,7 @@ TEST_F(ServerQueries, TheRecordsPickedForASearchGiveTheSamePersonsAsTheWholeFile
 
     // One record a person is enough to decide the search.
     criteria.mode = search::MatchMode::Match;
-    search::PersonIndex index(personRows);
+    scan::LinkIndex index(personRows);
     const search::TextCriterion code(k.code), comments(k.comments);
     std::vector<int> met(static_cast<std::size_t>(index.persons()), 0);
     int asked = 0;

@@ -10,21 +10,6 @@
 
 using namespace vm::store;
 
-TEST(SameLink, StampsAgreeWhenEqualOrEqualInFifteenDigits) {
-  const double stamp = 45123.4375;
-  EXPECT_TRUE(sameLink(stamp, stamp));
-  const double a = 45123.51234567891;
-  const double b = 45123.51234567893;
-  ASSERT_NE(a, b);
-  EXPECT_TRUE(sameLink(a, b));  // alike in 15 digits
-  EXPECT_FALSE(sameLink(45123.5123456789, 45123.5123456799));
-  EXPECT_FALSE(sameLink(stamp, stamp + 1.0 / 86400));  // one second apart
-  EXPECT_FALSE(sameLink(0.0, 1e-300));
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  EXPECT_FALSE(sameLink(nan, nan));
-  EXPECT_FALSE(sameLink(stamp, nan));
-}
-
 namespace {
 
 struct PatchTest : vm::test::StoreTest {

@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 
 #include "app/lobby_buttons.h"
+#include "courses/course_index_tab.h"
+#include "names/name_list_tab.h"
 #include "ui/button/command_button.h"
 
 namespace vm::test {
@@ -26,8 +28,6 @@ FakeLobby::FakeLobby(TestApp& app)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabMain_);
   layout->addWidget(ui::makeCommandButton(this, QStringLiteral("cmdAdminWindow"), {}));
-  standInNames_.reset(QStringLiteral("<Name|RecNum"));
-  standInNames_.addRow({QStringLiteral("Ann Smith"), QStringLiteral("1")});
   resize(820, 620);
 }
 
@@ -48,9 +48,19 @@ void FakeLobby::activate() {
   activated_ = true;
 }
 
-ui::Grid* FakeLobby::nameGrid() {
-  ui::Grid* held = pages_[kNameList]->grid();
-  return held ? held : &standInNames_;
+std::vector<ui::ListedPerson> FakeLobby::listedPersons() {
+  const auto* names = dynamic_cast<names::NameListTab*>(pages_[kNameList]);
+  return names ? names->listedPersons() : standInNames_;
+}
+
+QString FakeLobby::nameListHeading() {
+  const auto* names = dynamic_cast<names::NameListTab*>(pages_[kNameList]);
+  return names ? names->heading() : QStringLiteral("List of all active persons");
+}
+
+std::vector<ui::ListedCourse> FakeLobby::listedCourses() {
+  const auto* courses = dynamic_cast<courses::CourseIndexTab*>(pages_[kCourseIndex]);
+  return courses ? courses->listedCourses() : std::vector<ui::ListedCourse>{};
 }
 
 void FakeLobby::refreshButtons() {
@@ -59,9 +69,9 @@ void FakeLobby::refreshButtons() {
   data.accessLevel = app_.state.CurrentAccessLevel;
   data.userListExists = app_.files.exists(store::DataFile::Users);
   data.trainingRecordsExist = app_.files.exists(store::DataFile::Training);
-  data.namesOnFile =
-      pages_[kNameList]->grid() ? app_.files.count(store::DataFile::Names) : standInNames_.rows();
-  data.nameRows = nameGrid()->rows();
+  const int listed = static_cast<int>(listedPersons().size());
+  data.namesOnFile = nameGrid() ? app_.files.count(store::DataFile::Names) : listed;
+  data.nameRows = listed;
   data.courseRows = courseGrid() ? courseGrid()->rows() : 0;
   const app::LobbyButtons table = app::computeLobbyButtons(data);
   for (const app::ButtonState& s : table.buttons) {

@@ -19,7 +19,7 @@ namespace vm::test {
 // puts the tab it tries, the way back to the admin window, the main window's own button table
 // applied to the buttons found by name (and counted), and the flashing. Modal windows open over it
 // through the scripted dialogs, and its grids export through them. Until a Name List tab is held,
-// the Name List shows one person, so that the Course Index can offer crediting.
+// the Name List lists one person, so that the Course Index can offer crediting.
 class FakeLobby : public QWidget, public ui::LobbyServices {
  public:
   static constexpr int kNameList = 0, kCourseIndex = 1, kSearch = 2, kResults = 3;
@@ -50,18 +50,25 @@ class FakeLobby : public QWidget, public ui::LobbyServices {
   ui::WindowFade& lobbyFade() override { return fade_; }
   QTabWidget* tabMain() override { return tabMain_; }
   void refreshButtons() override;
-  ui::Grid* nameGrid() override;
-  ui::Grid* courseGrid() override { return pages_[kCourseIndex]->grid(); }
+  std::vector<ui::ListedPerson> listedPersons() override;
+  QString nameListHeading() override;
   QString nameDisplayCaption() override { return QStringLiteral("Active Persons"); }
+  std::vector<ui::ListedCourse> listedCourses() override;
   void updateNameGrid() override { pages_[kNameList]->updateList(); }
   void updateCourseGrid() override { pages_[kCourseIndex]->updateList(); }
-  // Records the grid whose person's history was asked for.
-  void openTrainingHistory(ui::Grid* source) override { historyOpenedFor.push_back(source); }
+  // Records the person whose history was asked for.
+  void openTrainingHistory(const ui::ListedPerson& person) override {
+    historyOpenedFor.push_back(person);
+  }
   bool windowActivated() const override { return activated_; }
   void startFlashing() override { flashing_ = true; }
   void stopFlashing() override { flashing_ = false; }
 
-  std::vector<ui::Grid*> historyOpenedFor;
+  // The lists of the tabs held.
+  ui::Grid* nameGrid() { return pages_[kNameList]->grid(); }
+  ui::Grid* courseGrid() { return pages_[kCourseIndex]->grid(); }
+
+  std::vector<ui::ListedPerson> historyOpenedFor;
 
  private:
   void place(int page, ui::LobbyTab* tab);
@@ -71,7 +78,8 @@ class FakeLobby : public QWidget, public ui::LobbyServices {
   ui::WindowLife life_;  // as every window holds one; its grids find the program's state there
   QTabWidget* tabMain_;
   std::array<ui::LobbyTab*, 4> pages_{};
-  ui::Grid standInNames_;
+  const std::vector<ui::ListedPerson> standInNames_ = {
+      {41000.125, 1, QStringLiteral("Ann Smith"), {}, QStringLiteral("Smith Ann")}};
   bool activated_ = false;
   bool flashing_ = false;
   int refreshes_ = 0;

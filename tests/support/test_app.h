@@ -31,6 +31,12 @@ struct TestApp {
   }
 
   QString dataFolder() const { return QString::fromStdString(folder.str()); }
+
+  // As the admin window leaves it after a log-in: who is logged in, at which access level.
+  void logIn(int level, const QString& user = QStringLiteral("Dana Demo")) {
+    state.CurrentUserName = user;
+    state.CurrentAccessLevel = level;
+  }
 };
 
 }  // namespace vm::test

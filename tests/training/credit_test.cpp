@@ -45,9 +45,8 @@ struct CreditTest : test::StoreTest {};
 
 TEST_F(CreditTest, CreditingThreePersonsAppendsThreeRecordsInTheOrderChosen) {
   writeFiles(folder);
-  store::CourseRecord course;
-  training::creditTraining(table, vm::test::kAuthor, threePersons(), course);
-  EXPECT_EQ(course.DateCreated, kCourseId);
+  EXPECT_EQ(training::creditTraining(table, vm::test::kAuthor, threePersons()).DateCreated,
+            kCourseId);
 
   const std::string file = folder.read("Training.Records");
   ASSERT_EQ(file.size(), 4u * 300);
@@ -70,7 +69,6 @@ TEST_F(CreditTest, CreditingThreePersonsAppendsThreeRecordsInTheOrderChosen) {
 // Whichever call of the file system fails, Training.Records holds every new record or none.
 TEST(CreditFailures, EveryFaultLeavesAllOrNoneOfTheRecords) {
   test::sweepFaults({writeFiles, [](store::FileTable& table) {
-                       store::CourseRecord course;
-                       training::creditTraining(table, vm::test::kAuthor, threePersons(), course);
+                       training::creditTraining(table, vm::test::kAuthor, threePersons());
                      }});
 }

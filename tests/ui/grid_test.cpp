@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QScrollBar>
 
@@ -172,7 +171,7 @@ TEST(Grid, HiddenColumnsLeaveTheViewsTableAndKeepTheirTexts) {
 
 // With assistive technology listening, the largest list still fills, and a row chosen through
 // it at the far end becomes current, at once.
-TEST(Grid, TheLargestListStaysQuickForAssistiveTechnology) {
+TEST(Grid, TheLargestListAnswersAssistiveTechnology) {
   QAccessible::setActive(true);  // the toolkit then reports every change to the listener
   Grid grid;
   grid.resize(600, 400);
@@ -182,8 +181,6 @@ TEST(Grid, TheLargestListStaysQuickForAssistiveTechnology) {
   std::vector<QStringList> rows;
   for (int i = 1; i <= 32767; ++i)
     rows.push_back({QString::number(i), "Org", "1", QString::number(i)});
-  QElapsedTimer clock;
-  clock.start();
   grid.reset("|Organization|^DateCreated|RecNum");
   grid.setRows(std::move(rows));
   grid.hideColumn(2);
@@ -192,7 +189,6 @@ TEST(Grid, TheLargestListStaysQuickForAssistiveTechnology) {
   table->selectRow(32766);
   QApplication::processEvents();
   EXPECT_EQ(grid.currentRow(), 32767);
-  EXPECT_EQ(table->cellAt(32766, 0)->text(QAccessible::Name), "32767");
-  EXPECT_LT(clock.elapsed(), 1000);
+  EXPECT_EQ(table->cellAt(32766, 0)->text(QAccessible::Name), "32767");  // timed in bench_grid
   QAccessible::setActive(false);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/expect_box.h"
 #include "support/scripted_dialogs.h"
 
 namespace vm::ui {
@@ -51,11 +52,8 @@ TEST(OpenLink, AFailedLinkIsReported) {
   EXPECT_FALSE(OpenLink(LinkKind::Web, nullptr, "", InstallValues{}, dialogs,
                         [](const QUrl&) { return false; }));
   ASSERT_EQ(dialogs.messages().size(), 1u);
-  const auto box = dialogs.lastMessage();
-  EXPECT_EQ(box.title, "Error");
-  EXPECT_EQ(box.text, "Could not establish a connection!");
-  EXPECT_EQ(box.icon, MessageIcon::Critical);
-  EXPECT_EQ(box.buttons, MessageButtons::Ok);
+  EXPECT_TRUE(test::isBox(dialogs.lastMessage(),
+                          {"Error", "Could not establish a connection!", MessageIcon::Critical}));
 }
 
 }  // namespace

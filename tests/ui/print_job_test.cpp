@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "print/wrapped_text.h"
+#include "support/expect_box.h"
 #include "support/pdf_pages.h"
 #include "support/scripted_dialogs.h"
 
@@ -57,13 +58,11 @@ TEST_F(PrintJobTest, WithoutAPrinterTheUserIsOfferedAPdf) {
 
   EXPECT_TRUE(done);
   ASSERT_EQ(dialogs.shown().size(), 2u);
-  const auto& box = dialogs.shown()[0];
-  EXPECT_EQ(box.title, "No Printer Available");
-  EXPECT_EQ(box.text,
-            "There is no printer set up on this computer.\n\nWould you like to save this "
-            "printout\nas a PDF file instead?");
-  EXPECT_EQ(box.icon, MessageIcon::Question);
-  EXPECT_EQ(box.buttons, ui::MessageButtons::YesNo);
+  EXPECT_TRUE(test::isBox(dialogs.shown()[0],
+                          {"No Printer Available",
+                           "There is no printer set up on this computer.\n\nWould you like to "
+                           "save this printout\nas a PDF file instead?",
+                           MessageIcon::Question, ui::MessageButtons::YesNo}));
   const auto& file = dialogs.shown()[1];
   EXPECT_EQ(file.kind, test::ScriptedDialogs::Kind::SaveFile);
   EXPECT_EQ(file.title, "Save the Printout as a PDF File");

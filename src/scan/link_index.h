@@ -4,27 +4,25 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "store/record_layouts.h"
 
-namespace vm::search {
+namespace vm::scan {
 
-// The persons listed on the Name List, found from a training record's PersonID (or, given the
-// CourseID field, the courses of a list found from its CourseID). A record belongs to a listed row
-// when the general number text of its link (15 significant digits) is the DateCreated text of the
-// row; rows that share a DateCreated share every record. The digits are worked out once for each
-// different link met, so a pass over the training file looks every record up by its 8 stored
-// bytes alone.
+// Listed persons, found from a training record's PersonID (or, given the CourseID field, listed
+// courses found from its CourseID). A record belongs to a listed row when its link and the row's
+// DateCreated link under the rule of the record files (store/link_rule.h); rows whose stamps link
+// to each other share every record. The key of each different link met is worked out once, so a
+// pass over the training file looks every record up by its 8 stored bytes alone.
 class LinkIndex {
  public:
-  // The DateCreated texts of the listed rows, in list order, in the general number form, and the
-  // field of a training record that links to them.
-  explicit LinkIndex(std::span<const std::string> dateCreatedOfRows,
+  // The DateCreated of the listed rows, in list order, and the field of a training record that
+  // links to them.
+  explicit LinkIndex(std::span<const double> dateCreatedOfRows,
                      store::layout::Field link = store::layout::training::PersonID);
 
-  // The rows, as different DateCreated texts; a slot is one of them (0 to persons() - 1).
+  // The rows, as different links; a slot is one of them (0 to persons() - 1).
   int persons() const { return persons_; }
   int slotOfRow(std::size_t row) const { return rowSlot_[row]; }
 
@@ -83,11 +81,8 @@ class LinkIndex {
   std::size_t link_;
   int persons_ = 0;
   std::vector<int> rowSlot_;
-  Table byDigits_;  // the persons by the digits of their DateCreated
-  Table byBytes_;   // every link met so far, by its stored bytes
+  Table byKey_;    // the persons by the link key of their DateCreated
+  Table byBytes_;  // every link met so far, by its stored bytes
 };
 
-// The persons of the Name List, by a training record's PersonID.
-using PersonIndex = LinkIndex;
-
-}  // namespace vm::search
+}  // namespace vm::scan

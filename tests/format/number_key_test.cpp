@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search/number_key.h"
+#include "format/number_key.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <random>
+#include <string>
 
 #include "format/number_text.h"
 
 using vm::format::generalNumber;
-using vm::search::numberKey;
+using vm::format::numberKey;
 
 namespace {
 
@@ -51,12 +53,18 @@ std::vector<double> samples() {
 
 }  // namespace
 
-TEST(NumberKey, ValuesAndTextsHaveTheSameKeyExactlyWhenTheTextsAgree) {
+TEST(NumberKey, ValuesHaveTheSameKeyExactlyWhenTheirTextsAgree) {
   const std::vector<double> values = samples();
   for (std::size_t i = 0; i < values.size(); ++i) {
     const double v = values[i];
     const std::string text = generalNumber(v);
-    ASSERT_EQ(numberKey(text), numberKey(v)) << text << " bits " << std::bit_cast<std::uint64_t>(v);
+    // The value the text reads back as has the same text, so it must have the same key (the
+    // largest values' texts read back beyond the range).
+    const double back = std::strtod(text.c_str(), nullptr);
+    if (std::isfinite(back)) {
+      ASSERT_EQ(numberKey(back), numberKey(v))
+          << text << " bits " << std::bit_cast<std::uint64_t>(v);
+    }
     if (i > 0) {
       const double w = values[i - 1];
       EXPECT_EQ(numberKey(v) == numberKey(w), text == generalNumber(w)) << text;
@@ -66,12 +74,12 @@ TEST(NumberKey, ValuesAndTextsHaveTheSameKeyExactlyWhenTheTextsAgree) {
   EXPECT_EQ(generalNumber(123456789012344.5), "123456789012344");
 }
 
-TEST(NumberKey, SpecialValuesAndTextsNoValueShowsAs) {
+TEST(NumberKey, SpecialValuesHaveKeysOfTheirOwn) {
   const double inf = std::numeric_limits<double>::infinity();
-  for (double v : {0.0, -0.0, inf, -inf, std::nan("")})
-    EXPECT_EQ(numberKey(generalNumber(v)), numberKey(v)) << v;
+  const double specials[] = {0.0, inf, -inf, std::nan("")};
+  for (double v : specials)
+    for (double w : specials)
+      EXPECT_EQ(numberKey(v) == numberKey(w), generalNumber(v) == generalNumber(w))
+          << v << " " << w;
   EXPECT_EQ(numberKey(0.0), numberKey(-0.0));
-  EXPECT_NE(numberKey(inf), numberKey(-inf));
-  for (const char* text : {"", "-", ".", "x", "1x", "1E", "1E+x", "1234567890123456", "-0", "--1"})
-    EXPECT_FALSE(numberKey(text)) << text;
 }

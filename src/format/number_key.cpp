@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search/number_key.h"
+#include "format/number_key.h"
 
 #include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 
-namespace vm::search {
+namespace vm::format {
 namespace {
 
 constexpr int kDigits = 15;
@@ -77,46 +77,4 @@ std::uint64_t numberKey(double value) {
   return printedKey(value);
 }
 
-std::optional<std::uint64_t> numberKey(std::string_view text) {
-  if (text == "NaN") return kNaN;
-  if (text == "Infinity") return kInfinity;
-  if (text == "-Infinity") return kMinusInfinity;
-  std::size_t i = 0;
-  const bool negative = i < text.size() && text[i] == '-';
-  if (negative) ++i;
-  std::uint64_t digits = 0;
-  int significant = 0;  // digits taken, from the first that is not 0
-  int before = 0;       // digits before the point, leading zeros included
-  int leadingZeros = 0;
-  bool point = false, any = false;
-  for (; i < text.size() && text[i] != 'E'; ++i) {
-    const char c = text[i];
-    if (c == '.' && !point) {
-      point = true;
-      continue;
-    }
-    if (c < '0' || c > '9') return std::nullopt;
-    any = true;
-    if (!point) ++before;
-    if (significant == 0 && c == '0') {
-      ++leadingZeros;
-      continue;
-    }
-    if (++significant > kDigits) return std::nullopt;
-    digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-  }
-  if (!any) return std::nullopt;
-  int exponent = 0;
-  if (i < text.size()) {  // "E+20", "E-05"
-    const char* first = text.data() + i + 1;
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+') ++first;
-    const auto [end, error] = std::from_chars(first, last, exponent);
-    if (error != std::errc() || end != last) return std::nullopt;
-  }
-  if (significant == 0) return negative ? std::nullopt : std::optional<std::uint64_t>(0);
-  digits *= kPowers[static_cast<std::size_t>(kDigits - significant)];
-  return pack(negative, digits, before - leadingZeros - 1 + exponent);
-}
-
-}  // namespace vm::search
+}  // namespace vm::format

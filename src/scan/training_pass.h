@@ -8,7 +8,7 @@
 
 #include "store/file_table.h"
 
-namespace vm::search {
+namespace vm::scan {
 
 // Told how far a pass has come: records read so far and records in the file.
 using ScanProgress = std::function<void(std::int64_t done, std::int64_t total)>;
@@ -49,4 +49,4 @@ void passOverTraining(store::FileTable& files, const ScanProgress& progress, Ahe
   if (progress) progress(total, total);
 }
 
-}  // namespace vm::search
+}  // namespace vm::scan

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "search/person_index.h"
+#include "scan/link_index.h"
 
 #include <bit>
 
-#include "search/number_key.h"
 #include "store/field_codec.h"
+#include "store/link_rule.h"
 
-namespace vm::search {
+namespace vm::scan {
 
 LinkIndex::Table::Table(std::size_t expected) {
   std::size_t size = 1024;
@@ -34,30 +34,31 @@ void LinkIndex::Table::grow() {
     if (e.slot != kAbsent) add(e.key, e.slot);
 }
 
-LinkIndex::LinkIndex(std::span<const std::string> dateCreatedOfRows, store::layout::Field link)
-    : link_(link.offset), byDigits_(dateCreatedOfRows.size()), byBytes_(dateCreatedOfRows.size()) {
+LinkIndex::LinkIndex(std::span<const double> dateCreatedOfRows, store::layout::Field link)
+    : link_(link.offset), byKey_(dateCreatedOfRows.size()), byBytes_(dateCreatedOfRows.size()) {
   rowSlot_.reserve(dateCreatedOfRows.size());
-  for (const std::string& text : dateCreatedOfRows) {
-    const std::optional<std::uint64_t> key = numberKey(text);
-    if (!key) {  // no value shows as this text: no record is this person's
+  for (const double stamp : dateCreatedOfRows) {
+    const std::optional<std::uint64_t> key = store::linkKey(stamp);
+    if (!key) {  // a stamp that links to nothing: no record is this row's
       rowSlot_.push_back(persons_++);
       continue;
     }
-    int slot = byDigits_.find(*key);
+    int slot = byKey_.find(*key);
     if (slot == Table::kAbsent) {
       slot = persons_++;
-      byDigits_.add(*key, slot);
+      byKey_.add(*key, slot);
     }
     rowSlot_.push_back(slot);
   }
 }
 
 int LinkIndex::learn(std::uint64_t bytes, std::span<const char> record) {
-  const double linked = store::codec::getDouble(record, store::layout::Field{link_, 8});
-  int slot = byDigits_.find(numberKey(linked));
+  const std::optional<std::uint64_t> key =
+      store::linkKey(store::codec::getDouble(record, store::layout::Field{link_, 8}));
+  int slot = key ? byKey_.find(*key) : Table::kAbsent;
   if (slot == Table::kAbsent) slot = -1;
   byBytes_.add(bytes, slot);
   return slot;
 }
 
-}  // namespace vm::search
+}  // namespace vm::scan
