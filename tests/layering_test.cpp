@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's layers, checked on the #include lines of src/. Dependencies point one way:
 //
-//   format -> store -> print -> ui -> access, names, courses, training, search, renewals, backup
-//   -> app
+//   format -> store, sheets -> print -> ui -> access, names, courses, training, search, renewals,
+//   imports, backup -> app
 //
 // A folder may include its own headers and those of any folder to its left; the window folders
 // share one layer and may include each other, except that training never includes names (and
@@ -28,11 +28,11 @@ namespace fs = std::filesystem;
 // clang-format off
 const std::map<std::string, int> kLayer = {
     {"format", 0},
-    {"store", 1},
+    {"store", 1}, {"sheets", 1},
     {"print", 2},
     {"ui", 3},
     {"access", 4}, {"names", 4}, {"courses", 4}, {"training", 4}, {"search", 4}, {"renewals", 4},
-    {"backup", 4},
+    {"imports", 4}, {"backup", 4},
     {"app", 5},
 };
 // clang-format on
