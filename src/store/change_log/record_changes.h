@@ -46,4 +46,14 @@ Change userDeleted(const UserRecord& user);
 Change dataBackedUp(std::string_view folder, std::span<const std::string> files);
 Change dataRestored(std::string_view folder, std::span<const std::string> files);
 
+// Records brought in from a spreadsheet file, with what its rows came to.
+struct ImportCounts {
+  std::size_t persons = 0;
+  std::size_t courses = 0;
+  std::size_t trainings = 0;
+  std::size_t onFile = 0;   // rows with nothing new
+  std::size_t refused = 0;  // rows left out
+};
+Change dataImported(std::string_view file, const ImportCounts& counts);
+
 }  // namespace vm::store
