@@ -501,6 +501,28 @@ SheetChoice guessChoice(const Sheet& sheet) {
   return choice;
 }
 
+SheetChoice choiceAs(const Sheet& sheet, SheetKind kind) {
+  SheetChoice choice = guessChoice(sheet);
+  if (choice.kind == kind || kind == SheetKind::Skip) {
+    choice.kind = kind;
+    return choice;
+  }
+  const std::size_t header = headerRow(sheet);
+  choice.kind = kind;
+  choice.fields =
+      header < sheet.rows.size() ? guessFields(sheet.rows[header]) : std::vector<Field>{};
+  choice.fields.resize(sheet.columns(), Field::None);
+  if (kind != SheetKind::Matrix) return choice;
+  const bool named = std::any_of(choice.fields.begin(), choice.fields.end(), isPersonField);
+  for (std::size_t c = 0; c < choice.fields.size(); ++c) {
+    if (!named && c == 0)
+      choice.fields[c] = Field::FullName;
+    else if (!isPersonField(choice.fields[c]))
+      choice.fields[c] = cellText(sheet.at(header, c)).empty() ? Field::None : Field::MatrixCourse;
+  }
+  return choice;
+}
+
 bool datesAmbiguous(const Sheet& sheet, const SheetChoice& choice) {
   bool ambiguous = false;
   for (std::size_t r = headerRow(sheet) + 1; r < sheet.rows.size(); ++r) {

@@ -32,6 +32,11 @@ struct SheetChoice {
 // whose headers name nothing, is not imported.
 SheetChoice guessChoice(const sheets::Sheet& sheet);
 
+// The reading of a sheet as the kind the user chose: the fields its headers name, and for a matrix
+// a whole name in the first column when no header names the person and a course in every other
+// headed column.
+SheetChoice choiceAs(const sheets::Sheet& sheet, SheetKind kind);
+
 // The index of the header row (the first that holds anything), or the row count when none does.
 std::size_t headerRow(const sheets::Sheet& sheet);
 

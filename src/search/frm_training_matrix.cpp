@@ -51,6 +51,10 @@ frmTrainingMatrix::frmTrainingMatrix(ui::AppState& state, MatrixTable table,
                                  QStringLiteral(" Print this Training Matrix "))),
       cmdExportMatrix_(makeButton(this, "cmdExportMatrix", QStringLiteral("&Export to CSV..."),
                                   QStringLiteral(" Save this Training Matrix as a CSV file "))),
+      cmdExportMatrixSheet_(
+          makeButton(this, "cmdExportMatrixSheet", QStringLiteral("Export to a &Spreadsheet..."),
+                     QStringLiteral(" Save this Training Matrix as a spreadsheet, dates in its "
+                                    "cells "))),
       cmdReturn_(makeButton(this, "cmdReturn", QStringLiteral("&Return"),
                             QStringLiteral(" Close this Training Matrix window "))) {
   setObjectName(QStringLiteral("frmTrainingMatrix"));
@@ -87,7 +91,8 @@ frmTrainingMatrix::frmTrainingMatrix(ui::AppState& state, MatrixTable table,
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  for (ui::PellamButton* b : {cmdPrintMatrix_, cmdExportMatrix_, cmdReturn_}) buttons->addWidget(b);
+  for (ui::PellamButton* b : {cmdPrintMatrix_, cmdExportMatrix_, cmdExportMatrixSheet_, cmdReturn_})
+    buttons->addWidget(b);
   cmdReturn_->setDefault(true);
   cmdReturn_->setCancel(true);  // Esc closes the window through its own way out
   auto* page = new QVBoxLayout(this);
@@ -106,6 +111,8 @@ frmTrainingMatrix::frmTrainingMatrix(ui::AppState& state, MatrixTable table,
           &frmTrainingMatrix::cmdPrintMatrix_Click);
   connect(cmdExportMatrix_, &ui::PellamButton::Click, this,
           &frmTrainingMatrix::cmdExportMatrix_Click);
+  connect(cmdExportMatrixSheet_, &ui::PellamButton::Click, this,
+          &frmTrainingMatrix::cmdExportMatrixSheet_Click);
   connect(cmdReturn_, &ui::PellamButton::Click, this, &frmTrainingMatrix::cmdReturn_Click);
   life_.onFirstActivation([this] { Form_Activate(); });
 }
@@ -151,6 +158,10 @@ void frmTrainingMatrix::cmdPrintMatrix_Click() {
 }
 
 void frmTrainingMatrix::cmdExportMatrix_Click() { ui::exportGridToCsv(state_, *gridMatrix_); }
+
+void frmTrainingMatrix::cmdExportMatrixSheet_Click() {
+  ui::exportGridToSpreadsheet(state_, *gridMatrix_);
+}
 
 void frmTrainingMatrix::cmdReturn_Click() { life_.closeWindow(); }
 

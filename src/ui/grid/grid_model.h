@@ -32,6 +32,9 @@ class GridModel final : public QAbstractTableModel {
   void setFormat(const QString& format);
   void setHeaderText(int column, const QString& text);
   QString headerText(int column) const;
+  Qt::Alignment alignment(int column) const {
+    return alignments_[static_cast<std::size_t>(column)];
+  }
 
   // All columns of the format, hidden ones included.
   int columns() const { return static_cast<int>(headers_.size()); }
