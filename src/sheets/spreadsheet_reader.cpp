@@ -2,6 +2,7 @@
 // Reading .xlsx, .ods and .csv files through the import filters of liborcus, into the program's
 // workbook of typed cells. The filters hand every cell, shared string, number format and cell
 // format to the factory below, which keeps only what the program needs.
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <fstream>
@@ -27,16 +28,37 @@ namespace {
 namespace ss = orcus::spreadsheet;
 namespace iface = orcus::spreadsheet::iface;
 
+// A character XML cannot hold as such (a carriage return, a control character) is written in an
+// .xlsx text as "_xHHHH_", its code in four hexadecimal digits.
+std::string unescaped(std::string_view s) {
+  if (s.find("_x") == std::string_view::npos) return std::string(s);
+  std::string out;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '_' && i + 6 < s.size() && s[i + 1] == 'x' && s[i + 6] == '_' &&
+        std::all_of(s.begin() + i + 2, s.begin() + i + 6,
+                    [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); })) {
+      const unsigned code = std::stoul(std::string(s.substr(i + 2, 4)), nullptr, 16);
+      if (code < 0x80) {
+        out += static_cast<char>(code);
+        i += 6;
+        continue;
+      }
+    }
+    out += s[i];
+  }
+  return out;
+}
+
 // Texts, shared by the cells that point at them.
 class SharedStrings final : public iface::import_shared_strings {
  public:
   std::size_t append(std::string_view s) override {
-    strings_.emplace_back(s);
+    strings_.push_back(unescaped(s));
     return strings_.size() - 1;
   }
   std::size_t add(std::string_view s) override {
     const auto [at, added] = index_.try_emplace(std::string(s), strings_.size());
-    if (added) strings_.emplace_back(s);
+    if (added) strings_.push_back(unescaped(s));
     return at->second;
   }
   void set_segment_font(std::size_t) override {}
