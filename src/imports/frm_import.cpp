@@ -190,6 +190,7 @@ void frmImport::showSheet() {
 
   const std::size_t header = headerRow(sheet);
   choice.fields.resize(sheet.columns(), Field::None);
+  gridColumns_->clearContents();
   gridColumns_->setRowCount(static_cast<int>(choice.fields.size()));
   for (std::size_t c = 0; c < choice.fields.size(); ++c) {
     const QString name = columnLetter(c) + QStringLiteral(": ") + qs(cellText(sheet.at(header, c)));

@@ -585,9 +585,11 @@ void settleTrainingOnFile(ImportPlan& plan, const std::vector<bool>& onFile) {
       row.text.replace(0, std::string_view("new training").size(), "training on file");
       continue;
     }
-    plan.trainings[kept] = std::move(plan.trainings[i]);
-    plan.trainingPersons[kept] = std::move(plan.trainingPersons[i]);
-    plan.trainingRows[kept] = plan.trainingRows[i];
+    if (kept != i) {
+      plan.trainings[kept] = std::move(plan.trainings[i]);
+      plan.trainingPersons[kept] = std::move(plan.trainingPersons[i]);
+      plan.trainingRows[kept] = plan.trainingRows[i];
+    }
     ++kept;
   }
   plan.trainings.resize(kept);

@@ -230,6 +230,10 @@ TEST(ImportPlan, TrainingOnFileIsNothingToDo) {
   ASSERT_EQ(plan.trainings.size(), 1u);
   EXPECT_EQ(plan.trainings[0].TrainingDate, format::automationDateOf(2004, 3, 16));
   EXPECT_EQ(plan.trainingRows, std::vector<std::size_t>{1});
+  // Records kept in place keep every field.
+  settleTrainingOnFile(plan, {false});
+  EXPECT_EQ(format::trim(plan.trainings.at(0).CourseCode), "FA-2");
+  EXPECT_EQ(plan.trainingPersons.at(0), "Ann Lee");
 }
 
 TEST(ImportPlan, TheListsHoldNoMoreThanTheirCountsAllow) {
