@@ -7,8 +7,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTableView>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "imports/cell_text.h"
@@ -70,7 +70,7 @@ frmImport::frmImport(ui::AppState& state, std::string path, sheets::Workbook boo
       optMonthFirst_(new QRadioButton(QStringLiteral("&Month first (03/15/2004)"), this)),
       optDayFirst_(new QRadioButton(QStringLiteral("&Day first (15/03/2004)"), this)),
       lblDates_(new QLabel(this)),
-      gridColumns_(new QTableWidget(this)),
+      scrollColumns_(new QScrollArea(this)),
       gridPreview_(new QTableView(this)),
       preview_(new PreviewModel(this)),
       lblCounts_(new QLabel(this)),
@@ -104,21 +104,18 @@ frmImport::frmImport(ui::AppState& state, std::string path, sheets::Workbook boo
   lblDates_->setObjectName(QStringLiteral("lblDates"));
   lblDates_->setWordWrap(true);
 
-  gridColumns_->setObjectName(QStringLiteral("gridColumns"));
-  gridColumns_->setColumnCount(2);
-  gridColumns_->setHorizontalHeaderLabels({QStringLiteral("Column"), QStringLiteral("Holds")});
-  gridColumns_->horizontalHeader()->setStretchLastSection(true);
-  gridColumns_->verticalHeader()->hide();
-  gridColumns_->setSelectionMode(QAbstractItemView::NoSelection);
-  gridColumns_->setAccessibleName(QStringLiteral("Columns"));
+  scrollColumns_->setObjectName(QStringLiteral("scrollColumns"));
+  scrollColumns_->setWidgetResizable(true);
+  scrollColumns_->setFocusPolicy(Qt::NoFocus);
 
   gridPreview_->setObjectName(QStringLiteral("gridPreview"));
   gridPreview_->setModel(preview_);
-  gridPreview_->setAccessibleName(QStringLiteral("Preview"));
+  gridPreview_->setAccessibleName(QStringLiteral("What each row comes to"));
   gridPreview_->verticalHeader()->hide();
   gridPreview_->horizontalHeader()->setStretchLastSection(true);
   gridPreview_->setSelectionBehavior(QAbstractItemView::SelectRows);
   gridPreview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  gridPreview_->setTabKeyNavigation(false);  // Tab leaves the list; the arrows move in it
   lblCounts_->setObjectName(QStringLiteral("lblCounts"));
 
   auto* sheetLabel = new QLabel(QStringLiteral("&Sheet:"), this);
@@ -141,7 +138,7 @@ frmImport::frmImport(ui::AppState& state, std::string path, sheets::Workbook boo
   auto* left = new QVBoxLayout;
   left->addLayout(form);
   left->addWidget(new QLabel(QStringLiteral("The columns of the sheet:"), this));
-  left->addWidget(gridColumns_, 1);
+  left->addWidget(scrollColumns_, 1);
   top->addLayout(left, 2);
   auto* right = new QVBoxLayout;
   right->addWidget(new QLabel(QStringLiteral("What each row comes to:"), this));
@@ -190,23 +187,33 @@ void frmImport::showSheet() {
 
   const std::size_t header = headerRow(sheet);
   choice.fields.resize(sheet.columns(), Field::None);
-  gridColumns_->clearContents();
-  gridColumns_->setRowCount(static_cast<int>(choice.fields.size()));
+  // One field box per column, each named by its label: "A: First Name".
+  auto* columns = new QWidget;
+  auto* form = new QFormLayout(columns);
+  std::vector<QWidget*> fields;
   for (std::size_t c = 0; c < choice.fields.size(); ++c) {
     const QString name = columnLetter(c) + QStringLiteral(": ") + qs(cellText(sheet.at(header, c)));
-    auto* item = new QTableWidgetItem(name);
-    item->setFlags(Qt::ItemIsEnabled);
-    gridColumns_->setItem(static_cast<int>(c), 0, item);
-    auto* field = new QComboBox(gridColumns_);
+    auto* field = new QComboBox(columns);
     field->setObjectName(QStringLiteral("cboField%1").arg(c + 1));
-    field->setAccessibleName(QStringLiteral("Column ") + name);
+    field->setAccessibleName(name);
     for (Field f : kFields) field->addItem(qs(fieldLabel(f)));
     field->setCurrentIndex(static_cast<int>(choice.fields[c]));
     connect(field, &QComboBox::currentIndexChanged, this,
             [this, c](int index) { column_Change(static_cast<int>(c), index); });
-    gridColumns_->setCellWidget(static_cast<int>(c), 1, field);
+    auto* label = new QLabel(name, columns);
+    label->setBuddy(field);
+    form->addRow(label, field);
+    fields.push_back(field);
   }
-  gridColumns_->resizeColumnToContents(0);
+  // The old fields go with the widget they sit in.
+  scrollColumns_->setWidget(columns);
+  // Tab takes the fields in the order of the columns, between the date order and the preview.
+  QWidget* previous = optDayFirst_;
+  for (QWidget* field : fields) {
+    setTabOrder(previous, field);
+    previous = field;
+  }
+  setTabOrder(previous, gridPreview_);
   showing_ = false;
 }
 

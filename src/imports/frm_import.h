@@ -13,7 +13,7 @@ class QComboBox;
 class QLabel;
 class QRadioButton;
 class QTableView;
-class QTableWidget;
+class QScrollArea;
 
 namespace vm::ui {
 struct AppState;
@@ -67,7 +67,7 @@ class frmImport : public QDialog {
   QRadioButton* optMonthFirst_;
   QRadioButton* optDayFirst_;
   QLabel* lblDates_;
-  QTableWidget* gridColumns_;
+  QScrollArea* scrollColumns_;
   QTableView* gridPreview_;
   PreviewModel* preview_;
   QLabel* lblCounts_;
