@@ -115,10 +115,11 @@ int main() {
   const double preview = secondsSince(start) - read;
   const bool written = imports::writeImport(table, {"Bench", now}, plan, book);
   const double total = secondsSince(start);
-  std::printf("import of %d training rows from .xlsx: %.2f s (file read %.2f s, preview %.2f s, "
-              "written %.2f s), %zu records added%s; peak memory %ld MB\n",
-              kTrainingRows, total, read, preview, total - read - preview, plan.trainings.size(),
-              written ? "" : " NOT WRITTEN", peakMegabytes());
+  std::printf(
+      "import of %d training rows from .xlsx: %.2f s (file read %.2f s, preview %.2f s, "
+      "written %.2f s), %zu records added%s; peak memory %ld MB\n",
+      kTrainingRows, total, read, preview, total - read - preview, plan.trainings.size(),
+      written ? "" : " NOT WRITTEN", peakMegabytes());
 
   std::vector<std::vector<std::string>> rows;
   rows.reserve(kListRows);

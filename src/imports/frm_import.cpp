@@ -218,6 +218,7 @@ void frmImport::showSheet() {
 }
 
 void frmImport::replan() {
+  preview_->clear();
   {
     ui::BusyCursor busy(isVisible() ? this : nullptr);
     plan_ = planImport(book_, choices_, onFile_, state_.clock.now());

@@ -22,6 +22,12 @@ void PreviewModel::show(const sheets::Workbook& book, const ImportPlan& plan) {
   endResetModel();
 }
 
+void PreviewModel::clear() {
+  beginResetModel();
+  plan_ = nullptr;
+  endResetModel();
+}
+
 int PreviewModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() || !plan_ ? 0 : static_cast<int>(plan_->rows.size());
 }

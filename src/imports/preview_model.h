@@ -16,6 +16,8 @@ class PreviewModel : public QAbstractTableModel {
   using QAbstractTableModel::QAbstractTableModel;
 
   void show(const sheets::Workbook& book, const ImportPlan& plan);
+  // Lists nothing, while the plan shown is being replaced.
+  void clear();
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

@@ -50,7 +50,7 @@ struct ExportKind {
 inline const ExportKind kCsvExport{QStringLiteral("Export to CSV"),
                                    QStringLiteral("CSV files (*.csv)"), QStringLiteral(".csv")};
 inline const ExportKind kSpreadsheetExport{QStringLiteral("Export to a Spreadsheet"),
-                                           QStringLiteral("Excel workbooks (*.xlsx)"),
+                                           QStringLiteral("Spreadsheets (*.xlsx)"),
                                            QStringLiteral(".xlsx")};
 
 // "Export to CSV..." of any list: asks where to save it (suggesting the list's name and today's
