@@ -11,7 +11,6 @@
 #include "courses/course_rows.h"
 #include "courses/frm_add_edit_course.h"
 #include "format/number_parse.h"
-#include "imports/import_command.h"
 #include "names/name_list_tab.h"
 #include "training/frm_credit_training.h"
 #include "ui/app_state.h"
@@ -90,13 +89,6 @@ CourseIndexTab::CourseIndexTab(ui::AppState& state, ui::LobbyServices& lobby, QW
   page->addStretch();
 
   connect(cmdSearch_, &ui::PellamButton::Click, this, &CourseIndexTab::cmdSearch_Click);
-  imports::offerImport(
-      *this, *gridCourse_, state_, [this] { return lobby_.lobbyWindow(); },
-      [this] {
-        lobby_.updateNameGrid();
-        lobby_.updateCourseGrid();
-        lobby_.refreshButtons();
-      });
   connect(cmdQuitSearching_, &ui::PellamButton::Click, this,
           &CourseIndexTab::cmdQuitSearching_Click);
   connect(cmdCreditTraining_, &ui::PellamButton::Click, this,

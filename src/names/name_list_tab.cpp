@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "format/number_text.h"
-#include "imports/import_command.h"
 #include "names/frm_add_edit_name.h"
 #include "names/person_deletion.h"
 #include "store/file_table.h"
@@ -108,13 +107,6 @@ NameListTab::NameListTab(ui::LobbyServices& lobby, ui::AppState& state, QWidget*
   connect(cmdTrainingHistory_, &ui::PellamButton::Click, this,
           &NameListTab::cmdTrainingHistory_Click);
   connect(gridName_, &ui::Grid::rowDoubleClicked, this, &NameListTab::gridName_DblClick);
-  imports::offerImport(
-      *this, *gridName_, state_, [this] { return lobby_.lobbyWindow(); },
-      [this] {
-        lobby_.updateNameGrid();
-        lobby_.updateCourseGrid();
-        lobby_.refreshButtons();
-      });
   connect(gridName_, &ui::Grid::mouseOverRow, this, &NameListTab::gridName_MouseMove);
 }
 

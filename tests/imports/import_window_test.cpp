@@ -6,11 +6,16 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QTabWidget>
 #include <QTest>
+#include <memory>
 
+#include "app/frm_lobby.h"
 #include "imports/frm_import.h"
-#include "names/name_tab_fixture.h"
+#include "names/name_bytes.h"
+#include "support/test_app.h"
 #include "ui/button/pellam_button.h"
+#include "ui/grid/grid.h"
 
 namespace vm::imports {
 namespace {
@@ -21,19 +26,36 @@ QString fixture(const char* name) {
   return QString::fromUtf8(VERDIMARK_TEST_DATA) + "/spreadsheets/" + name;
 }
 
-class ImportWindowTest : public test::NameTabFixture {
+// The main window on a folder with Ann Lee, at the level given.
+class ImportWindowTest : public ::testing::Test {
  protected:
+  void open(int level, bool persons = true) {
+    app.state.CurrentUserName = "Dana Demo";
+    app.state.CurrentAccessLevel = level;
+    app.folder.write("User.List", std::string(500, ' '));
+    if (persons)
+      app.folder.write("Name.List",
+                       test::nameList({{38000.5, "Ann", "", "Lee", "Plant 1", "E-1", "", -1}}));
+    else
+      app.dialogs.answer(ui::Answer::Ok);  // "No Names on File..."
+    lobby = std::make_unique<app::frmLobby>(app.state);
+    lobby->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lobby->windowActivated(); }, 3000));
+    app.dialogs.clear();
+  }
+  ui::Grid* grid() { return lobby->findChild<ui::Grid*>("gridName"); }
   void rightClick(QWidget* on) {
     const QPoint at = on->rect().center();
     QContextMenuEvent click(QContextMenuEvent::Mouse, at, on->mapToGlobal(at));
     QApplication::sendEvent(on, &click);
   }
+
+  test::TestApp app;
+  std::unique_ptr<app::frmLobby> lobby;
 };
 
 TEST_F(ImportWindowTest, ImportingFromTheListsMenuAddsTheNewRowsAndRebuildsTheList) {
-  app.state.CurrentAccessLevel = 3;
-  write({{38000.5, "Ann", "", "Lee", "Plant 1", "E-1", "", -1}});
-  tab->UpdateNameGrid();
+  open(3);
   app.dialogs.chooseMenuItem("Import from a Spreadsheet...");
   app.dialogs.answerOpenFile(fixture("records.xlsx"));
   QString counts, kinds;
@@ -76,19 +98,17 @@ TEST_F(ImportWindowTest, ImportingFromTheListsMenuAddsTheNewRowsAndRebuildsTheLi
 }
 
 TEST_F(ImportWindowTest, OnlyUsersWhoMayAddAreOfferedTheImportEvenWhenTheListIsEmpty) {
-  app.dialogs.answer(ui::Answer::Ok);  // "No Names on File..."
-  tab->UpdateNameGrid();               // nobody: the grid is hidden and the page offers the command
-  app.dialogs.clear();
+  open(2, false);  // nobody: the grid is hidden and its page offers the command
+  QWidget* page = lobby->tabMain()->widget(0);
   ASSERT_TRUE(grid()->isHidden());
-  app.state.CurrentAccessLevel = 2;
-  rightClick(tab);
+  rightClick(page);
   EXPECT_TRUE(app.dialogs.shown().empty());
 
   app.state.CurrentAccessLevel = 4;
   app.dialogs.chooseMenuItem("Import from a Spreadsheet...");
   app.dialogs.answerOpenFile(fixture("no such file.xlsx"));
   app.dialogs.answer(ui::Answer::Ok);
-  rightClick(tab);
+  rightClick(page);
   const ScriptedDialogs::Shown box = app.dialogs.lastMessage();
   EXPECT_EQ(box.icon, ui::MessageIcon::Critical);
   EXPECT_TRUE(box.text.startsWith("The file\n")) << box.text.toStdString();
