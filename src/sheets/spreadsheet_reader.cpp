@@ -19,6 +19,7 @@
 
 #include "format/automation_date.h"
 #include "format/cp1252.h"
+#include "sheets/inline_texts.h"
 #include "sheets/number_formats.h"
 #include "sheets/sheet_file.h"
 
@@ -468,7 +469,16 @@ Workbook readWorkbook(const std::string& path) {
       case orcus::format_t::xlsx: {
         orcus::orcus_xlsx filter(&factory);
         filter.read_stream(content);
-        return factory.workbook();
+        Workbook book = factory.workbook();
+        // The filter passes over the texts cells hold themselves: they are put in here.
+        for (InlineText& t : inlineTexts(content)) {
+          if (t.sheet >= book.sheets.size()) continue;
+          std::vector<Row>& rows = book.sheets[t.sheet].rows;
+          if (rows.size() <= t.row) rows.resize(t.row + 1);
+          if (rows[t.row].size() <= t.column) rows[t.row].resize(t.column + 1);
+          rows[t.row][t.column] = Cell::ofText(unescaped(t.text));
+        }
+        return book;
       }
       case orcus::format_t::ods: {
         orcus::orcus_ods filter(&factory);

@@ -65,6 +65,11 @@ TEST(SheetFile, ReadsFilesOtherWritersMade) {
         "Ann|Lee|FA-2|03/15/2004|2.5|Passed, with merit",
         "Bob|Li|FA-2|2004-03-16|2.5|said \"fine\""}},
       {"semicolons.csv", 0, "semicolons", {"Nom|Prénom|Date", "Núñez|José|15/03/2004"}},
+      {"inline.xlsx",
+       0,
+       "Staff",
+       {"First Name|Last Name|Date", "Ann & <Bo>|Lee-Smith|@03/15/2004", "Line\r\nbreak|Shared"}},
+      {"inline.xlsx", 1, "Second", {"|B1 only"}},
   };
   for (const Case& c : cases) {
     const Workbook book = readWorkbook(fixture(c.file));

@@ -40,6 +40,8 @@ def xlsx(path, sheets):
                 ref=col(c)+str(r+1)
                 if v is None: continue
                 if isinstance(v,tuple) and v[0]=='date': out.append('<c r="%s" s="1"><v>%s</v></c>'%(ref,v[1]))
+                elif isinstance(v,tuple) and v[0]=='inline': out.append('<c r="%s" t="inlineStr"><is><t>%s</t></is></c>'%(ref,esc(v[1])))
+                elif isinstance(v,tuple) and v[0]=='rich': out.append('<c r="%s" t="inlineStr"><is>%s</is></c>'%(ref,''.join('<r><rPr><b/></rPr><t xml:space="preserve">%s</t></r>'%esc(x) for x in v[1])))
                 elif isinstance(v,tuple) and v[0]=='iso': out.append('<c r="%s" s="2"><v>%s</v></c>'%(ref,v[1]))
                 elif isinstance(v,(int,float)): out.append('<c r="%s"><v>%s</v></c>'%(ref,v))
                 else: out.append('<c r="%s" t="s"><v>%d</v></c>'%(ref,sst(v)))
@@ -145,3 +147,14 @@ with open('training.csv', 'wb') as f:
 # day-first dates.
 with open('semicolons.csv', 'wb') as f:
     f.write('Nom;Prénom;Date\r\nNúñez;José;15/03/2004\r\n'.encode('cp1252'))
+
+# Texts held in the cells themselves, as writers that stream their rows write them: plain, with
+# the characters XML escapes, in runs of rich text, and with a line break escaped the .xlsx way.
+xlsx('inline.xlsx', [
+    ('Staff', [
+        [('inline', 'First Name'), ('inline', 'Last Name'), ('inline', 'Date')],
+        [('inline', 'Ann & <Bo>'), ('rich', ['Lee', '-Smith']), ('date', 38061)],
+        [('inline', 'Line_x000D_\nbreak'), 'Shared', None],
+    ]),
+    ('Second', [[None, ('inline', 'B1 only')]]),
+])
