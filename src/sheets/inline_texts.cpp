@@ -111,7 +111,9 @@ std::vector<std::string> sheetParts(const orcus::zip_archive& zip) {
   std::vector<std::string> parts;
   for (std::size_t at = book.find("<sheet "); at != std::string::npos;
        at = book.find("<sheet ", at + 1)) {
-    const std::string_view tag(book.data() + at, book.find('>', at) - at);
+    const std::size_t tagEnd = book.find('>', at);
+    if (tagEnd == std::string::npos) break;
+    const std::string_view tag(book.data() + at, tagEnd - at);
     std::optional<std::string_view> id;
     for (std::size_t colon = tag.find(":id="); colon != std::string_view::npos && !id;
          colon = tag.find(":id=", colon + 1)) {
@@ -121,7 +123,9 @@ std::vector<std::string> sheetParts(const orcus::zip_archive& zip) {
     std::string part;
     for (std::size_t r = rels.find("<Relationship "); id && r != std::string::npos;
          r = rels.find("<Relationship ", r + 1)) {
-      const std::string_view rel(rels.data() + r, rels.find('>', r) - r);
+      const std::size_t relEnd = rels.find('>', r);
+      if (relEnd == std::string::npos) break;
+      const std::string_view rel(rels.data() + r, relEnd - r);
       if (attribute(rel, "Id") != id) continue;
       const std::string target(attribute(rel, "Target").value_or(""));
       part = target.starts_with('/') ? target.substr(1) : "xl/" + target;
