@@ -24,6 +24,8 @@
 #include "ui/change_author.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid_export.h"
+#include "ui/help/help_button.h"
+#include "ui/help/help_menu.h"
 
 namespace vm::imports {
 namespace {
@@ -148,7 +150,11 @@ frmImport::frmImport(ui::AppState& state, std::string path, sheets::Workbook boo
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  for (ui::PellamButton* b : {cmdImport_, cmdSaveRefused_, cmdCancel_}) buttons->addWidget(b);
+  ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kSpreadsheetTopic, 40);
+  for (ui::PellamButton* b : {cmdImport_, cmdSaveRefused_, cmdHelp, cmdCancel_})
+    buttons->addWidget(b);
+  setTabOrder(cmdSaveRefused_, cmdHelp);
+  setTabOrder(cmdHelp, cmdCancel_);
   cmdCancel_->setCancel(true);
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(12, 12, 12, 12);

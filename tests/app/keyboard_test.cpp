@@ -117,7 +117,7 @@ const std::map<std::string, QStringList> kTabCycles = {
       "cmdReturn"}},
     {"import window",
      {"cboSheet", "cboKind", "optMonthFirst", "cboField1", "cboField2", "cboField3", "cboField4",
-      "gridPreview", "cmdImport", "cmdSaveRefused", "cmdCancel"}},
+      "gridPreview", "cmdImport", "cmdSaveRefused", "cmdHelp", "cmdCancel"}},
     {"main window, renewals panel",
      {"cmdRenewals", "cmdHelp", "cmdBackupRestore", "cmdAdminWindow", "cmdQuit", "tabMain",
       "optSearch4"}},
