@@ -15,6 +15,7 @@
 #include "imports/folded_text.h"
 #include "search/training_matrix.h"
 #include "store/change_log/record_changes.h"
+#include "store/course_copies.h"
 #include "store/data_files.h"
 #include "store/record_codec.h"
 
@@ -389,16 +390,7 @@ class Planner {
       out.text = "already in this import: " + what;
       return;
     }
-    store::TrainingRecord t;
-    t.TrainingDate = date;
-    t.PersonID = personId;
-    t.CourseID = c.DateCreated;
-    t.CourseCode = c.CourseCode;
-    t.CourseName = c.CourseName;
-    t.ProvidedBy = c.ProvidedBy;
-    t.Hours = c.Hours;
-    t.Comments = comments;
-    plan_.trainings.push_back(store::asStored(t));
+    plan_.trainings.push_back(store::asStored(store::trainingOf(c, personId, date, comments)));
     plan_.trainingPersons.push_back(person.name);
     plan_.trainingRows.push_back(plan_.rows.size() - 1);
     out.outcome = Outcome::New;
