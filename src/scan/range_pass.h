@@ -17,11 +17,6 @@
 
 namespace vm::scan {
 
-// Thrown by a pass's progress to stop the pass; the pass then gives back nothing.
-struct PassStopped : std::exception {
-  const char* what() const noexcept override { return "the pass was stopped"; }
-};
-
 // Below this many records a file is read on the calling thread alone: starting threads would
 // cost more than they save.
 inline constexpr std::int64_t kRecordsWorthThreads = 65536;
