@@ -40,8 +40,11 @@ class LatestDays {
     ++used_;
   }
 
-  // Keeps the later day of each pair the other holds too.
+  // Keeps the later day of each pair the other holds too. The other's entries come in the order
+  // of their places; in a smaller table they would crowd into its first runs, so this one grows
+  // to the other's size first.
   void keepAll(const LatestDays& other) {
+    while (entries_.size() < other.entries_.size()) grow();
     for (const Entry& e : other.entries_)
       if (e.key != kEmpty) keep(e.key, e.day);
   }
