@@ -91,8 +91,17 @@ TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const double> p
 
     // The course is asked first: a matrix takes a few of the file's courses, so most records
     // end there, and only the rest look their person up.
+    // The persons' look-up table stays in the cache; the row of cells a record updates, one of
+    // thousands, is what has to be fetched ahead.
     void ahead(std::span<const char> r) {
-      if (lookup.find(r) >= 0) persons.prefetch(r);
+      const int column = lookup.find(r);
+      if (column < 0) return;
+      const int slot = persons.find(r);
+#if defined(__GNUC__) || defined(__clang__)
+      if (slot >= 0)
+        __builtin_prefetch(latest.data() + static_cast<std::size_t>(slot) * width +
+                           static_cast<std::size_t>(column));
+#endif
     }
     bool visit(std::int32_t, std::span<const char> r) {
       int column = lookup.find(r);
