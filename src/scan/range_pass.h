@@ -36,8 +36,9 @@ inline std::int32_t rangeStart(std::int64_t records, int range, int ranges) {
 // caller to merge. Each range gets a Part of its own made by `makePart()`; the Part is handed every
 // record of its range in file order by `part.visit(n, record)` (n the record's number; false
 // ends the range early) and each record kLookAhead records earlier by `part.ahead(record)`.
-// Parts never share anything, so a pass whose parts merged in file order give what one part
-// over the whole file gives is the same pass, only faster.
+// Parts run side by side, so they share nothing they change but what is made for threads (the
+// search's set of persons met); a pass whose parts merged in file order give what one part over
+// the whole file gives is the same pass, only faster.
 //
 // `pass.progress` is told, on the calling thread alone, how many records all ranges have read,
 // at the start, at most once per interval while the ranges run, and at the end. When it throws,
