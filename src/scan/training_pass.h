@@ -27,7 +27,7 @@ struct PassOptions {
   PassOptions() = default;
   // A progress alone converts, so that a caller that only shows progress passes just that.
   template <std::convertible_to<ScanProgress> Tell>
-  PassOptions(Tell&& progress, int ranges = 0)  // NOLINT(google-explicit-constructor)
+  PassOptions(Tell&& progress, int ranges = 0)
       : progress(std::forward<Tell>(progress)), ranges(ranges) {}
   ScanProgress progress;
   int ranges = 0;
