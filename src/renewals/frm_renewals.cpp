@@ -14,11 +14,13 @@
 #include "format/automation_date.h"
 #include "format/date_text.h"
 #include "renewals/frm_renewal_periods.h"
+#include "scan/training_pass.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
+#include "ui/escape_stops.h"
 #include "ui/field_colours.h"
 #include "ui/grid/grid.h"
 #include "ui/grid_report.h"
@@ -168,9 +170,11 @@ void frmRenewals::cmdShowRenewals_Click() {
   query.neverTaken = chkNeverTaken_->isChecked();
   RenewalList list;
   std::vector<QStringList> cells;
-  {
+  try {
     const ui::BusyCursor busy(this);
-    list = renewalList(state_.files, ui::stampsOf(persons_), asked, query);
+    ui::EscapeStops escape;
+    list = renewalList(state_.files, ui::stampsOf(persons_), asked, query,
+                       [&](std::int64_t, std::int64_t) { escape.poll(); });
     cells.reserve(list.entries.size());
     for (const RenewalEntry& e : list.entries) {
       const PeriodRow& course = courses_[chosen[static_cast<std::size_t>(e.course)]];
@@ -178,6 +182,8 @@ void frmRenewals::cmdShowRenewals_Click() {
                        qs(course.name), dayText(e.trained), dayText(e.lapses),
                        qs(std::string(statusText(e.status)))});
     }
+  } catch (const scan::PassStopped&) {
+    return;  // the list stays as it was
   }
   shownDueWithin_ = *due;
   gridRenewals_->reset(

@@ -8,6 +8,7 @@
 #include "format/automation_date.h"
 #include "renewals/lapse_date.h"
 #include "scan/link_index.h"
+#include "scan/range_pass.h"
 #include "store/field_codec.h"
 
 namespace vm::renewals {
@@ -37,6 +38,15 @@ class LatestDays {
     Entry& fresh = entries_[place(key)];
     fresh = {key, day};
     ++used_;
+  }
+
+  // Keeps the later day of each pair the other holds too. The other's entries come in the order
+  // of their places; in a smaller table they would crowd into its first runs, so this one grows
+  // to the other's size first.
+  void keepAll(const LatestDays& other) {
+    while (entries_.size() < other.entries_.size()) grow();
+    for (const Entry& e : other.entries_)
+      if (e.key != kEmpty) keep(e.key, e.day);
   }
 
   std::optional<std::int32_t> find(std::uint64_t key) const {
@@ -116,34 +126,44 @@ void count(RenewalCounts& counts, RenewalStatus status) {
 
 RenewalList renewalList(store::FileTable& files, std::span<const double> personRows,
                         std::span<const RenewalCourse> courses, const RenewalQuery& query,
-                        const scan::ScanProgress& progress) {
+                        const scan::PassOptions& pass) {
   RenewalList out;
   if (personRows.empty() || courses.empty()) return out;
-  scan::LinkIndex persons(personRows);
+  const scan::LinkIndex persons(personRows);
   std::vector<double> courseIds;
   courseIds.reserve(courses.size());
   for (const RenewalCourse& c : courses) courseIds.push_back(c.id);
-  scan::LinkIndex courseIndex(courseIds, L::CourseID);
+  const scan::LinkIndex courseIndex(courseIds, L::CourseID);
 
-  // Most records of a file belong to courses without a period, so the course is asked first and
-  // only the rest look their person up.
+  // Each range keeps the latest days of its own records; the latest of a pair is the latest of
+  // its ranges' latest.
+  struct Part {
+    scan::LinkIndex persons;
+    scan::LinkIndex courses;
+    LatestDays latest{};
+
+    // Most records of a file belong to courses without a period, so the course is asked first
+    // and only the rest look their person up.
+    void ahead(std::span<const char> r) {
+      if (courses.find(r) >= 0) persons.prefetch(r);
+    }
+    bool visit(std::int32_t, std::span<const char> r) {
+      const int course = courses.find(r);
+      if (course < 0) return true;
+      const int person = persons.find(r);
+      if (person < 0) return true;
+      const auto day = static_cast<std::int32_t>(
+          format::automationDay(store::codec::getDouble(r, L::TrainingDate)));
+      latest.keep(LatestDays::keyOf(person, course), day);
+      return true;
+    }
+  };
   LatestDays latest;
   if (files.exists(store::DataFile::Training)) {
-    scan::passOverTraining(
-        files, progress,
-        [&](std::span<const char> r) {
-          if (courseIndex.find(r) >= 0) persons.prefetch(r);
-        },
-        [&](std::span<const char> r) {
-          const int course = courseIndex.find(r);
-          if (course < 0) return true;
-          const int person = persons.find(r);
-          if (person < 0) return true;
-          const auto day = static_cast<std::int32_t>(
-              format::automationDay(store::codec::getDouble(r, L::TrainingDate)));
-          latest.keep(LatestDays::keyOf(person, course), day);
-          return true;
-        });
+    for (const Part& part : scan::passInRanges<Part>(files, pass, [&] {
+           return Part{persons, courseIndex};
+         }))
+      latest.keepAll(part.latest);
   }
 
   for (std::size_t row = 0; row < personRows.size(); ++row) {

@@ -57,6 +57,6 @@ struct RenewalList {
 // search makes; opens and closes the file.
 RenewalList renewalList(store::FileTable& files, std::span<const double> persons,
                         std::span<const RenewalCourse> courses, const RenewalQuery& query,
-                        const scan::ScanProgress& progress = {});
+                        const scan::PassOptions& pass = {});
 
 }  // namespace vm::renewals

@@ -10,6 +10,7 @@
 #include "format/date_time.h"
 #include "format/number_text.h"
 #include "scan/link_index.h"
+#include "scan/range_pass.h"
 #include "search/day_range.h"
 #include "store/field_codec.h"
 
@@ -47,42 +48,72 @@ double hoursAddend(float stored) {
 std::string hoursText(double hours) { return format::shortestSingle(format::toSingle(hours)); }
 
 AnnualSummary annualSummary(store::FileTable& files, std::span<const double> personRows, int year,
-                            const scan::ScanProgress& progress) {
+                            const scan::PassOptions& pass) {
   namespace L = store::layout::training;
   AnnualSummary out;
   if (year < format::kMinYear || year > format::kMaxYear) return out;
   const DayRange days{format::automationDay(format::automationDateOf(year, 1, 1)),
                       format::automationDay(format::automationDateOf(year, 12, 31))};
-  scan::LinkIndex persons(personRows);
-  const auto slots = static_cast<std::size_t>(persons.persons());
+  const scan::LinkIndex listed(personRows);
+  const auto slots = static_cast<std::size_t>(listed.persons());
   std::vector<double> hours(slots, 0.0);
-  std::vector<char> listed(slots, 0);
+  std::vector<char> found(slots, 0);
   AddendCache addend;
 
-  // The date lies beside PersonID at the start of the record and rules out most records of a
-  // file that spans many years, so it is asked first and only records of the year are looked up.
-  const auto inYear = [&](std::span<const char> r) {
-    return days.holds(store::codec::getDouble(r, L::TrainingDate));
+  // The first range adds its hours up as it goes. A sum depends on the order of its addends, so
+  // the later ranges keep theirs, in file order, to be added after the first range's: the totals
+  // come out as one pass over the file adds them up.
+  struct Logged {
+    std::int32_t slot;
+    float hours;
+  };
+  struct Part {
+    const DayRange& days;
+    scan::LinkIndex persons;
+    std::vector<double>* sums;  // the first range's; the others log
+    AddendCache* addend;
+    std::vector<char> found;  // each range its own: ranges never share a byte
+    std::vector<Logged> log{};
+
+    // The date lies beside PersonID at the start of the record and rules out most records of
+    // a file that spans many years, so it is asked first and only records of the year are
+    // looked up.
+    bool inYear(std::span<const char> r) const {
+      return days.holds(store::codec::getDouble(r, L::TrainingDate));
+    }
+    void ahead(std::span<const char> r) const {
+      if (inYear(r)) persons.prefetch(r);
+    }
+    bool visit(std::int32_t, std::span<const char> r) {
+      if (!inYear(r)) return true;
+      const int slot = persons.find(r);
+      if (slot < 0) return true;
+      found[static_cast<std::size_t>(slot)] = 1;
+      const float stored = store::codec::getSingle(r, L::Hours);
+      if (sums)
+        (*sums)[static_cast<std::size_t>(slot)] += (*addend)(stored);
+      else
+        log.push_back({slot, stored});
+      return true;
+    }
   };
   if (slots > 0) {
-    scan::passOverTraining(
-        files, progress,
-        [&](std::span<const char> r) {
-          if (inYear(r)) persons.prefetch(r);
-        },
-        [&](std::span<const char> r) {
-          if (!inYear(r)) return true;
-          const int slot = persons.find(r);
-          if (slot < 0) return true;
-          listed[static_cast<std::size_t>(slot)] = 1;
-          hours[static_cast<std::size_t>(slot)] += addend(store::codec::getSingle(r, L::Hours));
-          return true;
-        });
+    bool first = true;
+    const std::vector<Part> parts = scan::passInRanges<Part>(files, pass, [&] {
+      Part part{days, listed, first ? &hours : nullptr, first ? &addend : nullptr,
+                std::vector<char>(slots, 0)};
+      first = false;
+      return part;
+    });
+    for (const Part& part : parts) {
+      for (const Logged& l : part.log) hours[static_cast<std::size_t>(l.slot)] += addend(l.hours);
+      for (std::size_t slot = 0; slot < slots; ++slot) found[slot] |= part.found[slot];
+    }
   }
 
   for (std::size_t row = 0; row < personRows.size(); ++row) {
-    const auto slot = static_cast<std::size_t>(persons.slotOfRow(row));
-    if (!listed[slot]) continue;
+    const auto slot = static_cast<std::size_t>(listed.slotOfRow(row));
+    if (!found[slot]) continue;
     out.persons.push_back({static_cast<int>(row), hours[slot]});
     out.total += hours[slot];
   }

@@ -1,50 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/match_search.h"
 
+#include <atomic>
+#include <memory>
+
 #include "scan/link_index.h"
+#include "scan/range_pass.h"
 #include "search/text_criterion.h"
 #include "store/field_codec.h"
 
 namespace vm::search {
 
 std::vector<int> matchSearch(store::FileTable& files, std::span<const double> personRows,
-                             const MatchCriteria& criteria, const scan::ScanProgress& progress) {
+                             const MatchCriteria& criteria, const scan::PassOptions& pass) {
   namespace L = store::layout::training;
   using store::codec::rawText;
-  scan::LinkIndex persons(personRows);
-  // Whether each person has a record that meets every criterion; once one does, the person's
-  // other records are passed over before their text is touched.
-  std::vector<char> met(static_cast<std::size_t>(persons.persons()), 0);
-  int unmet = persons.persons();
+  const scan::LinkIndex listed(personRows);
   const TextCriterion code(criteria.courseCode);
   const TextCriterion comments(criteria.comments);
 
-  // The date lies beside PersonID at the start of the record and is asked first; the texts are
-  // read only for records of persons still unmet.
-  const auto inRange = [&](std::span<const char> r) {
-    return !criteria.days || criteria.days->holds(store::codec::getDouble(r, L::TrainingDate));
+  // Whether each person has a record that meets every criterion, shared by the ranges: a
+  // person met in one range is passed over in all others before the record's text is touched,
+  // and every range ends once everyone is met. A set that only fills up is the same whichever
+  // range fills it first.
+  const std::size_t slots = static_cast<std::size_t>(listed.persons());
+  const std::unique_ptr<std::atomic<bool>[]> met(new std::atomic<bool>[slots]());
+  std::atomic<int> unmet = listed.persons();
+  struct Part {
+    const MatchCriteria& criteria;
+    const TextCriterion& code;
+    const TextCriterion& comments;
+    std::atomic<bool>* met;
+    std::atomic<int>& unmet;
+    scan::LinkIndex persons;
+
+    // The date lies beside PersonID at the start of the record and is asked first; the texts
+    // are read only for records of persons still unmet.
+    bool inRange(std::span<const char> r) const {
+      return !criteria.days || criteria.days->holds(store::codec::getDouble(r, L::TrainingDate));
+    }
+    void ahead(std::span<const char> r) const {
+      if (inRange(r)) persons.prefetch(r);
+    }
+    bool visit(std::int32_t, std::span<const char> r) {
+      if (!inRange(r)) return true;
+      const int slot = persons.find(r);
+      if (slot < 0) return unmet.load(std::memory_order_relaxed) > 0;
+      std::atomic<bool>& mine = met[static_cast<std::size_t>(slot)];
+      if (mine.load(std::memory_order_relaxed)) return unmet.load(std::memory_order_relaxed) > 0;
+      if (!code.empty() && !code.metBy(rawText(r, L::CourseCode))) return true;
+      if (!comments.empty() && !comments.metBy(rawText(r, L::Comments))) return true;
+      if (!mine.exchange(true, std::memory_order_relaxed))
+        return unmet.fetch_sub(1, std::memory_order_relaxed) > 1;
+      return true;
+    }
   };
-  if (unmet > 0) {
-    scan::passOverTraining(
-        files, progress,
-        [&](std::span<const char> r) {
-          if (inRange(r)) persons.prefetch(r);
-        },
-        [&](std::span<const char> r) {
-          if (!inRange(r)) return true;
-          const int slot = persons.find(r);
-          if (slot < 0 || met[static_cast<std::size_t>(slot)]) return true;
-          if (!code.empty() && !code.metBy(rawText(r, L::CourseCode))) return true;
-          if (!comments.empty() && !comments.metBy(rawText(r, L::Comments))) return true;
-          met[static_cast<std::size_t>(slot)] = 1;
-          return --unmet > 0;
-        });
-  }
+  if (slots > 0)
+    scan::passInRanges<Part>(
+        files, pass, [&] { return Part{criteria, code, comments, met.get(), unmet, listed}; });
 
   const bool wanted = criteria.mode == MatchMode::Match;
   std::vector<int> found;
   for (std::size_t row = 0; row < personRows.size(); ++row)
-    if (static_cast<bool>(met[static_cast<std::size_t>(persons.slotOfRow(row))]) == wanted)
+    if (met[static_cast<std::size_t>(listed.slotOfRow(row))].load() == wanted)
       found.push_back(static_cast<int>(row));
   return found;
 }

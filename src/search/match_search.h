@@ -26,11 +26,11 @@ struct MatchCriteria {
 };
 
 // The persons found among the listed ones, given by their DateCreated in list order: their
-// positions in the list, in that order. One sequential pass over Training.Records
+// positions in the list, in that order. One pass over Training.Records (its ranges
+// read side by side)
 // decides for every person at once; the result is the same as scanning the whole file once for
 // each person in turn. Opens and closes the file.
 std::vector<int> matchSearch(store::FileTable& files, std::span<const double> persons,
-                             const MatchCriteria& criteria,
-                             const scan::ScanProgress& progress = {});
+                             const MatchCriteria& criteria, const scan::PassOptions& pass = {});
 
 }  // namespace vm::search

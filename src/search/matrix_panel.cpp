@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "format/text_case.h"
+#include "scan/training_pass.h"
 #include "search/frm_training_matrix.h"
 #include "search/progress_caption.h"
 #include "search/training_matrix.h"
@@ -15,6 +16,7 @@
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
+#include "ui/escape_stops.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
@@ -153,11 +155,15 @@ void MatrixPanel::cmdMatrix_Click() {
   const std::string heading = lobby_.nameListHeading().toStdString();
   MatrixTable table;
   cmdMatrix_->setTag(cmdMatrix_->caption());
-  {
+  try {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
-    const TrainingMatrix matrix =
-        trainingMatrix(state_.files, ui::stampsOf(persons), courses, progressOnCaption(cmdMatrix_));
+    ui::EscapeStops escape;
+    const TrainingMatrix matrix = trainingMatrix(state_.files, ui::stampsOf(persons), courses,
+                                                 progressOnCaption(cmdMatrix_, escape));
     table = matrixTable(matrix, heading, personNames, courses);
+  } catch (const scan::PassStopped&) {
+    cmdMatrix_->setCaption(cmdMatrix_->tag());
+    return;
   }
   cmdMatrix_->setCaption(cmdMatrix_->tag());
 

@@ -5,14 +5,16 @@
 
 #include "format/number_text.h"
 #include "ui/button/pellam_button.h"
+#include "ui/escape_stops.h"
 
 namespace vm::search {
 
-scan::ScanProgress progressOnCaption(ui::PellamButton* button) {
-  return [button](std::int64_t done, std::int64_t total) {
+scan::ScanProgress progressOnCaption(ui::PellamButton* button, ui::EscapeStops& escape) {
+  return [button, &escape](std::int64_t done, std::int64_t total) {
     const double share = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 1;
     button->setCaption(QString::fromStdString(format::formatPercent(share)));
     button->repaint();
+    escape.poll();
   };
 }
 

@@ -13,6 +13,7 @@
 
 #include "format/number_text.h"
 #include "renewals/frm_renewals.h"
+#include "scan/training_pass.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
 #include "search/progress_caption.h"
@@ -20,6 +21,7 @@
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
 #include "ui/dialogs.h"
+#include "ui/escape_stops.h"
 #include "ui/field_colours.h"
 #include "ui/help/help_menu.h"
 #include "ui/lobby_services.h"
@@ -313,10 +315,14 @@ void SearchTab::cmdMatch_Click() {
   const std::vector<ui::ListedPerson> persons = lobby_.listedPersons();
   std::vector<int> found;
   cmdMatch_->setTag(cmdMatch_->caption());
-  {
+  try {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
+    ui::EscapeStops escape;
     found = matchSearch(state_.files, ui::stampsOf(persons), entry.criteria,
-                        progressOnCaption(cmdMatch_));
+                        progressOnCaption(cmdMatch_, escape));
+  } catch (const scan::PassStopped&) {
+    cmdMatch_->setCaption(cmdMatch_->tag());
+    return;
   }
   if (found.empty()) {
     reportNothing(cmdMatch_, QStringLiteral("No one had any training record(s)\n"
@@ -340,11 +346,15 @@ void SearchTab::cmdAnnualSummary_Click() {
   const QString year = txtSummaryYear_->text();
   AnnualSummary summary;
   cmdAnnualSummary_->setTag(cmdAnnualSummary_->caption());
-  {
+  try {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
+    ui::EscapeStops escape;
     summary = annualSummary(state_.files, ui::stampsOf(persons),
                             static_cast<int>(summaryYear(year.toStdString())),
-                            progressOnCaption(cmdAnnualSummary_));
+                            progressOnCaption(cmdAnnualSummary_, escape));
+  } catch (const scan::PassStopped&) {
+    cmdAnnualSummary_->setCaption(cmdAnnualSummary_->tag());
+    return;
   }
   if (summary.persons.empty()) {
     reportNothing(cmdAnnualSummary_,

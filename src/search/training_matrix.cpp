@@ -5,6 +5,7 @@
 
 #include "format/date_text.h"
 #include "scan/link_index.h"
+#include "scan/range_pass.h"
 #include "store/field_codec.h"
 
 namespace vm::search {
@@ -13,6 +14,11 @@ namespace {
 namespace L = store::layout::training;
 
 constexpr double kNone = -std::numeric_limits<double>::infinity();
+
+// A date that is no number is never the latest; of equal dates the first met stays.
+void keepLatest(double& cell, double date) {
+  if (date > cell) cell = date;
+}
 
 // The chosen courses as the links of a record's CourseID find them: courses whose stamps link to
 // each other are chained, so that a record counts for each of them.
@@ -69,35 +75,58 @@ std::optional<double> TrainingMatrix::latest(std::size_t row, std::size_t course
 
 TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const double> personRows,
                               std::span<const MatrixCourse> courses,
-                              const scan::ScanProgress& progress) {
-  scan::LinkIndex persons(personRows);
+                              const scan::PassOptions& pass) {
+  const scan::LinkIndex listed(personRows);
   const std::size_t width = courses.size();
-  std::vector<double> latest(static_cast<std::size_t>(persons.persons()) * width, kNone);
+  const std::size_t cells = static_cast<std::size_t>(listed.persons()) * width;
   std::vector<int> rowSlot(personRows.size());
-  for (std::size_t r = 0; r < rowSlot.size(); ++r) rowSlot[r] = persons.slotOfRow(r);
+  for (std::size_t r = 0; r < rowSlot.size(); ++r) rowSlot[r] = listed.slotOfRow(r);
 
-  if (!latest.empty()) {
-    CourseLookup lookup(courses);
-    // The course is asked first: a matrix takes a few of the file's courses, so most records end
-    // there, and only the rest look their person up.
-    scan::passOverTraining(
-        files, progress,
-        [&](std::span<const char> r) {
-          if (lookup.find(r) >= 0) persons.prefetch(r);
-        },
-        [&](std::span<const char> r) {
-          int column = lookup.find(r);
-          if (column < 0) return true;
-          const int slot = persons.find(r);
-          if (slot < 0) return true;
-          const double date = store::codec::getDouble(r, L::TrainingDate);
-          double* cells = latest.data() + static_cast<std::size_t>(slot) * width;
-          for (; column >= 0; column = lookup.next(column)) {
-            double& cell = cells[static_cast<std::size_t>(column)];
-            if (date > cell) cell = date;  // a date that is no number is never the latest
-          }
-          return true;
-        });
+  // Each range keeps the latest dates of its own records.
+  struct Part {
+    CourseLookup lookup;
+    scan::LinkIndex persons;
+    std::size_t width;
+    std::vector<double> latest;
+
+    // The course is asked first: a matrix takes a few of the file's courses, so most records
+    // end there, and only the rest look their person up.
+    // The persons' look-up table stays in the cache; the row of cells a record updates, one of
+    // thousands, is what has to be fetched ahead.
+    void ahead(std::span<const char> r) {
+      const int column = lookup.find(r);
+      if (column < 0) return;
+      const int slot = persons.find(r);
+#if defined(__GNUC__) || defined(__clang__)
+      if (slot >= 0)
+        __builtin_prefetch(latest.data() + static_cast<std::size_t>(slot) * width +
+                           static_cast<std::size_t>(column));
+#endif
+    }
+    bool visit(std::int32_t, std::span<const char> r) {
+      int column = lookup.find(r);
+      if (column < 0) return true;
+      const int slot = persons.find(r);
+      if (slot < 0) return true;
+      const double date = store::codec::getDouble(r, L::TrainingDate);
+      double* row = latest.data() + static_cast<std::size_t>(slot) * width;
+      for (; column >= 0; column = lookup.next(column))
+        keepLatest(row[static_cast<std::size_t>(column)], date);
+      return true;
+    }
+  };
+  std::vector<double> latest;
+  if (cells > 0) {
+    const CourseLookup lookup(courses);
+    std::vector<Part> parts = scan::passInRanges<Part>(files, pass, [&] {
+      return Part{lookup, listed, width, std::vector<double>(cells, kNone)};
+    });
+    // Later ranges merged into the first in file order, under the rule each record met.
+    latest = std::move(parts.front().latest);
+    for (std::size_t p = 1; p < parts.size(); ++p)
+      for (std::size_t c = 0; c < cells; ++c) keepLatest(latest[c], parts[p].latest[c]);
+  } else {
+    latest.assign(cells, kNone);
   }
   return TrainingMatrix(width, std::move(rowSlot), std::move(latest));
 }

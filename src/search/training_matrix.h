@@ -41,7 +41,7 @@ class TrainingMatrix {
 // and closes the file.
 TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const double> persons,
                               std::span<const MatrixCourse> courses,
-                              const scan::ScanProgress& progress = {});
+                              const scan::PassOptions& pass = {});
 
 // The text of the last row, which counts the persons trained in each course.
 inline constexpr const char* kMatrixCountLabel = "Persons trained";

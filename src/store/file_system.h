@@ -47,6 +47,9 @@ class FileSystem {
   virtual void syncFolder(const std::string& folder) = 0;
   // Names of the plain files in a folder.
   virtual std::vector<std::string> list(const std::string& folder) = 0;
+  // Whether reads of one open file may come from several threads at once. Doubles that count
+  // or fail calls keep the default, so that their counts stay in one order.
+  virtual bool readsFromManyThreads() const noexcept { return false; }
 
   bool exists(const std::string& path) { return fileSize(path).has_value(); }
 };

@@ -28,6 +28,8 @@ class PosixFileSystem final : public FileSystem {
   void remove(const std::string& path) override;
   void syncFolder(const std::string& folder) override;
   std::vector<std::string> list(const std::string& folder) override;
+  // pread: every read names its own offset.
+  bool readsFromManyThreads() const noexcept override { return true; }
 
  private:
   [[noreturn]] void failOn(const char* operation, Handle h, int error) const;

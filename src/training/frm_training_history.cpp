@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "scan/training_pass.h"
 #include "store/change_log/record_changes.h"
 #include "store/file_table.h"
 #include "store/records.h"
@@ -26,6 +27,7 @@
 #include "ui/change_author.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
+#include "ui/escape_stops.h"
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
 #include "ui/fill_gauge.h"
@@ -206,12 +208,25 @@ void frmTrainingHistory::Form_Activate() {
 bool frmTrainingHistory::fillGrid(bool first) {
   {
     const ui::BusyCursor busy(this);
+    std::vector<HistoryRow> history;
+    if (first) {
+      // Esc as the history opens leaves it unopened. A read after a change cannot be stopped:
+      // the grid must hold the records' numbers as they now stand.
+      try {
+        ui::EscapeStops escape;
+        history = readHistory(state_.files, person_.DateCreated,
+                              [&](std::int64_t, std::int64_t) { escape.poll(); });
+      } catch (const scan::PassStopped&) {
+        return false;
+      }
+    } else {
+      history = readHistory(state_.files, person_.DateCreated);
+    }
     gridTraining_->hide();
     picFrame_->hide();
     gridTraining_->setUpdatesEnabled(false);
     gridTraining_->reset(QString::fromLatin1(kHistoryGridFormat));
     gridTraining_->setHeightInRows(15);
-    const std::vector<HistoryRow> history = readHistory(state_.files, person_.DateCreated);
     std::vector<QStringList> rows;
     rows.reserve(history.size());
     for (const HistoryRow& r : history)

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "scan/training_pass.h"
 #include "store/file_table.h"
 
 namespace vm::training {
@@ -39,7 +40,9 @@ struct HistoryRow {
 // Every training record that links to the person whose DateCreated is `personId`
 // (store/link_rule.h), from the oldest training to the newest (records of one day keep their file
 // order). One sequential pass over
-// Training.Records in large blocks; a missing file lists nothing and stays missing.
-std::vector<HistoryRow> readHistory(store::FileTable& table, double personId);
+// Training.Records in large blocks, its ranges read side by side; a missing file lists nothing
+// and stays missing.
+std::vector<HistoryRow> readHistory(store::FileTable& table, double personId,
+                                    const scan::PassOptions& pass = {});
 
 }  // namespace vm::training

@@ -161,6 +161,14 @@ TEST_F(RenewalListTest, EachPersonsLatestTrainingPerCourseAsTheSlowWayFindsIt) {
   };
   for (std::size_t i = 1; i < list.entries.size(); ++i)
     EXPECT_LT(order(list.entries[i - 1]), order(list.entries[i])) << i;
+  // Read in ranges, the file gives the same list.
+  for (const int ranges : {2, 3, 7}) {
+    const RenewalList inRanges =
+        renewalList(table, rows, courses, query, {vm::scan::ScanProgress(), ranges});
+    ASSERT_EQ(inRanges.entries.size(), list.entries.size()) << ranges;
+    for (std::size_t i = 0; i < list.entries.size(); ++i)
+      EXPECT_EQ(order(inRanges.entries[i]), order(list.entries[i])) << i << " in " << ranges;
+  }
 
   // Without the persons who never took a course, the rest is the same list.
   query.neverTaken = false;

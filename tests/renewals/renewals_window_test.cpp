@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -191,6 +192,15 @@ TEST_F(RenewalsWindowTest, ViewFromTheSearchTabSetsPeriodsAndPrints) {
   const QString csv = app.dataFolder() + "/renewals.csv";
   app.dialogs.onModal("frmRenewals", [&](QWidget* w) {
     EXPECT_EQ(w->windowTitle(), "Verdimark - Renewals");
+    EXPECT_EQ(rowsOf(w, "gridRenewals", 6), kDefaultList);
+    EXPECT_EQ(child<QLabel>(w, "lblCounts")->text(), "2 expired, 1 due within 30 days, 1 current");
+
+    // Esc while the list is read again stops the reading: the list and its counts stay, and
+    // so does the window.
+    type(w, "txtDueWithin", "0");
+    QCoreApplication::postEvent(w, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    click(w, "cmdShowRenewals");
+    EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(rowsOf(w, "gridRenewals", 6), kDefaultList);
     EXPECT_EQ(child<QLabel>(w, "lblCounts")->text(), "2 expired, 1 due within 30 days, 1 current");
 

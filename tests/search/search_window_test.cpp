@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -355,4 +356,36 @@ TEST_F(SearchWindowTest, TrainingMatrixShowsLatestDatesAndPrintsAndExportsThem) 
   EXPECT_EQ(header, (QStringList{"List of all active persons", "LAB-1"}));
   EXPECT_EQ(cells, (QStringList{"05/01/2003", "1"}));
   EXPECT_EQ(tabsEnabled(), (std::vector<bool>{true, true, true, false}));
+}
+
+TEST_F(SearchWindowTest, EscStopsAPassAndLeavesTheTabAsItWas) {
+  chooseTab(2);
+  bool matrixShown = false;
+  app.dialogs.onModal("frmTrainingMatrix", [&](QWidget*) { matrixShown = true; });
+  struct Pass {
+    const char* option;
+    const char* box;  // typed into, when there is one
+    const char* text;
+    const char* button;
+  };
+  for (const Pass& p : {Pass{"optSearch1", "txtMatch2", "fa", "cmdMatch"},
+                        Pass{"optSearch2", "txtSummaryYear", "2004", "cmdAnnualSummary"},
+                        Pass{"optSearch3", nullptr, "", "cmdMatrix"}}) {
+    click(p.option);
+    if (p.box) type(p.box, p.text);
+    if (!p.box) click("optMatrix1");
+    const QString caption = control(p.button)->caption();
+    const std::vector<bool> enabled = tabsEnabled();
+    QCoreApplication::postEvent(lobby,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    click(p.button);
+    EXPECT_EQ(control(p.button)->caption(), caption) << p.button;
+    EXPECT_EQ(tabs()->currentIndex(), 2) << p.button;
+    EXPECT_EQ(tabsEnabled(), enabled) << p.button;
+    EXPECT_FALSE(matrixShown) << p.button;
+    // The Esc went to the stopped pass alone: the next click runs to the end.
+    click(p.button);
+    EXPECT_TRUE(tabs()->currentIndex() == 3 || matrixShown) << p.button;
+    if (tabs()->currentIndex() == 3) click("cmdFinishedSummary");
+  }
 }

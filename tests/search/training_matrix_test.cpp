@@ -112,20 +112,25 @@ TEST_F(TrainingMatrixTest, TheOnePassMatchesEveryPersonByEveryCourse) {
   for (std::size_t p = 0; p < persons.size(); p += 2) rows.push_back(persons[p]);
   std::vector<MatrixCourse> courses;
   for (std::size_t c = 1; c < courseIds.size(); c += 3) courses.push_back({"C", "", courseIds[c]});
-  const TrainingMatrix matrix = trainingMatrix(table, rows, courses);
-
-  const vm::store::OpenFile file(table, vm::store::DataFile::Training);
   std::vector<vm::store::TrainingRecord> stored;
-  for (int k = 1; k <= file.count(); ++k)
-    stored.push_back(table.read<vm::store::TrainingRecord>(k));
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    for (std::size_t c = 0; c < courses.size(); ++c) {
-      std::optional<double> latest;
-      for (const auto& t : stored)
-        if (vm::store::sameLink(t.PersonID, rows[r]) &&
-            vm::store::sameLink(t.CourseID, courses[c].id) && (!latest || t.TrainingDate > *latest))
-          latest = t.TrainingDate;
-      EXPECT_EQ(matrix.latest(r, c), latest) << "row " << r << ", course " << c;
+  {
+    const vm::store::OpenFile file(table, vm::store::DataFile::Training);
+    for (int k = 1; k <= file.count(); ++k)
+      stored.push_back(table.read<vm::store::TrainingRecord>(k));
+  }
+  for (const int ranges : {1, 2, 7}) {  // read in ranges, merged in file order
+    const TrainingMatrix matrix =
+        trainingMatrix(table, rows, courses, {vm::scan::ScanProgress(), ranges});
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      for (std::size_t c = 0; c < courses.size(); ++c) {
+        std::optional<double> latest;
+        for (const auto& t : stored)
+          if (vm::store::sameLink(t.PersonID, rows[r]) &&
+              vm::store::sameLink(t.CourseID, courses[c].id) &&
+              (!latest || t.TrainingDate > *latest))
+            latest = t.TrainingDate;
+        EXPECT_EQ(matrix.latest(r, c), latest) << "row " << r << ", course " << c << ", " << ranges;
+      }
     }
   }
 }

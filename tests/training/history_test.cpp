@@ -51,6 +51,11 @@ TEST_F(HistoryTest, AHistoryListsThePersonsRecordsOldestFirst) {
   EXPECT_EQ(rows[1].hours, ".5");
   EXPECT_EQ(rows[2].hours, "40.0");
   EXPECT_TRUE(training::readHistory(table, 12345).empty());
+  for (const int ranges : {2, 3, 5}) {  // read in ranges, listed in file order
+    const auto inRanges = training::readHistory(table, kAnn, {scan::ScanProgress(), ranges});
+    EXPECT_EQ(codes(inRanges), codes(rows)) << ranges;
+    EXPECT_EQ(inRanges[0].recNum, 2) << ranges;
+  }
 }
 
 TEST_F(HistoryTest, AHistoryWithoutTrainingRecordsLeavesTheFileMissing) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 #include "courses/course_files.h"
@@ -116,6 +118,23 @@ TEST_F(HistoryWindowTest, APersonWithoutRecordsIsToldSoAndTheWindowCloses) {
   const auto box = app.dialogs.lastMessage();
   EXPECT_EQ(box.title, "No records on file...");
   EXPECT_EQ(box.text, "Ann Smith\nhas no training records on file");
+}
+
+TEST_F(HistoryWindowTest, EscAsTheHistoryIsReadLeavesItUnopenedWithoutAWord) {
+  app.folder.write("Training.Records", record(2004, kAnn, "C", ""));
+  // Esc comes again and again while the window opens; only a running pass hears it.
+  QTimer esc;
+  QObject::connect(&esc, &QTimer::timeout, [] {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(qApp, &key);
+  });
+  esc.start(0);
+  bool stayedOpen = false;
+  open([&](const History& h) { stayedOpen = h.window->isVisible(); });
+  esc.stop();
+  EXPECT_FALSE(stayedOpen);
+  EXPECT_TRUE(app.dialogs.messages().empty());
+  EXPECT_EQ(records(), record(2004, kAnn, "C", ""));
 }
 
 TEST_F(HistoryWindowTest, FieldEditsAreCheckedWrittenAndKeepTheHighlight) {

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scan/range_pass.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "store/posix_file_system.h"
+#include "store/record_layouts.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+constexpr std::size_t kLength = vm::store::layout::training::kLength;
+
+// What a part saw: the numbers of its records and the number each record holds in its bytes.
+struct Seen {
+  std::vector<std::int32_t> numbers;
+  std::vector<std::int32_t> held;
+  std::int32_t stopAt = 0;  // a record of the file whose visit ends its range
+
+  void ahead(std::span<const char>) const {}
+  bool visit(std::int32_t n, std::span<const char> record) {
+    numbers.push_back(n);
+    held.push_back(std::stoi(std::string(record.data(), 8)));
+    if (n == stopAt) throw std::runtime_error("fault in record " + std::to_string(n));
+    return true;
+  }
+};
+
+vm::scan::PassOptions inRanges(int ranges) { return {vm::scan::ScanProgress(), ranges}; }
+
+struct RangePassTest : ::testing::Test {
+  vm::test::TempFolder folder;
+  vm::store::PosixFileSystem fs;  // reads from many threads
+  vm::store::FileTable table{fs, folder.str()};
+
+  // A file of `count` records, each holding its own number in its first bytes.
+  void makeFile(int count) {
+    std::string bytes;
+    for (int n = 1; n <= count; ++n) {
+      std::string record = std::to_string(100000000 + n).substr(1);
+      record.resize(kLength, static_cast<char>('a' + n % 26));
+      bytes += record;
+    }
+    folder.write("Training.Records", bytes);
+  }
+};
+
+TEST_F(RangePassTest, RangesMergedInFileOrderSeeEveryRecordOnceWhereverTheirEdgesFall) {
+  // Every count of ranges up to the file's records, and more: every record boundary is a range
+  // edge for one of them, the first and the last records included.
+  for (const int records : {1, 2, 7, 13}) {
+    makeFile(records);
+    for (int ranges = 1; ranges <= records + 2; ++ranges) {
+      const std::vector<Seen> parts =
+          vm::scan::passInRanges<Seen>(table, inRanges(ranges), [] { return Seen{}; });
+      ASSERT_EQ(static_cast<int>(parts.size()), std::min(ranges, records));
+      std::vector<std::int32_t> numbers;
+      for (const Seen& part : parts) {
+        EXPECT_FALSE(part.numbers.empty()) << records << " records in " << ranges;
+        EXPECT_EQ(part.numbers, part.held);
+        numbers.insert(numbers.end(), part.numbers.begin(), part.numbers.end());
+      }
+      std::vector<std::int32_t> all(static_cast<std::size_t>(records));
+      for (int n = 0; n < records; ++n) all[static_cast<std::size_t>(n)] = n + 1;
+      EXPECT_EQ(numbers, all) << records << " records in " << ranges << " ranges";
+    }
+  }
+}
+
+TEST_F(RangePassTest, ProgressRunsOnTheCallingThreadFromNothingToTheWholeFile) {
+  makeFile(9);
+  const std::thread::id caller = std::this_thread::get_id();
+  std::vector<std::int64_t> told;
+  vm::scan::passInRanges<Seen>(table,
+                               {[&](std::int64_t done, std::int64_t total) {
+                                  EXPECT_EQ(std::this_thread::get_id(), caller);
+                                  EXPECT_EQ(total, 9);
+                                  told.push_back(done);
+                                },
+                                3},
+                               [] { return Seen{}; });
+  ASSERT_GE(told.size(), 2U);
+  EXPECT_EQ(told.front(), 0);
+  EXPECT_EQ(told.back(), 9);
+  EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+}
+
+TEST_F(RangePassTest, AStoppingProgressOrAFaultInAnyRangeReachesTheCaller) {
+  makeFile(12);
+  for (int ranges = 1; ranges <= 4; ++ranges) {
+    for (const int call : {1, 2}) {  // at the start, and at the end once the ranges ran
+      int calls = 0;
+      EXPECT_THROW(vm::scan::passInRanges<Seen>(table,
+                                                {[&](std::int64_t, std::int64_t) {
+                                                   if (++calls == call)
+                                                     throw vm::scan::PassStopped();
+                                                 },
+                                                 ranges},
+                                                [] { return Seen{}; }),
+                   vm::scan::PassStopped);
+    }
+    for (const std::int32_t bad : {1, 6, 7, 12}) {
+      EXPECT_THROW(vm::scan::passInRanges<Seen>(table, inRanges(ranges),
+                                                [&] {
+                                                  return Seen{{}, {}, bad};
+                                                }),
+                   std::runtime_error)
+          << "record " << bad << " in " << ranges << " ranges";
+    }
+  }
+  EXPECT_FALSE(table.isOpen(vm::store::DataFile::Training));
+}
+
+}  // namespace
