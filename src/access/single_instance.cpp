@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "access/single_instance.h"
 
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QSysInfo>
+#include <cerrno>
+#include <csignal>
 
 #include "ui/dialogs.h"
 
@@ -9,6 +16,37 @@ namespace vm::access {
 
 QString SingleInstance::lockPathFor(const QString& dataFolder) {
   return QDir(dataFolder).filePath(QStringLiteral("Verdimark.lock"));
+}
+
+bool sameUserHere(const LockOwner& lock, const LockOwner& here) {
+  // A lock whose computer cannot be read was made here: the refusal stays the safe answer.
+  return lock.account == here.account &&
+         (lock.computer.isEmpty() || lock.computer == here.computer);
+}
+
+std::optional<LockOwner> SingleInstance::lockOwner(const QString& dataFolder) {
+  const QString path = lockPathFor(dataFolder);
+  const QFileInfo file(path);
+  if (!file.exists()) return std::nullopt;
+  LockOwner owner;
+  owner.account = file.ownerId();
+  QString application;
+  QLockFile(path).getLockInfo(&owner.pid, &owner.computer, &application);
+  return owner;
+}
+
+LockOwner SingleInstance::thisCopy() {
+  return {QSysInfo::machineHostName(), QCoreApplication::applicationPid(),
+          static_cast<uint>(getuid())};
+}
+
+bool SingleInstance::stillHeldBy(const QString& dataFolder, const LockOwner& owner) {
+  const std::optional<LockOwner> now = lockOwner(dataFolder);
+  if (!now || now->pid != owner.pid || now->computer != owner.computer) return false;
+  if (owner.computer == QSysInfo::machineHostName() && owner.pid > 0 &&
+      ::kill(static_cast<pid_t>(owner.pid), 0) == -1 && errno == ESRCH)
+    return false;
+  return true;
 }
 
 SingleInstance::SingleInstance(const QString& dataFolder)

@@ -4,12 +4,25 @@
 #include <QLockFile>
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace vm::ui {
 class Dialogs;
 }
 
 namespace vm::access {
+
+// Who made a lock file, as the lock and its file tell it.
+struct LockOwner {
+  QString computer;
+  qint64 pid = 0;
+  uint account = 0;  // the system account's number
+  bool operator==(const LockOwner&) const = default;
+};
+
+// Whether the lock was made by a copy of this account on this computer (whose second launch is
+// refused), rather than by someone else, whose folder this copy may still read.
+bool sameUserHere(const LockOwner& lock, const LockOwner& here);
 
 // One running copy per data folder, whoever runs it: a lock file in the data folder itself,
 // held for as long as this object lives. A lock left by a copy that ended without releasing
@@ -25,6 +38,13 @@ class SingleInstance {
   bool heldByAnother() const { return heldByAnother_; }
 
   static QString lockPathFor(const QString& dataFolder);
+  // Who holds the lock now; nothing when there is no lock file or it cannot be read.
+  static std::optional<LockOwner> lockOwner(const QString& dataFolder);
+  // This copy, as a lock it made would name it.
+  static LockOwner thisCopy();
+  // Whether the copy that made the lock still holds it: its lock file is there, names it, and
+  // on this computer its process still runs.
+  static bool stillHeldBy(const QString& dataFolder, const LockOwner& owner);
 
  private:
   std::unique_ptr<QLockFile> lock_;

@@ -246,7 +246,7 @@ bool frmTrainingHistory::fillGrid(bool first) {
 
 void frmTrainingHistory::setButtons() {
   const bool shown = !gridTraining_->isHidden();
-  for (const HistoryButton& s : historyButtons(state_.CurrentAccessLevel, shown, viewOnly_)) {
+  for (const HistoryButton& s : historyButtons(state_.changeLevel(), shown, viewOnly_)) {
     auto* b = findChild<ui::PellamButton*>(QString::fromStdString(s.name));
     if (!b) continue;
     b->setToolTip(QString::fromStdString(s.toolTip));
