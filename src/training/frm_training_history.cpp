@@ -75,7 +75,7 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, const ui::ListedPers
       life_(this, state),
       personRecNum_(person.recNum),
       personName_(person.name),
-      viewOnly_(state.HistoryViewOnly),
+      viewOnly_(state.HistoryViewOnly || state.ReadOnly),
       gridTraining_(new ui::Grid(this)),
       picFrame_(new QFrame(this)),
       lblComments_(new QLabel(QStringLiteral("Highlighted training - comments"), picFrame_)),
