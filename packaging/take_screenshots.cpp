@@ -65,6 +65,9 @@ class Camera final : public vm::ui::Dialogs {
   QString saveFileName(QWidget*, const QString& title, const QString&, const QString&) override {
     return unexpected(title);
   }
+  QString openFileName(QWidget*, const QString& title, const QString&, const QString&) override {
+    return unexpected(title);
+  }
   QAction* popupMenu(QMenu*, const QPoint&) override {
     unexpected(QStringLiteral("a pop-up menu"));
     return nullptr;

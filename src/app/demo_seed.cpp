@@ -10,6 +10,7 @@
 
 #include "access/password.h"
 #include "format/automation_date.h"
+#include "store/course_copies.h"
 #include "store/record_codec.h"
 #include "store/work_journal.h"
 
@@ -159,16 +160,8 @@ struct Seeder {
 
   void credit(double person, const CourseRecord& c, std::int64_t day) {
     std::uniform_int_distribution<std::size_t> pickComment(0, kComments.size() - 1);
-    TrainingRecord t;
-    t.TrainingDate = static_cast<double>(day);
-    t.PersonID = person;
-    t.CourseID = c.DateCreated;
-    t.CourseCode = c.CourseCode;
-    t.CourseName = c.CourseName;
-    t.ProvidedBy = c.ProvidedBy;
-    t.Hours = c.Hours;
-    t.Comments = kComments[pickComment(random)];
-    training.push_back(t);
+    training.push_back(store::trainingOf(c, person, static_cast<double>(day),
+                                         std::string(kComments[pickComment(random)])));
   }
   int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
 };

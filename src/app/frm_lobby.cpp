@@ -17,6 +17,7 @@
 #include "app/lobby_buttons.h"
 #include "backup/backup_restore_menu.h"
 #include "courses/course_index_tab.h"
+#include "imports/import_command.h"
 #include "names/name_list_tab.h"
 #include "renewals/renewal_notice.h"
 #include "search/results_tab.h"
@@ -84,6 +85,15 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
   auto* results = new search::ResultsTab(state, *this);
   courseTab_ = new courses::CourseIndexTab(state, *this);
   pages_ = {nameTab_, courseTab_, new search::SearchTab(state, *this, *results), results};
+  // The persons and courses lists take records from spreadsheets, into both lists.
+  for (ui::LobbyTab* listed : {pages_[0], pages_[1]})
+    imports::offerImport(
+        *listed, *listed->grid(), state_, [this] { return lobbyWindow(); },
+        [this] {
+          updateNameGrid();
+          updateCourseGrid();
+          refreshButtons();
+        });
   tabMain_->setObjectName(QStringLiteral("tabMain"));
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     pages_[i]->setAutoFillBackground(true);

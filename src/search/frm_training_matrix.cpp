@@ -54,6 +54,10 @@ frmTrainingMatrix::frmTrainingMatrix(ui::AppState& state, MatrixTable table,
                                  QStringLiteral(" Print this Training Matrix "))),
       cmdExportMatrix_(makeButton(this, "cmdExportMatrix", QStringLiteral("&Export to CSV..."),
                                   QStringLiteral(" Save this Training Matrix as a CSV file "))),
+      cmdExportMatrixSheet_(
+          makeButton(this, "cmdExportMatrixSheet", QStringLiteral("Export to a &Spreadsheet..."),
+                     QStringLiteral(" Save this Training Matrix as a spreadsheet, dates in its "
+                                    "cells "))),
       cmdReturn_(makeButton(this, "cmdReturn", QStringLiteral("&Return"),
                             QStringLiteral(" Close this Training Matrix window "))) {
   setObjectName(QStringLiteral("frmTrainingMatrix"));
@@ -91,9 +95,11 @@ frmTrainingMatrix::frmTrainingMatrix(ui::AppState& state, MatrixTable table,
   ui::PellamButton* cmdHelp = ui::makeHelpButton(this, state, ui::help::kTrainingMatrixTopic, 40);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  for (ui::PellamButton* b : {cmdPrintMatrix_, cmdExportMatrix_, cmdHelp, cmdReturn_})
+  for (ui::PellamButton* b :
+       {cmdPrintMatrix_, cmdExportMatrix_, cmdExportMatrixSheet_, cmdHelp, cmdReturn_})
     buttons->addWidget(b);
-  ui::setTabOrder({gridMatrix_, cmdPrintMatrix_, cmdExportMatrix_, cmdHelp, cmdReturn_});
+  ui::setTabOrder(
+      {gridMatrix_, cmdPrintMatrix_, cmdExportMatrix_, cmdExportMatrixSheet_, cmdHelp, cmdReturn_});
   cmdReturn_->setDefault(true);
   cmdReturn_->setCancel(true);  // Esc closes the window through its own way out
   auto* page = new QVBoxLayout(this);
@@ -112,6 +118,8 @@ frmTrainingMatrix::frmTrainingMatrix(ui::AppState& state, MatrixTable table,
           &frmTrainingMatrix::cmdPrintMatrix_Click);
   connect(cmdExportMatrix_, &ui::PellamButton::Click, this,
           &frmTrainingMatrix::cmdExportMatrix_Click);
+  connect(cmdExportMatrixSheet_, &ui::PellamButton::Click, this,
+          &frmTrainingMatrix::cmdExportMatrixSheet_Click);
   connect(cmdReturn_, &ui::PellamButton::Click, this, &frmTrainingMatrix::cmdReturn_Click);
   life_.onFirstActivation([this] { Form_Activate(); });
 }
@@ -157,6 +165,10 @@ void frmTrainingMatrix::cmdPrintMatrix_Click() {
 }
 
 void frmTrainingMatrix::cmdExportMatrix_Click() { ui::exportGridToCsv(state_, *gridMatrix_); }
+
+void frmTrainingMatrix::cmdExportMatrixSheet_Click() {
+  ui::exportGridToSpreadsheet(state_, *gridMatrix_);
+}
 
 void frmTrainingMatrix::cmdReturn_Click() { life_.closeWindow(); }
 

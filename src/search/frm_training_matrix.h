@@ -32,6 +32,7 @@ class frmTrainingMatrix : public QDialog {
   void Form_Activate();
   void cmdPrintMatrix_Click();
   void cmdExportMatrix_Click();
+  void cmdExportMatrixSheet_Click();
   void cmdReturn_Click();
 
   ui::AppState& state_;
@@ -41,6 +42,7 @@ class frmTrainingMatrix : public QDialog {
   ui::Grid* gridMatrix_;
   ui::PellamButton* cmdPrintMatrix_;
   ui::PellamButton* cmdExportMatrix_;
+  ui::PellamButton* cmdExportMatrixSheet_;
   ui::PellamButton* cmdReturn_;
 };
 

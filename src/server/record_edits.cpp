@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/record_edits.h"
 
-#include <array>
-
 #include "server/change_lines.h"
 #include "server/row_codec.h"
 #include "server/row_writes.h"
 #include "store/change_log/record_changes.h"
-#include "store/field_codec.h"
+#include "store/course_copies.h"
 #include "store/record_codec.h"
 
 namespace vm::server {
@@ -145,15 +143,8 @@ CarryCount carryCourse(Connection& c, const ChangeAuthor& author, RowRef ref) {
     const store::CourseRecord course =
         lockedRow<store::CourseRecord>(c, ref, "course", true).record;
     // The course's fields as they lie in a training record, and so in its columns.
-    std::array<char, layout::kLength> copy{};
-    store::codec::putText(copy, layout::CourseCode, course.CourseCode);
-    store::codec::putText(copy, layout::CourseName, course.CourseName);
-    store::codec::putText(copy, layout::ProvidedBy, course.ProvidedBy);
-    store::codec::putSingle(copy, layout::Hours, course.Hours);
-    constexpr std::size_t kFirst = layout::CourseCode.offset;
-    constexpr std::size_t kLast = layout::Hours.end();
-    static_assert(layout::CourseID.end() == kFirst && layout::Comments.offset == kLast);
-    const std::string_view patch(copy.data() + kFirst, kLast - kFirst);
+    const store::CourseCopies copies(course);
+    constexpr store::layout::Field kCopies = store::CourseCopies::kField;
 
     const std::int32_t reviewed = trainingCount(c);
     // A record that keeps bytes of its own gets the same bytes written into them.
@@ -161,16 +152,16 @@ CarryCount carryCourse(Connection& c, const ChangeAuthor& author, RowRef ref) {
         c.exec(
              "UPDATE training SET course_code = $2, course_name = $3, provided_by = $4, "
              "hours = $5, raw = overlay(raw PLACING $6 FROM " +
-                 std::to_string(kFirst + 1) + " FOR " + std::to_string(kLast - kFirst) +
+                 std::to_string(kCopies.offset + 1) + " FOR " + std::to_string(kCopies.width) +
                  "), version = version + 1, changed_by = $7, changed_at = $8 "
                  "WHERE course_link = verdimark_link($1)",
              Params()
                  .add(course.DateCreated)
-                 .text(columnText(store::codec::rawText(copy, layout::CourseCode)))
-                 .text(columnText(store::codec::rawText(copy, layout::CourseName)))
-                 .text(columnText(store::codec::rawText(copy, layout::ProvidedBy)))
+                 .text(columnText(copies.field(layout::CourseCode)))
+                 .text(columnText(copies.field(layout::CourseName)))
+                 .text(columnText(copies.field(layout::ProvidedBy)))
                  .add(course.Hours)
-                 .bytes(patch)
+                 .bytes(copies.bytes())
                  .text(author.user)
                  .add(changeStamp(author)))
             .affected();

@@ -149,6 +149,18 @@ class StepRunner {
     std::vector<StepResult> results;
     for (const WorkStep& step : steps)
       results.push_back(std::visit(DoStep{writer, table, progress, resuming}, step));
+    // The additions of one piece of work to several files are one addition: when any of them is
+    // found torn, those found whole are cut back as well.
+    if (resuming && std::ranges::any_of(results, [](const StepResult& r) { return !r.done; })) {
+      for (std::size_t i = 0; i < steps.size(); ++i) {
+        const auto* append = std::get_if<AppendRecords>(&steps[i]);
+        if (!append || !results[i].done) continue;
+        DoStep::cutBack(
+            table.fileSystem(), table.pathOf(fileName(append->file)),
+            static_cast<std::uint64_t>(append->countBefore) * recordLength(append->file));
+        results[i] = {append->countBefore, append->countBefore, 0, false};
+      }
+    }
     return results;
   }
 };

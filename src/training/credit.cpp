@@ -4,6 +4,7 @@
 #include <span>
 
 #include "store/change_log/record_changes.h"
+#include "store/course_copies.h"
 #include "store/field_codec.h"
 #include "store/record_codec.h"
 #include "store/work_journal.h"
@@ -11,25 +12,6 @@
 namespace vm::training {
 
 using store::DataFile;
-
-namespace {
-
-// The training record of a credit for one person: the date, the course link and copies, and the
-// comments are the same for everyone.
-store::TrainingRecord creditRecord(const store::CourseRecord& course, double trainingDate,
-                                   const std::string& comments) {
-  store::TrainingRecord record;
-  record.TrainingDate = trainingDate;
-  record.CourseID = course.DateCreated;
-  record.CourseCode = course.CourseCode;
-  record.CourseName = course.CourseName;
-  record.ProvidedBy = course.ProvidedBy;
-  record.Hours = course.Hours;
-  record.Comments = comments;
-  return record;
-}
-
-}  // namespace
 
 store::CourseRecord creditTraining(store::FileTable& table, const store::ChangeAuthor& author,
                                    const Credit& credit) {
@@ -45,7 +27,7 @@ store::CourseRecord creditTraining(store::FileTable& table, const store::ChangeA
     for (std::int32_t n : credit.personRecNums) persons.push_back(table.read<store::NameRecord>(n));
   }
   namespace layout = store::layout::training;
-  store::TrainingRecord record = creditRecord(course, credit.trainingDate, credit.comments);
+  store::TrainingRecord record = store::trainingOf(course, 0, credit.trainingDate, credit.comments);
   // Encoded once; each person's copy differs only in its person link.
   const std::string first = store::encoded(record);
   std::string records;

@@ -49,6 +49,10 @@ class Dialogs {
   // user cancels.
   virtual QString saveFileName(QWidget* parent, const QString& title, const QString& startPath,
                                const QString& filter) = 0;
+  // Asks which existing file to open, starting in the given folder; the filter names the file
+  // types offered. Returns the chosen path, or an empty text when the user cancels.
+  virtual QString openFileName(QWidget* parent, const QString& title, const QString& startFolder,
+                               const QString& filter) = 0;
 
   // Pops the menu up at a global position; returns the chosen action or nullptr.
   virtual QAction* popupMenu(QMenu* menu, const QPoint& globalPos) = 0;

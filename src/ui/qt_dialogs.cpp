@@ -136,6 +136,11 @@ QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QSt
   return QFileDialog::getSaveFileName(parent, title, startPath, filter);
 }
 
+QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QString& startFolder,
+                                const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, title, startFolder, filter);
+}
+
 QAction* QtDialogs::popupMenu(QMenu* menu, const QPoint& globalPos) {
   return menu->exec(globalPos);
 }

@@ -15,6 +15,8 @@ class QtDialogs final : public Dialogs {
                           const QString& startFolder) override;
   QString saveFileName(QWidget* parent, const QString& title, const QString& startPath,
                        const QString& filter) override;
+  QString openFileName(QWidget* parent, const QString& title, const QString& startFolder,
+                       const QString& filter) override;
   QAction* popupMenu(QMenu* menu, const QPoint& globalPos) override;
   void runModal(QWidget* window) override;
 };

@@ -59,6 +59,9 @@ class OkDialogs final : public ui::Dialogs {
   QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
     return {};
   }
+  QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    return {};
+  }
   QAction* popupMenu(QMenu*, const QPoint&) override { return nullptr; }
   void runModal(QWidget*) override {}
 };

@@ -28,6 +28,7 @@ const std::map<std::string, QString> kTopics = {
     {"renewal periods", "Renewal Periods"},
     {"renewal periods, read only", "Renewal Periods"},
     {"change log viewer", "The 'Change Log' Window"},
+    {"import window", "Spreadsheets: Import and Export"},
 };
 
 struct Opened {

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
 #include <map>
 #include <set>
@@ -110,6 +111,12 @@ std::string noticeSetting(OpenWindow& w) {
          w.app().settings.value(renewals::noticeSettingKey("Dana Demo")).toStdString();
 }
 
+// What the import makes of the first row.
+std::string firstOutcome(OpenWindow& w) {
+  const QAbstractItemModel* preview = w.control<QTableView>("gridPreview")->model();
+  return preview->data(preview->index(0, 3)).toString().toStdString();
+}
+
 // Which box of the matrix panel takes the choice of courses.
 std::string matrixBoxOpen(OpenWindow& w) {
   return w.control<QWidget>("cboMatrixHeading")->isEnabled() ? "heading" : "code";
@@ -159,6 +166,7 @@ const std::vector<OptionCase>& optionCases() {
       {"main window, Search & Summary tab", "optSearch3", panelShown},
       {"main window, annual summary panel", "optSearch1", panelShown},
       {"main window, annual summary panel", "optSearch3", panelShown},
+      {"import window", "optDayFirst", firstOutcome},
       {"main window, training matrix panel", "optSearch1", panelShown},
       {"main window, training matrix panel", "optSearch2", panelShown},
       {"main window, training matrix panel", "optMatrix1", matrixBoxOpen},

@@ -17,11 +17,13 @@
 #include "app/demo_seed.h"
 #include "app/frm_lobby.h"
 #include "courses/frm_add_edit_course.h"
+#include "imports/frm_import.h"
 #include "names/frm_add_edit_name.h"
 #include "renewals/frm_renewal_periods.h"
 #include "renewals/frm_renewals.h"
 #include "renewals/renewal_notice.h"
 #include "search/frm_training_matrix.h"
+#include "sheets/workbook.h"
 #include "training/frm_credit_training.h"
 #include "training/frm_training_history.h"
 #include "ui/button/pellam_button.h"
@@ -246,6 +248,22 @@ const std::vector<WindowCase>& allWindows() {
              {"The below is a list of all active persons",
               "and the dates of their latest training in the courses whose code begins with "
               "'HLT'"}));
+       }},
+      {"import window",
+       [](OpenWindow& w) {
+         logIn(w, 4);
+         using sheets::Cell;
+         const auto row = [](std::vector<std::string> texts) {
+           sheets::Row cells;
+           for (std::string& t : texts) cells.push_back(Cell::ofText(std::move(t)));
+           return cells;
+         };
+         sheets::Workbook book{
+             {sheets::Sheet{"Training",
+                            {row({"First Name", "Last Name", "Course Code", "Date"}),
+                             row({"Ann", "Lee", "HLT-0101", "03/04/2024"}),
+                             row({"Bob", "Li", "HLT-0101", "soon"})}}}};
+         return w.show(new imports::frmImport(w.app().state, "staff.xlsx", std::move(book)));
        }},
       {"renewals view", renewalsView},
       {"renewal periods",

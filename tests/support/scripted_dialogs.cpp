@@ -21,6 +21,7 @@ ScriptedDialogs::~ScriptedDialogs() {
   unused("input box answer(s)", inputs_.size());
   unused("folder choice(s)", folders_.size());
   unused("file name(s)", saveFiles_.size());
+  unused("file(s) to open", openFiles_.size());
   unused("menu choice(s)", menuChoices_.size());
   for (const auto& [name, driver] : drivers_)
     if (!driven_.contains(name))
@@ -99,6 +100,20 @@ QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QStr
   }
   const QString path = saveFiles_.front();
   saveFiles_.pop_front();
+  return path;
+}
+
+QString ScriptedDialogs::openFileName(QWidget*, const QString& title, const QString& startFolder,
+                                      const QString&) {
+  Shown s = make(Kind::OpenFile, title);
+  s.defaultAnswer = startFolder;
+  shown_.push_back(s);
+  if (openFiles_.empty()) {
+    ADD_FAILURE() << "unexpected file picker \"" << title.toStdString() << "\"";
+    return {};
+  }
+  const QString path = openFiles_.front();
+  openFiles_.pop_front();
   return path;
 }
 

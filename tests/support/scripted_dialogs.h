@@ -20,7 +20,7 @@ namespace vm::test {
 // script ends fails the test too: what it was meant for never came.
 class ScriptedDialogs final : public ui::Dialogs {
  public:
-  enum class Kind { Message, Input, Folder, SaveFile, Menu, Modal };
+  enum class Kind { Message, Input, Folder, SaveFile, OpenFile, Menu, Modal };
 
   struct Shown {
     Kind kind = Kind::Message;
@@ -49,6 +49,7 @@ class ScriptedDialogs final : public ui::Dialogs {
   void answerInput(const QString& text) { inputs_.push_back(text); }
   void answerFolder(const QString& path) { folders_.push_back(path); }
   void answerSaveFile(const QString& path) { saveFiles_.push_back(path); }
+  void answerOpenFile(const QString& path) { openFiles_.push_back(path); }
   // Chooses the menu item whose text, without "&", equals `text`.
   void chooseMenuItem(const QString& text) { menuChoices_.push_back(text); }
   // Drives a modal window, found by objectName, while it is shown. Without a driver
@@ -70,6 +71,8 @@ class ScriptedDialogs final : public ui::Dialogs {
                           const QString& startFolder) override;
   QString saveFileName(QWidget* parent, const QString& title, const QString& startPath,
                        const QString& filter) override;
+  QString openFileName(QWidget* parent, const QString& title, const QString& startFolder,
+                       const QString& filter) override;
   QAction* popupMenu(QMenu* menu, const QPoint& globalPos) override;
   void runModal(QWidget* window) override;
 
@@ -78,6 +81,7 @@ class ScriptedDialogs final : public ui::Dialogs {
   std::deque<QString> inputs_;
   std::deque<QString> folders_;
   std::deque<QString> saveFiles_;
+  std::deque<QString> openFiles_;
   std::deque<QString> menuChoices_;
   std::map<QString, std::function<void(QWidget*)>> drivers_;
   std::set<QString> driven_;

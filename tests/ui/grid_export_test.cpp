@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "sheets/cells_text.h"
+#include "sheets/sheet_file.h"
 #include "support/test_app.h"
 #include "ui/grid/grid.h"
 #include "ui/window_life.h"
@@ -78,6 +80,23 @@ TEST_F(GridExportTest, TheExportKeyWritesTheShownColumnsAndTheCommentsAsCsv) {
   EXPECT_EQ(app.dialogs.shown().at(1).defaultAnswer,
             path("Training History of Zoë Lee 2026-12-08.csv"));
   EXPECT_EQ(app.folder.read("again.CSV"), kCsv);
+}
+
+TEST_F(GridExportTest, TheSpreadsheetKeyWritesDatesAndHoursAsWhatTheyAre) {
+  app.dialogs.answerSaveFile(path("history"));
+  QTest::keyClick(grid, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+
+  const ScriptedDialogs::Shown picker = app.dialogs.shown().at(0);
+  EXPECT_EQ(picker.title, "Export to a Spreadsheet");
+  EXPECT_TRUE(picker.defaultAnswer.endsWith("/Training History of Zoë Lee 2026-12-08.xlsx"));
+  const sheets::Workbook book = sheets::readWorkbook(path("history.xlsx").toStdString());
+  ASSERT_EQ(book.sheets.size(), 1u);
+  EXPECT_EQ(book.sheets[0].name, "Training History of Zoë Lee");
+  EXPECT_EQ(test::cellsText(book.sheets[0]),
+            (std::vector<std::string>{
+                "Course Date|Course Code|Name of Course|Provided by|Hours|Comments",
+                "@11/02/2003|FA-101|First Aid, Basic|Red \"Cross\"|#8|Passed\r\nwith merit",
+                "@01/20/2004|CPR|Réanimation|Ålesund Ltd|#0.5"}));
 }
 
 TEST_F(GridExportTest, TheMenuCopiesTheSelectedRowAsTabSeparatedText) {

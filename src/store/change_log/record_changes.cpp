@@ -237,4 +237,17 @@ Change dataRestored(std::string_view folder, std::span<const std::string> files,
   return c;
 }
 
+Change dataImported(std::string_view file, const ImportCounts& counts) {
+  const auto counted = [](std::size_t n, std::string_view one, std::string_view many,
+                          std::string_view what) {
+    return std::to_string(n) + ' ' + std::string(n == 1 ? one : many) + std::string(what);
+  };
+  return change("data imported", logValue(file),
+                {counted(counts.persons, "person", "persons", " added"),
+                 counted(counts.courses, "course", "courses", " added"),
+                 counted(counts.trainings, "training record", "training records", " added"),
+                 counted(counts.onFile, "row", "rows", " already on file"),
+                 counted(counts.refused, "row", "rows", " refused")});
+}
+
 }  // namespace vm::store

@@ -55,4 +55,14 @@ inline constexpr std::string_view kBackupLogEnds = "its Change.Log ends with thi
 Change dataRestored(std::string_view folder, std::span<const std::string> files,
                     std::string_view backedUp = {}, std::span<const std::string> removed = {});
 
+// Records brought in from a spreadsheet file, with what its rows came to.
+struct ImportCounts {
+  std::size_t persons = 0;
+  std::size_t courses = 0;
+  std::size_t trainings = 0;
+  std::size_t onFile = 0;   // rows with nothing new
+  std::size_t refused = 0;  // rows left out
+};
+Change dataImported(std::string_view file, const ImportCounts& counts);
+
 }  // namespace vm::store

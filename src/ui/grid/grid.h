@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QTableView>
+#include <functional>
 #include <vector>
 
 #include "ui/grid/grid_model.h"
@@ -73,6 +74,16 @@ class Grid : public QTableView {
 
   GridModel* gridModel() const { return model_; }
 
+  // A command of the window's own in the grid's pop-up menu, after the commands every grid
+  // offers (grid_menu.h), shown while `offered` says so.
+  struct MenuCommand {
+    QString caption;
+    std::function<bool()> offered;
+    std::function<void()> run;
+  };
+  void addMenuCommand(MenuCommand command) { menuCommands_.push_back(std::move(command)); }
+  const std::vector<MenuCommand>& menuCommands() const { return menuCommands_; }
+
  signals:
   // The current data row changed (0: none). Named after the handlers that react to it.
   void rowColChange(int row);
@@ -99,6 +110,7 @@ class Grid : public QTableView {
   int fillColumn_ = -1;
   int fillBase_ = 0;
   std::vector<int> alsoExported_;
+  std::vector<MenuCommand> menuCommands_;
 };
 
 }  // namespace vm::ui

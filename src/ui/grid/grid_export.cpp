@@ -10,6 +10,8 @@
 #include <optional>
 
 #include "format/csv_text.h"
+#include "sheets/sheet_file.h"
+#include "sheets/typed_table.h"
 #include "store/store_error.h"
 #include "store/whole_file.h"
 #include "ui/app_state.h"
@@ -22,7 +24,6 @@
 namespace vm::ui {
 namespace {
 
-const QString kTitle = QStringLiteral("Export to CSV");
 const QString kFolderKey = QStringLiteral("ExportFolder");
 
 // A tab caption as it shows: "&&" is one ampersand, a single one marks the access key.
@@ -40,10 +41,10 @@ QString startFolder(const Settings& settings) {
   return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-Message failure(const QString& path, const store::StoreError& error) {
-  return makeMessage(kTitle,
+Message failure(const QString& title, const QString& path, const std::string& reason) {
+  return makeMessage(title,
                      "The list could not be saved as\n" + QDir::toNativeSeparators(path) +
-                         "\n\nThe system reports: " + QString::fromStdString(error.systemText()) +
+                         "\n\nThe system reports: " + QString::fromStdString(reason) +
                          ".\n\nPlease choose another name or folder and try again.",
                      MessageIcon::Critical);
 }
@@ -97,25 +98,37 @@ QString listNameOf(const Grid& grid) {
   return title.startsWith(prefix) ? title.mid(prefix.size()) : title;
 }
 
-QString suggestedCsvName(const QString& listName, const format::DateTime& today) {
+QString suggestedFileName(const QString& listName, const format::DateTime& today,
+                          const QString& suffix) {
   QString name;
   for (const QChar c : listName.simplified())
     name += c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c) ? QChar('-') : c;
   if (name.isEmpty()) name = applicationTitle();
-  return name + QStringLiteral(" %1-%2-%3.csv")
-                    .arg(today.year, 4, 10, QChar('0'))
-                    .arg(today.month, 2, 10, QChar('0'))
-                    .arg(today.day, 2, 10, QChar('0'));
+  return name +
+         QStringLiteral(" %1-%2-%3")
+             .arg(today.year, 4, 10, QChar('0'))
+             .arg(today.month, 2, 10, QChar('0'))
+             .arg(today.day, 2, 10, QChar('0')) +
+         suffix;
+}
+
+QString suggestedCsvName(const QString& listName, const format::DateTime& today) {
+  return suggestedFileName(listName, today, kCsvExport.suffix);
 }
 
 bool exportCsv(AppState& state, QWidget* window, const QString& listName,
                const std::function<void(const std::string& path)>& write) {
+  return exportFile(state, window, listName, kCsvExport, write);
+}
+
+bool exportFile(AppState& state, QWidget* window, const QString& listName, const ExportKind& kind,
+                const std::function<void(const std::string& path)>& write) {
   const QString suggested =
-      QDir(startFolder(state.settings)).filePath(suggestedCsvName(listName, state.clock.now()));
-  QString path =
-      state.dialogs.saveFileName(window, kTitle, suggested, QStringLiteral("CSV files (*.csv)"));
+      QDir(startFolder(state.settings))
+          .filePath(suggestedFileName(listName, state.clock.now(), kind.suffix));
+  QString path = state.dialogs.saveFileName(window, kind.title, suggested, kind.filter);
   if (path.isEmpty()) return false;
-  if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
+  if (!path.endsWith(kind.suffix, Qt::CaseInsensitive)) path += kind.suffix;
 
   std::optional<Message> report;
   {
@@ -123,7 +136,9 @@ bool exportCsv(AppState& state, QWidget* window, const QString& listName,
     try {
       write(QFile::encodeName(path).toStdString());
     } catch (const store::StoreError& error) {
-      report = failure(path, error);
+      report = failure(kind.title, path, error.systemText());
+    } catch (const sheets::SheetError& error) {
+      report = failure(kind.title, path, error.what());
     }
   }
   // Shown once the window is enabled again, so the box is not disabled with it.
@@ -141,6 +156,21 @@ bool exportGridToCsv(AppState& state, Grid& grid) {
     store::writeWholeFile(state.files.fileSystem(), path,
                           format::csvDocument(table.header, table.rows, table.kinds));
   });
+}
+
+bool exportGridToSpreadsheet(AppState& state, Grid& grid) {
+  const QString listName = listNameOf(grid);
+  return exportFile(
+      state, grid.window(), listName, kSpreadsheetExport, [&](const std::string& path) {
+        GridTable table = gridTable(grid);
+        std::vector<bool> numeric;
+        for (int c : exportedColumns(grid))
+          numeric.push_back(
+              (grid.gridModel()->alignment(c) & (Qt::AlignRight | Qt::AlignHCenter)) != 0);
+        sheets::writeWorkbook(
+            path, sheets::Workbook{{sheets::typedSheet(listName.toStdString(), table.header,
+                                                       table.rows, numeric)}});
+      });
 }
 
 }  // namespace vm::ui

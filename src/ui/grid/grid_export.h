@@ -39,8 +39,23 @@ GridTable gridTable(const Grid& grid, const std::vector<int>& rows);
 // without the program's name ("Training History of Ann Lee").
 QString listNameOf(const Grid& grid);
 
-// "<list name> <yyyy-mm-dd>.csv", with the characters that file names cannot hold replaced.
+// "<list name> <yyyy-mm-dd><suffix>", with the characters that file names cannot hold replaced.
+QString suggestedFileName(const QString& listName, const format::DateTime& today,
+                          const QString& suffix);
 QString suggestedCsvName(const QString& listName, const format::DateTime& today);
+
+// The kind of file an export writes: the title of its picker and messages, its file type as the
+// picker offers it, and the ending its name is given when the user types none.
+struct ExportKind {
+  QString title;
+  QString filter;
+  QString suffix;
+};
+inline const ExportKind kCsvExport{QStringLiteral("Export to CSV"),
+                                   QStringLiteral("CSV files (*.csv)"), QStringLiteral(".csv")};
+inline const ExportKind kSpreadsheetExport{QStringLiteral("Export to a Spreadsheet"),
+                                           QStringLiteral("Spreadsheets (*.xlsx)"),
+                                           QStringLiteral(".xlsx")};
 
 // "Export to CSV..." of any list: asks where to save it (suggesting the list's name and today's
 // date in the folder of the last export, else the documents folder or the home folder), then
@@ -49,6 +64,9 @@ QString suggestedCsvName(const QString& listName, const format::DateTime& today)
 // was written.
 bool exportCsv(AppState& state, QWidget* window, const QString& listName,
                const std::function<void(const std::string& path)>& write);
+// The same for a file of the given kind. A SheetError from `write` is reported as a StoreError is.
+bool exportFile(AppState& state, QWidget* window, const QString& listName, const ExportKind& kind,
+                const std::function<void(const std::string& path)>& write);
 
 // "Export to CSV...": asks where to save the grid (suggesting the list's name and today's date
 // in the folder of the last export, else the documents folder or the home folder) and writes it
@@ -56,5 +74,10 @@ bool exportCsv(AppState& state, QWidget* window, const QString& listName,
 // cannot be written is reported in a message box; the name then holds what it held before. Returns
 // true when the file was written.
 bool exportGridToCsv(AppState& state, Grid& grid);
+
+// "Export to a Spreadsheet...": the same as an .xlsx file (sheets/sheet_file.h), the header row
+// bold and frozen, the list's dates as date cells and the numbers of its columns aligned right or
+// centred (hours, counts) as numbers.
+bool exportGridToSpreadsheet(AppState& state, Grid& grid);
 
 }  // namespace vm::ui

@@ -21,6 +21,7 @@ namespace vm::ui {
 namespace {
 
 const QKeySequence kExportKey(Qt::CTRL | Qt::Key_E);
+const QKeySequence kSpreadsheetKey(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
 
 // The program's state, through the life of the window that holds the grid.
 AppState* stateOf(const Grid& grid) {
@@ -56,10 +57,20 @@ void popUpGridMenu(Grid& grid, const QPoint& globalPos) {
   copy->setEnabled(!selectedRows(grid).empty());
   QAction* exportCsv = menu.addAction(QStringLiteral("&Export to CSV..."));
   exportCsv->setShortcut(kExportKey);
-  for (QAction* a : {copy, exportCsv}) a->setShortcutVisibleInContextMenu(true);
+  QAction* exportSheet = menu.addAction(QStringLiteral("Export to a &Spreadsheet..."));
+  exportSheet->setShortcut(kSpreadsheetKey);
+  for (QAction* a : {copy, exportCsv, exportSheet}) a->setShortcutVisibleInContextMenu(true);
 
   onMenuItem(copy, &menu, &grid, [&grid] { copySelectedRows(grid); });
   onMenuItem(exportCsv, &menu, &grid, [state, &grid] { exportGridToCsv(*state, grid); });
+  onMenuItem(exportSheet, &menu, &grid, [state, &grid] { exportGridToSpreadsheet(*state, grid); });
+  bool separated = false;
+  for (const Grid::MenuCommand& command : grid.menuCommands()) {
+    if (command.offered && !command.offered()) continue;
+    if (!separated) menu.addSeparator();
+    separated = true;
+    onMenuItem(menu.addAction(command.caption), &menu, &grid, command.run);
+  }
   state->dialogs.popupMenu(&menu, globalPos);
 }
 
@@ -71,6 +82,10 @@ bool runGridCommandKey(Grid& grid, const QKeyEvent& event) {
   const QKeySequence pressed(event.keyCombination());
   if (pressed == kExportKey) {
     if (AppState* state = stateOf(grid)) exportGridToCsv(*state, grid);
+    return true;
+  }
+  if (pressed == kSpreadsheetKey) {
+    if (AppState* state = stateOf(grid)) exportGridToSpreadsheet(*state, grid);
     return true;
   }
   if (event.key() == Qt::Key_Menu || pressed == QKeySequence(Qt::SHIFT | Qt::Key_F10)) {

@@ -34,6 +34,7 @@ std::vector<HelpMenuItem> helpMenuItems(const print::InstallValues& install) {
       {kIndent + "Renewal Periods", 803},
       {"The 'Change Log' Window", 401},
       {"Exporting a List to CSV", 310},
+      {"Spreadsheets: Import and Export", 311},
       {},
       {"About " + kProgramTitle, kAboutProgram},
       {"About " + maker, 1000},

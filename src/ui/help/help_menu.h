@@ -37,6 +37,7 @@ inline constexpr int kRenewalsTopic = 12;
 inline constexpr int kRenewalPeriodsTopic = 13;
 inline constexpr int kChangeLogTopic = 14;
 inline constexpr int kExportTopic = 15;
+inline constexpr int kSpreadsheetTopic = 16;
 
 // The items of the help topics menu, by index from 1 (element 0 is index 1);
 // the callers' HelpTopic values are these indexes, so a new topic joins the

@@ -136,6 +136,7 @@ TEST_F(HelpWindowTest, TheMenuHoldsEveryItemInItsPlace) {
                                    kIndent + "Renewal Periods",
                                    "The 'Change Log' Window",
                                    "Exporting a List to CSV",
+                                   "Spreadsheets: Import and Export",
                                    "-",
                                    "About Verdimark",
                                    "About Pellam Software",
@@ -275,7 +276,7 @@ TEST_F(HelpWindowTest, OnlyTheSecondAndLaterPagesHaveFooters) {
       if (e.text.rfind("(page ", 0) == 0) found.push_back(e);
     return found;
   };
-  open(18);  // about the maker: one page
+  open(19);  // about the maker: one page
   click("cmdPrintHelp");
   EXPECT_TRUE(footers().empty());
   EXPECT_EQ(surface.page(), 1);

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imports/on_file.h"
+
+#include <bit>
+#include <unordered_map>
+
+#include "store/compaction.h"
+#include "store/field_codec.h"
+#include "store/record_layouts.h"
+
+namespace vm::imports {
+namespace {
+
+struct Key {
+  double person, course, date;
+  bool operator==(const Key&) const = default;
+};
+
+struct KeyHash {
+  std::size_t operator()(const Key& k) const {
+    std::size_t h = 0;
+    for (double d : {k.person, k.course, k.date})
+      h = h * 1000003u ^ std::hash<std::uint64_t>{}(std::bit_cast<std::uint64_t>(d));
+    return h;
+  }
+};
+
+}  // namespace
+
+OnFile readOnFile(store::FileTable& table) {
+  OnFile onFile;
+  {
+    const store::OpenFile names(table, store::DataFile::Names);
+    onFile.persons.reserve(static_cast<std::size_t>(names.count()));
+    table.scan(store::DataFile::Names, 1, names.count(),
+               [&](std::int32_t, std::span<const char> bytes) {
+                 if (!store::isTombstoned(store::DataFile::Names, bytes))
+                   onFile.persons.push_back(store::decoded<store::NameRecord>(bytes));
+                 return true;
+               });
+  }
+  {
+    const store::OpenFile courses(table, store::DataFile::Courses);
+    onFile.courses.reserve(static_cast<std::size_t>(courses.count()));
+    table.scan(store::DataFile::Courses, 1, courses.count(),
+               [&](std::int32_t, std::span<const char> bytes) {
+                 if (!store::isTombstoned(store::DataFile::Courses, bytes))
+                   onFile.courses.push_back(store::decoded<store::CourseRecord>(bytes));
+                 return true;
+               });
+  }
+  return onFile;
+}
+
+std::vector<bool> trainingOnFile(store::FileTable& table,
+                                 std::span<const store::TrainingRecord> trainings) {
+  std::vector<bool> found(trainings.size(), false);
+  if (trainings.empty() || !table.exists(store::DataFile::Training)) return found;
+  std::unordered_map<Key, std::size_t, KeyHash> asked;
+  asked.reserve(trainings.size());
+  for (std::size_t i = 0; i < trainings.size(); ++i)
+    asked.emplace(Key{trainings[i].PersonID, trainings[i].CourseID, trainings[i].TrainingDate}, i);
+  namespace t = store::layout::training;
+  const store::OpenFile file(table, store::DataFile::Training);
+  table.scan(store::DataFile::Training, 1, file.count(),
+             [&](std::int32_t, std::span<const char> r) {
+               const auto at = asked.find(Key{store::codec::getDouble(r, t::PersonID),
+                                              store::codec::getDouble(r, t::CourseID),
+                                              store::codec::getDouble(r, t::TrainingDate)});
+               if (at != asked.end()) found[at->second] = true;
+               return true;
+             });
+  return found;
+}
+
+}  // namespace vm::imports

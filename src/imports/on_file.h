@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "imports/import_plan.h"
+#include "store/file_table.h"
+
+namespace vm::imports {
+
+// The persons of Name.List and the courses of Course.Index, read once for an import. Opens and
+// closes the files.
+OnFile readOnFile(store::FileTable& table);
+
+// For each training record, whether Training.Records holds one of the same person and course on
+// the same date: one sequential pass over the file, however many records are asked about.
+std::vector<bool> trainingOnFile(store::FileTable& table,
+                                 std::span<const store::TrainingRecord> trainings);
+
+}  // namespace vm::imports
