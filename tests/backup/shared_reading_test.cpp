@@ -15,6 +15,7 @@
 #include "names/person_store.h"
 #include "store/posix_file_system.h"
 #include "store/read_only_folder.h"
+#include "support/folder_snapshot.h"
 #include "support/store_test.h"
 
 using namespace vm::store;
@@ -109,4 +110,19 @@ TEST(SharedReading, EveryListAReaderSeesIsOneTheWriterLeft) {
   EXPECT_GT(reads, 10);
   EXPECT_GT(left.size(), 10u);
   for (std::size_t h : seen) EXPECT_TRUE(left.contains(h)) << "a list no writer left";
+}
+
+TEST(SharedReading, ABackupMadeByACopyThatOnlyReadsLeavesTheFolderAsItWas) {
+  vm::test::TempFolder folder;
+  vm::test::TempFolder backup;
+  PosixFileSystem disk;
+  {
+    FileTable table(disk, folder.str());
+    vm::names::PersonStore(table).add(vm::test::kAuthor, person("Ann", "old"));
+  }
+  const vm::test::FolderSnapshot before = vm::test::snapshotOf(folder.path());
+  ReadOnlyFolder readOnly(disk, folder.str());
+  ASSERT_EQ(vm::backup::backUpFiles(readOnly, folder.str(), backup.str()), std::nullopt);
+  EXPECT_EQ(backup.read("Name.List"), folder.read("Name.List"));
+  EXPECT_EQ(vm::test::snapshotOf(folder.path()), before);
 }
