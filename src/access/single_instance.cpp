@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <cerrno>
@@ -49,10 +50,33 @@ bool SingleInstance::stillHeldBy(const QString& dataFolder, const LockOwner& own
   return true;
 }
 
+namespace {
+
+bool madeByAGoneProcessHere(const std::optional<LockOwner>& lock) {
+  return lock && lock->pid > 0 && lock->computer == QSysInfo::machineHostName() &&
+         ::kill(static_cast<pid_t>(lock->pid), 0) == -1 && errno == ESRCH;
+}
+
+}  // namespace
+
+// The toolkit takes a left lock over only when it may write to the lock file, which a lock left
+// by another account's copy does not allow; removing it needs only the folder. Copies that find
+// it at once agree through the same removal lock as the toolkit's, so only one removes it.
+bool SingleInstance::removeLeftLock(const QString& dataFolder) {
+  const std::optional<LockOwner> left = lockOwner(dataFolder);
+  if (!madeByAGoneProcessHere(left)) return false;
+  const QString path = lockPathFor(dataFolder);
+  QLockFile removal(path + QStringLiteral(".rmlock"));
+  if (!removal.tryLock(0)) return false;
+  return lockOwner(dataFolder) == left && QFile::remove(path);
+}
+
 SingleInstance::SingleInstance(const QString& dataFolder)
     : lock_(std::make_unique<QLockFile>(lockPathFor(dataFolder))) {
   lock_->setStaleLockTime(0);  // a lock is stale only when the process that made it is gone
   acquired_ = lock_->tryLock(0);
+  if (!acquired_ && lock_->error() == QLockFile::LockFailedError && removeLeftLock(dataFolder))
+    acquired_ = lock_->tryLock(0);
   heldByAnother_ = !acquired_ && lock_->error() == QLockFile::LockFailedError;
 }
 

@@ -26,7 +26,7 @@ bool sameUserHere(const LockOwner& lock, const LockOwner& here);
 
 // One running copy per data folder, whoever runs it: a lock file in the data folder itself,
 // held for as long as this object lives. A lock left by a copy that ended without releasing
-// it (a crash, a kill, a power cut) is taken over.
+// it (a crash, a kill, a power cut) on this computer is taken over, whoever ran that copy.
 class SingleInstance {
  public:
   explicit SingleInstance(const QString& dataFolder);
@@ -47,6 +47,9 @@ class SingleInstance {
   static bool stillHeldBy(const QString& dataFolder, const LockOwner& owner);
 
  private:
+  // Removes a lock whose process on this computer is gone, whichever account made it.
+  static bool removeLeftLock(const QString& dataFolder);
+
   std::unique_ptr<QLockFile> lock_;
   bool acquired_ = false;
   bool heldByAnother_ = false;

@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QString>
+#include <filesystem>
 
 #include "access/folder_holder_texts.h"
 #include "support/expect_box.h"
@@ -53,6 +54,26 @@ TEST(SingleInstance, ALockLeftByACopyThatDiedIsTakenOver) {
   ASSERT_EQ(WEXITSTATUS(status), 0);
   ASSERT_TRUE(QFileInfo::exists(SingleInstance::lockPathFor(folder)));
   EXPECT_TRUE(SingleInstance(folder).acquired());
+}
+
+TEST(SingleInstance, ALockThatCannotBeWrittenToIsTakenOverAllTheSameWhenItsCopyIsGone) {
+  vm::test::TempFolder a;
+  const QString folder = QString::fromStdString(a.str());
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    QLockFile lock(SingleInstance::lockPathFor(folder));
+    _exit(lock.tryLock(0) ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+  // As a lock made by another account is to this one.
+  std::filesystem::permissions(SingleInstance::lockPathFor(folder).toStdString(),
+                               std::filesystem::perms::owner_read);
+  const SingleInstance taken(folder);
+  EXPECT_TRUE(taken.acquired());
+  EXPECT_EQ(SingleInstance::lockOwner(folder), SingleInstance::thisCopy());
 }
 
 TEST(SingleInstance, AFolderWhereNoLockCanBeMadeIsNotTakenForARunningCopy) {
