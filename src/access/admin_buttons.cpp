@@ -33,9 +33,13 @@ AdminButtons computeAdminButtons(const AdminView& view) {
   }
   b.cmdHelp = look("", "Click here for more information about this 'Admin Window'... ", true);
   b.cmdQuit = look("", " Click here to exit " + view.appTitle + " ", true);
-  b.cmdAddUser = look("&Add User", " Add a user to the 'User Name' list ", editing);
-  b.cmdEditUser = look("&Edit User", " Edit the highlighted user ", editing && view.hasUsers);
-  b.cmdDeleteUser = look("&Delete User", " Delete the highlighted user ", editing && view.hasUsers);
+  // A copy that only reads the folder shows the user list and its logs but changes no user.
+  const bool mayChange = !view.readOnly;
+  b.cmdAddUser = look("&Add User", " Add a user to the 'User Name' list ", editing, mayChange);
+  b.cmdEditUser =
+      look("&Edit User", " Edit the highlighted user ", editing && view.hasUsers, mayChange);
+  b.cmdDeleteUser =
+      look("&Delete User", " Delete the highlighted user ", editing && view.hasUsers, mayChange);
 
   b.cmdUserSelected =
       look("&Select the Highlighted User", " Proceed to the Program with this User ",

@@ -41,6 +41,7 @@ struct AdminView {
   bool passwordTyped = false;  // the password box is not empty
   std::string appTitle;
   bool changeLogExists = false;  // a file Change.Log exists, of any length
+  bool readOnly = false;         // another copy holds the data folder: users are only viewed
 };
 
 enum class FlashingButton { None, Admin, ReviewUserLog };

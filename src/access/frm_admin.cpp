@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "access/folder_holding.h"
 #include "access/frm_add_edit_user.h"
 #include "access/frm_change_log.h"
 #include "access/password.h"
@@ -285,6 +286,7 @@ AdminView frmAdmin::view() const {
   v.changeLogExists = state_.files.exists(store::kChangeLogName);
   v.passwordTyped = !txtPassword_->text().isEmpty();
   v.appTitle = ui::applicationTitle().toStdString();
+  v.readOnly = state_.ReadOnly;
   return v;
 }
 
@@ -364,7 +366,7 @@ void frmAdmin::cmdAdmin_Click() {
       const store::OpenFile users(state_.files, store::DataFile::Users);
       empty = users.count() == 0;
     }
-    if (empty) cmdAddUser_Click();
+    if (empty && !state_.ReadOnly) cmdAddUser_Click();
   }
   UpdateAdminButtons();
 }
@@ -490,6 +492,7 @@ void frmAdmin::cmdContinue_Click() {
   const int level = user.AccessLevel;
   state_.CurrentAccessLevel = level >= 1 && level <= 4 ? level : 1;
   WriteUserLog(state_, UserLogKind::LogIn, this);
+  noteHolderUser(state_);
   leaving_ = true;
   ui::AppState& state = state_;
   life_->closeWindow([this, &state] {
@@ -500,7 +503,7 @@ void frmAdmin::cmdContinue_Click() {
 
 void frmAdmin::grid_DblClick() {
   if (!cmdEditUser_->isHidden()) {
-    cmdEditUser_Click();
+    if (cmdEditUser_->isEnabled()) cmdEditUser_Click();
   } else if (!cmdUserSelected_->isHidden()) {
     cmdUserSelected_Click();
   }

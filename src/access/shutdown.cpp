@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "store/exit_cleanup.h"
+#include "store/folder_holder.h"
 #include "ui/app_state.h"
 
 namespace vm::access {
@@ -12,7 +13,11 @@ namespace vm::access {
 void shutdownProgram(ui::AppState& state) {
   state.files.closeAll();
   QApplication::processEvents();
-  store::closeAndRemoveEmptyFiles(state.files);
+  // A copy that only reads the folder leaves it as it found it.
+  if (!state.ReadOnly) {
+    store::closeAndRemoveEmptyFiles(state.files);
+    store::removeHolder(state.files.fileSystem(), state.files.folder());
+  }
   for (QWidget* w : QApplication::topLevelWidgets()) w->close();
   QApplication::quit();
 }

@@ -12,6 +12,8 @@
 namespace vm::access {
 
 bool WriteUserLog(ui::AppState& state, UserLogKind kind, QWidget* owner) {
+  // The holding copy keeps the log; one that only reads the folder writes nothing into it.
+  if (state.ReadOnly) return false;
   const format::DateTime date = state.clock.now();
   const format::DateTime time = state.clock.now();
   const std::string line =

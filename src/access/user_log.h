@@ -17,7 +17,8 @@ using store::UserLogKind;
 
 // Appends the log-in or log-out line of the current user to "User.Log" (store/user_log/). A log
 // that cannot be written is reported in a box over the owner, and the log-in or log-out goes on
-// without its line; returns whether the line was written.
+// without its line; returns whether the line was written. A copy that only reads the folder
+// writes no line.
 bool WriteUserLog(ui::AppState& state, UserLogKind kind, QWidget* owner = nullptr);
 
 // The whole user log as text, trimmed of leading and trailing blanks.

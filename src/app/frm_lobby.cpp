@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "access/folder_holder_texts.h"
 #include "access/user_log.h"
 #include "app/lobby_buttons.h"
 #include "backup/backup_restore_menu.h"
@@ -22,6 +23,7 @@
 #include "search/results_tab.h"
 #include "search/search_tab.h"
 #include "store/file_table.h"
+#include "store/folder_holder.h"
 #include "training/frm_training_history.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
@@ -64,12 +66,16 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
       tabMain_(new QTabWidget(this)),
       nameTab_(new names::NameListTab(*this, state)),
       lblUserInfo_(new QLabel(this)),
+      lblReadOnly_(new QLabel(this)),
       cmdHelp_(makePictureButton(this, QStringLiteral("cmdHelp"), ui::pictures::help())),
       cmdBackupRestore_(makePictureButton(this, QStringLiteral("cmdBackupRestore"),
                                           ui::pictures::backupRestore())),
       cmdAdminWindow_(
           makePictureButton(this, QStringLiteral("cmdAdminWindow"), ui::pictures::returnToAdmin())),
       cmdQuit_(makePictureButton(this, QStringLiteral("cmdQuit"), ui::pictures::quit())),
+      cmdRefresh_(ui::makeCommandButton(this, QStringLiteral("cmdRefresh"),
+                                        QStringLiteral("Refresh"),
+                                        QStringLiteral(" Read the lists again (F5) "))),
       menuBackupRestoreMenu_(new backup::BackupRestoreMenu(state, this)) {
   setObjectName(QStringLiteral("frmLobby"));
   setWindowTitle(ui::applicationTitle());
@@ -95,9 +101,14 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
   }
 
   lblUserInfo_->setObjectName(QStringLiteral("lblUserInfo"));
+  lblReadOnly_->setObjectName(QStringLiteral("lblReadOnly"));
+  lblReadOnly_->setStyleSheet(QStringLiteral("font-weight: bold; color: #8b0000;"));
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(lblUserInfo_);
+  bottom->addSpacing(12);
+  bottom->addWidget(lblReadOnly_);
   bottom->addStretch();
+  bottom->addWidget(cmdRefresh_);
   for (ui::PellamButton* b : {cmdHelp_, cmdBackupRestore_, cmdAdminWindow_, cmdQuit_})
     bottom->addWidget(b);
   auto* page = new QVBoxLayout(this);
@@ -108,7 +119,7 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
   timerFlashButton_.setInterval(15);
   QList<QWidget*> order = {tabMain_};
   for (ui::LobbyTab* p : pages_) order += p->tabOrder();
-  order += {cmdHelp_, cmdBackupRestore_, cmdAdminWindow_, cmdQuit_};
+  order += {cmdRefresh_, cmdHelp_, cmdBackupRestore_, cmdAdminWindow_, cmdQuit_};
   ui::setTabOrder(order);
 
   connect(&timerFlashButton_, &QTimer::timeout, this, &frmLobby::timerFlashButton_Timer);
@@ -121,6 +132,9 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
           &frmLobby::dataRestored);
   connect(cmdAdminWindow_, &ui::PellamButton::Click, this, &frmLobby::cmdAdminWindow_Click);
   connect(cmdQuit_, &ui::PellamButton::Click, this, &frmLobby::cmdQuit_Click);
+  connect(cmdRefresh_, &ui::PellamButton::Click, this, &frmLobby::cmdRefresh_Click);
+  connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this,
+          &frmLobby::cmdRefresh_Click);
   life_.onFirstActivation([this] { Form_Activate(); });
 
   // Room for the tabs' lists on a screen of 800 x 600, centred on larger ones.
@@ -135,6 +149,7 @@ void frmLobby::Form_Activate() {
   lblUserInfo_->setText(QStringLiteral("User: ") + state_.CurrentUserName +
                         QStringLiteral("\nAccess: ") +
                         state_.accessLevelName(state_.CurrentAccessLevel));
+  lblReadOnly_->setText(access::readOnlyStatus(state_.holder));
   // The buttons show their captions from the start, also under the lists' first messages.
   refreshButtons();
   if (state_.FadeEnabled) {
@@ -170,6 +185,7 @@ void frmLobby::openTrainingHistory(const ui::ListedPerson& person) {
 void frmLobby::refreshButtons() {
   LobbyData data;
   data.accessLevel = state_.CurrentAccessLevel;
+  data.readOnly = state_.ReadOnly;
   data.userListExists = state_.files.exists(store::DataFile::Users);
   data.trainingRecordsExist = state_.files.exists(store::DataFile::Training);
   data.namesOnFile = state_.files.count(store::DataFile::Names);
@@ -190,6 +206,8 @@ void frmLobby::refreshButtons() {
     b->Refresh();
   }
   tabMain_->setTabEnabled(kSearchTab, table.searchTabAvailable);
+  cmdRefresh_->setVisible(table.refreshShown);
+  lblReadOnly_->setVisible(table.refreshShown);
 }
 
 void frmLobby::tabMain_Click(int index) {
@@ -223,12 +241,28 @@ void frmLobby::cmdBackupRestore_Click() {
 // on screen.
 void frmLobby::dataRestored() {
   state_.DataRestored = false;
+  readListsAgain();
+}
+
+void frmLobby::readListsAgain() {
   updateNameGrid();
   QApplication::processEvents();
   updateCourseGrid();
   QApplication::processEvents();
   refreshButtons();
   QApplication::processEvents();
+}
+
+void frmLobby::cmdRefresh_Click() {
+  if (!activated_) return;
+  if (state_.ReadOnly) {
+    // The holder may have logged in as someone else since.
+    if (const std::optional<store::FolderHolder> h =
+            store::readHolder(state_.files.fileSystem(), state_.files.folder()))
+      state_.holder = *h;
+    lblReadOnly_->setText(access::readOnlyStatus(state_.holder));
+  }
+  readListsAgain();
 }
 
 void frmLobby::cmdAdminWindow_Click() {

@@ -75,8 +75,11 @@ class frmLobby : public QWidget, public ui::LobbyServices {
   void cmdHelp_Click();
   void cmdBackupRestore_Click();
   void dataRestored();
+  void readListsAgain();
   void cmdAdminWindow_Click();
   void cmdQuit_Click();
+  // Reads the lists again, for a copy that reads the folder beside the one that changes it.
+  void cmdRefresh_Click();
   void timerFlashButton_Timer();
 
   ui::AppState& state_;
@@ -86,10 +89,12 @@ class frmLobby : public QWidget, public ui::LobbyServices {
   courses::CourseIndexTab* courseTab_ = nullptr;
   std::array<ui::LobbyTab*, 4> pages_{};
   QLabel* lblUserInfo_;
+  QLabel* lblReadOnly_;
   ui::PellamButton* cmdHelp_;
   ui::PellamButton* cmdBackupRestore_;
   ui::PellamButton* cmdAdminWindow_;
   ui::PellamButton* cmdQuit_;
+  ui::PellamButton* cmdRefresh_;
   backup::BackupRestoreMenu* menuBackupRestoreMenu_;
   QTimer timerFlashButton_;
   ui::FlashLevels flash_;

@@ -4,9 +4,10 @@
 namespace vm::app {
 
 LobbyButtons computeLobbyButtons(const LobbyData& d) {
-  const bool canEdit = d.accessLevel >= 2;
-  const bool canAdd = d.accessLevel >= 3;
-  const bool canDelete = d.accessLevel >= 4;
+  // A copy that only reads views records at any level and changes none.
+  const bool canEdit = d.accessLevel >= 2 && !d.readOnly;
+  const bool canAdd = d.accessLevel >= 3 && !d.readOnly;
+  const bool canDelete = d.accessLevel >= 4 && !d.readOnly;
   const bool names = d.nameRows > 0;
   const bool courses = d.courseRows > 0;
   const std::string editCaption = canEdit ? "Edit Person" : "View Details";
@@ -15,6 +16,7 @@ LobbyButtons computeLobbyButtons(const LobbyData& d) {
 
   LobbyButtons out;
   out.searchTabAvailable = d.trainingRecordsExist && d.namesOnFile >= 1;
+  out.refreshShown = d.readOnly;
   out.buttons = {
       {"cmdBackupRestore", unchanged,
        " Backup and Restore Options (Full access level privileges required) ", d.userListExists,

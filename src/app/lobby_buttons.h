@@ -11,6 +11,7 @@ namespace vm::app {
 // lists hold at the moment of the refresh.
 struct LobbyData {
   int accessLevel = 1;
+  bool readOnly = false;  // another copy holds the data folder: nothing may be changed
   bool userListExists = false;
   bool trainingRecordsExist = false;
   int namesOnFile = 0;  // Name.List's count at its last open
@@ -32,6 +33,9 @@ struct ButtonState {
 struct LobbyButtons {
   std::vector<ButtonState> buttons;  // in the order they are set
   bool searchTabAvailable = false;
+  // "Refresh" (and F5), for a copy that reads the lists beside the one that changes them; the
+  // status line beside it says who that is.
+  bool refreshShown = false;
 };
 
 // The captions, tool tips, visibility and enabled state of every button of the main

@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "access/folder_holder_texts.h"
+#include "access/folder_holding.h"
 #include "access/shutdown.h"
 #include "access/single_instance.h"
 #include "app/app_icon.h"
 #include "app/command_line.h"
 #include "app/data_folder.h"
+#include "app/holder_watch.h"
 #include "app/program.h"
 #include "format/clock.h"
 #include "store/file_table.h"
+#include "store/folder_holder.h"
 #include "store/posix_file_system.h"
+#include "store/read_only_folder.h"
 #include "store/store_error.h"
 #include "store/work_journal.h"
 #include "ui/app_state.h"
@@ -58,31 +64,52 @@ int main(int argc, char** argv) {
 
   vm::ui::QtDialogs dialogs;
   const vm::access::SingleInstance instance(folder);
+  // Someone else's copy holds the folder: this one may read it beside them, changing nothing.
+  std::optional<vm::store::FolderHolder> holder;
+  std::optional<vm::access::LockOwner> owner;
   if (instance.heldByAnother()) {
-    vm::access::showAlreadyRunning(dialogs);
-    return 1;
-  }
-  if (!instance.acquired()) {
+    owner = vm::access::SingleInstance::lockOwner(folder);
+    if (!owner || vm::access::sameUserHere(*owner, vm::access::SingleInstance::thisCopy())) {
+      vm::access::showAlreadyRunning(dialogs);
+      return 1;
+    }
+    holder = vm::access::holderOf(folder, *owner);
+    if (dialogs.message(nullptr, vm::access::folderInUseMessage(*holder)) != vm::ui::Answer::Other)
+      return 0;
+  } else if (!instance.acquired()) {
     vm::ui::reportFatalError(
         QStringLiteral("The data folder \"%1\" cannot be used: no lock file can be made in it.")
             .arg(folder));
     return 1;
   }
 
-  vm::store::PosixFileSystem fileSystem;
-  vm::store::FileTable files(fileSystem, folder.toStdString());
-  // Work that a crash or power cut interrupted is finished before anything reads the files.
-  try {
-    vm::store::finishInterruptedWork(files);
-  } catch (const vm::store::StoreError& e) {
-    vm::ui::reportFatalError(QString::fromStdString(e.what()));
-    return 1;
+  vm::store::PosixFileSystem disk;
+  vm::store::ReadOnlyFolder readOnlyDisk(disk, folder.toStdString());
+  vm::store::FileTable files(holder ? static_cast<vm::store::FileSystem&>(readOnlyDisk) : disk,
+                             folder.toStdString(),
+                             holder ? vm::store::FolderUse::Reader : vm::store::FolderUse::Owner);
+  const vm::format::SystemClock clock;
+  const vm::store::FolderHolder self = vm::access::thisCopyAsHolder(clock);
+  if (!holder) {
+    // Work that a crash or power cut interrupted is finished before anything reads the files;
+    // work found by a copy that only reads is its holder's, who finishes it.
+    try {
+      vm::store::finishInterruptedWork(files);
+      vm::store::writeHolder(disk, files.folder(), self);
+    } catch (const vm::store::StoreError& e) {
+      vm::ui::reportFatalError(QString::fromStdString(e.what()));
+      return 1;
+    }
   }
   vm::ui::Settings settings;
-  const vm::format::SystemClock clock;
   vm::ui::AppState state(files, settings, dialogs, clock, vm::ui::loadInstallValues(folder));
+  state.ReadOnly = holder.has_value();
+  state.holder = holder ? *holder : self;
   state.shutdown = [&state] { vm::access::shutdownProgram(state); };
 
   vm::app::startProgram(state);
+  // A copy that only reads watches for the holder's end, to offer the folder with changes allowed.
+  std::optional<vm::app::HolderWatch> watch;
+  if (owner && holder) watch.emplace(state, folder, *owner);
   return QApplication::exec();
 }

@@ -39,7 +39,8 @@ QString backUpInto(ui::AppState& state, QWidget* window, const QString& chosen) 
                        store::kCarriedFiles, line);
   });
   if (!copied) return cancelledText(kFlow);
-  logBackup(state.files, author, change);
+  // A copy that only reads the folder leaves its log alone: the backup's copy has the line.
+  if (!state.ReadOnly) logBackup(state.files, author, change);
   return succeededText(kFlow);
 }
 

@@ -29,13 +29,15 @@ BackupRestoreMenu::BackupRestoreMenu(ui::AppState& state, QWidget* window)
     const QString& caption = captions[static_cast<std::size_t>(index - 1)];
     QAction* item = caption.isEmpty() ? addSeparator() : addAction(caption);
     item->setObjectName(QStringLiteral("menuBackupRestore%1").arg(index));
+    // A copy that only reads the folder backs it up but never puts a backup in its place.
+    item->setEnabled(index != kRestore || !state.ReadOnly);
     ui::onMenuItem(item, this, this, [this, index] { menuBackupRestore_Click(index); });
   }
 }
 
 void BackupRestoreMenu::menuBackupRestore_Click(int index) {
   if (index == kBackup) BackupDataFiles(state_, window_);
-  if (index != kRestore) return;
+  if (index != kRestore || state_.ReadOnly) return;
   RestoreDataFiles(state_, window_);
   if (state_.DataRestored) emit dataRestored();
 }

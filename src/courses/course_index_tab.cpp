@@ -301,7 +301,7 @@ void CourseIndexTab::gridcourse_DblClick(int row) {
 void CourseIndexTab::gridCourse_MouseMove(int row) {
   if (row > 0 && !cmdEditCourse_->isHidden()) {
     gridCourse_->setToolTip(QStringLiteral(" Double-click to view") +
-                            (state_.CurrentAccessLevel >= 2 ? QStringLiteral("/edit") : QString()) +
+                            (state_.changeLevel() >= 2 ? QStringLiteral("/edit") : QString()) +
                             QStringLiteral(" this course "));
   } else {
     gridCourse_->setToolTip({});
@@ -312,7 +312,7 @@ void CourseIndexTab::gridCourse_RowColChange(int row) {
   if (gridCourse_->rows() < 1) return;
   cmdCreditTraining_->setEnabled(
       row > 0 &&
-      canCreditCourse(state_.CurrentAccessLevel, gridCourse_->text(row, kHours).toStdString()));
+      canCreditCourse(state_.changeLevel(), gridCourse_->text(row, kHours).toStdString()));
 }
 
 }  // namespace vm::courses

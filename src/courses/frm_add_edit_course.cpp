@@ -133,7 +133,7 @@ frmAddEditCourse::frmAddEditCourse(ui::AppState& state, ui::EditorMode mode, std
 }
 
 void frmAddEditCourse::Form_Activate() {
-  const bool viewOnly = state_.CurrentAccessLevel < 2;
+  const bool viewOnly = state_.changeLevel() < 2;
   setWindowTitle(ui::applicationTitle() + QStringLiteral(" - ") +
                  (viewOnly      ? QStringLiteral("View the details of this course")
                   : isAddMode() ? QStringLiteral("Add a Course")
@@ -150,7 +150,7 @@ void frmAddEditCourse::Form_Activate() {
 
 void frmAddEditCourse::loadCourse() {
   const store::CourseRecord c = CourseStore(state_.files).read(recNum_);
-  if (state_.CurrentAccessLevel >= 2) {
+  if (state_.changeLevel() >= 2) {
     cmdSave_->setCaption(QStringLiteral("&Save\nChanges"));
   } else {
     colours_->lockForViewing(cmdCancel_);
@@ -170,7 +170,7 @@ void frmAddEditCourse::txtField_Change(int index) {
     showCommentsFill();
   }
   if (!activated()) return;
-  if (offerSave() && !isAddMode() && state_.CurrentAccessLevel >= 2)
+  if (offerSave() && !isAddMode() && state_.changeLevel() >= 2)
     cmdCancel_->setCaption(QStringLiteral("&Cancel\nChanges"));
 }
 

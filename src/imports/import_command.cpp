@@ -70,7 +70,8 @@ void importFromSpreadsheet(ui::AppState& state, QWidget* owner,
 
 void offerImport(QWidget& page, ui::Grid& grid, ui::AppState& state,
                  std::function<QWidget*()> owner, std::function<void()> imported) {
-  const auto offered = [&state] { return state.CurrentAccessLevel >= kAddLevel; };
+  // Absent where nothing may be added, a copy that only reads the folder included.
+  const auto offered = [&state] { return state.changeLevel() >= kAddLevel; };
   const auto run = [&state, owner, imported] { importFromSpreadsheet(state, owner(), imported); };
   grid.addMenuCommand({kCaption, offered, run});
   page.setContextMenuPolicy(Qt::CustomContextMenu);

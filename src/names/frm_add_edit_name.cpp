@@ -121,7 +121,7 @@ frmAddEditName::frmAddEditName(ui::AppState& state, ui::EditorMode mode, std::in
 }
 
 void frmAddEditName::Form_Activate() {
-  const bool viewOnly = state_.CurrentAccessLevel < 2;
+  const bool viewOnly = state_.changeLevel() < 2;
   setWindowTitle(ui::applicationTitle() + QStringLiteral(" - ") +
                  (viewOnly                       ? QStringLiteral("View this person's details")
                   : mode_ == ui::EditorMode::Add ? QStringLiteral("Add a Name")
@@ -142,7 +142,7 @@ void frmAddEditName::Form_Activate() {
 void frmAddEditName::loadPerson() {
   const store::NameRecord r = PersonStore(state_.files).read(recNum_);
   loadedActive_ = r.Active;
-  if (state_.CurrentAccessLevel >= 2) {
+  if (state_.changeLevel() >= 2) {
     cmdSave_->setText(QStringLiteral("Changes\n&Save"));
   } else {
     optStatus_[r.Active == store::kActive ? 1 : 0]->setEnabled(false);
@@ -158,7 +158,7 @@ void frmAddEditName::loadPerson() {
 }
 
 void frmAddEditName::offerChanges() {
-  if (offerSave() && mode_ == ui::EditorMode::Edit && state_.CurrentAccessLevel > 1)
+  if (offerSave() && mode_ == ui::EditorMode::Edit && state_.changeLevel() > 1)
     cmdCancel_->setText(QStringLiteral("Changes\n&Cancel"));
 }
 
@@ -184,7 +184,7 @@ void frmAddEditName::styleStatus() {
 }
 
 void frmAddEditName::optStatus_Click() {
-  if (mode_ == ui::EditorMode::Edit && state_.CurrentAccessLevel > 1 && activated()) offerChanges();
+  if (mode_ == ui::EditorMode::Edit && state_.changeLevel() > 1 && activated()) offerChanges();
 }
 
 QString frmAddEditName::fieldText(int index) const {

@@ -220,7 +220,7 @@ void NameListTab::gridName_DblClick(int row) {
 void NameListTab::gridName_MouseMove(int row) {
   if (row > 0 && cmdEditName_->isVisible()) {
     gridName_->setToolTip(QStringLiteral(" Double-click to view") +
-                          (state_.CurrentAccessLevel >= 2 ? QStringLiteral("/edit") : QString()) +
+                          (state_.changeLevel() >= 2 ? QStringLiteral("/edit") : QString()) +
                           QStringLiteral(" this user "));
   } else {
     gridName_->setToolTip(QString());

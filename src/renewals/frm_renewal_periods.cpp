@@ -87,7 +87,7 @@ frmRenewalPeriods::frmRenewalPeriods(ui::AppState& state, QWidget* parent)
   life_.onFirstActivation([this] { Form_Activate(); });
 }
 
-bool frmRenewalPeriods::mayEdit() const { return state_.CurrentAccessLevel >= 2; }
+bool frmRenewalPeriods::mayEdit() const { return state_.changeLevel() >= 2; }
 
 std::size_t frmRenewalPeriods::rowOf(int gridRow) const {
   return gridPeriods_->text(gridRow, kRow).toULongLong();

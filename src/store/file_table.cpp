@@ -9,8 +9,8 @@
 
 namespace vm::store {
 
-FileTable::FileTable(FileSystem& fs, std::string folder)
-    : fs_(fs), folder_(folder.empty() ? std::string(".") : std::move(folder)) {}
+FileTable::FileTable(FileSystem& fs, std::string folder, FolderUse use)
+    : fs_(fs), folder_(folder.empty() ? std::string(".") : std::move(folder)), use_(use) {}
 
 std::string FileTable::pathOf(std::string_view name) const {
   return folder_ + "/" + std::string(name);
@@ -22,16 +22,14 @@ std::optional<std::uint64_t> FileTable::fileSize(std::string_view name) const {
   return fs_.fileSize(pathOf(name));
 }
 
-namespace {
-
-// The length divided by the record length, rounded to the nearest whole number with halves
-// going to the even one (the default rounding).
-std::int32_t countFor(std::uint64_t bytes, DataFile f) {
+// The owner's count is the length divided by the record length, rounded to the nearest whole
+// number with halves going to the even one (the default rounding); a reader's leaves out a record
+// that is not all there yet.
+std::int32_t FileTable::countFor(std::uint64_t bytes, DataFile f) const {
+  if (use_ == FolderUse::Reader) return static_cast<std::int32_t>(bytes / recordLength(f));
   const double exact = static_cast<double>(bytes) / static_cast<double>(recordLength(f));
   return static_cast<std::int32_t>(std::nearbyint(exact));
 }
-
-}  // namespace
 
 std::int32_t FileTable::storedCount(DataFile f) const {
   return countFor(fileSize(fileName(f)).value_or(0), f);
@@ -67,8 +65,22 @@ void FileTable::readBlock(DataFile f, std::int32_t first, std::int32_t n,
                           std::span<char> out) const {
   const std::size_t len = recordLength(f);
   const std::size_t want = len * static_cast<std::size_t>(n);
-  const std::size_t got =
-      fileOf(f).read(static_cast<std::uint64_t>(first - 1) * len, out.first(want));
+  const std::uint64_t offset = static_cast<std::uint64_t>(first - 1) * len;
+  const File& file = fileOf(f);
+  std::size_t got = file.read(offset, out.first(want));
+  if (use_ == FolderUse::Reader) {
+    // The holder may be rewriting a record in place at this moment: the block is read until two
+    // reads agree, so that each record is seen as it was or as it became, never half of each.
+    std::vector<char> again(want);
+    for (int tries = 0; tries < kMaxRereads; ++tries) {
+      const std::size_t gotAgain = file.read(offset, again);
+      if (gotAgain == got &&
+          std::equal(again.begin(), again.begin() + static_cast<long>(got), out.begin()))
+        break;
+      std::copy_n(again.begin(), gotAgain, out.begin());
+      got = gotAgain;
+    }
+  }
   std::memset(out.data() + got, 0, want - got);
 }
 

@@ -19,17 +19,21 @@
 
 namespace vm::store {
 
+// Whether this copy owns the data folder or reads it while another copy may be writing it.
+enum class FolderUse { Owner, Reader };
+
 // The process-wide slots and record counts of the record files. Files are opened
 // for one user action and closed again; a missing file is created empty when opened.
 class FileTable {
  public:
-  FileTable(FileSystem& fs, std::string folder);
+  FileTable(FileSystem& fs, std::string folder, FolderUse use = FolderUse::Owner);
   FileTable(const FileTable&) = delete;
   FileTable& operator=(const FileTable&) = delete;
 
   // Opens the file (closing it first when it is open) and returns its record count:
   // the length divided by the record length, rounded to the nearest whole number
-  // with halves going to the even one.
+  // with halves going to the even one. A reader counts whole records only, so that a record
+  // another copy is appending is not listed before it is all there.
   std::int32_t open(DataFile f);
   void close(DataFile f);
   // Closes without reporting a failure, for the way out of one.
@@ -51,6 +55,7 @@ class FileTable {
   std::string pathOf(std::string_view name) const;
   const std::string& folder() const { return folder_; }
   FileSystem& fileSystem() const { return fs_; }
+  FolderUse use() const { return use_; }
 
   // Record n (1-based) of an open file. Bytes beyond the end of the file read as zero.
   void readBytes(DataFile f, std::int32_t n, std::span<char> out) const;
@@ -132,6 +137,8 @@ class FileTable {
   }
 
   static constexpr std::size_t kPage = 4096;
+  // A reader gives up waiting for a quiet moment after this many reads of a block.
+  static constexpr int kMaxRereads = 16;
   // Records in a block of a scan: a whole number of pages, some 300 KB, which stays in the
   // processor's cache while it is looked at.
   static constexpr std::int32_t recordsPerBlock(std::size_t len) {
@@ -151,8 +158,11 @@ class FileTable {
   void checkLimit(DataFile f, std::int64_t last) const;
   void readBlock(DataFile f, std::int32_t first, std::int32_t n, std::span<char> out) const;
 
+  std::int32_t countFor(std::uint64_t bytes, DataFile f) const;
+
   FileSystem& fs_;
   std::string folder_;
+  FolderUse use_;
   std::array<Slot, kRecordFiles.size()> slots_;
 };
 

@@ -77,7 +77,7 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, const ui::ListedPers
       life_(this, state),
       personRecNum_(person.recNum),
       personName_(person.name),
-      viewOnly_(state.HistoryViewOnly),
+      viewOnly_(state.HistoryViewOnly || state.ReadOnly),
       gridTraining_(new ui::Grid(this)),
       picFrame_(new QFrame(this)),
       lblComments_(new QLabel(QStringLiteral("Highlighted training - comments"), picFrame_)),
@@ -261,7 +261,7 @@ bool frmTrainingHistory::fillGrid(bool first) {
 
 void frmTrainingHistory::setButtons() {
   const bool shown = !gridTraining_->isHidden();
-  for (const HistoryButton& s : historyButtons(state_.CurrentAccessLevel, shown, viewOnly_)) {
+  for (const HistoryButton& s : historyButtons(state_.changeLevel(), shown, viewOnly_)) {
     auto* b = findChild<ui::PellamButton*>(QString::fromStdString(s.name));
     if (!b) continue;
     b->setToolTip(QString::fromStdString(s.toolTip));

@@ -9,6 +9,7 @@
 #include "format/clock.h"
 #include "print/install_values.h"
 #include "store/file_table.h"
+#include "store/folder_holder.h"
 
 class QWidget;
 
@@ -36,6 +37,12 @@ struct AppState {
 
   store::FileTable& files;
 
+  // Set at start when another copy holds the data folder: this copy only reads it, through a file
+  // system that refuses every change of it (store/read_only_folder.h).
+  bool ReadOnly = false;
+  // Who holds the folder: this copy while it does, else the copy this one reads beside.
+  store::FolderHolder holder;
+
   Settings& settings;
   Dialogs& dialogs;
   const format::Clock& clock;
@@ -53,6 +60,10 @@ struct AppState {
 
   // Sets HelpTopic and opens the help viewer over the owner (every help button and F1).
   void openHelp(QWidget* owner, int topic);
+
+  // The access level that decides what may be changed: that of the user, but only reading while
+  // another copy holds the folder. What may be read follows CurrentAccessLevel.
+  int changeLevel() const { return ReadOnly ? 1 : CurrentAccessLevel; }
 
   // The name of an access level, empty outside 1 to 4.
   QString accessLevelName(int level) const;

@@ -12,9 +12,9 @@ namespace vm::ui {
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, Close };
 
-enum class Answer { Ok, Cancel, Yes, No, Retry, Other };
+enum class Answer { Ok, Cancel, Yes, No, Retry, Other, Close };
 
 // One message box as the user sees it: a title, lines of text joined by line breaks,
 // an icon, a fixed set of buttons and the button that Enter presses.

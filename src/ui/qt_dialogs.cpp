@@ -27,6 +27,8 @@ QMessageBox::StandardButton standardButton(Answer a) {
       return QMessageBox::No;
     case Answer::Retry:
       return QMessageBox::Retry;
+    case Answer::Close:
+      return QMessageBox::Close;
     case Answer::Other:
       break;
   }
@@ -79,6 +81,8 @@ QList<Answer> buttonsOf(MessageButtons set) {
       return {Answer::Yes, Answer::No, Answer::Cancel};
     case MessageButtons::RetryCancel:
       return {Answer::Retry, Answer::Cancel};
+    case MessageButtons::Close:
+      return {Answer::Close};
   }
   return {Answer::Ok};
 }

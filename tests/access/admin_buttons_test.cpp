@@ -102,3 +102,13 @@ TEST(AdminButtons, TheLogViewLeavesOnlyItsOwnFlashingCommand) {
   EXPECT_EQ(back.cmdReviewUserLog.foreColor, kBlack);
   EXPECT_TRUE(back.cmdReviewUserLog.backFromHover);
 }
+
+TEST(AdminButtons, ACopyThatOnlyReadsShowsTheUsersAndLogsButChangesNoUser) {
+  AdminView v;
+  v.mode = AdminMode::Editing;
+  v.hasUsers = v.userLogExists = v.changeLogExists = v.readOnly = true;
+  const AdminButtons b = computeAdminButtons(v);
+  for (const ButtonLook* look : {&b.cmdAddUser, &b.cmdEditUser, &b.cmdDeleteUser})
+    EXPECT_TRUE(look->visible && !look->enabled) << look->caption;
+  EXPECT_TRUE(b.cmdReviewUserLog.enabled && b.cmdReviewChangeLog.enabled);
+}

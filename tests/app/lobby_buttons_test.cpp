@@ -148,3 +148,23 @@ TEST(LobbyButtons, ButtonsOwnedByTheirTabsKeepTheirStates) {
   EXPECT_FALSE(button(b, "cmdCreditTraining").enabled.has_value());
   EXPECT_FALSE(*button(b, "cmdQuitSearching").visible);
 }
+
+TEST(LobbyButtons, ACopyThatOnlyReadsViewsAtEveryLevelAndChangesNothing) {
+  for (int level = 1; level <= 4; ++level) {
+    SCOPED_TRACE(level);
+    LobbyData d = full(level);
+    d.readOnly = true;
+    const auto b = computeLobbyButtons(d);
+    EXPECT_EQ(*button(b, "cmdEditName").caption, "View Details");
+    EXPECT_EQ(*button(b, "cmdEditCourse").caption, "View Details");
+    for (const char* name : {"cmdAddName", "cmdDeleteName", "cmdAddCourse", "cmdDeleteCourse"})
+      EXPECT_FALSE(*button(b, name).enabled) << name;
+    // Looking and printing stay; backup only reads the folder.
+    for (const char* name : {"cmdEditName", "cmdTrainingHistory", "cmdPrintNameList",
+                             "cmdPrintCourseIndex", "cmdBackupRestore"})
+      EXPECT_TRUE(*button(b, name).enabled) << name;
+    EXPECT_TRUE(b.searchTabAvailable);
+    EXPECT_TRUE(b.refreshShown);
+  }
+  EXPECT_FALSE(computeLobbyButtons(full(4)).refreshShown);
+}

@@ -103,8 +103,12 @@ TEST_F(ImportWindowTest, OnlyUsersWhoMayAddAreOfferedTheImportEvenWhenTheListIsE
   ASSERT_TRUE(grid()->isHidden());
   rightClick(page);
   EXPECT_TRUE(app.dialogs.shown().empty());
-
   app.state.CurrentAccessLevel = 4;
+  app.state.ReadOnly = true;  // a copy that only reads the folder never imports
+  rightClick(page);
+  EXPECT_TRUE(app.dialogs.shown().empty());
+
+  app.state.ReadOnly = false;
   app.dialogs.chooseMenuItem("Import from a Spreadsheet...");
   app.dialogs.answerOpenFile(fixture("no such file.xlsx"));
   app.dialogs.answer(ui::Answer::Ok);
