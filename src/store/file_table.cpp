@@ -38,14 +38,39 @@ std::int32_t FileTable::storedCount(DataFile f) const {
 std::int32_t FileTable::open(DataFile f) {
   close(f);
   File file(fs_, pathOf(fileName(f)), FileSystem::Mode::ReadWrite);
-  const std::uint64_t bytes = file.size();
+  std::uint64_t bytes = file.size();
   Slot& s = slot(f);
+  if (use_ == FolderUse::Reader && bytes <= kLongestSnapshot) {
+    s.snapshot = snapshotOf(file);
+    bytes = s.snapshot->size();
+  }
   s.file = std::move(file);
   s.count = countFor(bytes, f);
   return s.count;
 }
 
-void FileTable::close(DataFile f) { slot(f).file.close(); }
+std::string FileTable::snapshotOf(const File& file) {
+  // The holder may change the file while it is read: two whole reads that agree, with the size
+  // the same after them, are the file as it stood between two of the holder's writes, so a list
+  // never joins a count from before an addition with an edit made after it.
+  std::string first, again;
+  const auto readWhole = [&](std::string& into) {
+    into.resize(file.size());
+    into.resize(file.read(0, into));
+  };
+  readWhole(first);
+  for (int tries = 0; tries < kMaxRereads; ++tries) {
+    readWhole(again);
+    if (again == first && file.size() == again.size()) break;
+    first.swap(again);
+  }
+  return again;
+}
+
+void FileTable::close(DataFile f) {
+  slot(f).file.close();
+  slot(f).snapshot.reset();
+}
 
 void FileTable::closeAll() {
   for (DataFile f : kRecordFiles) close(f);
@@ -67,6 +92,13 @@ void FileTable::readBlock(DataFile f, std::int32_t first, std::int32_t n,
   const std::size_t want = len * static_cast<std::size_t>(n);
   const std::uint64_t offset = static_cast<std::uint64_t>(first - 1) * len;
   const File& file = fileOf(f);
+  if (const std::optional<std::string>& copy = slot(f).snapshot) {
+    const std::size_t got =
+        offset < copy->size() ? std::min<std::size_t>(want, copy->size() - offset) : 0;
+    std::memcpy(out.data(), copy->data() + offset, got);
+    std::memset(out.data() + got, 0, want - got);
+    return;
+  }
   std::size_t got = file.read(offset, out.first(want));
   if (use_ == FolderUse::Reader) {
     // The holder may be rewriting a record in place at this moment: the block is read until two

@@ -139,6 +139,9 @@ class FileTable {
   static constexpr std::size_t kPage = 4096;
   // A reader gives up waiting for a quiet moment after this many reads of a block.
   static constexpr int kMaxRereads = 16;
+  // A reader takes a file up to this size whole when it opens it (a full Name.List fits), so
+  // that what it lists is the file as it stood at one moment, its count and records together.
+  static constexpr std::uint64_t kLongestSnapshot = 40 * 1024 * 1024;
   // Records in a block of a scan: a whole number of pages, some 300 KB, which stays in the
   // processor's cache while it is looked at.
   static constexpr std::int32_t recordsPerBlock(std::size_t len) {
@@ -149,6 +152,7 @@ class FileTable {
   struct Slot {
     File file;
     std::int32_t count = 0;
+    std::optional<std::string> snapshot;  // a reader's copy of a small file, taken at open
   };
 
   const Slot& slot(DataFile f) const { return slots_[static_cast<std::size_t>(f)]; }
@@ -159,6 +163,7 @@ class FileTable {
   void readBlock(DataFile f, std::int32_t first, std::int32_t n, std::span<char> out) const;
 
   std::int32_t countFor(std::uint64_t bytes, DataFile f) const;
+  static std::string snapshotOf(const File& file);
 
   FileSystem& fs_;
   std::string folder_;
