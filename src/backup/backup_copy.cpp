@@ -9,6 +9,7 @@
 #include "store/file_copy.h"
 #include "store/store_error.h"
 #include "store/work_journal.h"
+#include "store/work_stopped.h"
 
 namespace vm::backup {
 namespace {
@@ -43,7 +44,7 @@ std::vector<Planned> stage(store::FileSystem& fs, const std::string& from, const
     const std::string staged = pathIn(to, store::stagedName(c.name));
     const std::string_view ownLine = c.carry == store::Carry::Grows ? logLine : "";
     if (fs.exists(source)) {
-      store::copyFlushed(fs, source, staged, ownLine);
+      store::copyFlushed(fs, source, staged, ownLine, goingOn(started, c.name));
     } else if (c.carry == store::Carry::Always || !ownLine.empty()) {
       store::writeFlushed(fs, staged, ownLine);
     } else {
@@ -89,6 +90,9 @@ std::optional<std::string> backUpFiles(store::FileSystem& fs, const std::string&
   } catch (const store::StoreError&) {
     removeStaged(fs, backupFolder, files);
     return std::string(failed);
+  } catch (const store::WorkStopped&) {
+    removeStaged(fs, backupFolder, files);
+    throw;
   }
   return std::nullopt;
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "backup/copy_progress.h"
 
-#include <QApplication>
 #include <QWidget>
 
 namespace vm::backup {
@@ -14,11 +13,13 @@ CopyProgress::~CopyProgress() {
 }
 
 void CopyProgress::fileStarted(std::string_view name) {
-  if (!window_) return;
-  window_->setWindowTitle(
-      copyingTitle(flow_, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
-  window_->repaint();
-  QApplication::processEvents();
+  if (window_ && name != shown_) {
+    shown_ = name;
+    window_->setWindowTitle(
+        copyingTitle(flow_, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
+    window_->repaint();
+  }
+  escape_.poll();
 }
 
 }  // namespace vm::backup

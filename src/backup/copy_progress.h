@@ -3,18 +3,21 @@
 
 #include <QPointer>
 #include <QString>
+#include <string>
 #include <string_view>
 
 #include "backup/backup_messages.h"
 #include "ui/busy_cursor.h"
+#include "ui/escape_stops.h"
 
 class QWidget;
 
 namespace vm::backup {
 
 // While the files are copied: the window is disabled under the busy cursor and its title names
-// the file being copied, shown at once; afterwards it gets its own title back, then the normal
-// cursor, and is enabled again.
+// the file being copied, shown at once; Esc stops the copy (fileStarted, told again as the copy
+// goes on, throws store::WorkStopped); afterwards the window gets its own title back, then the
+// normal cursor, and is enabled again.
 class CopyProgress {
  public:
   CopyProgress(QWidget* window, Flow flow);
@@ -26,9 +29,11 @@ class CopyProgress {
 
  private:
   ui::BusyCursor busy_;
+  ui::EscapeStops escape_;
   QPointer<QWidget> window_;
   Flow flow_;
   QString title_;
+  std::string shown_;
 };
 
 }  // namespace vm::backup

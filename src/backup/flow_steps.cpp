@@ -4,6 +4,7 @@
 #include "backup/copy_progress.h"
 #include "backup/same_folder.h"
 #include "store/store_error.h"
+#include "store/work_stopped.h"
 #include "ui/app_state.h"
 
 namespace vm::backup {
@@ -25,9 +26,12 @@ std::optional<std::vector<std::string>> namesInChosenFolder(ui::AppState& state,
 bool copyShowingProgress(ui::AppState& state, QWidget* window, Flow flow,
                          const std::function<std::optional<std::string>(FileStarted)>& copy) {
   std::optional<std::string> failed;
-  {
+  try {
     CopyProgress progress(window, flow);
     failed = copy([&](std::string_view name) { progress.fileStarted(name); });
+  } catch (const store::WorkStopped&) {
+    // Esc stopped the copy before anything changed: nothing to tell but that it did not happen.
+    return false;
   }
   if (!failed) return true;
   state.dialogs.message(window, copyFailedMessage(flow, QString::fromStdString(*failed)));

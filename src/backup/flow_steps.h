@@ -26,7 +26,7 @@ std::optional<std::vector<std::string>> namesInChosenFolder(ui::AppState& state,
                                                             const std::string& folder, Flow flow);
 
 // Runs the copy with its progress shown in the window; on a failure tells the user which file
-// failed and returns false.
+// failed and returns false. Esc stops the copy, which then changed nothing; returns false.
 bool copyShowingProgress(ui::AppState& state, QWidget* window, Flow flow,
                          const std::function<std::optional<std::string>(FileStarted)>& copy);
 

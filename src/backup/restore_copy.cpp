@@ -11,6 +11,7 @@
 #include "store/file_copy.h"
 #include "store/file_swap.h"
 #include "store/store_error.h"
+#include "store/work_stopped.h"
 
 namespace vm::backup {
 namespace {
@@ -46,7 +47,8 @@ std::vector<store::SwapEntry> stage(store::FileTable& table, const std::string& 
       if (c.carry == store::Carry::WhenPresent) entries.push_back({std::string(c.name), true});
       continue;
     }
-    store::copyFlushed(fs, source, table.pathOf(store::stagedName(c.name)));
+    store::copyFlushed(fs, source, table.pathOf(store::stagedName(c.name)), {},
+                       goingOn(started, c.name));
     entries.push_back({std::string(c.name), false});
   }
   return entries;
@@ -106,6 +108,10 @@ std::optional<std::string> restoreFiles(store::FileTable& table, const std::stri
   } catch (const store::StoreError&) {
     removeStagedQuietly(table, files);
     return std::string(failed);
+  } catch (const store::WorkStopped&) {
+    // Stopped before the swap: the data folder is as it was.
+    removeStagedQuietly(table, files);
+    throw;
   }
   store::swapStaged(table, entries, line);
   return std::nullopt;

@@ -3,9 +3,9 @@
 
 #include "courses/course_store.h"
 #include "ui/app_state.h"
-#include "ui/busy_cursor.h"
 #include "ui/change_author.h"
 #include "ui/dialogs.h"
+#include "ui/stoppable_work.h"
 
 namespace vm::courses {
 
@@ -17,9 +17,9 @@ bool removeCourse(ui::AppState& state, QWidget* window, const QString& code, std
                           QStringLiteral("\nfrom the 'Course Index'?"),
                       ui::MessageIcon::Question, ui::MessageButtons::YesNo, ui::Answer::No));
   if (answer != ui::Answer::Yes) return false;
-  const ui::BusyCursor busy(window);
-  CourseStore(state.files).remove(ui::changeAuthor(state), n);
-  return true;
+  return ui::runStoppable(window, [&](const store::PassProgress& progress) {
+    CourseStore(state.files).remove(ui::changeAuthor(state), n, progress);
+  });
 }
 
 }  // namespace vm::courses

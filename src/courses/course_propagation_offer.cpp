@@ -6,9 +6,9 @@
 #include "courses/course_propagation.h"
 #include "format/number_text.h"
 #include "ui/app_state.h"
-#include "ui/busy_cursor.h"
 #include "ui/change_author.h"
 #include "ui/dialogs.h"
+#include "ui/stoppable_work.h"
 
 namespace vm::courses {
 
@@ -24,14 +24,20 @@ void offerPropagation(ui::AppState& state, QWidget* editor, const store::CourseR
   if (answer != ui::Answer::Yes) return;
 
   PropagationCount count;
-  {
-    const ui::BusyCursor busy(editor);
-    count = propagateCourse(state.files, ui::changeAuthor(state), course,
-                            [editor](std::int32_t done, std::int32_t total, std::int32_t updated) {
-                              editor->setWindowTitle(QString::fromStdString(format::formatPercent(
-                                                         static_cast<double>(done) / total)) +
-                                                     QLatin1Char('/') + QString::number(updated));
-                            });
+  const QString title = editor->windowTitle();
+  const bool done = ui::runStoppable(
+      editor,
+      [&](const store::PassProgress& progress) {
+        count = propagateCourse(state.files, ui::changeAuthor(state), course, progress);
+      },
+      [editor](std::int32_t done, std::int32_t total, std::int32_t updated) {
+        editor->setWindowTitle(
+            QString::fromStdString(format::formatPercent(static_cast<double>(done) / total)) +
+            QLatin1Char('/') + QString::number(updated));
+      });
+  if (!done) {
+    editor->setWindowTitle(title);
+    return;
   }
   state.dialogs.message(
       editor, ui::makeMessage(QStringLiteral("Update results..."),

@@ -23,6 +23,7 @@
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
 #include "ui/record_editor.h"
+#include "ui/stoppable_work.h"
 
 namespace vm::names {
 namespace {
@@ -285,11 +286,11 @@ void NameListTab::cmdDeleteName_Click() {
   if (confirm != ui::Answer::Ok) return;
 
   std::int32_t removed = 0;
-  {
-    const ui::BusyCursor busy(window);
-    removed = removePerson(state_.files, ui::changeAuthor(state_),
-                           gridName_->text(row, kColRecNum).toInt());
-  }
+  if (!ui::runStoppable(window, [&](const store::PassProgress& progress) {
+        removed = removePerson(state_.files, ui::changeAuthor(state_),
+                               gridName_->text(row, kColRecNum).toInt(), progress);
+      }))
+    return;
   state_.dialogs.message(
       window, ui::makeMessage(QStringLiteral("For your information..."),
                               QStringLiteral("There were %1 training records\n"

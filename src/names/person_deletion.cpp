@@ -6,8 +6,8 @@
 namespace vm::names {
 
 std::int32_t removePerson(store::FileTable& table, const store::ChangeAuthor& author,
-                          std::int32_t n) {
-  return PersonStore(table).remove(author, n).front().matched;
+                          std::int32_t n, const store::PassProgress& progress) {
+  return PersonStore(table).remove(author, n, progress).front().matched;
 }
 
 }  // namespace vm::names

@@ -5,6 +5,7 @@
 
 #include "store/change_log/change_line.h"
 #include "store/file_table.h"
+#include "store/pass_progress.h"
 
 namespace vm::names {
 
@@ -15,7 +16,8 @@ namespace vm::names {
 // that belong to nobody. Each file is rewritten in one atomic step, without writing the removal
 // mark into it first; removing the last person leaves no Name.List, the last training record no
 // Training.Records.
+// `progress` may stop the removal before anything changed (see store::doWork).
 std::int32_t removePerson(store::FileTable& table, const store::ChangeAuthor& author,
-                          std::int32_t n);
+                          std::int32_t n, const store::PassProgress& progress = {});
 
 }  // namespace vm::names

@@ -5,9 +5,10 @@
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
-#include <exception>
 #include <functional>
 #include <utility>
+
+#include "store/work_stopped.h"
 
 namespace vm::scan {
 
@@ -17,9 +18,7 @@ using ScanProgress = std::function<void(std::int64_t done, std::int64_t total)>;
 inline constexpr std::chrono::milliseconds kProgressInterval{40};
 
 // Thrown by a pass's progress to stop the pass; the pass then gives back nothing.
-struct PassStopped : std::exception {
-  const char* what() const noexcept override { return "the pass was stopped"; }
-};
+using PassStopped = store::WorkStopped;
 
 // How a pass over the training file runs: who is told its progress, and in how many ranges it
 // reads the file (0: as many as the machine and the file's size call for).

@@ -31,7 +31,9 @@ std::optional<layout::Field> tombstoneField(DataFile f) {
 
 // Copies the records that `keep` accepts (all live ones without it) into a fresh
 // "TempFile.$$$" in blocks, and flushes and closes it. Returns the number copied.
-std::int32_t copyKept(FileTable& table, DataFile f, std::int32_t count, const KeepRecord& keep) {
+std::int32_t copyKept(FileTable& table, DataFile f, std::int32_t count, const KeepRecord& keep,
+                      const PassProgress& progress) {
+  ProgressTeller tell(progress, count);
   File temp(table.fileSystem(), table.pathOf(kTempFileName), FileSystem::Mode::Replace);
   std::int32_t kept = 0;
   std::vector<char> pending;
@@ -42,7 +44,8 @@ std::int32_t copyKept(FileTable& table, DataFile f, std::int32_t count, const Ke
     written += pending.size();
     pending.clear();
   };
-  table.scan(f, 1, count, [&](std::int32_t, std::span<const char> record) {
+  table.scan(f, 1, count, [&](std::int32_t n, std::span<const char> record) {
+    tell.at(n, n - 1 - kept);
     const bool keepIt = keep ? keep(record) : !isTombstoned(f, record);
     if (keepIt) {
       ++kept;
@@ -54,6 +57,7 @@ std::int32_t copyKept(FileTable& table, DataFile f, std::int32_t count, const Ke
   if (!pending.empty()) flush();
   temp.sync();
   temp.close();
+  tell.end(count - kept);
   return kept;
 }
 
@@ -88,7 +92,8 @@ bool isTombstoned(DataFile f, std::span<const char> record) {
   return field && format::trimView(codec::rawText(record, *field)) == kTombstone;
 }
 
-std::int32_t compact(RecordWriter& writer, DataFile f, const KeepRecord& keep) {
+std::int32_t compact(RecordWriter& writer, DataFile f, const KeepRecord& keep,
+                     const PassProgress& progress) {
   FileTable& table = writer.table();
   FileSystem& fs = table.fileSystem();
   const std::string tempPath = table.pathOf(kTempFileName);
@@ -97,8 +102,8 @@ std::int32_t compact(RecordWriter& writer, DataFile f, const KeepRecord& keep) {
   if (fs.exists(tempPath)) fs.remove(tempPath);
   std::int32_t kept = 0;
   try {
-    kept = copyKept(table, f, count, keep);
-  } catch (const StoreError&) {
+    kept = copyKept(table, f, count, keep, progress);
+  } catch (...) {
     discardTemp(table);
     throw;
   }

@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "store/pass_progress.h"
 #include "store/record_writer.h"
 
 namespace vm::store {
@@ -27,8 +28,11 @@ using KeepRecord = std::function<bool(std::span<const char> record)>;
 // removed. A leftover temporary file is discarded first. The data file is closed afterwards.
 // Returns the number of records kept. Without a predicate, keeps every record without a
 // tombstone. A removal runs this as a step of journalled work (work_journal.h), so that the
-// next start finishes it when it is interrupted.
-std::int32_t compact(RecordWriter& writer, DataFile f, const KeepRecord& keep = {});
+// next start finishes it when it is interrupted. `progress` is told how far the copy has come
+// (hits: the records left out); when it stops the copy (WorkStopped) the temporary file goes and
+// the data file stays as it was.
+std::int32_t compact(RecordWriter& writer, DataFile f, const KeepRecord& keep = {},
+                     const PassProgress& progress = {});
 
 // Makes the whole records given the file's content in one step, the way compact replaces a file:
 // written to "TempFile.$$$", flushed, renamed over the data file, the folder flushed last; with no

@@ -15,7 +15,7 @@ constexpr std::size_t kBlock = 1024 * 1024;
 }  // namespace
 
 void copyFlushed(FileSystem& fs, const std::string& from, const std::string& to,
-                 std::string_view after) {
+                 std::string_view after, const std::function<void()>& blockCopied) {
   File in(fs, from, FileSystem::Mode::Read);
   File out(fs, to, FileSystem::Mode::Replace);
   std::vector<char> block(kBlock);
@@ -25,6 +25,7 @@ void copyFlushed(FileSystem& fs, const std::string& from, const std::string& to,
     if (n == 0) break;
     out.write(done, std::span<const char>(block.data(), n));
     done += n;
+    if (blockCopied) blockCopied();
     if (n < block.size()) break;
   }
   if (!after.empty()) out.write(done, after);

@@ -4,16 +4,13 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <span>
 
 #include "store/link_rule.h"
+#include "store/pass_progress.h"
 #include "store/record_writer.h"
 
 namespace vm::store {
-
-// Told how far a pass has come: records reviewed so far, all records, records matched.
-using PassProgress = std::function<void(std::int32_t done, std::int32_t total, std::int32_t hits)>;
 
 struct PassCount {
   std::int32_t reviewed = 0;  // records read
@@ -24,14 +21,17 @@ struct PassCount {
 // `key`, in one sequential pass in large blocks; neighbouring records are written together, a
 // record that already holds the patch is not written again, and the file is flushed at the
 // end. Every other byte stays as it was. `progress` is told at the first record, then at most
-// once per `interval`, and at the end. Opens and closes the file, which must exist.
+// once per `interval`, and at the end. When it stops the pass (WorkStopped), the records written
+// so far get their bytes back, the file is flushed, and the stop goes on to the caller. Opens and
+// closes the file, which must exist.
 PassCount patchLinked(RecordWriter& writer, DataFile f, std::size_t linkOffset, double key,
                       std::size_t offset, std::span<const char> patch,
                       const PassProgress& progress = {},
                       std::chrono::milliseconds interval = std::chrono::milliseconds(40));
 
-// Compacts the file without the records whose link at `linkOffset` is `key` (see compact).
-// Returns the count before and the number dropped.
-PassCount dropLinked(RecordWriter& writer, DataFile f, std::size_t linkOffset, double key);
+// Compacts the file without the records whose link at `linkOffset` is `key` (see compact; a stop
+// leaves the file as it was). Returns the count before and the number dropped.
+PassCount dropLinked(RecordWriter& writer, DataFile f, std::size_t linkOffset, double key,
+                     const PassProgress& progress = {});
 
 }  // namespace vm::store

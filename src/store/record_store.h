@@ -79,13 +79,16 @@ class RecordStore {
   }
 
   // Removes record n, after what goes with it, all in one piece of work; removing the last record
-  // leaves no file. Returns what each step did, the removal of record n last.
-  std::vector<StepResult> remove(const ChangeAuthor& author, std::int32_t n) const {
+  // leaves no file. Returns what each step did, the removal of record n last. `progress` is told
+  // how the longest part, the first step, goes, and may stop the removal (see doWork).
+  std::vector<StepResult> remove(const ChangeAuthor& author, std::int32_t n,
+                                 const PassProgress& progress = {}) const {
     const Record record = read(n);
     std::vector<WorkStep> goingWith;
     if constexpr (TakesOthersAlong<Kind>) goingWith = Kind::goesWith(record);
     const Change change = Kind::removed(record);
-    return doWork(table_, author, removalSteps(std::move(goingWith), kFile, n), {&change, 1});
+    return doWork(table_, author, removalSteps(std::move(goingWith), kFile, n), {&change, 1},
+                  progress);
   }
 
  private:

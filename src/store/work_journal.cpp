@@ -9,6 +9,7 @@
 #include "store/journal_text.h"
 #include "store/marker_file.h"
 #include "store/store_error.h"
+#include "store/work_stopped.h"
 
 namespace vm::store {
 namespace {
@@ -57,9 +58,12 @@ struct DoStep {
     // The doomed record is left out of the copy rather than marked in place first, so the data
     // file stays wholly as it was until the new one replaces it.
     std::int32_t n = 0;
-    const std::int32_t kept = compact(writer, s.file, [&](std::span<const char> record) {
-      return ++n != s.record && !isTombstoned(s.file, record);
-    });
+    const std::int32_t kept = compact(
+        writer, s.file,
+        [&](std::span<const char> record) {
+          return ++n != s.record && !isTombstoned(s.file, record);
+        },
+        progress);
     return {s.countBefore, kept, 1};
   }
   StepResult operator()(const DropLinked& s) const {
@@ -69,7 +73,7 @@ struct DoStep {
     // Fewer records than when the work began: the file was rewritten without them already, and
     // the difference is what went.
     if (s.countBefore >= 0 && now < s.countBefore) return {s.countBefore, now, s.countBefore - now};
-    const PassCount pass = dropLinked(writer, s.file, s.linkOffset, s.key);
+    const PassCount pass = dropLinked(writer, s.file, s.linkOffset, s.key, progress);
     return {pass.reviewed, pass.reviewed - pass.matched, pass.matched};
   }
   StepResult operator()(const PatchLinked& s) const {
@@ -142,13 +146,18 @@ void prepare(FileTable& table, std::vector<WorkStep>& steps) {
 // Runs the steps of journalled work, in order: the one maker of the RecordWriter that every write
 // of a record file needs.
 class StepRunner {
+  static inline const PassProgress kNoProgress{};
+
  public:
   static std::vector<StepResult> run(FileTable& table, const std::vector<WorkStep>& steps,
                                      const PassProgress& progress, bool resuming) {
     RecordWriter writer(table);
     std::vector<StepResult> results;
+    // Only the first step is told the progress, and so only it can be stopped: a stop later would
+    // leave what the steps before it did.
     for (const WorkStep& step : steps)
-      results.push_back(std::visit(DoStep{writer, table, progress, resuming}, step));
+      results.push_back(std::visit(
+          DoStep{writer, table, results.empty() ? progress : kNoProgress, resuming}, step));
     // The additions of one piece of work to several files are one addition: when any of them is
     // found torn, those found whole are cut back as well.
     if (resuming && std::ranges::any_of(results, [](const StepResult& r) { return !r.done; })) {
@@ -173,7 +182,15 @@ std::vector<StepResult> doWork(FileTable& table, const ChangeAuthor& author,
   for (const Change& c : changes)
     journal.lines.push_back({c.tally, c.tallyStep, pendingLine(author, c)});
   writeMarkerFile(table, kJournalName, journalText(journal), kLongestJournal);
-  const std::vector<StepResult> results = StepRunner::run(table, journal.steps, progress, false);
+  std::vector<StepResult> results;
+  try {
+    results = StepRunner::run(table, journal.steps, progress, false);
+  } catch (const WorkStopped&) {
+    // The stopped step took back what it wrote: the work was not done, and the journal goes.
+    table.fileSystem().remove(table.pathOf(kJournalName));
+    table.flushFolder();
+    throw;
+  }
   appendChangeLines(table, journal.logAt, finishedLines(journal, results));
   table.fileSystem().remove(table.pathOf(kJournalName));
   table.flushFolder();

@@ -32,7 +32,9 @@ inline constexpr std::string_view kJournalName = "Journal.$$$";
 
 // Writes the journal, does the steps in order, writes the lines of the changes (each dated and
 // signed by `author`, completed by its tally) at the end of the change log, and removes the
-// journal again. Patch steps tell `progress` how far they have come. Returns what each step did.
+// journal again. The first step, when it is a patch or a compaction, tells `progress` how far it
+// has come; when the progress stops it (WorkStopped), the step takes back what it wrote, the
+// journal goes without a line, and the stop goes on to the caller. Returns what each step did.
 // Work that changes nothing of the data files (a backup) has no steps and only its line.
 std::vector<StepResult> doWork(FileTable& table, const ChangeAuthor& author,
                                std::vector<WorkStep> steps, std::span<const Change> changes,

@@ -124,10 +124,11 @@ void rewriteComments(store::FileTable& table, const store::ChangeAuthor& author,
 }
 
 void removeTrainingRecord(store::FileTable& table, const store::ChangeAuthor& author,
-                          std::int32_t n, std::string_view person) {
+                          std::int32_t n, std::string_view person,
+                          const store::PassProgress& progress) {
   const store::Change change =
       store::trainingDeleted(person, store::decoded<store::TrainingRecord>(readRecord(table, n)));
-  store::doWork(table, author, {store::RemoveRecord{kTraining, n}}, {&change, 1});
+  store::doWork(table, author, {store::RemoveRecord{kTraining, n}}, {&change, 1}, progress);
 }
 
 }  // namespace vm::training

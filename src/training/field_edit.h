@@ -9,6 +9,7 @@
 
 #include "store/change_log/change_line.h"
 #include "store/file_table.h"
+#include "store/pass_progress.h"
 
 namespace vm::training {
 
@@ -50,7 +51,9 @@ void rewriteComments(store::FileTable& table, const store::ChangeAuthor& author,
 
 // Removes training record n, the change log's line naming it as above; removing the last record
 // leaves no Training.Records.
+// `progress` may stop the removal before anything changed (see store::doWork).
 void removeTrainingRecord(store::FileTable& table, const store::ChangeAuthor& author,
-                          std::int32_t n, std::string_view person);
+                          std::int32_t n, std::string_view person,
+                          const store::PassProgress& progress = {});
 
 }  // namespace vm::training

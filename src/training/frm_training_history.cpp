@@ -36,6 +36,7 @@
 #include "ui/keep_place.h"
 #include "ui/menu_items.h"
 #include "ui/pictures.h"
+#include "ui/stoppable_work.h"
 #include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
@@ -399,9 +400,12 @@ void frmTrainingHistory::cmdDeleteTraining_Click() {
   if (answer != ui::Answer::Yes) return;
 
   gridTraining_->hide();
-  {
-    const ui::BusyCursor busy(this);
-    removeTrainingRecord(state_.files, ui::changeAuthor(state_), highlightedRecNum(), personName());
+  if (!ui::runStoppable(this, [&](const store::PassProgress& progress) {
+        removeTrainingRecord(state_.files, ui::changeAuthor(state_), highlightedRecNum(),
+                             personName(), progress);
+      })) {
+    gridTraining_->show();
+    return;
   }
   const int above = std::max(1, row - 1);
   if (!fillGrid(false)) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 #include "courses/course_files.h"
@@ -96,6 +98,21 @@ TEST_F(PersonDeletionTest, RemovesThePersonAndTheirRecordsCountsThemAndHighlight
             "There were 0 training records\nassociated with this person.");
   EXPECT_EQ(grid()->currentRow(), 1);
   EXPECT_EQ(app.folder.read("Training.Records"), training(38000.5));
+}
+
+TEST_F(PersonDeletionTest, EscDuringTheRemovalStopsItAndChangesNothing) {
+  const std::string names = app.folder.read("Name.List");
+  const std::string records = app.folder.read("Training.Records");
+  for (Answer a : {Answer::No, Answer::Ok}) app.dialogs.answer(a);
+  QCoreApplication::postEvent(&lobby,
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+  clickDelete();
+  EXPECT_EQ(app.dialogs.messages().size(), 2u);  // the two questions, nothing told afterwards
+  EXPECT_EQ(app.folder.read("Name.List"), names);
+  EXPECT_EQ(app.folder.read("Training.Records"), records);
+  EXPECT_FALSE(app.folder.has("Journal.$$$"));
+  EXPECT_EQ(listed(), (QStringList{"Ann A", "Bob B", "Cy C", "Di D", "Ed E"}));
+  EXPECT_TRUE(lobby.isEnabled());
 }
 
 TEST_F(PersonDeletionTest, RemovingTheOnlyPersonEndsWithTheEmptyList) {
