@@ -10,10 +10,12 @@
 #include "format/automation_date.h"
 #include "renewals/frm_renewals.h"
 #include "renewals/renewal_courses.h"
+#include "scan/training_pass.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
 #include "ui/button/command_button.h"
+#include "ui/escape_stops.h"
 #include "ui/lobby_services.h"
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
@@ -82,8 +84,9 @@ void offerRenewalNotice(ui::AppState& state, ui::LobbyServices& lobby) {
   QWidget* window = lobby.lobbyWindow();
   std::vector<ui::ListedPerson> persons = lobby.listedPersons();
   RenewalList list;
-  {
+  try {
     const ui::BusyCursor busy(window);
+    ui::EscapeStops escape;
     const RenewalPeriods periods = readRenewalPeriods(state.files);
     if (periods.empty() || persons.empty()) return;
     const std::vector<PeriodRow> courses =
@@ -94,7 +97,10 @@ void offerRenewalNotice(ui::AppState& state, ui::LobbyServices& lobby) {
     RenewalQuery query;
     query.today = format::automationDay(format::toAutomationDate(state.clock.now()));
     query.dueWithin = kNoticeDays;
-    list = renewalList(state.files, ui::stampsOf(persons), asked, query);
+    list = renewalList(state.files, ui::stampsOf(persons), asked, query,
+                       [&](std::int64_t, std::int64_t) { escape.poll(); });
+  } catch (const scan::PassStopped&) {
+    return;  // Esc: the user would rather start working than hear about renewals now
   }
   if (!noticeWanted(list.counts)) return;
   auto* notice = new frmRenewalNotice(

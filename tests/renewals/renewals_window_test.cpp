@@ -105,10 +105,14 @@ class RenewalsWindowTest : public ::testing::Test {
     }
   }
 
-  void logIn() {
+  // With `esc`, Esc is pressed as the notice's counts are made.
+  void logIn(bool esc = false) {
     lobby = new vm::app::frmLobby(app.state);
     lobby->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return lobby->windowActivated(); }, 3000));
+    if (esc)
+      QCoreApplication::postEvent(lobby,
+                                  new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     ASSERT_TRUE(vm::test::runQueuedCalls());  // the notice follows the opening
   }
   int modalsShown(const QString& name) const {
@@ -160,6 +164,13 @@ TEST_F(RenewalsWindowTest, NoticeAtLogInLeadsToTheViewAndCanBeTurnedOff) {
   app.dialogs.onModal("frmRenewalNotice", [](QWidget*) {});
   logIn();
   EXPECT_EQ(modalsShown("frmRenewalNotice"), 1);
+
+  // Esc while its counts are made: no notice this time.
+  delete lobby;
+  lobby = nullptr;
+  app.dialogs.clear();
+  logIn(true);
+  EXPECT_EQ(modalsShown("frmRenewalNotice"), 0);
   app.state.CurrentUserName = "Dana Demo";
   app.dialogs.clear();
 
