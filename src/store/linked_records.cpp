@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/linked_records.h"
 
-#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "store/compaction.h"
@@ -60,37 +61,54 @@ class RunWriter {
   bool written_ = false;
 };
 
-// The bytes a patch replaced, to give them back when the pass is stopped: the patched records in
-// order, each with the number of its old bytes among the distinct ones (a course's records almost
-// always held one and the same copy).
-struct PatchedBefore {
-  std::vector<std::int32_t> records;
-  std::vector<std::uint32_t> which;
-  std::vector<std::string> distinct;
+// The bytes a patch replaced, to give them back when the pass is stopped: which records were
+// written, one bit each, and for each of them in order which of the distinct old copies it held
+// (a course's records almost always held one and the same copy): little more than two bytes a
+// record written, whatever they held.
+class PatchedBefore {
+ public:
+  explicit PatchedBefore(std::int32_t count) : written_(static_cast<std::size_t>(count) + 1) {}
 
-  void keep(std::int32_t n, std::string_view old) {
-    auto found = std::find(distinct.rbegin(), distinct.rend(), old);
-    if (found == distinct.rend()) {
-      distinct.emplace_back(old);
-      found = distinct.rbegin();
+  // Whether the old bytes are kept; not beyond 65,536 distinct copies, which no course's records
+  // hold, and then the pass can no longer be stopped.
+  bool keep(std::int32_t n, std::string_view old) {
+    if (distinct_.empty() || distinct_[lastDistinct_] != old) {
+      const auto [found, added] = numbers_.try_emplace(std::string(old), distinct_.size());
+      if (added) {
+        if (distinct_.size() > 0xFFFF) return false;
+        distinct_.emplace_back(old);
+      }
+      lastDistinct_ = found->second;
     }
-    records.push_back(n);
-    which.push_back(static_cast<std::uint32_t>(distinct.rend() - found - 1));
+    written_[static_cast<std::size_t>(n)] = true;
+    which_.push_back(static_cast<std::uint16_t>(lastDistinct_));
+    firstWritten_ = firstWritten_ == 0 ? n : firstWritten_;
+    lastWritten_ = n;
+    return true;
   }
 
   void giveBack(RecordWriter& writer, DataFile f, std::size_t offset) const {
-    if (records.empty()) return;
-    RunWriter runs(writer, f);
+    if (firstWritten_ == 0) return;
+    RunWriter records(writer, f);
     std::size_t next = 0;
-    writer.table().scan(f, records.front(), records.back(),
+    writer.table().scan(f, firstWritten_, lastWritten_,
                         [&](std::int32_t n, std::span<const char> record) {
-                          if (records[next] != n) return true;
-                          const std::string& old = distinct[which[next++]];
-                          runs.put(n, record, offset, old.data(), old.size());
+                          if (!written_[static_cast<std::size_t>(n)]) return true;
+                          const std::string& old = distinct_[which_[next++]];
+                          records.put(n, record, offset, old.data(), old.size());
                           return true;
                         });
-    runs.finish();
+    records.finish();
   }
+
+ private:
+  std::vector<bool> written_;  // by record number
+  std::vector<std::uint16_t> which_;
+  std::vector<std::string> distinct_;
+  std::unordered_map<std::string, std::size_t> numbers_;  // of the distinct copies
+  std::size_t lastDistinct_ = 0;
+  std::int32_t firstWritten_ = 0;
+  std::int32_t lastWritten_ = 0;
 };
 
 }  // namespace
@@ -103,24 +121,34 @@ PassCount patchLinked(RecordWriter& writer, DataFile f, std::size_t linkOffset, 
   PassCount count{file.count(), 0};
   ProgressTeller tell(progress, count.reviewed, interval);
   RunWriter runs(writer, f);
-  PatchedBefore before;
+  // The old bytes are kept only for a progress that may stop the pass.
+  std::optional<PatchedBefore> before;
+  if (progress) before.emplace(count.reviewed);
+  // Without them a stop comes too late: the pass goes on to its end.
+  const auto unlessTooLate = [&](const auto& tellIt) {
+    try {
+      tellIt();
+    } catch (const WorkStopped&) {
+      if (before) throw;
+    }
+  };
   try {
     table.scan(f, 1, file.count(), [&](std::int32_t n, std::span<const char> record) {
-      tell.at(n, count.matched);
+      unlessTooLate([&] { tell.at(n, count.matched); });
       if (!sameLink(linkAt(record, linkOffset), key)) return true;
       ++count.matched;
       const std::string_view old(record.data() + offset, patch.size());
       if (old == std::string_view(patch.data(), patch.size())) return true;
-      if (progress) before.keep(n, old);
+      if (before && !before->keep(n, old)) before.reset();
       runs.put(n, record, offset, patch.data(), patch.size());
       return true;
     });
-    tell.end(count.matched);
+    unlessTooLate([&] { tell.end(count.matched); });
     runs.finish();
   } catch (const WorkStopped&) {
     runs.drop();
     runs.finish();
-    before.giveBack(writer, f, offset);
+    before->giveBack(writer, f, offset);  // a stop reaches here only while they are kept
     throw;
   }
   return count;
