@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -106,6 +107,12 @@ struct FlowCase {
 
 QString path(const test::TempFolder& f) { return QString::fromStdString(f.str()); }
 
+// Esc, waiting to be read while the files are copied.
+void pressEsc() {
+  QCoreApplication::postEvent(QApplication::instance(),
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+}
+
 const auto kOther = [](test::TestApp&, const test::TempFolder& other) { return path(other); };
 
 const FlowCase kCases[] = {
@@ -191,6 +198,17 @@ const FlowCase kCases[] = {
        test::writeDataSet(other, 'o');  // left whole
        std::filesystem::create_directory(other / "Course.Index.$$$");
      }},
+    {"backup over an older backup, Esc while copying",
+     Flow::Backup,
+     kOther,
+     {Answer::Ok, Answer::Ok},
+     {"Backup Procedure", "Verdimark"},
+     kBackupCancelled,
+     false,
+     [](auto&, const test::TempFolder& other) {
+       test::writeDataSet(other, 'o');
+       pressEsc();
+     }},
 
     {"restore picker cancelled",
      Flow::Restore,
@@ -243,6 +261,14 @@ const FlowCase kCases[] = {
      kRestored,
      true,
      [](test::TestApp& app, auto&) { std::remove((app.folder / "User.List").c_str()); }},
+    {"restore over current data, Esc while copying",
+     Flow::Restore,
+     kOther,
+     {Answer::Yes, Answer::Ok},
+     {"Important! Please read carefully...", "Verdimark"},
+     kRestoreCancelled,
+     false,
+     [](auto&, auto&) { pressEsc(); }},
     {"restore from a backup lacking User.Log",
      Flow::Restore,
      kOther,
