@@ -59,9 +59,39 @@ std::string serverNamed(const std::string& conninfo) {
   return (host.empty() ? "localhost" : host) + ":" + (port.empty() ? "5432" : port);
 }
 
+// A value as a connection string takes it: plain where it can be, else quoted, with its quotes
+// and backslashes escaped.
+std::string quotedValue(std::string_view value) {
+  if (value.find_first_of(" \t\n\r\v\f'\\") == std::string_view::npos) return std::string(value);
+  std::string out = "'";
+  for (const char c : value) {
+    if (c == '\'' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + "'";
+}
+
 std::string field(const PGresult* r, int code) { return valueOr(PQresultErrorField(r, code), ""); }
 
 }  // namespace
+
+std::optional<std::string> conninfoWithoutPassword(const std::string& conninfo) {
+  PQconninfoOption* given = PQconninfoParse(conninfo.c_str(), nullptr);
+  if (!given) return std::nullopt;
+  std::string out;
+  bool password = false;
+  for (PQconninfoOption* o = given; o->keyword; ++o) {
+    if (!o->val || !*o->val) continue;
+    if (std::string_view(o->keyword) == "password") {
+      password = true;
+      continue;
+    }
+    if (!out.empty()) out += ' ';
+    out += std::string(o->keyword) + "=" + quotedValue(o->val);
+  }
+  PQconninfoFree(given);
+  return password ? out : conninfo;
+}
 
 Result::Result(Handle* handle) : handle_(handle) {}
 Result::~Result() = default;

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -27,6 +28,11 @@ struct Notification {
 // How a transaction sees the database: one that writes sees each statement's moment (and locks
 // what it must keep), a snapshot reads everything as of one moment and writes nothing.
 enum class TxMode { Write, Snapshot };
+
+// The connection string without a password, so that it may be remembered: as it stands when it
+// holds none, else written again from what the client library reads in it; nothing when the
+// library cannot read it.
+std::optional<std::string> conninfoWithoutPassword(const std::string& conninfo);
 
 // The program's one connection to a database server, over the server's client library. The
 // connection string is the library's ("host=db1 dbname=verdimark user=desk"); text travels as

@@ -50,7 +50,10 @@ TEST(BackupRestoreMenu, ARestoreThroughTheMainWindowRebuildsItsListsAndButtons) 
     items << a->objectName() + "=" + (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(items, QStringList({"menuBackupRestore1=Backup the Verdimark data files",
                                 "menuBackupRestore2=Restore the Verdimark data files",
-                                "menuBackupRestore3=-", "menuBackupRestore4=Exit this Menu"}));
+                                "menuBackupRestore3=-", "menuBackupRestore4=Exit this Menu",
+                                "menuBackupRestore5=-",
+                                "menuBackupRestore6=Copy this Data Folder to a Server...",
+                                "menuBackupRestore7=Copy the Server to a Data Folder..."}));
 
   app.dialogs.chooseMenuItem("Restore the Verdimark data files");
   app.dialogs.answerFolder(QString::fromStdString(backup.str()));

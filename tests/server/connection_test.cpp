@@ -36,6 +36,38 @@ TEST(ServerConnection, EachWayOfFailingToConnectHasItsOwnFaultNamingTheServer) {
                      " password=" + ServerCluster::kLockedPassword);
 }
 
+// What is remembered of a connection string lets the same role in, and never holds its password.
+TEST(ServerConnection, AConnectionStringIsRememberedWithoutItsPassword) {
+  ServerCluster& cluster = ServerCluster::shared();
+  const std::string locked = cluster.conninfo("postgres", ServerCluster::kLocked);
+  const std::string odd = cluster.conninfo("postgres") + " application_name='it\\'s a \\\\ desk'";
+  EXPECT_EQ(server::conninfoWithoutPassword(odd), odd);  // none to take out: kept as typed
+  EXPECT_EQ(server::conninfoWithoutPassword("host='unclosed"), std::nullopt);
+  struct Case {
+    std::string typed;
+    std::string kept;  // a part of what is kept
+  };
+  const Case cases[] = {
+      {locked + " password=" + ServerCluster::kLockedPassword, "user=vm_locked"},
+      {"postgresql://vm_locked:" + std::string(ServerCluster::kLockedPassword) +
+           "@/postgres?host=" + cluster.folder() + "&port=" + std::to_string(cluster.port()),
+       "dbname=postgres"},
+      {odd + " password=x", "application_name='it\\'s a \\\\ desk'"},
+  };
+  for (const Case& c : cases) {
+    const std::optional<std::string> kept = server::conninfoWithoutPassword(c.typed);
+    ASSERT_TRUE(kept) << c.typed;
+    EXPECT_EQ(kept->find("password"), std::string::npos) << *kept;
+    EXPECT_EQ(kept->find(ServerCluster::kLockedPassword), std::string::npos) << *kept;
+    EXPECT_NE(kept->find(c.kept), std::string::npos) << *kept;
+    EXPECT_EQ(server::conninfoWithoutPassword(*kept), kept);
+  }
+  // Without its password the locked role is refused; the rest of the string still reaches it.
+  faultOf(Fault::LogInRefused,
+          [&] { server::Connection(*server::conninfoWithoutPassword(cases[1].typed)); });
+  const server::Connection connected(*server::conninfoWithoutPassword(cases[2].typed));
+}
+
 TEST(ServerConnection, AServerThatDoesNotAnswerIsGivenUpAfterTheConnectTimeOut) {
   const auto start = std::chrono::steady_clock::now();
   // An address of a private network that nothing answers from (or that is not routed at all).

@@ -35,6 +35,7 @@ std::vector<HelpMenuItem> helpMenuItems(const print::InstallValues& install) {
       {"The 'Change Log' Window", 401},
       {"Exporting a List to CSV", 310},
       {"Spreadsheets: Import and Export", 311},
+      {"Copying to and from a Server", 312},
       {},
       {"About " + kProgramTitle, kAboutProgram},
       {"About " + maker, 1000},
