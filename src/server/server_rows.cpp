@@ -85,6 +85,10 @@ void scanQuery(Connection& c, const TableShape& shape, const std::string& query,
   const std::string cursor = "verdimark_scan_" + std::to_string(++scans);
   c.transaction(
       [&] {
+        // The scan reads its whole result, so the plan is chosen for every row rather than the
+        // first few (planned for the first rows, a search went through the listed persons again
+        // for every record, for hours), and sorts the rows in memory.
+        c.run("SET LOCAL cursor_tuple_fraction = 1; SET LOCAL work_mem = '64MB'");
         c.exec("DECLARE " + cursor + " NO SCROLL CURSOR FOR " + query, params);
         std::string block;
         for (;;) {

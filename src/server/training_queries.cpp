@@ -52,7 +52,10 @@ Condition conditionOf(const TrainingFilter& f, bool withPersons = true) {
   addPart(where, "course_code", f.courseCode);
   addPart(where, "comments", f.comments);
   if (f.persons && withPersons) {
-    where.add("person_link IN (SELECT verdimark_link(p) FROM unnest(" + where.next() + ") p)");
+    // The persons' links are made once, into an array that each record is looked up in: as a
+    // join the planner could go through the persons again for every record.
+    where.add("person_link = ANY (ARRAY(SELECT verdimark_link(p) FROM unnest(" + where.next() +
+              ") p))");
     where.params.doubles(*f.persons);
   }
   return where;
