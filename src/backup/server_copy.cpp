@@ -14,12 +14,14 @@
 #include "ui/busy_cursor.h"
 #include "ui/dialogs.h"
 #include "ui/settings.h"
+#include "ui/stoppable_work.h"
 
 namespace vm::backup {
 namespace {
 
 const QString kToServer = QStringLiteral("Copy this Data Folder to a Server");
 const QString kToFolder = QStringLiteral("Copy the Server to a Data Folder");
+const QString kStopped = QStringLiteral("The copy was stopped with Esc.\n");
 // The last connection string typed on this computer, without its password.
 const QString kConnectionKey = QStringLiteral("ServerConnection");
 
@@ -105,11 +107,12 @@ void CopyFolderToServer(ui::AppState& state, QWidget* window) {
         ui::Answer::Ok)
       return;
     server::TransferCount n;
-    {
-      const ui::BusyCursor busy(window);
-      server::prepareSchema(*c);
-      n = server::copyFolderToServer(*c, state.files);
-    }
+    if (!ui::runStoppable(window, [&](const store::PassProgress& progress) {
+          server::prepareSchema(*c);
+          n = server::copyFolderToServer(*c, state.files, progress);
+        }))
+      return tell(state, window, kToServer, kStopped + QStringLiteral("Nothing was copied."),
+                  ui::MessageIcon::Information);
     tell(state, window, kToServer,
          "This data folder has been copied into the\n" + databaseOf(*c) + ":\n\n" + copiedText(n),
          ui::MessageIcon::Information);
@@ -130,12 +133,13 @@ void CopyServerToFolder(ui::AppState& state, QWidget* window) {
   runCopy(state, window, kToFolder, QStringLiteral("No folder was written."), [&] {
     std::optional<server::Connection> c;
     server::TransferCount n;
-    {
-      const ui::BusyCursor busy(window);
-      c.emplace(conninfo.toStdString());
-      server::prepareSchema(*c);
-      n = server::copyServerToFolder(*c, state.files.fileSystem(), localPath(chosen));
-    }
+    if (!ui::runStoppable(window, [&](const store::PassProgress& progress) {
+          c.emplace(conninfo.toStdString());
+          server::prepareSchema(*c);
+          n = server::copyServerToFolder(*c, state.files.fileSystem(), localPath(chosen), progress);
+        }))
+      return tell(state, window, kToFolder, kStopped + QStringLiteral("No folder was written."),
+                  ui::MessageIcon::Information);
     tell(state, window, kToFolder,
          "The " + databaseOf(*c) + "\nhas been copied into the folder\n'" + shown + "':\n\n" +
              copiedText(n) + "\n\n" + ui::applicationTitle() +

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/folder_transfer.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <map>
 
 #include "server/change_lines.h"
@@ -21,12 +23,35 @@ namespace {
 
 namespace L = store::layout::renewal;
 
-std::int64_t copyRecords(Connection& c, store::FileTable& folder, const TableShape& shape) {
+// The records of the four record files copied so far, told to the progress.
+class RecordTally {
+ public:
+  RecordTally(const store::PassProgress& progress, std::int64_t total)
+      : teller_(progress, static_cast<std::int32_t>(std::min<std::int64_t>(
+                              total, std::numeric_limits<std::int32_t>::max()))) {}
+  void step() { teller_.at(++done_, 0); }
+  void end() const { teller_.end(0); }
+
+ private:
+  store::ProgressTeller teller_;
+  std::int32_t done_ = 0;
+};
+
+std::int64_t recordsIn(store::FileTable& folder) {
+  std::int64_t n = 0;
+  for (const TableShape* shape : kRecordTables)
+    if (folder.exists(shape->file)) n += store::OpenFile(folder, shape->file).count();
+  return n;
+}
+
+std::int64_t copyRecords(Connection& c, store::FileTable& folder, const TableShape& shape,
+                         RecordTally& tally) {
   if (!folder.exists(shape.file)) return 0;
   const store::OpenFile file(folder, shape.file);
   CopyRows copy(c, shape.table, copyColumns(shape));
   folder.scan(shape.file, 1, file.count(), [&](std::int32_t, std::span<const char> record) {
     copyRow(copy, shape, record, nullptr);
+    tally.step();
     return true;
   });
   return copy.finish();
@@ -63,12 +88,15 @@ std::int64_t copyLog(Connection& c, store::FileTable& folder, std::string_view f
 
 }  // namespace
 
-TransferCount copyFolderToServer(Connection& c, store::FileTable& folder) {
+TransferCount copyFolderToServer(Connection& c, store::FileTable& folder,
+                                 const store::PassProgress& progress) {
   if (folder.exists(store::kJournalName) || folder.exists(store::kSwapMarkerName))
     throw TransferRefused("The data folder \"" + folder.folder() +
                           "\" holds work that was cut short and is not finished yet.\nOpen the "
                           "folder with Verdimark once, which finishes it; then copy it.");
+  const std::int64_t total = progress ? recordsIn(folder) : 0;
   return c.transaction([&] {
+    RecordTally tally(progress, total);
     for (const store::DataFile list : store::kRecordFiles) holdList(c, list);
     const bool empty =
         c.exec(
@@ -82,18 +110,20 @@ TransferCount copyFolderToServer(Connection& c, store::FileTable& folder) {
                             "\" already holds records.\nA data folder is copied only into a "
                             "database that holds none; nothing was copied.");
     TransferCount n;
-    n.users = copyRecords(c, folder, kUsers);
-    n.persons = copyRecords(c, folder, kPersons);
-    n.courses = copyRecords(c, folder, kCourses);
-    n.training = copyRecords(c, folder, kTraining);
+    n.users = copyRecords(c, folder, kUsers, tally);
+    n.persons = copyRecords(c, folder, kPersons, tally);
+    n.courses = copyRecords(c, folder, kCourses, tally);
+    n.training = copyRecords(c, folder, kTraining, tally);
     n.renewals = copyRenewals(c, folder);
     n.changeLines = copyLog(c, folder, store::kChangeLogName, kChangeLogTable);
     n.userLogLines = copyLog(c, folder, store::kUserLogName, kUserLogTable);
+    tally.end();
     return n;
   });
 }
 
-TransferCount copyServerToFolder(Connection& c, store::FileSystem& fs, const std::string& target) {
+TransferCount copyServerToFolder(Connection& c, store::FileSystem& fs, const std::string& target,
+                                 const store::PassProgress& progress) {
   namespace fsys = std::filesystem;
   std::error_code ec;
   if (fsys::exists(target) && !fsys::is_empty(target))
@@ -107,12 +137,19 @@ TransferCount copyServerToFolder(Connection& c, store::FileSystem& fs, const std
     c.transaction(
         [&] {
           n = {};
+          std::int64_t total = 0;
+          if (progress)
+            for (const TableShape* shape : kRecordTables)
+              total += c.exec("SELECT count(*) FROM " + std::string(shape->table)).getInt64(0, 0);
+          RecordTally tally(progress, total);
           using Piece = std::function<void(std::string_view)>;
           const auto records = [&](const TableShape& shape, std::int64_t& count) {
             return [&](const Piece& put) {
               scanRecords(c, shape, [&](std::span<const char> block) {
                 put({block.data(), block.size()});
-                count += static_cast<std::int64_t>(block.size() / store::recordLength(shape.file));
+                const std::size_t records = block.size() / store::recordLength(shape.file);
+                count += static_cast<std::int64_t>(records);
+                for (std::size_t r = 0; r < records; ++r) tally.step();
                 return true;
               });
             };
@@ -154,6 +191,7 @@ TransferCount copyServerToFolder(Connection& c, store::FileSystem& fs, const std
               static_cast<std::int64_t>(std::count(changeLog.begin(), changeLog.end(), '\n'));
           n.userLogLines =
               static_cast<std::int64_t>(std::count(userLog.begin(), userLog.end(), '\n'));
+          tally.end();
         },
         TxMode::Snapshot);
     fs.syncFolder(staging);

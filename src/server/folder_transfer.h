@@ -8,6 +8,7 @@
 #include "server/connection.h"
 #include "store/file_system.h"
 #include "store/file_table.h"
+#include "store/pass_progress.h"
 
 namespace vm::server {
 
@@ -32,11 +33,15 @@ struct TransferCount {
   std::int64_t userLogLines = 0;
 };
 
+// Both copies tell `progress` how many records of the four record files they have copied; a
+// store::WorkStopped it throws stops the copy, which then leaves everything as it was.
+
 // Copies the data folder of `folder` into the database in one transaction: all of it or, on any
 // failure, nothing. Refuses (TransferRefused) a database that already holds any record or log
 // line, and a folder with work left unfinished by a crash (the program finishes it when it opens
 // the folder). The folder is only read; the caller keeps other copies of the program off it.
-TransferCount copyFolderToServer(Connection& connection, store::FileTable& folder);
+TransferCount copyFolderToServer(Connection& connection, store::FileTable& folder,
+                                 const store::PassProgress& progress = {});
 
 // Writes the database, as of one moment, into a new data folder at `target` that the program
 // opens as it opens any: the files a backup always carries (empty when the database has nothing
@@ -44,6 +49,7 @@ TransferCount copyFolderToServer(Connection& connection, store::FileTable& folde
 // flushed in a folder beside the target, which is renamed to the target in one step, so the
 // target is the whole copy or nothing. Refuses a target that holds anything.
 TransferCount copyServerToFolder(Connection& connection, store::FileSystem& fs,
-                                 const std::string& target);
+                                 const std::string& target,
+                                 const store::PassProgress& progress = {});
 
 }  // namespace vm::server

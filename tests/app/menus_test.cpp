@@ -62,6 +62,8 @@ TEST(Menus, OpenMenusAreFoundByTheirItemsAndCloseWithEsc) {
 
       menu->popup(w.window()->geometry().center());
       ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+      // The backup menu's last item first asks which server: the question is cancelled.
+      if (menu->objectName() == "menuBackupRestoreMenu") w.app().dialogs.answerInput({});
       bool ran = false;
       QObject::connect(menu->actions().constLast(), &QAction::triggered, [&ran] { ran = true; });
       a->child(a->childCount() - 1)

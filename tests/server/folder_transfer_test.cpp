@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/folder_transfer.h"
 
+#include <algorithm>
 #include <bit>
 #include <filesystem>
 #include <random>
@@ -11,6 +12,7 @@
 #include "server/server_test.h"
 #include "store/posix_file_system.h"
 #include "store/record_codec.h"
+#include "store/work_stopped.h"
 #include "support/temp_folder.h"
 #include "support/test_file_system.h"
 
@@ -157,6 +159,40 @@ TEST_F(ServerTransfer, ACopyOutIsTheWholeFolderOrNoFolder) {
   EXPECT_EQ(out.read("copy/Name.List"), source.read("Name.List"));
   // A folder that holds anything is never written into.
   EXPECT_THROW(server::copyServerToFolder(c, fs, target), TransferRefused);
+}
+
+// Esc stops either copy at any record, up to the very last: the database, the folder and the
+// target stay as they were; the progress told counts every record of the four files.
+TEST_F(ServerTransfer, ACopyStoppedAtAnyRecordLeavesEverythingAsItWas) {
+  store::FileTable table(fs, source.str());
+  ASSERT_TRUE(app::seedDemonstrationData(table, format::FixedClock({2026, 12, 8, 9, 0, 0})));
+  const std::int32_t records = 2 + 36 + 22 + 438;
+  const std::string target = out.str() + "/copy";
+  const auto stoppingAt = [](std::int32_t at, std::vector<std::int32_t>& told) {
+    return [at, &told](std::int32_t done, std::int32_t total, std::int32_t) {
+      told.push_back(done);
+      EXPECT_EQ(total, 2 + 36 + 22 + 438);
+      if (done >= at) throw store::WorkStopped();
+    };
+  };
+  server::Connection c = connect();
+  for (const std::int32_t at : {1, records}) {
+    std::vector<std::int32_t> told;
+    EXPECT_THROW(server::copyFolderToServer(c, table, stoppingAt(at, told)), store::WorkStopped);
+    EXPECT_EQ(told.back(), at);
+    EXPECT_EQ(count(c, "training") + count(c, "persons") + count(c, "change_log"), 0) << at;
+  }
+  std::vector<std::int32_t> told;
+  server::copyFolderToServer(c, table, stoppingAt(records + 1, told));
+  EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+  EXPECT_EQ(told.back(), records);
+  for (const std::int32_t at : {1, records}) {
+    told.clear();
+    EXPECT_THROW(server::copyServerToFolder(c, fs, target, stoppingAt(at, told)),
+                 store::WorkStopped);
+    EXPECT_EQ(told.back(), at);
+    EXPECT_TRUE(std::filesystem::is_empty(out.path())) << at;
+  }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTest>
 #include <functional>
@@ -6,6 +7,7 @@
 #include "app/demo_seed.h"
 #include "app/frm_lobby.h"
 #include "backup/server_copy.h"
+#include "renewals/renewal_notice.h"
 #include "server/server_test.h"
 #include "support/test_app.h"
 #include "ui/button/pellam_button.h"
@@ -42,6 +44,8 @@ TEST_F(ServerCopyFlows, AFolderCopiedToTheServerAndBackThroughTheMenuIsTheSameBy
   const std::string empty = cluster.emptyDatabase();
   const std::string conninfo = cluster.conninfo(empty, ServerCluster::kOwner);
   app.logIn(4);
+  // The renewals due are not told at this log-in.
+  app.settings.setValue(renewals::noticeSettingKey(app.state.CurrentUserName), "NoShow");
   app::frmLobby lobby(app.state);
   lobby.show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return lobby.windowActivated(); }, 3000));
@@ -96,6 +100,7 @@ TEST_F(ServerCopyFlows, ACopyThatCannotBeMadeSaysWhyAndChangesNothing) {
     std::vector<Answer> answers;
     QString says;
     std::function<void(ServerCopyFlows&)> prepare = {};
+    bool esc = false;  // pressed as the copy begins
   };
   const std::string held = cluster.freshDatabase();
   const Case cases[] = {
@@ -119,6 +124,20 @@ TEST_F(ServerCopyFlows, ACopyThatCannotBeMadeSaysWhyAndChangesNothing) {
        [&](ServerCopyFlows& t) {
          t.cluster.superuserSql(held, "INSERT INTO user_log (line) VALUES ('x')");
        }},
+      {"Esc while copying in",
+       true,
+       mine,
+       {Answer::Ok, Answer::Ok},
+       "The copy was stopped with Esc.\nNothing was copied.",
+       {},
+       true},
+      {"Esc while copying out",
+       false,
+       mine,
+       {Answer::Ok},
+       "The copy was stopped with Esc.\nNo folder was written.",
+       {},
+       true},
       {"a folder that holds a file",
        false,
        mine,
@@ -134,13 +153,15 @@ TEST_F(ServerCopyFlows, ACopyThatCannotBeMadeSaysWhyAndChangesNothing) {
     app.dialogs.answerInput(q(c.conninfo));
     if (!c.toServer) app.dialogs.answerFolder(q(out.str() + "/copy"));
     for (const Answer a : c.answers) app.dialogs.answer(a);
+    if (c.esc)
+      QCoreApplication::postEvent(qApp, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
     if (c.toServer)
       backup::CopyFolderToServer(app.state, &window);
     else
       backup::CopyServerToFolder(app.state, &window);
     if (!c.says.isEmpty()) {
       const auto box = app.dialogs.lastMessage();
-      EXPECT_EQ(box.icon, ui::MessageIcon::Exclamation);
+      EXPECT_EQ(box.icon, c.esc ? ui::MessageIcon::Information : ui::MessageIcon::Exclamation);
       EXPECT_TRUE(box.text.contains(c.says)) << box.text.toStdString();
     }
     EXPECT_EQ(trainingOnServer(), 0);
