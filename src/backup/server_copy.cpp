@@ -3,9 +3,14 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "backup/browse_for_folder.h"
+#include "format/number_text.h"
 #include "server/connection.h"
 #include "server/folder_transfer.h"
 #include "server/schema.h"
@@ -63,6 +68,23 @@ void tell(ui::AppState& state, QWidget* window, const QString& title, const QStr
   state.dialogs.message(window, ui::makeMessage(title, text, icon));
 }
 
+// Runs a copy under the busy cursor, Esc stopping it, with how far it has come in the window's
+// title ("Copying to the server: 37%"); the window has its title back however the copy ends.
+// Returns false when Esc stopped it.
+bool runShowingProgress(QWidget* window, const QString& doing,
+                        const std::function<void(const store::PassProgress&)>& work) {
+  const QString title = window->windowTitle();
+  const QPointer<QWidget> shownOn(window);
+  const auto restore = qScopeGuard([&] {
+    if (shownOn) shownOn->setWindowTitle(title);
+  });
+  return ui::runStoppable(window, work, [&](std::int32_t done, std::int32_t total, std::int32_t) {
+    if (shownOn && total > 0)
+      shownOn->setWindowTitle(
+          doing + QString::fromStdString(format::formatPercent(static_cast<double>(done) / total)));
+  });
+}
+
 // Runs a copy; a failure of any kind ends it with its own message, saying that nothing was
 // copied unless the server may have saved it after all.
 template <typename Work>
@@ -107,10 +129,11 @@ void CopyFolderToServer(ui::AppState& state, QWidget* window) {
         ui::Answer::Ok)
       return;
     server::TransferCount n;
-    if (!ui::runStoppable(window, [&](const store::PassProgress& progress) {
-          server::prepareSchema(*c);
-          n = server::copyFolderToServer(*c, state.files, progress);
-        }))
+    if (!runShowingProgress(window,
+                            "Copying to the server: ", [&](const store::PassProgress& progress) {
+                              server::prepareSchema(*c);
+                              n = server::copyFolderToServer(*c, state.files, progress);
+                            }))
       return tell(state, window, kToServer, kStopped + QStringLiteral("Nothing was copied."),
                   ui::MessageIcon::Information);
     tell(state, window, kToServer,
@@ -133,11 +156,13 @@ void CopyServerToFolder(ui::AppState& state, QWidget* window) {
   runCopy(state, window, kToFolder, QStringLiteral("No folder was written."), [&] {
     std::optional<server::Connection> c;
     server::TransferCount n;
-    if (!ui::runStoppable(window, [&](const store::PassProgress& progress) {
-          c.emplace(conninfo.toStdString());
-          server::prepareSchema(*c);
-          n = server::copyServerToFolder(*c, state.files.fileSystem(), localPath(chosen), progress);
-        }))
+    if (!runShowingProgress(window,
+                            "Copying from the server: ", [&](const store::PassProgress& progress) {
+                              c.emplace(conninfo.toStdString());
+                              server::prepareSchema(*c);
+                              n = server::copyServerToFolder(*c, state.files.fileSystem(),
+                                                             localPath(chosen), progress);
+                            }))
       return tell(state, window, kToFolder, kStopped + QStringLiteral("No folder was written."),
                   ui::MessageIcon::Information);
     tell(state, window, kToFolder,

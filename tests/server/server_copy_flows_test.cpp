@@ -50,6 +50,17 @@ TEST_F(ServerCopyFlows, AFolderCopiedToTheServerAndBackThroughTheMenuIsTheSameBy
   lobby.show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return lobby.windowActivated(); }, 3000));
   auto* button = lobby.findChild<ui::PellamButton*>("cmdBackupRestore");
+  // The titles the window shows while the records are copied.
+  QStringList titles;
+  struct TitleWatch : QObject {
+    QWidget* window;
+    QStringList& titles;
+    TitleWatch(QWidget* w, QStringList& t) : window(w), titles(t) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::WindowTitleChange) titles << window->windowTitle();
+      return false;
+    }
+  } watch(&lobby, titles);
 
   app.dialogs.chooseMenuItem("Copy this Data Folder to a Server...");
   app.dialogs.answerInput(q("password='not kept' " + conninfo));
@@ -70,6 +81,9 @@ TEST_F(ServerCopyFlows, AFolderCopiedToTheServerAndBackThroughTheMenuIsTheSameBy
   EXPECT_TRUE(copied.startsWith("This data folder has been copied into the\n" + where + ":\n\n"))
       << copied.toStdString();
   EXPECT_TRUE(copied.contains("\n1 line of the user log")) << copied.toStdString();
+  EXPECT_EQ(titles.front(), "Copying to the server: 0%");
+  EXPECT_TRUE(titles.contains("Copying to the server: 100%"));
+  EXPECT_EQ(lobby.windowTitle(), "Verdimark");
   // Remembered on this computer without its password.
   const QString kept = app.settings.value("ServerConnection");
   EXPECT_FALSE(kept.contains("password")) << kept.toStdString();
@@ -84,6 +98,8 @@ TEST_F(ServerCopyFlows, AFolderCopiedToTheServerAndBackThroughTheMenuIsTheSameBy
   EXPECT_EQ(app.dialogs.shown()[1].defaultAnswer, kept);
   EXPECT_TRUE(app.dialogs.lastMessage().text.startsWith(
       "The " + where + "\nhas been copied into the folder\n'" + q(out.str()) + "/copy':\n\n"));
+  EXPECT_TRUE(titles.contains("Copying from the server: 100%"));
+  EXPECT_EQ(lobby.windowTitle(), "Verdimark");
   for (const std::string& name : kFiles)
     EXPECT_EQ(out.read("copy/" + name), app.folder.read(name)) << name;
   EXPECT_TRUE(lobby.isEnabled());
