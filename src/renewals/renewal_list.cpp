@@ -7,6 +7,7 @@
 
 #include "format/automation_date.h"
 #include "renewals/lapse_date.h"
+#include "scan/large_table.h"
 #include "scan/link_index.h"
 #include "scan/range_pass.h"
 #include "store/field_codec.h"
@@ -80,7 +81,7 @@ class LatestDays {
     return i;
   }
   void grow() {
-    std::vector<Entry> old(entries_.size() * 2);
+    scan::LargeTable<Entry> old(entries_.size() * 2);
     old.swap(entries_);
     mask_ = entries_.size() - 1;
     --shift_;
@@ -88,7 +89,7 @@ class LatestDays {
       if (e.key != kEmpty) entries_[place(e.key)] = e;
   }
 
-  std::vector<Entry> entries_;
+  scan::LargeTable<Entry> entries_;
   std::size_t mask_;
   int shift_;
   std::size_t used_ = 0;

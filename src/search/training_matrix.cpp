@@ -57,7 +57,7 @@ class CourseLookup {
 }  // namespace
 
 TrainingMatrix::TrainingMatrix(std::size_t courses, std::vector<int> rowSlot,
-                               std::vector<double> latestDates)
+                               scan::LargeTable<double> latestDates)
     : courses_(courses),
       rowSlot_(std::move(rowSlot)),
       latest_(std::move(latestDates)),
@@ -87,7 +87,7 @@ TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const double> p
     CourseLookup lookup;
     scan::LinkIndex persons;
     std::size_t width;
-    std::vector<double> latest;
+    scan::LargeTable<double> latest;
 
     // The course is asked first: a matrix takes a few of the file's courses, so most records
     // end there, and only the rest look their person up.
@@ -115,11 +115,11 @@ TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const double> p
       return true;
     }
   };
-  std::vector<double> latest;
+  scan::LargeTable<double> latest;
   if (cells > 0) {
     const CourseLookup lookup(courses);
     std::vector<Part> parts = scan::passInRanges<Part>(files, pass, [&] {
-      return Part{lookup, listed, width, std::vector<double>(cells, kNone)};
+      return Part{lookup, listed, width, scan::LargeTable<double>(cells, kNone)};
     });
     // Later ranges merged into the first in file order, under the rule each record met.
     latest = std::move(parts.front().latest);

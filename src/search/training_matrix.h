@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "scan/large_table.h"
 #include "scan/training_pass.h"
 #include "search/matrix_courses.h"
 #include "store/file_table.h"
@@ -18,7 +19,8 @@ namespace vm::search {
 class TrainingMatrix {
  public:
   TrainingMatrix() = default;
-  TrainingMatrix(std::size_t courses, std::vector<int> rowSlot, std::vector<double> latestDates);
+  TrainingMatrix(std::size_t courses, std::vector<int> rowSlot,
+                 scan::LargeTable<double> latestDates);
 
   std::size_t rows() const { return rowSlot_.size(); }
   std::size_t courses() const { return courses_; }
@@ -29,8 +31,8 @@ class TrainingMatrix {
 
  private:
   std::size_t courses_ = 0;
-  std::vector<int> rowSlot_;    // the person of each row
-  std::vector<double> latest_;  // per person, per course; -infinity for none
+  std::vector<int> rowSlot_;         // the person of each row
+  scan::LargeTable<double> latest_;  // per person, per course; -infinity for none
   std::vector<int> counts_;
 };
 
