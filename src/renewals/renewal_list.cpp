@@ -167,8 +167,15 @@ RenewalList renewalList(store::FileTable& files, std::span<const double> personR
       latest.keepAll(part.latest);
   }
 
+  // The pairs are spread over the table: those of a few rows ahead are fetched while this row's
+  // are read.
+  constexpr std::size_t kRowsAhead = 4;
   for (std::size_t row = 0; row < personRows.size(); ++row) {
     const int person = persons.slotOfRow(row);
+    if (row + kRowsAhead < personRows.size())
+      for (std::size_t c = 0; c < courses.size(); ++c)
+        latest.prefetch(
+            LatestDays::keyOf(persons.slotOfRow(row + kRowsAhead), courseIndex.slotOfRow(c)));
     for (std::size_t c = 0; c < courses.size(); ++c) {
       RenewalEntry e;
       e.row = static_cast<int>(row);
