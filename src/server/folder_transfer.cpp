@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <vector>
 
 #include "server/change_lines.h"
 #include "server/copy_rows.h"
@@ -43,6 +44,38 @@ std::int64_t recordsIn(store::FileTable& folder) {
     if (folder.exists(shape->file)) n += store::OpenFile(folder, shape->file).count();
   return n;
 }
+
+// The secondary indexes of the tables a copy fills, taken off while the rows come in and built
+// again after them, which takes half the time of keeping them up row by row. Only the tables'
+// owner may; for anyone else the indexes stay. Within the copy's transaction, so that a failed
+// copy gives them back as they were.
+class IndexesSetAside {
+ public:
+  explicit IndexesSetAside(Connection& c) : c_(c) {
+    const Result found = c.exec(
+        "SELECT i.indexname, i.indexdef FROM pg_indexes i JOIN pg_tables t USING (schemaname, "
+        "tablename) LEFT JOIN pg_constraint k ON k.conname = i.indexname WHERE i.schemaname = "
+        "current_schema() AND i.tablename IN ('users', 'persons', 'courses', 'training') AND "
+        "k.conname IS NULL AND pg_has_role(t.tableowner, 'USAGE')");
+    for (int i = 0; i < found.rows(); ++i) {
+      c.run("DROP INDEX " + quotedName(found.getText(i, 0)));
+      made_.push_back(found.getText(i, 1));
+    }
+  }
+  void buildAgain() {
+    for (const std::string& make : made_) c_.run(make);
+  }
+
+ private:
+  static std::string quotedName(const std::string& name) {
+    std::string out = "\"";
+    for (const char ch : name) out += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+    return out + "\"";
+  }
+
+  Connection& c_;
+  std::vector<std::string> made_;  // CREATE INDEX statements
+};
 
 std::int64_t copyRecords(Connection& c, store::FileTable& folder, const TableShape& shape,
                          RecordTally& tally) {
@@ -109,11 +142,13 @@ TransferCount copyFolderToServer(Connection& c, store::FileTable& folder,
       throw TransferRefused("The database \"" + c.database() + "\" on the server \"" + c.server() +
                             "\" already holds records.\nA data folder is copied only into a "
                             "database that holds none; nothing was copied.");
+    IndexesSetAside indexes(c);
     TransferCount n;
     n.users = copyRecords(c, folder, kUsers, tally);
     n.persons = copyRecords(c, folder, kPersons, tally);
     n.courses = copyRecords(c, folder, kCourses, tally);
     n.training = copyRecords(c, folder, kTraining, tally);
+    indexes.buildAgain();
     n.renewals = copyRenewals(c, folder);
     n.changeLines = copyLog(c, folder, store::kChangeLogName, kChangeLogTable);
     n.userLogLines = copyLog(c, folder, store::kUserLogName, kUserLogTable);

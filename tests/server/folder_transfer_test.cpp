@@ -10,6 +10,7 @@
 #include "format/clock.h"
 #include "server/server_rows.h"
 #include "server/server_test.h"
+#include "server/training_queries.h"
 #include "store/posix_file_system.h"
 #include "store/record_codec.h"
 #include "store/work_stopped.h"
@@ -193,6 +194,41 @@ TEST_F(ServerTransfer, ACopyStoppedAtAnyRecordLeavesEverythingAsItWas) {
     EXPECT_EQ(told.back(), at);
     EXPECT_TRUE(std::filesystem::is_empty(out.path())) << at;
   }
+}
+
+// The owner's copy takes the indexes off while the rows come in: they are all there again after
+// it, and after a copy stopped part way.
+TEST_F(ServerTransfer, TheOwnersCopyLeavesEveryIndexAsItWas) {
+  store::FileTable table(fs, source.str());
+  ASSERT_TRUE(app::seedDemonstrationData(table, format::FixedClock({2026, 12, 8, 9, 0, 0})));
+  server::Connection owner = connect(ServerCluster::kOwner);
+  const auto indexes = [&] {
+    const server::Result r = owner.exec(
+        "SELECT string_agg(indexdef, E'\\n' ORDER BY indexname) FROM pg_indexes WHERE "
+        "schemaname = current_schema()");
+    return r.getText(0, 0);
+  };
+  const std::string before = indexes();
+  EXPECT_NE(before.find("training_comments_trigrams"), std::string::npos);
+  EXPECT_THROW(server::copyFolderToServer(owner, table,
+                                          [](std::int32_t done, std::int32_t, std::int32_t) {
+                                            if (done > 100) throw store::WorkStopped();
+                                          }),
+               store::WorkStopped);
+  EXPECT_EQ(indexes(), before);
+  server::copyFolderToServer(owner, table);
+  EXPECT_EQ(indexes(), before);
+  EXPECT_EQ(count(owner, "training"), 438);
+  // Found through its index again.
+  server::Connection desk = connect();
+  server::TrainingFilter filter;
+  filter.comments = "a";
+  std::size_t picked = 0;
+  server::scanCandidates(desk, filter, [&](std::span<const char> block) {
+    picked += block.size() / 300;
+    return true;
+  });
+  EXPECT_GT(picked, 0u);
 }
 
 }  // namespace
