@@ -231,7 +231,14 @@ TransferCount copyServerToFolder(Connection& c, store::FileSystem& fs, const std
         TxMode::Snapshot);
     fs.syncFolder(staging);
     fsys::rename(staging, target);
-    fs.syncFolder(fsys::path(target).parent_path().string());
+    try {
+      fs.syncFolder(fsys::path(target).parent_path().string());
+    } catch (...) {
+      // The new name may not last: the copy is taken back whole rather than said to have failed
+      // and left standing.
+      fsys::remove_all(target, ec);
+      throw;
+    }
     return n;
   } catch (...) {
     fsys::remove_all(staging, ec);

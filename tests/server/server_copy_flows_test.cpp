@@ -191,5 +191,52 @@ TEST_F(ServerCopyFlows, ACopyThatCannotBeMadeSaysWhyAndChangesNothing) {
   EXPECT_TRUE(app.dialogs.shown().empty());
 }
 
+// A disk that fails at any call, while the folder is read for the server or the copy is written
+// out: the copy ends with its message, the server holds nothing of it, and no folder is left; or,
+// where the failing call loses nothing (closing a file only read), the copy is whole.
+TEST_F(ServerCopyFlows, AFailingDiskEndsEitherCopyWithItsMessageAndLeavesNothingHalfDone) {
+  seed();
+  std::string filled;
+  const std::string target = out.str() + "/copy";
+  for (const bool toServer : {true, false}) {
+    for (int k = 1;; ++k) {
+      SCOPED_TRACE((toServer ? "in, call " : "out, call ") + std::to_string(k));
+      const std::string db = toServer ? cluster.freshDatabase() : filled;
+      app.dialogs.clear();
+      app.dialogs.answerInput(q(cluster.conninfo(db)));
+      if (toServer)
+        app.dialogs.answer(Answer::Ok);  // the confirmation
+      else
+        app.dialogs.answerFolder(q(target));
+      app.dialogs.answer(Answer::Ok);
+      app.fileSystem.failCall(k);
+      if (toServer)
+        backup::CopyFolderToServer(app.state, &window);
+      else
+        backup::CopyServerToFolder(app.state, &window);
+      const bool met = app.fileSystem.faultReached();
+      app.fileSystem.clearFaults();
+      const auto box = app.dialogs.lastMessage();
+      server::Connection c(cluster.conninfo(db));
+      if (box.icon == ui::MessageIcon::Information) {
+        EXPECT_EQ(count(c, "training"), 438);
+        if (!toServer) {
+          EXPECT_EQ(out.read("copy/Training.Records"), app.folder.read("Training.Records"));
+          std::filesystem::remove_all(target);
+        }
+        filled = db;
+        if (!met) break;
+        continue;
+      }
+      EXPECT_EQ(box.icon, ui::MessageIcon::Exclamation);
+      EXPECT_TRUE(box.text.endsWith(toServer ? "Nothing was copied." : "No folder was written."))
+          << box.text.toStdString();
+      EXPECT_EQ(count(c, "training"), toServer ? 0 : 438);
+      EXPECT_TRUE(std::filesystem::is_empty(out.path()));
+      if (!met) break;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vm::test
