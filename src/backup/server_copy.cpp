@@ -27,6 +27,8 @@ namespace {
 const QString kToServer = QStringLiteral("Copy this Data Folder to a Server");
 const QString kToFolder = QStringLiteral("Copy the Server to a Data Folder");
 const QString kStopped = QStringLiteral("The copy was stopped with Esc.\n");
+const QString kNothingCopied = QStringLiteral("Nothing was copied.");
+const QString kNoFolder = QStringLiteral("No folder was written.");
 // The last connection string typed on this computer, without its password.
 const QString kConnectionKey = QStringLiteral("ServerConnection");
 
@@ -114,7 +116,7 @@ void CopyFolderToServer(ui::AppState& state, QWidget* window) {
                                          "host=db1.example.org dbname=verdimark "
                                          "user=verdimark_owner");
   if (conninfo.isEmpty()) return;
-  runCopy(state, window, kToServer, QStringLiteral("Nothing was copied."), [&] {
+  runCopy(state, window, kToServer, kNothingCopied, [&] {
     std::optional<server::Connection> c;
     {
       const ui::BusyCursor busy(window);
@@ -133,9 +135,10 @@ void CopyFolderToServer(ui::AppState& state, QWidget* window) {
                             "Copying to the server: ", [&](const store::PassProgress& progress) {
                               server::prepareSchema(*c);
                               n = server::copyFolderToServer(*c, state.files, progress);
-                            }))
-      return tell(state, window, kToServer, kStopped + QStringLiteral("Nothing was copied."),
-                  ui::MessageIcon::Information);
+                            })) {
+      tell(state, window, kToServer, kStopped + kNothingCopied, ui::MessageIcon::Information);
+      return;
+    }
     tell(state, window, kToServer,
          "This data folder has been copied into the\n" + databaseOf(*c) + ":\n\n" + copiedText(n),
          ui::MessageIcon::Information);
@@ -153,7 +156,7 @@ void CopyServerToFolder(ui::AppState& state, QWidget* window) {
                           ui::applicationTitle() + " data...");
   if (chosen.isEmpty()) return;
   const QString shown = QDir::toNativeSeparators(chosen);
-  runCopy(state, window, kToFolder, QStringLiteral("No folder was written."), [&] {
+  runCopy(state, window, kToFolder, kNoFolder, [&] {
     std::optional<server::Connection> c;
     server::TransferCount n;
     if (!runShowingProgress(window,
@@ -162,9 +165,10 @@ void CopyServerToFolder(ui::AppState& state, QWidget* window) {
                               server::prepareSchema(*c);
                               n = server::copyServerToFolder(*c, state.files.fileSystem(),
                                                              localPath(chosen), progress);
-                            }))
-      return tell(state, window, kToFolder, kStopped + QStringLiteral("No folder was written."),
-                  ui::MessageIcon::Information);
+                            })) {
+      tell(state, window, kToFolder, kStopped + kNoFolder, ui::MessageIcon::Information);
+      return;
+    }
     tell(state, window, kToFolder,
          "The " + databaseOf(*c) + "\nhas been copied into the folder\n'" + shown + "':\n\n" +
              copiedText(n) + "\n\n" + ui::applicationTitle() +
