@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's layers, checked on the #include lines of src/. Dependencies point one way:
 //
-//   format -> store, sheets -> scan -> print, server -> ui -> access, names, courses, training,
-//   search, renewals, imports, backup -> app
+//   format -> store, sheets -> scan -> print, records -> server -> ui -> access, names, courses,
+//   training, search, renewals, imports, backup -> app
 //
 // A folder may include its own headers and those of any folder to its left; the window folders
 // share one layer and may include one another, but never in a cycle (no two folders include each
@@ -33,12 +33,12 @@ const std::map<std::string, int> kLayer = {
     {"format", 0},
     {"store", 1}, {"sheets", 1},
     {"scan", 2},
-    {"print", 3},
-    {"server", 3},
-    {"ui", 4},
-    {"access", 5}, {"names", 5}, {"courses", 5}, {"training", 5}, {"search", 5}, {"renewals", 5},
-    {"imports", 5}, {"backup", 5},
-    {"app", 6},
+    {"print", 3}, {"records", 3},
+    {"server", 4},
+    {"ui", 5},
+    {"access", 6}, {"names", 6}, {"courses", 6}, {"training", 6}, {"search", 6}, {"renewals", 6},
+    {"imports", 6}, {"backup", 6},
+    {"app", 7},
 };
 // clang-format on
 

@@ -8,26 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "scan/training_blocks.h"
 #include "server/connection.h"
 #include "server/server_rows.h"
 
 namespace vm::server {
 
-// What a match search or an annual summary asks of the training records, for the server to pick
-// out in SQL, through its indexes, the records that can meet it: every record that meets it, and
-// perhaps a few more (a record within a second of a day's end, a field whose part matches only
-// with the blanks after it). The program's own matching then decides on those records exactly as
-// it decides on the file's, so that the results are the same and only the records that matter
-// come over the network.
-struct TrainingFilter {
-  // Calendar days of TrainingDate, both ends included, counted as format::automationDay counts.
-  std::optional<std::int64_t> firstDay;
-  std::optional<std::int64_t> lastDay;
-  std::string courseCode;  // a part of the code, as typed (UTF-8), in any letter case
-  std::string comments;    // a part of the comments, likewise
-  // The persons, by their DateCreated, whose records count; all when not given.
-  std::optional<std::vector<double>> persons;
-};
+// What a match search or an annual summary asks of the training records (scan/training_blocks.h),
+// for the server to pick out in SQL, through its indexes, the records that can meet it: every
+// record that meets it, and perhaps a few more (a record within a second of a day's end, a field
+// whose part matches only with the blanks after it). The program's own matching then decides on
+// those records exactly as it decides on the file's, so that the results are the same and only the
+// records that matter come over the network.
+using TrainingFilter = scan::TrainingHint;
 
 // Hands the records that may meet the filter to `visit`, in file order, in blocks of whole records
 // in the layout of Training.Records, as of one moment; the pass ends early when `visit` returns

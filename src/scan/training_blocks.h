@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vm::scan {
+
+// What a pass over the training records will look at, so that a store that can pick records out
+// before handing them over (a database server, through its indexes) need not send the others.
+// Every record the pass would take must still be handed over; a few more may be, for the pass
+// decides on each record itself. An empty hint asks for every record.
+struct TrainingHint {
+  // Calendar days of TrainingDate, both ends included, counted as format::automationDay counts.
+  std::optional<std::int64_t> firstDay;
+  std::optional<std::int64_t> lastDay;
+  std::string courseCode;  // a part of the code, as typed (UTF-8), in any letter case
+  std::string comments;    // a part of the comments, likewise
+  // The persons, by their DateCreated, whose records count; all when not given.
+  std::optional<std::vector<double>> persons;
+};
+
+// A block of whole records in the layout of Training.Records; false ends the range early.
+using TrainingBlockVisit = std::function<bool(std::span<const char> block)>;
+
+// The training records of one store for one pass, in file order.
+class TrainingBlocks {
+ public:
+  virtual ~TrainingBlocks() = default;
+  // How many records the pass reads at most: what its progress counts towards.
+  virtual std::int64_t count() const = 0;
+  // How many ranges the records are best read in side by side; 1 when they come as one stream.
+  virtual int ranges() const = 0;
+  // Hands the records of range `range` (0-based) of `ranges` to `visit`, a block at a time; may
+  // be called for different ranges from different threads at once when ranges() is above 1.
+  virtual void scan(int range, int ranges, const TrainingBlockVisit& visit) = 0;
+};
+
+}  // namespace vm::scan

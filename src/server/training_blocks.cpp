@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "server/training_blocks.h"
+
+#include "server/result.h"
+#include "server/training_queries.h"
+
+namespace vm::server {
+namespace {
+
+class ServerBlocks final : public scan::TrainingBlocks {
+ public:
+  ServerBlocks(Connection& connection, const scan::TrainingHint& hint)
+      : connection_(connection), hint_(hint) {}
+
+  // Progress counts towards every record on the server: finding how many meet the hint would
+  // cost as much as the pass.
+  std::int64_t count() const override {
+    return connection_.exec("SELECT count(*) FROM training").getInt64(0, 0);
+  }
+  int ranges() const override { return 1; }
+  void scan(int, int, const scan::TrainingBlockVisit& visit) override {
+    scanCandidates(connection_, hint_, visit);
+  }
+
+ private:
+  Connection& connection_;
+  scan::TrainingHint hint_;
+};
+
+}  // namespace
+
+std::unique_ptr<scan::TrainingBlocks> trainingBlocks(Connection& connection,
+                                                     const scan::TrainingHint& hint) {
+  return std::make_unique<ServerBlocks>(connection, hint);
+}
+
+}  // namespace vm::server
