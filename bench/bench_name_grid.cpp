@@ -11,6 +11,7 @@
 #include <random>
 #include <vector>
 
+#include "app/folder_records.h"
 #include "app/frm_lobby.h"
 #include "format/clock.h"
 #include "store/file_table.h"
@@ -75,7 +76,8 @@ int main(int argc, char** argv) {
   vm::ui::Settings settings(QString::fromStdString((folder / "settings.ini").string()));
   vm::ui::QtDialogs dialogs;
   const vm::format::SystemClock clock;
-  vm::ui::AppState state(files, settings, dialogs, clock);
+  vm::app::FolderRecords records(files);
+  vm::ui::AppState state(files, records, settings, dialogs, clock);
   state.CurrentUserName = "Bench Mark";
   state.CurrentAccessLevel = 4;
 

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/demo_seed.h"
+#include "app/folder_records.h"
 #include "app/frm_lobby.h"
 #include "format/clock.h"
 #include "renewals/renewal_notice.h"
@@ -119,7 +120,8 @@ int main(int argc, char** argv) {
                 {{QStringLiteral("frmLobby"), QStringLiteral("name-list.png")},
                  {QStringLiteral("frmRenewals"), QStringLiteral("renewals.png")},
                  {QStringLiteral("frmTrainingMatrix"), QStringLiteral("training-matrix.png")}});
-  vm::ui::AppState state(files, settings, camera, clock);
+  vm::app::FolderRecords records(files);
+  vm::ui::AppState state(files, records, settings, camera, clock);
   state.CurrentUserName = QStringLiteral("Dana Demo");
   state.CurrentAccessLevel = 4;
   // The renewals view is photographed on its own, not under the notice.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "access/frm_admin.h"
+#include "app/folder_records.h"
 #include "format/automation_date.h"
 #include "format/clock.h"
 #include "store/file_table.h"
@@ -45,7 +46,8 @@ int main(int argc, char** argv) {
   ui::Settings settings(QString::fromStdString((folder / "settings.ini").string()));
   ui::QtDialogs dialogs;
   const format::SystemClock clock;
-  ui::AppState state(files, settings, dialogs, clock);
+  app::FolderRecords records(files);
+  ui::AppState state(files, records, settings, dialogs, clock);
 
   std::vector<double> ms;
   for (int run = 0; run < 5; ++run) {

@@ -16,6 +16,7 @@
 
 #include "access/change_log_model.h"
 #include "access/frm_change_log.h"
+#include "app/folder_records.h"
 #include "format/clock.h"
 #include "store/change_log/change_log.h"
 #include "store/change_log/change_log_export.h"
@@ -81,7 +82,8 @@ int main(int argc, char** argv) {
   ui::Settings settings(QString::fromStdString((folder / "settings.ini").string()));
   ui::QtDialogs dialogs;
   format::SystemClock clock;
-  ui::AppState state(table, settings, dialogs, clock);
+  app::FolderRecords records(table);
+  ui::AppState state(table, records, settings, dialogs, clock);
 
   const double model = best([&] {
     access::ChangeLogModel m(posix, log);

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <random>
 
+#include "app/folder_records.h"
 #include "courses/course_index_tab.h"
 #include "courses/course_propagation_offer.h"
 #include "format/clock.h"
@@ -143,7 +144,8 @@ int main(int argc, char** argv) {
   ui::Settings settings(QString::fromStdString((folder / "settings.ini").string()));
   Answers dialogs;
   format::SystemClock clock;
-  ui::AppState state(files, settings, dialogs, clock);
+  app::FolderRecords records(files);
+  ui::AppState state(files, records, settings, dialogs, clock);
   state.CurrentAccessLevel = 4;
   Lobby lobby(state);
   lobby.show();

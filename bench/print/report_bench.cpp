@@ -13,6 +13,7 @@
 #include <random>
 #include <vector>
 
+#include "app/folder_records.h"
 #include "print/recording_surface.h"
 #include "print/report.h"
 #include "store/file_table.h"
@@ -85,7 +86,8 @@ int main(int argc, char** argv) {
   vm::ui::Settings settings(QString::fromStdString((folder / "settings.ini").string()));
   SaveAsPdf dialogs(QString::fromStdString(file.string()));
   const vm::format::SystemClock clock;
-  vm::ui::AppState state(files, settings, dialogs, clock);
+  vm::app::FolderRecords records(files);
+  vm::ui::AppState state(files, records, settings, dialogs, clock);
 
   QWidget window;
   window.setWindowTitle("Verdimark");

@@ -128,10 +128,7 @@ void frmAddEditUser::firstActivation() {
                  ui::applicationTitle());
   for (int i = 0; i < 4; ++i) optAccessLevel_[i]->setText(state_.AccessLevelNames[i]);
   if (isAddMode()) {
-    {
-      const store::OpenFile users(state_.files, store::DataFile::Users);
-      recordNumber_ = users.count() + 1;
-    }
+    recordNumber_ = state_.records.count(store::DataFile::Users) + 1;
     cmdSave_->setCaption(QStringLiteral("&Save\nNew Entry"));
     cmdSave_->show();
     cmdSave_->setEnabled(false);
@@ -148,7 +145,7 @@ void frmAddEditUser::firstActivation() {
 }
 
 void frmAddEditUser::loadRecord() {
-  const store::UserRecord user = UserStore(state_.files).read(recordNumber_);
+  const store::UserRecord user = state_.records.user(recordNumber_);
   ui::showRecordCreated(lblDateCreated_, user.DateCreated);
   // A level outside 1 to 4 (written by another program) is shown, and kept, as the lowest one,
   // which is all the log-in grants such a user.
@@ -156,7 +153,8 @@ void frmAddEditUser::loadRecord() {
   optAccessLevel_[level - 1]->setChecked(true);
   txtField_[0]->setText(ui::trimmedField(user.FirstName));
   txtField_[1]->setText(ui::trimmedField(user.LastName));
-  txtField_[2]->setText(QString::fromStdString(UnscramblePassword(user.Password)));
+  loadedPassword_ = QString::fromStdString(UnscramblePassword(user.Password));
+  txtField_[2]->setText(loadedPassword_);
   ui::showComments(txtComments_, user.Comments);
 }
 
@@ -196,9 +194,9 @@ void frmAddEditUser::cmdSave_Click() {
   user.Password = ScramblePassword(txtField_[2]->text().toStdString());
   user.AccessLevel = static_cast<std::int16_t>(selectedLevel_);
   user.Comments = ui::commentsToStore(txtComments_);
-  const UserStore users(state_.files);
   if (isAddMode()) {
-    const std::optional<store::UserRecord> added = users.add(ui::administratorAuthor(state_), user);
+    const std::optional<store::UserRecord> added =
+        state_.records.addUser(ui::administratorAuthor(state_), user);
     if (!added) {
       state_.dialogs.message(this, ui::makeMessage("'User List' Full",
                                                    "The 'User List' already holds\n"
@@ -209,7 +207,8 @@ void frmAddEditUser::cmdSave_Click() {
     }
     reportSaved(*added);
   } else {
-    reportSaved(users.save(ui::administratorAuthor(state_), recordNumber_, user));
+    reportSaved(state_.records.saveUser(ui::administratorAuthor(state_), recordNumber_, user,
+                                        txtField_[2]->text() != loadedPassword_));
   }
   cmdCancel_Click();
 }

@@ -37,6 +37,8 @@ class frmAddEditUser : public ui::RecordEditor<store::UserRecord> {
 
   int recordNumber_;
   int selectedLevel_ = 1;
+  // The password as loaded, so that a save can tell whether it changed.
+  QString loadedPassword_;
 
   std::array<QLineEdit*, 3> txtField_{};  // first name, last name, password; comments txtField 4
   std::array<QRadioButton*, 4> optAccessLevel_{};

@@ -246,15 +246,14 @@ void frmAdmin::UpdateUserGrid() {
   grid_->hideColumn(kUserSortKey);
   grid_->hideColumn(kUserRecNum);
 
-  store::FileTable& files = state_.files;
-  if (!files.exists(store::DataFile::Users)) {
+  if (!state_.records.exists(store::DataFile::Users)) {
     state_.dialogs.message(this, ui::makeMessage("'User List' Empty",
                                                  "There are currently no 'Users'\n"
                                                  "entered in the 'User List'",
                                                  ui::MessageIcon::Information));
   } else {
     std::vector<QStringList> rows;
-    for (const UserRow& user : readUserRows(files))
+    for (const UserRow& user : userRows(state_.records.users()))
       rows.push_back({text(user.name), text(user.accessLevel), text(user.dateCreated),
                       text(user.sortKey), QString::number(user.recNum)});
     grid_->setRows(std::move(rows));
@@ -362,10 +361,7 @@ void frmAdmin::cmdAdmin_Click() {
     mode_ = AdminMode::Editing;
     UpdateAdminButtons();
     bool empty = false;
-    {
-      const store::OpenFile users(state_.files, store::DataFile::Users);
-      empty = users.count() == 0;
-    }
+    empty = state_.records.count(store::DataFile::Users) == 0;
     if (empty && !state_.ReadOnly) cmdAddUser_Click();
   }
   UpdateAdminButtons();
@@ -398,9 +394,9 @@ void frmAdmin::cmdDeleteUser_Click() {
   if (answer != ui::Answer::Yes) return;
   {
     const ui::BusyCursor busy(this);
-    UserStore(state_.files).remove(ui::administratorAuthor(state_), currentRecNum());
+    state_.records.removeUser(ui::administratorAuthor(state_), currentRecNum());
   }
-  const int keptRow = state_.files.exists(store::DataFile::Users) ? std::max(row - 1, 1) : 0;
+  const int keptRow = state_.records.exists(store::DataFile::Users) ? std::max(row - 1, 1) : 0;
   UpdateUserGrid();
   QApplication::processEvents();
   if (!grid_->isHidden()) grid_->selectRow(keptRow);
@@ -477,7 +473,7 @@ void frmAdmin::cmdCancel_Click() {
 void frmAdmin::cmdContinue_Click() {
   if (mode_ != AdminMode::PasswordEntry || txtPassword_->text().isEmpty()) return;
   const int row = grid_->currentRow();
-  const store::UserRecord user = UserStore(state_.files).read(currentRecNum());
+  const store::UserRecord user = state_.records.user(currentRecNum());
   if (txtPassword_->text() != text(UnscramblePassword(user.Password))) {
     state_.dialogs.message(this, ui::makeMessage("Incorrect Password",
                                                  "That is not the correct password\n"

@@ -2,11 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "store/file_table.h"
+#include "store/records.h"
 
 namespace vm::access {
 
@@ -31,9 +32,8 @@ struct UserRow {
   std::int32_t recNum = 0;
 };
 
-// Every user of User.List in file order, whatever the file holds. Opens and closes the file; a
-// missing file lists nothing and stays missing.
-std::vector<UserRow> readUserRows(store::FileTable& table);
+// The list's rows of the users, numbered 1 on in the order given, whatever they hold.
+std::vector<UserRow> userRows(std::span<const store::UserRecord> users);
 
 // "Last First" of the trimmed names: the key the list is sorted on, and by which a saved user is
 // found again after the list is rebuilt.

@@ -186,9 +186,9 @@ void frmLobby::refreshButtons() {
   LobbyData data;
   data.accessLevel = state_.CurrentAccessLevel;
   data.readOnly = state_.ReadOnly;
-  data.userListExists = state_.files.exists(store::DataFile::Users);
-  data.trainingRecordsExist = state_.files.exists(store::DataFile::Training);
-  data.namesOnFile = state_.files.count(store::DataFile::Names);
+  data.userListExists = state_.records.exists(store::DataFile::Users);
+  data.trainingRecordsExist = state_.records.exists(store::DataFile::Training);
+  data.namesOnFile = state_.records.count(store::DataFile::Names);
   data.nameRows = nameGrid()->rows();
   data.courseRows = courseGrid()->rows();
   data.applicationTitle = ui::applicationTitle().toStdString();

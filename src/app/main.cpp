@@ -12,6 +12,7 @@
 #include "app/app_icon.h"
 #include "app/command_line.h"
 #include "app/data_folder.h"
+#include "app/folder_records.h"
 #include "app/holder_watch.h"
 #include "app/program.h"
 #include "format/clock.h"
@@ -102,7 +103,9 @@ int main(int argc, char** argv) {
     }
   }
   vm::ui::Settings settings;
-  vm::ui::AppState state(files, settings, dialogs, clock, vm::ui::loadInstallValues(folder));
+  vm::app::FolderRecords records(files);
+  vm::ui::AppState state(files, records, settings, dialogs, clock,
+                         vm::ui::loadInstallValues(folder));
   state.ReadOnly = holder.has_value();
   state.holder = holder ? *holder : self;
   state.shutdown = [&state] { vm::access::shutdownProgram(state); };

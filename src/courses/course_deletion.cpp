@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "courses/course_deletion.h"
 
-#include "courses/course_store.h"
 #include "ui/app_state.h"
 #include "ui/change_author.h"
 #include "ui/dialogs.h"
@@ -18,7 +17,7 @@ bool removeCourse(ui::AppState& state, QWidget* window, const QString& code, std
                       ui::MessageIcon::Question, ui::MessageButtons::YesNo, ui::Answer::No));
   if (answer != ui::Answer::Yes) return false;
   return ui::runStoppable(window, [&](const store::PassProgress& progress) {
-    CourseStore(state.files).remove(ui::changeAuthor(state), n, progress);
+    state.records.removeCourse(ui::changeAuthor(state), n, progress);
   });
 }
 

@@ -115,7 +115,7 @@ void CourseIndexTab::UpdateCourseGrid() {
   gridCourse_->reset(QString::fromLatin1(kCourseGridFormat));
   gridCourse_->setHeightInRows(15);
 
-  const std::vector<CourseRow> courses = readCourseRows(state_.files);
+  const std::vector<CourseRow> courses = courseRows(state_.records.courses());
   std::vector<QStringList> rows;
   rows.reserve(courses.size());
   for (const CourseRow& c : courses)

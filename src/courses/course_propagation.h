@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "records/records.h"
 #include "store/change_log/change_line.h"
 #include "store/file_table.h"
 #include "store/linked_records.h"
@@ -10,10 +11,7 @@
 
 namespace vm::courses {
 
-struct PropagationCount {
-  std::int32_t reviewed = 0;  // training records read
-  std::int32_t updated = 0;   // of them, the course's own, rewritten
-};
+using PropagationCount = records::CarryCount;
 
 // Told how far the pass has come: records reviewed so far, all records, records updated.
 using PropagationProgress = store::PassProgress;

@@ -3,7 +3,6 @@
 
 #include <QWidget>
 
-#include "courses/course_propagation.h"
 #include "format/number_text.h"
 #include "ui/app_state.h"
 #include "ui/change_author.h"
@@ -12,7 +11,7 @@
 
 namespace vm::courses {
 
-void offerPropagation(ui::AppState& state, QWidget* editor, const store::CourseRecord& course) {
+void offerPropagation(ui::AppState& state, QWidget* editor, std::int32_t course) {
   const ui::Answer answer = state.dialogs.message(
       editor,
       ui::makeMessage(QStringLiteral("Update individuals' training records appropriately?"),
@@ -23,12 +22,12 @@ void offerPropagation(ui::AppState& state, QWidget* editor, const store::CourseR
                       ui::MessageIcon::Question, ui::MessageButtons::YesNo, ui::Answer::No));
   if (answer != ui::Answer::Yes) return;
 
-  PropagationCount count;
+  records::CarryCount count;
   const QString title = editor->windowTitle();
   const bool done = ui::runStoppable(
       editor,
       [&](const store::PassProgress& progress) {
-        count = propagateCourse(state.files, ui::changeAuthor(state), course, progress);
+        count = state.records.carryCourse(ui::changeAuthor(state), course, progress);
       },
       [editor](std::int32_t done, std::int32_t total, std::int32_t updated) {
         editor->setWindowTitle(

@@ -6,30 +6,17 @@
 #include "format/number_parse.h"
 #include "format/number_text.h"
 #include "format/trim.h"
-#include "store/field_codec.h"
 
 namespace vm::courses {
 
-namespace layout = store::layout::course;
-using store::codec::getDouble;
-using store::codec::getSingle;
-using store::codec::getText;
-
-std::vector<CourseRow> readCourseRows(store::FileTable& table) {
-  // Listing leaves a missing index missing rather than creating it empty.
-  if (!table.exists(store::DataFile::Courses)) return {};
-  const store::OpenFile file(table, store::DataFile::Courses);
+std::vector<CourseRow> courseRows(std::span<const store::CourseRecord> courses) {
   std::vector<CourseRow> rows;
-  rows.reserve(static_cast<std::size_t>(file.count()));
-  table.scan(store::DataFile::Courses, 1, file.count(),
-             [&](std::int32_t n, std::span<const char> record) {
-               rows.push_back({format::trim(getText(record, layout::CourseCode)),
-                               format::trim(getText(record, layout::CourseName)),
-                               format::trim(getText(record, layout::ProvidedBy)),
-                               hoursCell(getSingle(record, layout::Hours)),
-                               courseIdText(getDouble(record, layout::DateCreated)), n});
-               return true;
-             });
+  rows.reserve(courses.size());
+  std::int32_t n = 0;
+  for (const store::CourseRecord& c : courses)
+    rows.push_back({format::trim(c.CourseCode), format::trim(c.CourseName),
+                    format::trim(c.ProvidedBy), hoursCell(c.Hours), courseIdText(c.DateCreated),
+                    ++n});
   return rows;
 }
 

@@ -3,11 +3,12 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "store/file_table.h"
+#include "store/records.h"
 
 namespace vm::courses {
 
@@ -27,9 +28,8 @@ struct CourseRow {
   std::int32_t recNum = 0;
 };
 
-// Every course of Course.Index in file order, whatever it holds. Opens and closes the file; a
-// missing file lists nothing and stays missing.
-std::vector<CourseRow> readCourseRows(store::FileTable& table);
+// The index's rows of the courses, numbered 1 on in the order given, whatever they hold.
+std::vector<CourseRow> courseRows(std::span<const store::CourseRecord> courses);
 
 // "###.0" for a course with hours (2.5, 40.0, .5); empty for a category heading, whose hours are 0
 // or less.

@@ -149,7 +149,7 @@ void frmAddEditCourse::Form_Activate() {
 }
 
 void frmAddEditCourse::loadCourse() {
-  const store::CourseRecord c = CourseStore(state_.files).read(recNum_);
+  const store::CourseRecord c = state_.records.course(recNum_);
   if (state_.changeLevel() >= 2) {
     cmdSave_->setCaption(QStringLiteral("&Save\nChanges"));
   } else {
@@ -210,9 +210,9 @@ void frmAddEditCourse::cmdSave_Click() {
   course.Hours = readHoursEntry(txtField_[kHours]->text().toStdString()).hours;
   course.Comments = ui::commentsToStore(txtComments_);
 
-  const CourseStore courses(state_.files);
   if (isAddMode()) {
-    const std::optional<store::CourseRecord> added = courses.add(ui::changeAuthor(state_), course);
+    const std::optional<store::CourseRecord> added =
+        state_.records.addCourse(ui::changeAuthor(state_), course);
     if (!added) {
       state_.dialogs.message(
           this, ui::makeMessage(QStringLiteral("Course Index Full"),
@@ -224,12 +224,12 @@ void frmAddEditCourse::cmdSave_Click() {
     }
     course = *added;
   } else {
-    course = courses.save(ui::changeAuthor(state_), recNum_, course);
+    course = state_.records.saveCourse(ui::changeAuthor(state_), recNum_, course);
   }
   reportSaved(course);
   // A category heading is never carried into training records.
-  if (!isAddMode() && state_.files.exists(DataFile::Training) && course.Hours > 0)
-    offerPropagation(state_, this, course);
+  if (!isAddMode() && state_.records.exists(DataFile::Training) && course.Hours > 0)
+    offerPropagation(state_, this, recNum_);
   cmdCancel_Click();
 }
 

@@ -127,10 +127,7 @@ void frmAddEditName::Form_Activate() {
                   : mode_ == ui::EditorMode::Add ? QStringLiteral("Add a Name")
                                                  : QStringLiteral("View/Edit this Name")));
   if (mode_ == ui::EditorMode::Add) {
-    {
-      store::OpenFile file(state_.files, DataFile::Names);
-      recNum_ = file.count() + 1;
-    }
+    recNum_ = state_.records.count(DataFile::Names) + 1;
     cmdSave_->setText(QStringLiteral("New Entry\n&Save"));
     cmdCancel_->setText(QStringLiteral("New Entry\n&Cancel"));
     chooseStatus(true);
@@ -140,7 +137,7 @@ void frmAddEditName::Form_Activate() {
 }
 
 void frmAddEditName::loadPerson() {
-  const store::NameRecord r = PersonStore(state_.files).read(recNum_);
+  const store::NameRecord r = state_.records.person(recNum_);
   loadedActive_ = r.Active;
   if (state_.changeLevel() >= 2) {
     cmdSave_->setText(QStringLiteral("Changes\n&Save"));
@@ -222,16 +219,16 @@ void frmAddEditName::cmdSave_Click() {
   r.EmployeeID = fieldText(5).toStdString();
   r.Comments = ui::commentsToStore(txtComments_);
   r.Active = activeChosen() ? store::kActive : store::kInactive;
-  const PersonStore persons(state_.files);
   if (mode_ == ui::EditorMode::Add) {
-    const std::optional<store::NameRecord> added = persons.add(ui::changeAuthor(state_), r);
+    const std::optional<store::NameRecord> added =
+        state_.records.addPerson(ui::changeAuthor(state_), r);
     if (!added) {
       tellListFull();
       return;
     }
     reportSaved(*added);
   } else {
-    reportSaved(persons.save(ui::changeAuthor(state_), recNum_, r));
+    reportSaved(state_.records.savePerson(ui::changeAuthor(state_), recNum_, r));
   }
   cmdCancel_Click();
 }

@@ -42,20 +42,14 @@ std::string nameSortKey(std::string_view first, std::string_view middle, std::st
   return joinThree(format::trimView(last), format::trimView(middle), format::trimView(first));
 }
 
-std::vector<NameEntry> readNameEntries(const store::FileTable& files, std::int32_t count) {
-  namespace L = store::layout::name;
-  using store::codec::getText;
+std::vector<NameEntry> nameEntries(std::span<const store::NameRecord> persons) {
   std::vector<NameEntry> out;
-  out.reserve(static_cast<std::size_t>(std::max(count, 0)));
-  files.scan(store::DataFile::Names, 1, count, [&](std::int32_t n, std::span<const char> r) {
-    const std::string first = getText(r, L::FirstName);
-    const std::string middle = getText(r, L::MiddleName);
-    const std::string last = getText(r, L::LastName);
-    out.push_back({n, store::codec::getInt16(r, L::Active), displayName(first, middle, last),
-                   format::trim(getText(r, L::Organization)),
-                   store::codec::getDouble(r, L::DateCreated), nameSortKey(first, middle, last)});
-    return true;
-  });
+  out.reserve(persons.size());
+  std::int32_t n = 0;
+  for (const store::NameRecord& p : persons)
+    out.push_back({++n, p.Active, displayName(p.FirstName, p.MiddleName, p.LastName),
+                   format::trim(p.Organization), p.DateCreated,
+                   nameSortKey(p.FirstName, p.MiddleName, p.LastName)});
   return out;
 }
 

@@ -2,11 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "store/file_table.h"
+#include "store/records.h"
 
 namespace vm::names {
 
@@ -31,8 +32,8 @@ struct NameEntry {
   std::string sortKey;
 };
 
-// Reads persons 1 to `count` of the open Name.List in one sequential pass.
-std::vector<NameEntry> readNameEntries(const store::FileTable& files, std::int32_t count);
+// The list's entries of the persons, numbered 1 on in the order given.
+std::vector<NameEntry> nameEntries(std::span<const store::NameRecord> persons);
 
 // Which display choices have anyone to show. A value of Active other than -1 and 0
 // counts as inactive here, though only "all" lists it.

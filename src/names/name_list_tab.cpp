@@ -140,11 +140,7 @@ std::optional<ui::Message> NameListTab::fillGrid() {
     ~Redraw() { grid->setUpdatesEnabled(true); }
   } redraw{gridName_};
 
-  std::vector<NameEntry> entries;
-  {
-    store::OpenFile file(state_.files, store::DataFile::Names);
-    entries = readNameEntries(state_.files, file.count());
-  }
+  const std::vector<NameEntry> entries = nameEntries(state_.records.persons());
   dateCreated_.clear();
   dateCreated_.reserve(entries.size());
   for (const NameEntry& e : entries) dateCreated_.push_back(e.dateCreated);
@@ -287,8 +283,8 @@ void NameListTab::cmdDeleteName_Click() {
 
   std::int32_t removed = 0;
   if (!ui::runStoppable(window, [&](const store::PassProgress& progress) {
-        removed = removePerson(state_.files, ui::changeAuthor(state_),
-                               gridName_->text(row, kColRecNum).toInt(), progress);
+        removed = state_.records.removePerson(ui::changeAuthor(state_),
+                                              gridName_->text(row, kColRecNum).toInt(), progress);
       }))
     return;
   state_.dialogs.message(

@@ -99,7 +99,8 @@ void frmRenewalPeriods::Form_Activate() {
   cmdCancel_->setCaption(mayEdit() ? QStringLiteral("Cancel") : QStringLiteral("Close"));
   {
     const ui::BusyCursor busy(this);
-    rows_ = periodRows(courses::readCourseRows(state_.files), readRenewalPeriods(state_.files));
+    rows_ = periodRows(courses::courseRows(state_.records.courses()),
+                       periodsOf(state_.records.renewalPeriods()));
   }
   months_.clear();
   std::vector<QStringList> cells;
@@ -152,7 +153,7 @@ void frmRenewalPeriods::cmdSave_Click() {
       changes.push_back({rows_[i].courseId, months_[i], rows_[i].code, rows_[i].name});
   {
     const ui::BusyCursor busy(this);
-    savePeriodChanges(state_.files, ui::changeAuthor(state_), changes);
+    state_.records.savePeriodChanges(ui::changeAuthor(state_), changes);
   }
   life_.reportRecordSaved();
   life_.closeWindow();

@@ -141,7 +141,8 @@ void frmRenewals::loadCourses() {
   const QString chosen = cboHeading_->currentIndex() > 0 ? cboHeading_->currentText() : QString();
   {
     const ui::BusyCursor busy(this);
-    courses_ = periodRows(courses::readCourseRows(state_.files), readRenewalPeriods(state_.files));
+    courses_ = periodRows(courses::courseRows(state_.records.courses()),
+                          periodsOf(state_.records.renewalPeriods()));
   }
   headings_ = headingsOf(courses_);
   cboHeading_->clear();

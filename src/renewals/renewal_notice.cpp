@@ -87,10 +87,10 @@ void offerRenewalNotice(ui::AppState& state, ui::LobbyServices& lobby) {
   try {
     const ui::BusyCursor busy(window);
     ui::EscapeStops escape;
-    const RenewalPeriods periods = readRenewalPeriods(state.files);
+    const RenewalPeriods periods = periodsOf(state.records.renewalPeriods());
     if (periods.empty() || persons.empty()) return;
     const std::vector<PeriodRow> courses =
-        periodRows(courses::readCourseRows(state.files), periods);
+        periodRows(courses::courseRows(state.records.courses()), periods);
     std::vector<RenewalCourse> asked;
     for (std::size_t c : renewedCourses(courses))
       asked.push_back({courses[c].courseId, courses[c].months});

@@ -32,16 +32,14 @@ std::vector<char> storedRecords(store::FileTable& table) {
   return bytes;
 }
 
-// The periods that the records hold; a course listed twice keeps the first.
-RenewalPeriods periodsIn(const std::vector<char>& bytes) {
-  RenewalPeriods periods;
-  std::unordered_set<std::uint64_t> seen;
-  for (std::size_t at = 0; at + L::kLength <= bytes.size(); at += L::kLength) {
-    const store::RenewalRecord r = store::RecordTraits<store::RenewalRecord>::decode(
-        std::span<const char>(bytes).subspan(at, L::kLength));
-    if (seen.insert(keyOf(r.CourseID)).second) periods.set(r.CourseID, r.Months);
-  }
-  return periods;
+// The records the bytes hold.
+std::vector<store::RenewalRecord> recordsIn(const std::vector<char>& bytes) {
+  std::vector<store::RenewalRecord> out;
+  out.reserve(bytes.size() / L::kLength);
+  for (std::size_t at = 0; at + L::kLength <= bytes.size(); at += L::kLength)
+    out.push_back(store::RecordTraits<store::RenewalRecord>::decode(
+        std::span<const char>(bytes).subspan(at, L::kLength)));
+  return out;
 }
 
 // The file's records with the changes made: a course's record gets its new months (every other
@@ -114,8 +112,17 @@ void RenewalPeriods::set(double courseId, int months) {
     months_.erase(keyOf(courseId));
 }
 
-RenewalPeriods readRenewalPeriods(store::FileTable& table) {
-  return periodsIn(storedRecords(table));
+// A course listed twice keeps the first.
+RenewalPeriods periodsOf(std::span<const store::RenewalRecord> records) {
+  RenewalPeriods periods;
+  std::unordered_set<std::uint64_t> seen;
+  for (const store::RenewalRecord& r : records)
+    if (seen.insert(keyOf(r.CourseID)).second) periods.set(r.CourseID, r.Months);
+  return periods;
+}
+
+std::vector<store::RenewalRecord> renewalRecords(store::FileTable& table) {
+  return recordsIn(storedRecords(table));
 }
 
 std::vector<store::Change> savePeriodChanges(store::FileTable& table,
@@ -124,7 +131,7 @@ std::vector<store::Change> savePeriodChanges(store::FileTable& table,
   const std::vector<char> before = storedRecords(table);
   std::string after = rewritten(before, changes);
   if (std::string_view(after) == std::string_view(before.data(), before.size())) return {};
-  std::vector<store::Change> told = changesTold(periodsIn(before), changes);
+  std::vector<store::Change> told = changesTold(periodsOf(recordsIn(before)), changes);
   store::doWork(table, author, {store::ReplaceFile{kRenewals, std::move(after)}}, told);
   return told;
 }

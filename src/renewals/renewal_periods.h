@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "records/records.h"
 #include "store/change_log/change_line.h"
 #include "store/file_table.h"
 
@@ -31,18 +32,14 @@ class RenewalPeriods {
   std::unordered_map<std::uint64_t, int> months_;  // by the link's number key
 };
 
-// The periods as Course.Renewal holds them; a record with no months above 0 gives none. A folder
-// without the file has no periods, and reading leaves it without.
-RenewalPeriods readRenewalPeriods(store::FileTable& table);
+// The periods the records of Course.Renewal hold, in file order; a record with no months above 0
+// gives none.
+RenewalPeriods periodsOf(std::span<const store::RenewalRecord> records);
+// The records of Course.Renewal in file order. A folder without the file has none, and reading
+// leaves it without.
+std::vector<store::RenewalRecord> renewalRecords(store::FileTable& table);
 
-// A course's period as the user set it: 0 for none. The code and name name the course in the
-// change log.
-struct PeriodChange {
-  double courseId = 0;
-  int months = 0;
-  std::string code{};
-  std::string name{};
-};
+using PeriodChange = records::PeriodChange;
 
 // Writes the changes into Course.Renewal as one atomic rewrite of the file: a course's record gets
 // its new months (every other byte of it kept) or goes when the period is taken away, a course

@@ -5,19 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "records/records.h"
 #include "store/change_log/change_line.h"
 #include "store/file_table.h"
 #include "store/records.h"
 
 namespace vm::training {
 
-// One course credited on one date to several persons with one comment.
-struct Credit {
-  std::int32_t courseRecNum = 0;            // in Course.Index
-  std::vector<std::int32_t> personRecNums;  // in Name.List, in the order they were chosen
-  double trainingDate = 0;
-  std::string comments;  // as stored: trimmed, line breaks CR LF
-};
+using Credit = records::Credit;
 
 // Reads the course and the persons, then appends one training record per person to
 // Training.Records in one write, with one line per record in the change log: all of them, or,

@@ -66,18 +66,6 @@ std::string readRecord(store::FileTable& table, std::int32_t n) {
   return record;
 }
 
-void rewrite(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
-             std::string_view person, auto&& change) {
-  const std::string before = readRecord(table, n);
-  std::string after = before;
-  change(std::span<char>(after));
-  const store::Change edit =
-      store::trainingEdited(person, store::decoded<store::TrainingRecord>(before),
-                            store::decoded<store::TrainingRecord>(after));
-  if (edit.details.empty()) return;
-  store::doWork(table, author, {store::PutRecord{kTraining, n, after}}, {&edit, 1});
-}
-
 }  // namespace
 
 std::string editPrompt(EditField field) {
@@ -91,9 +79,8 @@ std::optional<std::string> refuseAnswer(EditField field, std::string_view answer
   return std::string(answer) + "\n\n" + *why;
 }
 
-void rewriteField(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
-                  std::string_view person, EditField field, std::string_view answer) {
-  rewrite(table, author, n, person, [&](std::span<char> record) {
+records::TrainingEdit fieldEdit(EditField field, std::string_view text) {
+  return [field, answer = std::string(text)](std::span<char> record) {
     switch (field) {
       case EditField::Date:
         store::codec::putDouble(record, layout::TrainingDate,
@@ -113,14 +100,25 @@ void rewriteField(store::FileTable& table, const store::ChangeAuthor& author, st
                                 format::toSingle(format::leadingNumber(answer)));
         break;
     }
-  });
+  };
 }
 
-void rewriteComments(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
-                     std::string_view person, std::string_view comments) {
-  rewrite(table, author, n, person, [&](std::span<char> record) {
+records::TrainingEdit commentsEdit(std::string_view text) {
+  return [comments = std::string(text)](std::span<char> record) {
     store::codec::putText(record, layout::Comments, comments);
-  });
+  };
+}
+
+void editTraining(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
+                  std::string_view person, const records::TrainingEdit& edit) {
+  const std::string before = readRecord(table, n);
+  std::string after = before;
+  edit(std::span<char>(after));
+  const store::Change change =
+      store::trainingEdited(person, store::decoded<store::TrainingRecord>(before),
+                            store::decoded<store::TrainingRecord>(after));
+  if (change.details.empty()) return;
+  store::doWork(table, author, {store::PutRecord{kTraining, n, after}}, {&change, 1});
 }
 
 void removeTrainingRecord(store::FileTable& table, const store::ChangeAuthor& author,

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "records/records.h"
 #include "store/change_log/change_line.h"
 #include "store/file_table.h"
 #include "store/pass_progress.h"
@@ -39,15 +40,17 @@ std::string editPrompt(EditField field);
 // which repeats the answer above the complaint. Nothing when it can.
 std::optional<std::string> refuseAnswer(EditField field, std::string_view answer);
 
-// Writes the answer into its field of training record n, in place, leaving every other byte of
-// the record as it was, with the change log's line naming the record by `person` (the person's
-// name), its date and course. An answer that changes nothing writes nothing. The answer must have
-// passed refuseAnswer. Opens and closes the file.
-void rewriteField(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
-                  std::string_view person, EditField field, std::string_view answer);
+// The edit that writes the answer into its field of a training record, leaving every other byte
+// of the record as it was. The answer must have passed refuseAnswer.
+records::TrainingEdit fieldEdit(EditField field, std::string_view answer);
 // The same for the comments, given as stored (trimmed, line breaks CR LF).
-void rewriteComments(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
-                     std::string_view person, std::string_view comments);
+records::TrainingEdit commentsEdit(std::string_view comments);
+
+// Applies the edit to training record n of Training.Records, in place, with the change log's line
+// naming the record by `person` (the person's name), its date and course. An edit that changes
+// nothing writes nothing. Opens and closes the file.
+void editTraining(store::FileTable& table, const store::ChangeAuthor& author, std::int32_t n,
+                  std::string_view person, const records::TrainingEdit& edit);
 
 // Removes training record n, the change log's line naming it as above; removing the last record
 // leaves no Training.Records.

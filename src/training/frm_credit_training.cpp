@@ -214,15 +214,15 @@ void frmCreditTraining::cmdSave_Click() {
   credit.personRecNums.reserve(static_cast<std::size_t>(listSelected_->count()));
   for (int i = 0; i < listSelected_->count(); ++i)
     credit.personRecNums.push_back(listSelected_->item(i)->data(Qt::UserRole).toInt());
-  const std::int32_t before = state_.files.storedCount(store::DataFile::Training);
+  const std::int32_t before = state_.records.count(store::DataFile::Training);
   try {
     const ui::BusyCursor busy(this);
-    creditTraining(state_.files, ui::changeAuthor(state_), credit);
+    state_.records.credit(ui::changeAuthor(state_), credit);
   } catch (const store::StoreError& failure) {
     // A failed write is cut back before its failure goes on. When the file is as it was, nobody
     // has been credited and the user may try again or cancel; otherwise the failure ends the
     // program as every other does.
-    if (state_.files.storedCount(store::DataFile::Training) != before) throw;
+    if (state_.records.count(store::DataFile::Training) != before) throw;
     state_.dialogs.message(
         this, ui::makeMessage(QStringLiteral("Training Not Credited"),
                               QStringLiteral("The training records could not be written:\n") +

@@ -191,10 +191,7 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, const ui::ListedPers
 }
 
 void frmTrainingHistory::Form_Activate() {
-  {
-    const store::OpenFile names(state_.files, store::DataFile::Names);
-    person_ = state_.files.read<store::NameRecord>(personRecNum_);
-  }
+  person_ = state_.records.person(personRecNum_);
   if (state_.FadeEnabled) {
     life_.fadeIn();
     life_.fade().waitUntilFinished();
@@ -215,13 +212,13 @@ bool frmTrainingHistory::fillGrid(bool first) {
       // the grid must hold the records' numbers as they now stand.
       try {
         ui::EscapeStops escape;
-        history = readHistory(state_.files, person_.DateCreated,
-                              [&](std::int64_t, std::int64_t) { escape.poll(); });
+        history = historyRows(state_.records.trainingOf(
+            person_.DateCreated, [&](std::int64_t, std::int64_t) { escape.poll(); }));
       } catch (const scan::PassStopped&) {
         return false;
       }
     } else {
-      history = readHistory(state_.files, person_.DateCreated);
+      history = historyRows(state_.records.trainingOf(person_.DateCreated, {}));
     }
     gridTraining_->hide();
     picFrame_->hide();
@@ -317,7 +314,7 @@ void frmTrainingHistory::editField(EditField field) {
     return;
   }
   writeBack([&](std::int32_t n) {
-    rewriteField(state_.files, ui::changeAuthor(state_), n, personName(), field, text);
+    state_.records.editTraining(ui::changeAuthor(state_), n, personName(), fieldEdit(field, text));
   });
 }
 
@@ -359,7 +356,7 @@ void frmTrainingHistory::startCommentEdit() {
 void frmTrainingHistory::cmdSaveComments_Click() {
   const std::string comments = ui::commentsToStore(txtComments_);
   writeBack([&](std::int32_t n) {
-    rewriteComments(state_.files, ui::changeAuthor(state_), n, personName(), comments);
+    state_.records.editTraining(ui::changeAuthor(state_), n, personName(), commentsEdit(comments));
   });
   editSaved_ = true;
   cmdCancelComments_Click();
@@ -401,8 +398,8 @@ void frmTrainingHistory::cmdDeleteTraining_Click() {
 
   gridTraining_->hide();
   if (!ui::runStoppable(this, [&](const store::PassProgress& progress) {
-        removeTrainingRecord(state_.files, ui::changeAuthor(state_), highlightedRecNum(),
-                             personName(), progress);
+        state_.records.removeTraining(ui::changeAuthor(state_), highlightedRecNum(), personName(),
+                                      progress);
       })) {
     gridTraining_->show();
     return;

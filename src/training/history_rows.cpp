@@ -13,36 +13,37 @@
 
 namespace vm::training {
 
-namespace layout = store::layout::training;
-using store::codec::getDouble;
-using store::codec::getText;
-
-std::vector<HistoryRow> readHistory(store::FileTable& table, double personId,
-                                    const scan::PassOptions& pass) {
+std::vector<records::NumberedTraining> historyRecords(store::FileTable& table, double personId,
+                                                      const scan::PassOptions& pass) {
   constexpr auto kTraining = store::DataFile::Training;
   if (!table.exists(kTraining)) return {};
   const scan::LinkIndex person({&personId, 1});
   // Each range lists its own records; the ranges' lists one after the other are the file order.
   struct Part {
     scan::LinkIndex person;
-    std::vector<HistoryRow> rows{};
+    std::vector<records::NumberedTraining> found{};
 
     void ahead(std::span<const char>) const {}
     bool visit(std::int32_t n, std::span<const char> record) {
-      if (person.find(record) != 0) return true;
-      const double date = getDouble(record, layout::TrainingDate);
-      rows.push_back({format::formatDate(date), format::trim(getText(record, layout::CourseCode)),
-                      format::trim(getText(record, layout::CourseName)),
-                      format::trim(getText(record, layout::ProvidedBy)),
-                      format::formatOneDecimal(store::codec::getSingle(record, layout::Hours)),
-                      format::trim(getText(record, layout::Comments)), format::formatYyyymmdd(date),
-                      n});
+      if (person.find(record) == 0)
+        found.push_back({n, store::RecordTraits<store::TrainingRecord>::decode(record)});
       return true;
     }
   };
-  std::vector<HistoryRow> rows;
+  std::vector<records::NumberedTraining> found;
   for (Part& part : scan::passInRanges<Part>(table, pass, [&] { return Part{person}; }))
-    std::move(part.rows.begin(), part.rows.end(), std::back_inserter(rows));
+    std::move(part.found.begin(), part.found.end(), std::back_inserter(found));
+  return found;
+}
+
+std::vector<HistoryRow> historyRows(std::span<const records::NumberedTraining> records) {
+  std::vector<HistoryRow> rows;
+  rows.reserve(records.size());
+  for (const auto& [n, r] : records)
+    rows.push_back({format::formatDate(r.TrainingDate), format::trim(r.CourseCode),
+                    format::trim(r.CourseName), format::trim(r.ProvidedBy),
+                    format::formatOneDecimal(r.Hours), format::trim(r.Comments),
+                    format::formatYyyymmdd(r.TrainingDate), n});
   std::stable_sort(rows.begin(), rows.end(), [](const HistoryRow& a, const HistoryRow& b) {
     return a.dateSort < b.dateSort;
   });

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "records/records.h"
 #include "scan/training_pass.h"
 #include "store/file_table.h"
 
@@ -37,12 +38,15 @@ struct HistoryRow {
   std::int32_t recNum = 0;
 };
 
-// Every training record that links to the person whose DateCreated is `personId`
-// (store/link_rule.h), from the oldest training to the newest (records of one day keep their file
-// order). One sequential pass over
-// Training.Records in large blocks, its ranges read side by side; a missing file lists nothing
-// and stays missing.
-std::vector<HistoryRow> readHistory(store::FileTable& table, double personId,
-                                    const scan::PassOptions& pass = {});
+// Every training record of Training.Records that links to the person whose DateCreated is
+// `personId` (store/link_rule.h), in file order, with its record number. One sequential pass over
+// the file in large blocks, its ranges read side by side; a missing file lists nothing and stays
+// missing.
+std::vector<records::NumberedTraining> historyRecords(store::FileTable& table, double personId,
+                                                      const scan::PassOptions& pass = {});
+
+// The history's rows of a person's training records, from the oldest training to the newest
+// (records of one day keep the order given).
+std::vector<HistoryRow> historyRows(std::span<const records::NumberedTraining> records);
 
 }  // namespace vm::training

@@ -16,10 +16,11 @@ QStringList toStringList(const List& list) {
 
 }  // namespace
 
-AppState::AppState(store::FileTable& files, Settings& settings, Dialogs& dialogs,
-                   const format::Clock& clock, print::InstallValues install)
+AppState::AppState(store::FileTable& files, records::Records& records, Settings& settings,
+                   Dialogs& dialogs, const format::Clock& clock, print::InstallValues install)
     : AccessLevelNames(toStringList(store::kAccessLevelNames)),
       files(files),
+      records(records),
       settings(settings),
       dialogs(dialogs),
       clock(clock),

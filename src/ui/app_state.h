@@ -8,6 +8,7 @@
 
 #include "format/clock.h"
 #include "print/install_values.h"
+#include "records/records.h"
 #include "store/file_table.h"
 #include "store/folder_holder.h"
 
@@ -21,7 +22,7 @@ class Settings;
 // What is process-wide, and nothing else: made once in main() (or by a test) and
 // passed by reference to every window.
 struct AppState {
-  AppState(store::FileTable& files, Settings& settings, Dialogs& dialogs,
+  AppState(store::FileTable& files, records::Records& records, Settings& settings, Dialogs& dialogs,
            const format::Clock& clock, print::InstallValues install = {});
 
   const QStringList AccessLevelNames;
@@ -35,7 +36,10 @@ struct AppState {
   bool HistoryViewOnly = false;
   bool DataRestored = false;
 
+  // The data folder's files: what only a folder has (its holder, backups, the logs' files).
   store::FileTable& files;
+  // The records, in the data folder or on a server: every list, edit and pass goes through them.
+  records::Records& records;
 
   // Set at start when another copy holds the data folder: this copy only reads it, through a file
   // system that refuses every change of it (store/read_only_folder.h).

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "app/folder_records.h"
 #include "support/fault_sweep.h"
 #include "support/test_app.h"
 #include "ui/dialogs.h"
@@ -80,7 +81,8 @@ TEST(UserLogFaults, ALineIsWhollyWrittenOrNotAtAllAndAFailureIsReported) {
          ui::Settings settings(QString::fromStdString((elsewhere / "settings.ini").string()));
          OkDialogs dialogs;
          const format::FixedClock clock({2026, 12, 8, 17, 2, 11});
-         ui::AppState state(files, settings, dialogs, clock);
+         app::FolderRecords records(files);
+         ui::AppState state(files, records, settings, dialogs, clock);
          state.CurrentUserName = "Ann Lee";
          state.CurrentAccessLevel = 1;
          const bool written = access::WriteUserLog(state, UserLogKind::LogOut);

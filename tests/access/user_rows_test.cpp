@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "access/user_bytes.h"
+#include "app/folder_records.h"
 #include "support/store_test.h"
 
 using namespace vm::access;
@@ -23,7 +24,7 @@ TEST_F(UserRowsTest, ListsEveryUserInFileOrderWithTrimmedNamesLevelAndDate) {
                    userRecordBytes(stamp(2006, 11, 30), "Odd", "Level", "x", 9) +
                    userRecordBytes(stamp(2007, 5, 6), "", "", "x", 0));
 
-  const auto rows = readUserRows(table);
+  const auto rows = userRows(vm::app::FolderRecords(table).users());
 
   ASSERT_EQ(rows.size(), 4u);
   EXPECT_EQ(rows[0].name, "Amy Baker");
@@ -40,7 +41,7 @@ TEST_F(UserRowsTest, ListsEveryUserInFileOrderWithTrimmedNamesLevelAndDate) {
 }
 
 TEST_F(UserRowsTest, AMissingUserListListsNobodyAndStaysMissing) {
-  EXPECT_TRUE(readUserRows(table).empty());
+  EXPECT_TRUE(userRows(vm::app::FolderRecords(table).users()).empty());
   EXPECT_FALSE(folder.has("User.List"));
   EXPECT_EQ(userSortKey(" Ann ", " Lee  "), "Lee Ann");
 }

@@ -68,7 +68,8 @@ TEST(DemoSeed, SeedsAnEmptyFolderOnceWithLinkedRecords) {
   files.close(DataFile::Training);
 
   // Some courses must be renewed, so the renewals view has something to show.
-  const vm::renewals::RenewalPeriods periods = vm::renewals::readRenewalPeriods(files);
+  const vm::renewals::RenewalPeriods periods =
+      vm::renewals::periodsOf(vm::renewals::renewalRecords(files));
   int renewed = 0;
   for (double c : courses) renewed += periods.monthsOf(c) > 0;
   EXPECT_EQ(renewed, 5);
@@ -96,7 +97,8 @@ TEST(DemoSeed, OnAnyDayTheRenewalsNoticeHasExpiredAndDueTrainings) {
       if (n.Active == kActive) active.push_back(n.DateCreated);
     }
     files.close(DataFile::Names);
-    const vm::renewals::RenewalPeriods periods = vm::renewals::readRenewalPeriods(files);
+    const vm::renewals::RenewalPeriods periods =
+        vm::renewals::periodsOf(vm::renewals::renewalRecords(files));
     std::vector<vm::renewals::RenewalCourse> renewed;
     const auto courses = files.open(DataFile::Courses);
     for (int i = 1; i <= courses; ++i) {

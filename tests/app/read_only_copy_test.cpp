@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "access/shutdown.h"
+#include "app/folder_records.h"
 #include "app/frm_lobby.h"
 #include "app/holder_watch.h"
 #include "names/name_bytes.h"
@@ -36,7 +37,8 @@ struct ReadOnlyCopyTest : ::testing::Test {
   vm::ui::Settings settings{QString::fromStdString((home / "settings.ini").string())};
   vm::test::ScriptedDialogs dialogs;
   vm::format::FixedClock clock{{2026, 12, 8, 10, 30, 0}};
-  vm::ui::AppState state{files, settings, dialogs, clock};
+  vm::app::FolderRecords records{files};
+  vm::ui::AppState state{files, records, settings, dialogs, clock};
 
   void SetUp() override {
     state.ReadOnly = true;

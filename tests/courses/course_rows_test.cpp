@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/folder_records.h"
 #include "courses/course_files.h"
 #include "support/store_test.h"
 
@@ -29,7 +30,7 @@ TEST_F(CourseRowsTest, ListsEveryRecordInFileOrderWithTrimmedTextsAndHoursCells)
                    {45005, "$Killed$", "Killed by another tool", "", 1.0f, ""},
                }));
 
-  const auto rows = readCourseRows(table);
+  const auto rows = courseRows(vm::app::FolderRecords(table).courses());
 
   ASSERT_EQ(rows.size(), 6u);
   EXPECT_EQ(rows[0].code, "abc-1");
@@ -51,7 +52,7 @@ TEST_F(CourseRowsTest, ListsEveryRecordInFileOrderWithTrimmedTextsAndHoursCells)
 }
 
 TEST_F(CourseRowsTest, NoIndexMeansNoRowsAndNoFile) {
-  EXPECT_TRUE(readCourseRows(table).empty());
+  EXPECT_TRUE(courseRows(vm::app::FolderRecords(table).courses()).empty());
   EXPECT_FALSE(folder.has("Course.Index"));
 }
 

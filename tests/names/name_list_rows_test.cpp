@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/folder_records.h"
 #include "names/name_bytes.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
@@ -17,10 +18,7 @@ std::vector<NameEntry> entriesOf(const std::string& file) {
   folder.write("Name.List", file);
   vm::store::PosixFileSystem fs;
   vm::store::FileTable files(fs, folder.str());
-  const auto count = files.open(vm::store::DataFile::Names);
-  auto entries = readNameEntries(files, count);
-  files.close(vm::store::DataFile::Names);
-  return entries;
+  return nameEntries(vm::app::FolderRecords(files).persons());
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST_F(RenewalPeriodsTest, WritesOneRecordPerCourseWithAPeriodByteForByte) {
   EXPECT_EQ(static_cast<unsigned char>(file()[32 + 8]), 0x2C);  // 300 = 0x012C, low byte first
   EXPECT_EQ(static_cast<unsigned char>(file()[32 + 9]), 0x01);
 
-  const RenewalPeriods periods = readRenewalPeriods(table);
+  const RenewalPeriods periods = periodsOf(renewalRecords(table));
   EXPECT_EQ(periods.monthsOf(45001.25), 12);
   EXPECT_EQ(periods.monthsOf(45002.5), 0);
   EXPECT_EQ(periods.monthsOf(45003.75), 300);
@@ -64,7 +64,7 @@ TEST_F(RenewalPeriodsTest, LinksByTheGeneralNumberTextAndTheFirstOfTwinsCounts) 
   const double stamp = 45000.5 + 1.0 / 86400;
   folder.write("Course.Renewal",
                renewalRecord(stamp, 12) + renewalRecord(stamp, 24) + renewalRecord(7, 0));
-  const RenewalPeriods periods = readRenewalPeriods(table);
+  const RenewalPeriods periods = periodsOf(renewalRecords(table));
   EXPECT_EQ(periods.monthsOf(std::nextafter(stamp, 1e9)), 12);  // same 15 digits
   EXPECT_EQ(periods.monthsOf(7), 0);
   // A change reaches every record of the course.
@@ -73,7 +73,7 @@ TEST_F(RenewalPeriodsTest, LinksByTheGeneralNumberTextAndTheFirstOfTwinsCounts) 
 }
 
 TEST_F(RenewalPeriodsTest, AFolderWithoutTheFileHasNoPeriodsAndTheLastPeriodTakesTheFileAlong) {
-  EXPECT_TRUE(readRenewalPeriods(table).empty());
+  EXPECT_TRUE(periodsOf(renewalRecords(table)).empty());
   EXPECT_FALSE(save({{1, 0}}));
   EXPECT_FALSE(folder.has("Course.Renewal"));  // reading and saving nothing made none
 

@@ -80,10 +80,11 @@ struct FolderDesk {
   }
   void editComments(const ChangeAuthor& a, int i, const std::string& person,
                     const std::string& text) {
-    training::rewriteComments(table, a, i + 1, person, text);
+    training::editTraining(table, a, i + 1, person, training::commentsEdit(text));
   }
   void editCode(const ChangeAuthor& a, int i, const std::string& person, const std::string& code) {
-    training::rewriteField(table, a, i + 1, person, training::EditField::Code, code);
+    training::editTraining(table, a, i + 1, person,
+                           training::fieldEdit(training::EditField::Code, code));
   }
   void removeTraining(const ChangeAuthor& a, int i, const std::string& person) {
     training::removeTrainingRecord(table, a, i + 1, person);

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/folder_records.h"
 #include "courses/course_entry.h"
 #include "courses/course_rows.h"
 #include "format/automation_date.h"
@@ -222,13 +223,11 @@ TEST_F(ReaderFuzz, FilesOfAnyLengthAndContentAreListed) {
     const bool failing = i % 4 == 3;
     if (failing) fs.failCall(1 + bytes.below(12));
     const Outcome outcome = readOrRefuse<store::StoreError>([&] {
-      {
-        const store::OpenFile file(table, DataFile::Names);
-        EXPECT_EQ(names::readNameEntries(table, file.count()).size(),
-                  static_cast<std::size_t>(file.count()));
-      }
-      courses::readCourseRows(table);
-      renewals::readRenewalPeriods(table);
+      app::FolderRecords records(table);
+      EXPECT_EQ(names::nameEntries(records.persons()).size(),
+                static_cast<std::size_t>(table.storedCount(DataFile::Names)));
+      courses::courseRows(records.courses());
+      renewals::periodsOf(records.renewalPeriods());
       // The user log reads back to its very bytes; the change log, line by line, into columns.
       const std::string log = store::readUserLogText(table);
       EXPECT_EQ(format::utf8ToCp1252(log), folder.read("User.Log"));

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "app/folder_records.h"
 #include "format/clock.h"
 #include "store/file_table.h"
 #include "support/scripted_dialogs.h"
@@ -23,7 +24,8 @@ struct TestApp {
   ui::Settings settings{QString::fromStdString((folder / "settings.ini").string())};
   ScriptedDialogs dialogs;
   format::FixedClock clock{{2026, 12, 8, 10, 30, 0}};
-  ui::AppState state{files, settings, dialogs, clock};
+  app::FolderRecords records{files};
+  ui::AppState state{files, records, settings, dialogs, clock};
 
   // Tests never print on a real printer: reports are offered as PDF files.
   TestApp() {

@@ -73,12 +73,18 @@ TEST_F(FieldEditTest, FieldEditsRewriteOnlyTheirFieldOfTheirRecord) {
   const std::string a = test::trainingRecord({40000, 1, 2, "A", "Name A", "Prov", 2, "c\x81"});
   const std::string b = test::trainingRecord({40001, 1, 2, "B", "Name B", "Prov", 2, "d"});
   folder.write("Training.Records", a + b);
-  training::rewriteField(table, vm::test::kAuthor, 2, "Ann Lee", EditField::Date, "02/03/2004");
-  training::rewriteField(table, vm::test::kAuthor, 2, "Ann Lee", EditField::Code, "NEW");
-  training::rewriteField(table, vm::test::kAuthor, 2, "Ann Lee", EditField::Name, "Renamed");
-  training::rewriteField(table, vm::test::kAuthor, 2, "Ann Lee", EditField::Provider, "Someone");
-  training::rewriteField(table, vm::test::kAuthor, 2, "Ann Lee", EditField::Hours, "40");
-  training::rewriteComments(table, vm::test::kAuthor, 2, "Ann Lee", "Line one\r\nline two");
+  training::editTraining(table, vm::test::kAuthor, 2, "Ann Lee",
+                         training::fieldEdit(EditField::Date, "02/03/2004"));
+  training::editTraining(table, vm::test::kAuthor, 2, "Ann Lee",
+                         training::fieldEdit(EditField::Code, "NEW"));
+  training::editTraining(table, vm::test::kAuthor, 2, "Ann Lee",
+                         training::fieldEdit(EditField::Name, "Renamed"));
+  training::editTraining(table, vm::test::kAuthor, 2, "Ann Lee",
+                         training::fieldEdit(EditField::Provider, "Someone"));
+  training::editTraining(table, vm::test::kAuthor, 2, "Ann Lee",
+                         training::fieldEdit(EditField::Hours, "40"));
+  training::editTraining(table, vm::test::kAuthor, 2, "Ann Lee",
+                         training::commentsEdit("Line one\r\nline two"));
 
   const std::string file = folder.read("Training.Records");
   EXPECT_EQ(test::recordOf(file, 1), a);
@@ -93,10 +99,11 @@ TEST(FieldEditFailures, EveryFaultLeavesTheRecordWholeOrChanged) {
     folder.write("Training.Records", test::trainingRecord({40000, 1, 2, "A", "N", "P", 2, "c"}));
   };
   test::sweepFaults({setUp, [](store::FileTable& table) {
-                       training::rewriteField(table, vm::test::kAuthor, 1, "Ann Lee",
-                                              EditField::Hours, "40");
+                       training::editTraining(table, vm::test::kAuthor, 1, "Ann Lee",
+                                              training::fieldEdit(EditField::Hours, "40"));
                      }});
   test::sweepFaults({setUp, [](store::FileTable& table) {
-                       training::rewriteComments(table, vm::test::kAuthor, 1, "Ann Lee", "new");
+                       training::editTraining(table, vm::test::kAuthor, 1, "Ann Lee",
+                                              training::commentsEdit("new"));
                      }});
 }

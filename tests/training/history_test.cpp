@@ -39,7 +39,7 @@ struct HistoryTest : test::StoreTest {};
 
 TEST_F(HistoryTest, AHistoryListsThePersonsRecordsOldestFirst) {
   folder.write("Training.Records", fiveRecords());
-  const auto rows = training::readHistory(table, kAnn);
+  const auto rows = training::historyRows(training::historyRecords(table, kAnn));
   EXPECT_EQ(codes(rows), (std::vector<std::string>{"C2", "C3", "C4", "C1"}));
   const training::HistoryRow& first = rows[0];
   EXPECT_EQ(first.date, "11/02/2003");
@@ -50,16 +50,17 @@ TEST_F(HistoryTest, AHistoryListsThePersonsRecordsOldestFirst) {
   EXPECT_EQ(first.recNum, 2);
   EXPECT_EQ(rows[1].hours, ".5");
   EXPECT_EQ(rows[2].hours, "40.0");
-  EXPECT_TRUE(training::readHistory(table, 12345).empty());
+  EXPECT_TRUE(training::historyRows(training::historyRecords(table, 12345)).empty());
   for (const int ranges : {2, 3, 5}) {  // read in ranges, listed in file order
-    const auto inRanges = training::readHistory(table, kAnn, {scan::ScanProgress(), ranges});
+    const auto inRanges = training::historyRows(
+        training::historyRecords(table, kAnn, {scan::ScanProgress(), ranges}));
     EXPECT_EQ(codes(inRanges), codes(rows)) << ranges;
     EXPECT_EQ(inRanges[0].recNum, 2) << ranges;
   }
 }
 
 TEST_F(HistoryTest, AHistoryWithoutTrainingRecordsLeavesTheFileMissing) {
-  EXPECT_TRUE(training::readHistory(table, kAnn).empty());
+  EXPECT_TRUE(training::historyRows(training::historyRecords(table, kAnn)).empty());
   EXPECT_FALSE(folder.has("Training.Records"));
 }
 

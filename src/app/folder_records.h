@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "records/records.h"
+#include "store/file_table.h"
+
+namespace vm::app {
+
+// The records of a data folder: each list in its record file, each change one piece of journalled
+// work with its lines in the change log. A record's number is its record number in its file.
+class FolderRecords final : public records::Records {
+ public:
+  explicit FolderRecords(store::FileTable& files) : files_(files) {}
+
+  bool exists(store::DataFile list) override;
+  std::int32_t count(store::DataFile list) override;
+
+  std::vector<store::UserRecord> users() override;
+  store::UserRecord user(std::int32_t n) override;
+  std::optional<store::UserRecord> addUser(const store::ChangeAuthor& author,
+                                           const store::UserRecord& user) override;
+  store::UserRecord saveUser(const store::ChangeAuthor& author, std::int32_t n,
+                             const store::UserRecord& user, bool passwordChanged) override;
+  void removeUser(const store::ChangeAuthor& author, std::int32_t n) override;
+
+  std::vector<store::NameRecord> persons() override;
+  store::NameRecord person(std::int32_t n) override;
+  std::optional<store::NameRecord> addPerson(const store::ChangeAuthor& author,
+                                             const store::NameRecord& person) override;
+  store::NameRecord savePerson(const store::ChangeAuthor& author, std::int32_t n,
+                               const store::NameRecord& person) override;
+  std::int32_t removePerson(const store::ChangeAuthor& author, std::int32_t n,
+                            const store::PassProgress& progress) override;
+
+  std::vector<store::CourseRecord> courses() override;
+  store::CourseRecord course(std::int32_t n) override;
+  std::optional<store::CourseRecord> addCourse(const store::ChangeAuthor& author,
+                                               const store::CourseRecord& course) override;
+  store::CourseRecord saveCourse(const store::ChangeAuthor& author, std::int32_t n,
+                                 const store::CourseRecord& course) override;
+  void removeCourse(const store::ChangeAuthor& author, std::int32_t n,
+                    const store::PassProgress& progress) override;
+  records::CarryCount carryCourse(const store::ChangeAuthor& author, std::int32_t n,
+                                  const store::PassProgress& progress) override;
+
+  store::CourseRecord credit(const store::ChangeAuthor& author,
+                             const records::Credit& credit) override;
+  std::vector<records::NumberedTraining> trainingOf(double personId,
+                                                    const scan::PassOptions& pass) override;
+  void editTraining(const store::ChangeAuthor& author, std::int32_t n, std::string_view person,
+                    const records::TrainingEdit& edit) override;
+  void removeTraining(const store::ChangeAuthor& author, std::int32_t n, std::string_view person,
+                      const store::PassProgress& progress) override;
+  std::unique_ptr<scan::TrainingBlocks> trainingBlocks(const scan::TrainingHint& hint) override;
+
+  std::vector<store::RenewalRecord> renewalPeriods() override;
+  std::vector<store::Change> savePeriodChanges(
+      const store::ChangeAuthor& author, std::span<const records::PeriodChange> changes) override;
+
+ private:
+  store::FileTable& files_;
+};
+
+}  // namespace vm::app
