@@ -207,8 +207,13 @@ void frmAddEditUser::cmdSave_Click() {
     }
     reportSaved(*added);
   } else {
-    reportSaved(state_.records.saveUser(ui::administratorAuthor(state_), recordNumber_, user,
-                                        txtField_[2]->text() != loadedPassword_));
+    if (!saveEdit(
+            [&] {
+              reportSaved(state_.records.saveUser(ui::administratorAuthor(state_), recordNumber_,
+                                                  user, txtField_[2]->text() != loadedPassword_));
+            },
+            [this] { loadRecord(); }))
+      return;
   }
   cmdCancel_Click();
 }

@@ -37,6 +37,7 @@
 #include "ui/option_handlers.h"
 #include "ui/pictures.h"
 #include "ui/record_editor.h"
+#include "ui/refused_change.h"
 #include "ui/settings.h"
 #include "ui/tab_order.h"
 #include "ui/tile_picture.h"
@@ -392,9 +393,14 @@ void frmAdmin::cmdDeleteUser_Click() {
           "Are you sure you want to remove\n\n" + grid_->text(row, 0) + "\n\nfrom the 'User List'?",
           ui::MessageIcon::Question, ui::MessageButtons::YesNoCancel, ui::Answer::No));
   if (answer != ui::Answer::Yes) return;
-  {
+  const ui::ChangeOutcome outcome = ui::makeChange(state_, this, [&] {
     const ui::BusyCursor busy(this);
     state_.records.removeUser(ui::administratorAuthor(state_), currentRecNum());
+  });
+  if (outcome != ui::ChangeOutcome::Made) {
+    UpdateUserGrid();
+    UpdateAdminButtons();
+    return;
   }
   const int keptRow = state_.records.exists(store::DataFile::Users) ? std::max(row - 1, 1) : 0;
   UpdateUserGrid();

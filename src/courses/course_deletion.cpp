@@ -4,6 +4,7 @@
 #include "ui/app_state.h"
 #include "ui/change_author.h"
 #include "ui/dialogs.h"
+#include "ui/refused_change.h"
 #include "ui/stoppable_work.h"
 
 namespace vm::courses {
@@ -16,9 +17,14 @@ bool removeCourse(ui::AppState& state, QWidget* window, const QString& code, std
                           QStringLiteral("\nfrom the 'Course Index'?"),
                       ui::MessageIcon::Question, ui::MessageButtons::YesNo, ui::Answer::No));
   if (answer != ui::Answer::Yes) return false;
-  return ui::runStoppable(window, [&](const store::PassProgress& progress) {
-    state.records.removeCourse(ui::changeAuthor(state), n, progress);
+  bool done = false;
+  // A course another user changed or removed meanwhile is told and stays as the list shows it.
+  ui::makeChange(state, window, [&] {
+    done = ui::runStoppable(window, [&](const store::PassProgress& progress) {
+      state.records.removeCourse(ui::changeAuthor(state), n, progress);
+    });
   });
+  return done;
 }
 
 }  // namespace vm::courses

@@ -224,7 +224,10 @@ void frmAddEditCourse::cmdSave_Click() {
     }
     course = *added;
   } else {
-    course = state_.records.saveCourse(ui::changeAuthor(state_), recNum_, course);
+    if (!saveEdit(
+            [&] { course = state_.records.saveCourse(ui::changeAuthor(state_), recNum_, course); },
+            [this] { loadCourse(); }))
+      return;
   }
   reportSaved(course);
   // A category heading is never carried into training records.

@@ -228,7 +228,10 @@ void frmAddEditName::cmdSave_Click() {
     }
     reportSaved(*added);
   } else {
-    reportSaved(state_.records.savePerson(ui::changeAuthor(state_), recNum_, r));
+    if (!saveEdit(
+            [&] { reportSaved(state_.records.savePerson(ui::changeAuthor(state_), recNum_, r)); },
+            [this] { loadPerson(); }))
+      return;
   }
   cmdCancel_Click();
 }

@@ -23,6 +23,7 @@
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
 #include "ui/record_editor.h"
+#include "ui/refused_change.h"
 #include "ui/stoppable_work.h"
 
 namespace vm::names {
@@ -282,11 +283,17 @@ void NameListTab::cmdDeleteName_Click() {
   if (confirm != ui::Answer::Ok) return;
 
   std::int32_t removed = 0;
-  if (!ui::runStoppable(window, [&](const store::PassProgress& progress) {
-        removed = state_.records.removePerson(ui::changeAuthor(state_),
-                                              gridName_->text(row, kColRecNum).toInt(), progress);
-      }))
+  bool done = false;
+  if (ui::makeChange(state_, window, [&] {
+        done = ui::runStoppable(window, [&](const store::PassProgress& progress) {
+          removed = state_.records.removePerson(ui::changeAuthor(state_),
+                                                gridName_->text(row, kColRecNum).toInt(), progress);
+        });
+      }) != ui::ChangeOutcome::Made) {
+    UpdateNameGrid();
     return;
+  }
+  if (!done) return;
   state_.dialogs.message(
       window, ui::makeMessage(QStringLiteral("For your information..."),
                               QStringLiteral("There were %1 training records\n"

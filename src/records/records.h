@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/change_refused.h"
 #include "scan/training_blocks.h"
 #include "scan/training_pass.h"
 #include "store/change_log/change_line.h"
@@ -57,7 +58,7 @@ using TrainingEdit = std::function<void(std::span<char> record)>;
 // records are numbered 1 to its count in list order, as the windows number their rows; a number
 // names the record the caller last listed or read under it. Every change is whole or not made,
 // with its lines in the change log, and gives back what it stored. A change refused because
-// another user changed or removed the record first throws, writing nothing.
+// another user changed or removed the record first throws ChangeRefused, writing nothing.
 class Records {
  public:
   virtual ~Records() = default;

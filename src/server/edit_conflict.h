@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "records/change_refused.h"
 
 namespace vm::server {
 
@@ -11,7 +12,7 @@ namespace vm::server {
 // caller read it: nothing was written. The message says who changed it, and when (the time of the
 // change as that user's computer gave it); the caller reads the record again (readRow) to show it
 // as it now is.
-class EditConflict : public std::runtime_error {
+class EditConflict : public records::ChangeRefused {
  public:
   // `what`: "person", "course", "user", "training record".
   static EditConflict changed(std::string_view what, std::string user, double when);
@@ -19,15 +20,13 @@ class EditConflict : public std::runtime_error {
 
   const std::string& user() const { return user_; }
   double when() const { return when_; }
-  bool wasRemoved() const { return removed_; }
 
  private:
   EditConflict(const std::string& message, std::string user, double when, bool removed)
-      : std::runtime_error(message), user_(std::move(user)), when_(when), removed_(removed) {}
+      : ChangeRefused(message, removed), user_(std::move(user)), when_(when) {}
 
   std::string user_;
   double when_ = 0;
-  bool removed_ = false;
 };
 
 }  // namespace vm::server

@@ -27,6 +27,7 @@
 #include "ui/fill_gauge.h"
 #include "ui/keep_place.h"
 #include "ui/pictures.h"
+#include "ui/refused_change.h"
 #include "ui/tab_order.h"
 #include "ui/tile_picture.h"
 
@@ -217,7 +218,11 @@ void frmCreditTraining::cmdSave_Click() {
   const std::int32_t before = state_.records.count(store::DataFile::Training);
   try {
     const ui::BusyCursor busy(this);
-    state_.records.credit(ui::changeAuthor(state_), credit);
+    // A course or person removed by another user meanwhile refuses the whole credit.
+    if (ui::makeChange(state_, this, [&] {
+          state_.records.credit(ui::changeAuthor(state_), credit);
+        }) != ui::ChangeOutcome::Made)
+      return;
   } catch (const store::StoreError& failure) {
     // A failed write is cut back before its failure goes on. When the file is as it was, nobody
     // has been credited and the user may try again or cancel; otherwise the failure ends the

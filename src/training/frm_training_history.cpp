@@ -36,6 +36,7 @@
 #include "ui/keep_place.h"
 #include "ui/menu_items.h"
 #include "ui/pictures.h"
+#include "ui/refused_change.h"
 #include "ui/stoppable_work.h"
 #include "ui/tab_order.h"
 #include "ui/tile_picture.h"
@@ -323,7 +324,8 @@ void frmTrainingHistory::writeBack(Write&& write) {
   gridTraining_->setEnabled(true);
   const int row = gridTraining_->currentRow();
   const int top = gridTraining_->topRow();
-  write(highlightedRecNum());
+  // A refused edit is told; the grid then shows the records as they now are.
+  ui::makeChange(state_, this, [&] { write(highlightedRecNum()); });
   if (!fillGrid(false)) return;
   highlight(row, top);
 }
@@ -397,10 +399,19 @@ void frmTrainingHistory::cmdDeleteTraining_Click() {
   if (answer != ui::Answer::Yes) return;
 
   gridTraining_->hide();
-  if (!ui::runStoppable(this, [&](const store::PassProgress& progress) {
-        state_.records.removeTraining(ui::changeAuthor(state_), highlightedRecNum(), personName(),
-                                      progress);
-      })) {
+  bool done = false;
+  const ui::ChangeOutcome outcome = ui::makeChange(state_, this, [&] {
+    done = ui::runStoppable(this, [&](const store::PassProgress& progress) {
+      state_.records.removeTraining(ui::changeAuthor(state_), highlightedRecNum(), personName(),
+                                    progress);
+    });
+  });
+  if (outcome != ui::ChangeOutcome::Made) {
+    if (fillGrid(false)) highlight(row, row);
+    gridTraining_->show();
+    return;
+  }
+  if (!done) {
     gridTraining_->show();
     return;
   }

@@ -10,6 +10,7 @@
 #include "ui/editor_buttons.h"
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
+#include "ui/refused_change.h"
 
 namespace vm::ui {
 
@@ -56,6 +57,21 @@ void EditorWindow::onFirstActivation(QLineEdit* firstBox, std::function<void()> 
     if (!firstBox->isReadOnly()) firstBox->setFocus();
     life_.fadeIn();
   });
+}
+
+bool EditorWindow::saveEdit(const std::function<void()>& save,
+                            const std::function<void()>& reload) {
+  switch (makeChange(state_, this, save)) {
+    case ChangeOutcome::Made:
+      return true;
+    case ChangeOutcome::RecordChanged:
+      reload();
+      return false;
+    case ChangeOutcome::RecordRemoved:
+      cmdCancel_Click();
+      return false;
+  }
+  return false;
 }
 
 }  // namespace vm::ui

@@ -54,6 +54,11 @@ class EditorWindow : public QDialog {
   // What a change does to Save (ui::offerSave); returns whether Save is shown.
   bool offerSave();
 
+  // Saves the edited record through `save`. When another user changed the record after this
+  // window read it, nothing is saved: the user is told, and `reload` shows the record as it now
+  // is; when another user removed it, the window closes. Returns whether the record was saved.
+  bool saveEdit(const std::function<void()>& save, const std::function<void()>& reload);
+
   // At the first activation: `setUp`, then the window counts as activated, the first box takes
   // the focus unless it is locked for viewing, and the window fades in.
   void onFirstActivation(QLineEdit* firstBox, std::function<void()> setUp);
