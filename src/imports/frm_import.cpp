@@ -16,6 +16,7 @@
 #include "imports/on_file.h"
 #include "imports/preview_model.h"
 #include "imports/refused_rows.h"
+#include "scan/folder_blocks.h"
 #include "sheets/sheet_file.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
@@ -228,7 +229,7 @@ void frmImport::replan() {
   {
     ui::BusyCursor busy(isVisible() ? this : nullptr);
     plan_ = planImport(book_, choices_, onFile_, state_.clock.now());
-    settleTrainingOnFile(plan_, trainingOnFile(state_.files, plan_.trainings));
+    settleTrainingOnFile(plan_, trainingOnFile(*scan::folderBlocks(state_.files), plan_.trainings));
   }
   preview_->show(book_, plan_);
   gridPreview_->resizeColumnsToContents();

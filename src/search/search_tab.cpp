@@ -13,6 +13,7 @@
 
 #include "format/number_text.h"
 #include "renewals/frm_renewals.h"
+#include "scan/folder_blocks.h"
 #include "scan/training_pass.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
@@ -318,7 +319,7 @@ void SearchTab::cmdMatch_Click() {
   try {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
     ui::EscapeStops escape;
-    found = matchSearch(state_.files, ui::stampsOf(persons), entry.criteria,
+    found = matchSearch(*scan::folderBlocks(state_.files), ui::stampsOf(persons), entry.criteria,
                         progressOnCaption(cmdMatch_, escape));
   } catch (const scan::PassStopped&) {
     cmdMatch_->setCaption(cmdMatch_->tag());
@@ -349,7 +350,7 @@ void SearchTab::cmdAnnualSummary_Click() {
   try {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
     ui::EscapeStops escape;
-    summary = annualSummary(state_.files, ui::stampsOf(persons),
+    summary = annualSummary(*scan::folderBlocks(state_.files), ui::stampsOf(persons),
                             static_cast<int>(summaryYear(year.toStdString())),
                             progressOnCaption(cmdAnnualSummary_, escape));
   } catch (const scan::PassStopped&) {
