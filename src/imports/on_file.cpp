@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imports/on_file.h"
 
+#include <algorithm>
 #include <bit>
 #include <unordered_map>
 
+#include "format/automation_date.h"
 #include "scan/range_pass.h"
 #include "store/compaction.h"
 #include "store/field_codec.h"
@@ -80,6 +82,19 @@ std::vector<bool> trainingOnFile(scan::TrainingBlocks& blocks,
   for (const Part& part : scan::passInRanges<Part>(blocks, {}, [&] { return Part{asked}; }))
     for (const std::size_t i : part.hits) found[i] = true;
   return found;
+}
+
+scan::TrainingHint onFileHint(std::span<const store::TrainingRecord> trainings) {
+  scan::TrainingHint hint;
+  hint.persons.emplace();
+  hint.persons->reserve(trainings.size());
+  for (const store::TrainingRecord& t : trainings) {
+    const std::int64_t day = format::automationDay(t.TrainingDate);
+    hint.firstDay = std::min(hint.firstDay.value_or(day), day);
+    hint.lastDay = std::max(hint.lastDay.value_or(day), day);
+    hint.persons->push_back(t.PersonID);
+  }
+  return hint;
 }
 
 }  // namespace vm::imports

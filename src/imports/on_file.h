@@ -19,4 +19,7 @@ OnFile readOnFile(store::FileTable& table);
 std::vector<bool> trainingOnFile(scan::TrainingBlocks& blocks,
                                  std::span<const store::TrainingRecord> trainings);
 
+// What the check looks at, for the blocks it reads: the records' persons and the days they span.
+scan::TrainingHint onFileHint(std::span<const store::TrainingRecord> trainings);
+
 }  // namespace vm::imports

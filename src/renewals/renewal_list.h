@@ -54,7 +54,7 @@ struct RenewalList {
 // Where each listed person, given by their DateCreated in list order, stands in each course: a
 // training counts for the person its PersonID links to and the course its CourseID links to, and
 // the latest by day is the one that lapses. One pass over the training records, as the search
-// makes.
+// makes; the blocks need hand over only the persons' records (scan::personsHint).
 RenewalList renewalList(scan::TrainingBlocks& blocks, std::span<const double> persons,
                         std::span<const RenewalCourse> courses, const RenewalQuery& query,
                         const scan::PassOptions& pass = {});

@@ -126,4 +126,14 @@ AnnualSummary annualSummary(scan::TrainingBlocks& blocks, std::span<const double
   return out;
 }
 
+scan::TrainingHint summaryHint(std::span<const double> persons, int year) {
+  scan::TrainingHint hint = scan::personsHint(persons);
+  if (summable(year)) {
+    const DayRange days = daysOf(year);
+    hint.firstDay = days.first();
+    hint.lastDay = days.last();
+  }
+  return hint;
+}
+
 }  // namespace vm::search

@@ -31,6 +31,9 @@ struct AnnualSummary {
 AnnualSummary annualSummary(scan::TrainingBlocks& blocks, std::span<const double> persons, int year,
                             const scan::PassOptions& pass = {});
 
+// What the summary looks at, for the blocks it reads.
+scan::TrainingHint summaryHint(std::span<const double> persons, int year);
+
 // What a record's stored hours add to a sum: the number their shortest text reads as.
 double hoursAddend(float stored);
 

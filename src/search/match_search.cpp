@@ -67,4 +67,15 @@ std::vector<int> matchSearch(scan::TrainingBlocks& blocks, std::span<const doubl
   return found;
 }
 
+scan::TrainingHint matchHint(std::span<const double> persons, const MatchCriteria& criteria) {
+  scan::TrainingHint hint = scan::personsHint(persons);
+  if (criteria.days) {
+    hint.firstDay = criteria.days->first();
+    hint.lastDay = criteria.days->last();
+  }
+  hint.courseCode = criteria.courseCode;
+  hint.comments = criteria.comments;
+  return hint;
+}
+
 }  // namespace vm::search

@@ -32,4 +32,7 @@ struct MatchCriteria {
 std::vector<int> matchSearch(scan::TrainingBlocks& blocks, std::span<const double> persons,
                              const MatchCriteria& criteria, const scan::PassOptions& pass = {});
 
+// What the search looks at, for the blocks it reads.
+scan::TrainingHint matchHint(std::span<const double> persons, const MatchCriteria& criteria);
+
 }  // namespace vm::search

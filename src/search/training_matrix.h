@@ -39,7 +39,8 @@ class TrainingMatrix {
 // The matrix of the listed persons, given by their DateCreated in list order, and the courses. A
 // record counts for the person its PersonID links to and for every chosen course its CourseID
 // links to (store/link_rule.h).
-// One pass over the training records, whatever the number of persons and courses.
+// One pass over the training records, whatever the number of persons and courses; the blocks need
+// hand over only the persons' records (scan::personsHint).
 TrainingMatrix trainingMatrix(scan::TrainingBlocks& blocks, std::span<const double> persons,
                               std::span<const MatrixCourse> courses,
                               const scan::PassOptions& pass = {});
