@@ -19,6 +19,7 @@
 #include "imports/import_plan.h"
 #include "imports/import_work.h"
 #include "imports/on_file.h"
+#include "scan/folder_blocks.h"
 #include "sheets/sheet_file.h"
 #include "sheets/typed_table.h"
 #include "store/posix_file_system.h"
@@ -111,7 +112,8 @@ int main() {
   const std::vector<imports::SheetChoice> choices = {imports::guessChoice(workbook.sheets.at(0))};
   imports::ImportPlan plan =
       imports::planImport(workbook, choices, imports::readOnFile(table), now);
-  imports::settleTrainingOnFile(plan, imports::trainingOnFile(table, plan.trainings));
+  imports::settleTrainingOnFile(
+      plan, imports::trainingOnFile(*scan::folderBlocks(table), plan.trainings));
   const double preview = secondsSince(start) - read;
   const bool written = imports::writeImport(table, {"Bench", now}, plan, book);
   const double total = secondsSince(start);

@@ -14,6 +14,7 @@
 #include "format/automation_date.h"
 #include "format/number_text.h"
 #include "renewals/renewal_list.h"
+#include "scan/folder_blocks.h"
 #include "store/field_codec.h"
 #include "store/file_table.h"
 #include "store/posix_file_system.h"
@@ -96,11 +97,13 @@ int main() {
   std::uint64_t sink = 0;
   vm::renewals::RenewalList list;
   const double read = best([&] { sink += vm::bench::plainRead(path); });
-  const double renewals =
-      best([&] { list = vm::renewals::renewalList(files, persons, renewed, query); });
+  const double renewals = best([&] {
+    list = vm::renewals::renewalList(*vm::scan::folderBlocks(files), persons, renewed, query);
+  });
   query.neverTaken = true;
-  const double withNever =
-      best([&] { list = vm::renewals::renewalList(files, persons, renewed, query); });
+  const double withNever = best([&] {
+    list = vm::renewals::renewalList(*vm::scan::folderBlocks(files), persons, renewed, query);
+  });
 
   std::printf("processor time, best of %d runs (expired %d, due %d, current %d, never taken %d)\n",
               kRuns, list.counts.expired, list.counts.due, list.counts.current,

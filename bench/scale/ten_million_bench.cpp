@@ -28,6 +28,7 @@
 #include "format/automation_date.h"
 #include "names/person_deletion.h"
 #include "renewals/renewal_list.h"
+#include "scan/folder_blocks.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
 #include "search/training_matrix.h"
@@ -285,21 +286,26 @@ int main(int argc, char** argv) {
   const std::vector<Pass> passes = {
       {"search, a comment word",
        [&](vm::store::FileTable& t, int r) {
-         return vm::search::matchSearch(t, persons, word, {vm::scan::ScanProgress(), r}).size();
+         return vm::search::matchSearch(*vm::scan::folderBlocks(t), persons, word,
+                                        {vm::scan::ScanProgress(), r})
+             .size();
        }},
       {"search, a course code",
        [&](vm::store::FileTable& t, int r) {
-         return vm::search::matchSearch(t, persons, code, {vm::scan::ScanProgress(), r}).size();
+         return vm::search::matchSearch(*vm::scan::folderBlocks(t), persons, code,
+                                        {vm::scan::ScanProgress(), r})
+             .size();
        }},
       {"annual summary",
        [&](vm::store::FileTable& t, int r) {
-         const auto s = vm::search::annualSummary(t, persons, year, {vm::scan::ScanProgress(), r});
+         const auto s = vm::search::annualSummary(*vm::scan::folderBlocks(t), persons, year,
+                                                  {vm::scan::ScanProgress(), r});
          return s.persons.size() + static_cast<std::size_t>(s.total * 10);
        }},
       {"training matrix, 50 courses",
        [&](vm::store::FileTable& t, int r) {
-         const auto m =
-             vm::search::trainingMatrix(t, persons, chosen, {vm::scan::ScanProgress(), r});
+         const auto m = vm::search::trainingMatrix(*vm::scan::folderBlocks(t), persons, chosen,
+                                                   {vm::scan::ScanProgress(), r});
          std::size_t filled = 0;
          for (std::size_t c = 0; c < m.courses(); ++c)
            filled += static_cast<std::size_t>(m.count(c));
@@ -307,8 +313,8 @@ int main(int argc, char** argv) {
        }},
       {"renewals, 5 courses",
        [&](vm::store::FileTable& t, int r) {
-         const auto l =
-             vm::renewals::renewalList(t, persons, renewed, query, {vm::scan::ScanProgress(), r});
+         const auto l = vm::renewals::renewalList(*vm::scan::folderBlocks(t), persons, renewed,
+                                                  query, {vm::scan::ScanProgress(), r});
          return l.entries.size() + static_cast<std::size_t>(l.counts.expired) * 7;
        }},
       {"training history",

@@ -17,6 +17,7 @@
 #include "format/automation_date.h"
 #include "format/csv_text.h"
 #include "format/number_text.h"
+#include "scan/folder_blocks.h"
 #include "search/training_matrix.h"
 #include "store/field_codec.h"
 #include "store/file_table.h"
@@ -102,7 +103,9 @@ int main() {
   std::size_t csvBytes = 0;
   std::vector<Timing> timings = {
       {[&] { sink += vm::bench::plainRead(path); }},
-      {[&] { matrix = vm::search::trainingMatrix(files, persons, chosen); }},
+      {[&] {
+        matrix = vm::search::trainingMatrix(*vm::scan::folderBlocks(files), persons, chosen);
+      }},
       {[&] {
         table = vm::search::matrixTable(matrix, "List of all active persons", names, chosen);
       }},

@@ -16,6 +16,7 @@
 
 #include "format/automation_date.h"
 #include "format/number_text.h"
+#include "scan/folder_blocks.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
 #include "search/text_criterion.h"
@@ -228,11 +229,14 @@ int main() {
                        return true;
                      });
   });
-  const int search = race.add([&] { found = vm::search::matchSearch(files, ids, words).size(); });
-  const int searchNot =
-      race.add([&] { notFound = vm::search::matchSearch(files, ids, notWords).size(); });
-  const int summary =
-      race.add([&] { summed = vm::search::annualSummary(files, ids, kYear).persons.size(); });
+  const int search = race.add(
+      [&] { found = vm::search::matchSearch(*vm::scan::folderBlocks(files), ids, words).size(); });
+  const int searchNot = race.add([&] {
+    notFound = vm::search::matchSearch(*vm::scan::folderBlocks(files), ids, notWords).size();
+  });
+  const int summary = race.add([&] {
+    summed = vm::search::annualSummary(*vm::scan::folderBlocks(files), ids, kYear).persons.size();
+  });
   const int sqlLike = race.add([&] { sqlFound = sqliteRows(db, like); });
   const int sqlGroup = race.add([&] { sqlSummed = sqliteRows(db, group); });
   const int trimmedLike = race.add([&] { sqliteRows(trimmedDb, like); });

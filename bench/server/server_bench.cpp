@@ -19,12 +19,14 @@
 #include "courses/course_store.h"
 #include "format/automation_date.h"
 #include "names/person_store.h"
+#include "scan/folder_blocks.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
 #include "search/text_criterion.h"
 #include "server/folder_transfer.h"
 #include "server/record_edits.h"
 #include "server/server_cluster.h"
+#include "server/training_blocks.h"
 #include "server/training_edits.h"
 #include "server/training_queries.h"
 #include "store/course_copies.h"
@@ -82,17 +84,6 @@ std::string trainingFile(const std::vector<double>& persons) {
   return file;
 }
 
-// The records the server picks for the filter, written as the training file of `folder`.
-void pick(server::Connection& c, const server::TrainingFilter& filter,
-          const test::TempFolder& folder) {
-  std::string records;
-  server::scanCandidates(c, filter, [&](std::span<const char> block) {
-    records.append(block.data(), block.size());
-    return true;
-  });
-  folder.write("Training.Records", records);
-}
-
 // Times both sides; each gives back its result (persons found, hours), which must agree.
 // Work timed on its own gives its times instead.
 bool row(const char* what, const std::function<double()>& folder,
@@ -119,10 +110,10 @@ int main() {
 
   // The same million records in a data folder and, copied, on the server.
   const std::vector<double> persons = bench::listedPersons(kPersons);
-  test::TempFolder whole, picked;
+  test::TempFolder whole;
   whole.write("Training.Records", trainingFile(persons));
   store::PosixFileSystem fs;
-  store::FileTable wholeFiles(fs, whole.str()), pickedFiles(fs, picked.str());
+  store::FileTable wholeFiles(fs, whole.str());
   {
     const auto start = std::chrono::steady_clock::now();
     server::Connection owner(cluster.conninfo(database, test::ServerCluster::kOwner));
@@ -137,12 +128,13 @@ int main() {
   search::MatchCriteria criteria;
   server::TrainingFilter filter;
   const auto onFolder = [&] {
-    return static_cast<double>(search::matchSearch(wholeFiles, persons, criteria).size());
+    return static_cast<double>(
+        search::matchSearch(*scan::folderBlocks(wholeFiles), persons, criteria).size());
   };
   // Every record that may meet the criteria, searched by the program as the folder is.
   const auto allCandidates = [&] {
-    pick(c, filter, picked);
-    return static_cast<double>(search::matchSearch(pickedFiles, persons, criteria).size());
+    return static_cast<double>(
+        search::matchSearch(*server::trainingBlocks(c, filter), persons, criteria).size());
   };
   // As a search that needs one record of each person asks: the first record of each that may
   // meet the criteria, decided by the program's own matching.
@@ -177,10 +169,10 @@ int main() {
   filter.lastDay = format::automationDay(format::automationDateOf(kYear, 12, 31));
   filter.persons = persons;
   same &= row(
-      "annual summary", [&] { return search::annualSummary(wholeFiles, persons, kYear).total; },
+      "annual summary",
+      [&] { return search::annualSummary(*scan::folderBlocks(wholeFiles), persons, kYear).total; },
       [&] {
-        pick(c, filter, picked);
-        return search::annualSummary(pickedFiles, persons, kYear).total;
+        return search::annualSummary(*server::trainingBlocks(c, filter), persons, kYear).total;
       });
 
   // A course credited to 100 persons, in a folder of its own and on the server.

@@ -228,7 +228,9 @@ void frmImport::replan() {
   {
     ui::BusyCursor busy(isVisible() ? this : nullptr);
     plan_ = planImport(book_, choices_, onFile_, state_.clock.now());
-    settleTrainingOnFile(plan_, trainingOnFile(state_.files, plan_.trainings));
+    settleTrainingOnFile(plan_,
+                         trainingOnFile(*state_.records.trainingBlocks(onFileHint(plan_.trainings)),
+                                        plan_.trainings));
   }
   preview_->show(book_, plan_);
   gridPreview_->resizeColumnsToContents();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "imports/import_plan.h"
+#include "scan/training_blocks.h"
 #include "store/file_table.h"
 
 namespace vm::imports {
@@ -13,9 +14,12 @@ namespace vm::imports {
 // closes the files.
 OnFile readOnFile(store::FileTable& table);
 
-// For each training record, whether Training.Records holds one of the same person and course on
-// the same date: one sequential pass over the file, however many records are asked about.
-std::vector<bool> trainingOnFile(store::FileTable& table,
+// For each training record, whether the training records hold one of the same person and course
+// on the same date: one pass over them, however many records are asked about.
+std::vector<bool> trainingOnFile(scan::TrainingBlocks& blocks,
                                  std::span<const store::TrainingRecord> trainings);
+
+// What the check looks at, for the blocks it reads: the records' persons and the days they span.
+scan::TrainingHint onFileHint(std::span<const store::TrainingRecord> trainings);
 
 }  // namespace vm::imports

@@ -14,6 +14,7 @@
 #include "format/automation_date.h"
 #include "format/date_text.h"
 #include "renewals/frm_renewal_periods.h"
+#include "scan/training_blocks.h"
 #include "scan/training_pass.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
@@ -174,8 +175,9 @@ void frmRenewals::cmdShowRenewals_Click() {
   try {
     const ui::BusyCursor busy(this);
     ui::EscapeStops escape;
-    list = renewalList(state_.files, ui::stampsOf(persons_), asked, query,
-                       [&](std::int64_t, std::int64_t) { escape.poll(); });
+    const std::vector<double> stamps = ui::stampsOf(persons_);
+    list = renewalList(*state_.records.trainingBlocks(scan::personsHint(stamps)), stamps, asked,
+                       query, [&](std::int64_t, std::int64_t) { escape.poll(); });
     cells.reserve(list.entries.size());
     for (const RenewalEntry& e : list.entries) {
       const PeriodRow& course = courses_[chosen[static_cast<std::size_t>(e.course)]];

@@ -125,7 +125,7 @@ void count(RenewalCounts& counts, RenewalStatus status) {
 
 }  // namespace
 
-RenewalList renewalList(store::FileTable& files, std::span<const double> personRows,
+RenewalList renewalList(scan::TrainingBlocks& blocks, std::span<const double> personRows,
                         std::span<const RenewalCourse> courses, const RenewalQuery& query,
                         const scan::PassOptions& pass) {
   RenewalList out;
@@ -148,7 +148,7 @@ RenewalList renewalList(store::FileTable& files, std::span<const double> personR
     void ahead(std::span<const char> r) {
       if (courses.find(r) >= 0) persons.prefetch(r);
     }
-    bool visit(std::int32_t, std::span<const char> r) {
+    bool visit(std::span<const char> r) {
       const int course = courses.find(r);
       if (course < 0) return true;
       const int person = persons.find(r);
@@ -160,12 +160,10 @@ RenewalList renewalList(store::FileTable& files, std::span<const double> personR
     }
   };
   LatestDays latest;
-  if (files.exists(store::DataFile::Training)) {
-    for (const Part& part : scan::passInRanges<Part>(files, pass, [&] {
-           return Part{persons, courseIndex};
-         }))
-      latest.keepAll(part.latest);
-  }
+  for (const Part& part : scan::passInRanges<Part>(blocks, pass, [&] {
+         return Part{persons, courseIndex};
+       }))
+    latest.keepAll(part.latest);
 
   // The pairs are spread over the table: those of a few rows ahead are fetched while this row's
   // are read.

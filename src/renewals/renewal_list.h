@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "renewals/renewal_status.h"
+#include "scan/training_blocks.h"
 #include "scan/training_pass.h"
-#include "store/file_table.h"
 
 namespace vm::renewals {
 
@@ -53,9 +53,9 @@ struct RenewalList {
 
 // Where each listed person, given by their DateCreated in list order, stands in each course: a
 // training counts for the person its PersonID links to and the course its CourseID links to, and
-// the latest by day is the one that lapses. One sequential pass over Training.Records, as the
-// search makes; opens and closes the file.
-RenewalList renewalList(store::FileTable& files, std::span<const double> persons,
+// the latest by day is the one that lapses. One pass over the training records, as the search
+// makes; the blocks need hand over only the persons' records (scan::personsHint).
+RenewalList renewalList(scan::TrainingBlocks& blocks, std::span<const double> persons,
                         std::span<const RenewalCourse> courses, const RenewalQuery& query,
                         const scan::PassOptions& pass = {});
 

@@ -10,6 +10,7 @@
 #include "format/automation_date.h"
 #include "renewals/frm_renewals.h"
 #include "renewals/renewal_courses.h"
+#include "scan/training_blocks.h"
 #include "scan/training_pass.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
@@ -97,8 +98,9 @@ void offerRenewalNotice(ui::AppState& state, ui::LobbyServices& lobby) {
     RenewalQuery query;
     query.today = format::automationDay(format::toAutomationDate(state.clock.now()));
     query.dueWithin = kNoticeDays;
-    list = renewalList(state.files, ui::stampsOf(persons), asked, query,
-                       [&](std::int64_t, std::int64_t) { escape.poll(); });
+    const std::vector<double> stamps = ui::stampsOf(persons);
+    list = renewalList(*state.records.trainingBlocks(scan::personsHint(stamps)), stamps, asked,
+                       query, [&](std::int64_t, std::int64_t) { escape.poll(); });
   } catch (const scan::PassStopped&) {
     return;  // Esc: the user would rather start working than hear about renewals now
   }

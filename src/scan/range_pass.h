@@ -12,50 +12,35 @@
 #include <thread>
 #include <vector>
 
+#include "scan/training_blocks.h"
 #include "scan/training_pass.h"
-#include "store/file_table.h"
+#include "store/record_layouts.h"
 
 namespace vm::scan {
 
-// Below this many records a file is read on the calling thread alone: starting threads would
-// cost more than they save.
-inline constexpr std::int64_t kRecordsWorthThreads = 65536;
-
-// How many ranges a pass over `records` records splits the file into on this machine: one per
-// processor core, one for a small file or a file system that reads on one thread only.
-int rangesFor(const store::FileTable& files, std::int64_t records);
-
-// The first record (1-based) of range `range` of `ranges` over `records` records; range
-// `ranges` starts one past the last record.
-inline std::int32_t rangeStart(std::int64_t records, int range, int ranges) {
-  return static_cast<std::int32_t>(1 + records * range / ranges);
-}
-
-// Reads Training.Records in `pass.ranges` consecutive ranges (see PassOptions), each on a thread of
-// its own when the file system allows it, and gives back one Part per range, in file order, for the
-// caller to merge. Each range gets a Part of its own made by `makePart()`; the Part is handed every
-// record of its range in file order by `part.visit(n, record)` (n the record's number; false
-// ends the range early) and each record kLookAhead records earlier by `part.ahead(record)`.
+// Reads the blocks' records in `pass.ranges` ranges (see PassOptions; 0 takes the blocks' own
+// count), each on a thread of its own when the blocks allow it, and gives back one Part per range,
+// in file order, for the caller to merge. Each range gets a Part of its own made by `makePart()`;
+// the Part is handed every record of its range in file order by `part.visit(record)` (false ends
+// the range early) and each record kLookAhead records earlier by `part.ahead(record)`.
 // Parts run side by side, so they share nothing they change but what is made for threads (the
 // search's set of persons met); a pass whose parts merged in file order give what one part over
-// the whole file gives is the same pass, only faster.
+// all the records gives is the same pass, only faster.
 //
-// `pass.progress` is told, on the calling thread alone, how many records all ranges have read,
-// at the start, at most once per interval while the ranges run, and at the end. When it throws,
-// the ranges stop, their threads are joined, and the throw goes on: a progress that throws
-// PassStopped is how a window stops a pass. A failure in a range stops the others and is thrown
-// on the calling thread (the first range's first).
+// `pass.progress` is told, on the calling thread alone, how many records all ranges have read of
+// the blocks' count, at the start, at most once per interval while the ranges run, and at the
+// end. When it throws, the ranges stop, their threads are joined, and the throw goes on: a
+// progress that throws PassStopped is how a window stops a pass. A failure in a range stops the
+// others and is thrown on the calling thread (the first range's first).
 template <typename Part, typename MakePart>
-std::vector<Part> passInRanges(store::FileTable& files, const PassOptions& pass,
-                               MakePart&& makePart,
+std::vector<Part> passInRanges(TrainingBlocks& blocks, const PassOptions& pass, MakePart&& makePart,
                                std::chrono::milliseconds interval = kProgressInterval) {
   using Clock = std::chrono::steady_clock;
-  constexpr auto kTraining = store::DataFile::Training;
-  constexpr std::size_t kLength = store::recordLength(kTraining);
-  const store::OpenFile file(files, kTraining);
-  const std::int64_t total = file.count();
+  constexpr std::size_t kLength = store::layout::training::kLength;
+  const std::int64_t total = blocks.count();
   const ScanProgress& progress = pass.progress;
-  int ranges = pass.ranges > 0 ? pass.ranges : rangesFor(files, total);
+  const int ranged = blocks.ranges();
+  int ranges = pass.ranges > 0 ? pass.ranges : ranged;
   ranges = static_cast<int>(std::clamp<std::int64_t>(ranges, 1, std::max<std::int64_t>(total, 1)));
 
   std::vector<Part> parts;
@@ -68,19 +53,18 @@ std::vector<Part> passInRanges(store::FileTable& files, const PassOptions& pass,
   const auto scanRange = [&](int r, auto&& afterBlock) {
     Part& part = parts[static_cast<std::size_t>(r)];
     std::atomic<std::int64_t>& read = done[static_cast<std::size_t>(r)];
-    files.scanBlocks(
-        kTraining, rangeStart(total, r, ranges), rangeStart(total, r + 1, ranges) - 1,
-        [&](std::int32_t n, std::span<const char> block) {
-          const std::size_t records = block.size() / kLength;
-          for (std::size_t i = 0; i < records; ++i) {
-            if (i + kLookAhead < records)
-              part.ahead(block.subspan((i + kLookAhead) * kLength, kLength));
-            if (!part.visit(n + static_cast<std::int32_t>(i), block.subspan(i * kLength, kLength)))
-              return false;
-          }
-          read.fetch_add(static_cast<std::int64_t>(records), std::memory_order_relaxed);
-          return afterBlock();
-        });
+    // One call a block, so that what a record costs is the Part's work alone.
+    const TrainingBlockVisit visitBlock = [&](std::span<const char> block) {
+      const std::size_t records = block.size() / kLength;
+      for (std::size_t i = 0; i < records; ++i) {
+        if (i + kLookAhead < records)
+          part.ahead(block.subspan((i + kLookAhead) * kLength, kLength));
+        if (!part.visit(block.subspan(i * kLength, kLength))) return false;
+      }
+      read.fetch_add(static_cast<std::int64_t>(records), std::memory_order_relaxed);
+      return afterBlock();
+    };
+    blocks.scan(r, ranges, visitBlock);
   };
   const auto readSoFar = [&] {
     std::int64_t sum = 0;
@@ -89,7 +73,7 @@ std::vector<Part> passInRanges(store::FileTable& files, const PassOptions& pass,
   };
 
   if (progress) progress(0, total);
-  if (ranges == 1 || !files.fileSystem().readsFromManyThreads()) {
+  if (ranges == 1 || ranged == 1) {
     Clock::time_point told = Clock::now();
     for (int r = 0; r < ranges; ++r)
       scanRange(r, [&] {

@@ -24,6 +24,13 @@ struct TrainingHint {
   std::optional<std::vector<double>> persons;
 };
 
+// The hint of a pass that takes the records of these persons alone.
+inline TrainingHint personsHint(std::span<const double> persons) {
+  TrainingHint hint;
+  hint.persons.emplace(persons.begin(), persons.end());
+  return hint;
+}
+
 // A block of whole records in the layout of Training.Records; false ends the range early.
 using TrainingBlockVisit = std::function<bool(std::span<const char> block)>;
 

@@ -36,6 +36,13 @@ class AddendCache {
   std::array<Entry, 64> entries_{};
 };
 
+bool summable(int year) { return year >= format::kMinYear && year <= format::kMaxYear; }
+
+DayRange daysOf(int year) {
+  return {format::automationDay(format::automationDateOf(year, 1, 1)),
+          format::automationDay(format::automationDateOf(year, 12, 31))};
+}
+
 }  // namespace
 
 double hoursAddend(float stored) {
@@ -47,13 +54,12 @@ double hoursAddend(float stored) {
 
 std::string hoursText(double hours) { return format::shortestSingle(format::toSingle(hours)); }
 
-AnnualSummary annualSummary(store::FileTable& files, std::span<const double> personRows, int year,
-                            const scan::PassOptions& pass) {
+AnnualSummary annualSummary(scan::TrainingBlocks& blocks, std::span<const double> personRows,
+                            int year, const scan::PassOptions& pass) {
   namespace L = store::layout::training;
   AnnualSummary out;
-  if (year < format::kMinYear || year > format::kMaxYear) return out;
-  const DayRange days{format::automationDay(format::automationDateOf(year, 1, 1)),
-                      format::automationDay(format::automationDateOf(year, 12, 31))};
+  if (!summable(year)) return out;
+  const DayRange days = daysOf(year);
   const scan::LinkIndex listed(personRows);
   const auto slots = static_cast<std::size_t>(listed.persons());
   std::vector<double> hours(slots, 0.0);
@@ -84,7 +90,7 @@ AnnualSummary annualSummary(store::FileTable& files, std::span<const double> per
     void ahead(std::span<const char> r) const {
       if (inYear(r)) persons.prefetch(r);
     }
-    bool visit(std::int32_t, std::span<const char> r) {
+    bool visit(std::span<const char> r) {
       if (!inYear(r)) return true;
       const int slot = persons.find(r);
       if (slot < 0) return true;
@@ -99,7 +105,7 @@ AnnualSummary annualSummary(store::FileTable& files, std::span<const double> per
   };
   if (slots > 0) {
     bool first = true;
-    const std::vector<Part> parts = scan::passInRanges<Part>(files, pass, [&] {
+    const std::vector<Part> parts = scan::passInRanges<Part>(blocks, pass, [&] {
       Part part{days, listed, first ? &hours : nullptr, first ? &addend : nullptr,
                 std::vector<char>(slots, 0)};
       first = false;
@@ -118,6 +124,16 @@ AnnualSummary annualSummary(store::FileTable& files, std::span<const double> per
     out.total += hours[slot];
   }
   return out;
+}
+
+scan::TrainingHint summaryHint(std::span<const double> persons, int year) {
+  scan::TrainingHint hint = scan::personsHint(persons);
+  if (summable(year)) {
+    const DayRange days = daysOf(year);
+    hint.firstDay = days.first();
+    hint.lastDay = days.last();
+  }
+  return hint;
 }
 
 }  // namespace vm::search

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "scan/training_blocks.h"
 #include "scan/training_pass.h"
-#include "store/file_table.h"
 
 namespace vm::search {
 
@@ -25,12 +25,14 @@ struct AnnualSummary {
 // The training hours of the listed persons, given by their DateCreated in list order, for one
 // calendar year. Hours are added in double precision, each record adding its stored
 // hours as their shortest text reads (2.2 adds 2.2, not the single nearest to it), so that three
-// records of 2.2 hours make 6.6 and not 6.6000004. One pass over Training.Records (its ranges
-// read side by side);
-// the result is the same as scanning the file once for each person in turn. Opens and closes the
-// file.
-AnnualSummary annualSummary(store::FileTable& files, std::span<const double> persons, int year,
+// records of 2.2 hours make 6.6 and not 6.6000004. One pass over the training records (their
+// ranges read side by side); the result is the same as scanning all the records once for each
+// person in turn.
+AnnualSummary annualSummary(scan::TrainingBlocks& blocks, std::span<const double> persons, int year,
                             const scan::PassOptions& pass = {});
+
+// What the summary looks at, for the blocks it reads.
+scan::TrainingHint summaryHint(std::span<const double> persons, int year);
 
 // What a record's stored hours add to a sum: the number their shortest text reads as.
 double hoursAddend(float stored);

@@ -11,7 +11,7 @@
 
 namespace vm::search {
 
-std::vector<int> matchSearch(store::FileTable& files, std::span<const double> personRows,
+std::vector<int> matchSearch(scan::TrainingBlocks& blocks, std::span<const double> personRows,
                              const MatchCriteria& criteria, const scan::PassOptions& pass) {
   namespace L = store::layout::training;
   using store::codec::rawText;
@@ -42,7 +42,7 @@ std::vector<int> matchSearch(store::FileTable& files, std::span<const double> pe
     void ahead(std::span<const char> r) const {
       if (inRange(r)) persons.prefetch(r);
     }
-    bool visit(std::int32_t, std::span<const char> r) {
+    bool visit(std::span<const char> r) {
       if (!inRange(r)) return true;
       const int slot = persons.find(r);
       if (slot < 0) return unmet.load(std::memory_order_relaxed) > 0;
@@ -57,7 +57,7 @@ std::vector<int> matchSearch(store::FileTable& files, std::span<const double> pe
   };
   if (slots > 0)
     scan::passInRanges<Part>(
-        files, pass, [&] { return Part{criteria, code, comments, met.get(), unmet, listed}; });
+        blocks, pass, [&] { return Part{criteria, code, comments, met.get(), unmet, listed}; });
 
   const bool wanted = criteria.mode == MatchMode::Match;
   std::vector<int> found;
@@ -65,6 +65,17 @@ std::vector<int> matchSearch(store::FileTable& files, std::span<const double> pe
     if (met[static_cast<std::size_t>(listed.slotOfRow(row))].load() == wanted)
       found.push_back(static_cast<int>(row));
   return found;
+}
+
+scan::TrainingHint matchHint(std::span<const double> persons, const MatchCriteria& criteria) {
+  scan::TrainingHint hint = scan::personsHint(persons);
+  if (criteria.days) {
+    hint.firstDay = criteria.days->first();
+    hint.lastDay = criteria.days->last();
+  }
+  hint.courseCode = criteria.courseCode;
+  hint.comments = criteria.comments;
+  return hint;
 }
 
 }  // namespace vm::search

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "scan/training_blocks.h"
 #include "scan/training_pass.h"
 #include "search/day_range.h"
-#include "store/file_table.h"
 
 namespace vm::search {
 
@@ -26,11 +26,13 @@ struct MatchCriteria {
 };
 
 // The persons found among the listed ones, given by their DateCreated in list order: their
-// positions in the list, in that order. One pass over Training.Records (its ranges
-// read side by side)
-// decides for every person at once; the result is the same as scanning the whole file once for
-// each person in turn. Opens and closes the file.
-std::vector<int> matchSearch(store::FileTable& files, std::span<const double> persons,
+// positions in the list, in that order. One pass over the training records (their ranges read
+// side by side) decides for every person at once; the result is the same as scanning all the
+// records once for each person in turn.
+std::vector<int> matchSearch(scan::TrainingBlocks& blocks, std::span<const double> persons,
                              const MatchCriteria& criteria, const scan::PassOptions& pass = {});
+
+// What the search looks at, for the blocks it reads.
+scan::TrainingHint matchHint(std::span<const double> persons, const MatchCriteria& criteria);
 
 }  // namespace vm::search

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "format/text_case.h"
+#include "scan/training_blocks.h"
 #include "scan/training_pass.h"
 #include "search/frm_training_matrix.h"
 #include "search/progress_caption.h"
@@ -158,8 +159,10 @@ void MatrixPanel::cmdMatrix_Click() {
   try {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
     ui::EscapeStops escape;
-    const TrainingMatrix matrix = trainingMatrix(state_.files, ui::stampsOf(persons), courses,
-                                                 progressOnCaption(cmdMatrix_, escape));
+    const std::vector<double> stamps = ui::stampsOf(persons);
+    const TrainingMatrix matrix =
+        trainingMatrix(*state_.records.trainingBlocks(scan::personsHint(stamps)), stamps, courses,
+                       progressOnCaption(cmdMatrix_, escape));
     table = matrixTable(matrix, heading, personNames, courses);
   } catch (const scan::PassStopped&) {
     cmdMatrix_->setCaption(cmdMatrix_->tag());

@@ -318,8 +318,9 @@ void SearchTab::cmdMatch_Click() {
   try {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
     ui::EscapeStops escape;
-    found = matchSearch(state_.files, ui::stampsOf(persons), entry.criteria,
-                        progressOnCaption(cmdMatch_, escape));
+    const std::vector<double> stamps = ui::stampsOf(persons);
+    found = matchSearch(*state_.records.trainingBlocks(matchHint(stamps, entry.criteria)), stamps,
+                        entry.criteria, progressOnCaption(cmdMatch_, escape));
   } catch (const scan::PassStopped&) {
     cmdMatch_->setCaption(cmdMatch_->tag());
     return;
@@ -349,9 +350,10 @@ void SearchTab::cmdAnnualSummary_Click() {
   try {
     const ui::BusyCursor busy(lobby_.lobbyWindow());
     ui::EscapeStops escape;
-    summary = annualSummary(state_.files, ui::stampsOf(persons),
-                            static_cast<int>(summaryYear(year.toStdString())),
-                            progressOnCaption(cmdAnnualSummary_, escape));
+    const std::vector<double> stamps = ui::stampsOf(persons);
+    const int summaryYearValue = static_cast<int>(summaryYear(year.toStdString()));
+    summary = annualSummary(*state_.records.trainingBlocks(summaryHint(stamps, summaryYearValue)),
+                            stamps, summaryYearValue, progressOnCaption(cmdAnnualSummary_, escape));
   } catch (const scan::PassStopped&) {
     cmdAnnualSummary_->setCaption(cmdAnnualSummary_->tag());
     return;

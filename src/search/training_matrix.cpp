@@ -73,7 +73,7 @@ std::optional<double> TrainingMatrix::latest(std::size_t row, std::size_t course
   return date;
 }
 
-TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const double> personRows,
+TrainingMatrix trainingMatrix(scan::TrainingBlocks& blocks, std::span<const double> personRows,
                               std::span<const MatrixCourse> courses,
                               const scan::PassOptions& pass) {
   const scan::LinkIndex listed(personRows);
@@ -103,7 +103,7 @@ TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const double> p
                            static_cast<std::size_t>(column));
 #endif
     }
-    bool visit(std::int32_t, std::span<const char> r) {
+    bool visit(std::span<const char> r) {
       int column = lookup.find(r);
       if (column < 0) return true;
       const int slot = persons.find(r);
@@ -118,7 +118,7 @@ TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const double> p
   scan::LargeTable<double> latest;
   if (cells > 0) {
     const CourseLookup lookup(courses);
-    std::vector<Part> parts = scan::passInRanges<Part>(files, pass, [&] {
+    std::vector<Part> parts = scan::passInRanges<Part>(blocks, pass, [&] {
       return Part{lookup, listed, width, scan::LargeTable<double>(cells, kNone)};
     });
     // Later ranges merged into the first in file order, under the rule each record met.

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "scan/large_table.h"
+#include "scan/training_blocks.h"
 #include "scan/training_pass.h"
 #include "search/matrix_courses.h"
-#include "store/file_table.h"
 
 namespace vm::search {
 
@@ -39,9 +39,9 @@ class TrainingMatrix {
 // The matrix of the listed persons, given by their DateCreated in list order, and the courses. A
 // record counts for the person its PersonID links to and for every chosen course its CourseID
 // links to (store/link_rule.h).
-// One sequential pass over Training.Records, whatever the number of persons and courses. Opens
-// and closes the file.
-TrainingMatrix trainingMatrix(store::FileTable& files, std::span<const double> persons,
+// One pass over the training records, whatever the number of persons and courses; the blocks need
+// hand over only the persons' records (scan::personsHint).
+TrainingMatrix trainingMatrix(scan::TrainingBlocks& blocks, std::span<const double> persons,
                               std::span<const MatrixCourse> courses,
                               const scan::PassOptions& pass = {});
 

@@ -18,8 +18,10 @@ class ServerBlocks final : public scan::TrainingBlocks {
     return connection_.exec("SELECT count(*) FROM training").getInt64(0, 0);
   }
   int ranges() const override { return 1; }
-  void scan(int, int, const scan::TrainingBlockVisit& visit) override {
-    scanCandidates(connection_, hint_, visit);
+  // One stream: the first range holds every record, so a pass told to read in more ranges
+  // still reads each once.
+  void scan(int range, int, const scan::TrainingBlockVisit& visit) override {
+    if (range == 0) scanCandidates(connection_, hint_, visit);
   }
 
  private:

@@ -2,11 +2,11 @@
 #include "training/history_rows.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "format/date_text.h"
 #include "format/number_text.h"
 #include "format/trim.h"
+#include "scan/folder_blocks.h"
 #include "scan/link_index.h"
 #include "scan/range_pass.h"
 #include "store/field_codec.h"
@@ -15,24 +15,33 @@ namespace vm::training {
 
 std::vector<records::NumberedTraining> historyRecords(store::FileTable& table, double personId,
                                                       const scan::PassOptions& pass) {
-  constexpr auto kTraining = store::DataFile::Training;
-  if (!table.exists(kTraining)) return {};
   const scan::LinkIndex person({&personId, 1});
-  // Each range lists its own records; the ranges' lists one after the other are the file order.
+  // Each range lists its own records, numbered from its first; the ranges' lists one after the
+  // other are the file order.
   struct Part {
     scan::LinkIndex person;
     std::vector<records::NumberedTraining> found{};
+    std::int32_t seen = 0;
 
     void ahead(std::span<const char>) const {}
-    bool visit(std::int32_t n, std::span<const char> record) {
+    bool visit(std::span<const char> record) {
+      const std::int32_t n = seen++;
       if (person.find(record) == 0)
         found.push_back({n, store::RecordTraits<store::TrainingRecord>::decode(record)});
       return true;
     }
   };
+  scan::FolderBlocks blocks(table);
+  std::vector<Part> parts = scan::passInRanges<Part>(blocks, pass, [&] { return Part{person}; });
   std::vector<records::NumberedTraining> found;
-  for (Part& part : scan::passInRanges<Part>(table, pass, [&] { return Part{person}; }))
-    std::move(part.found.begin(), part.found.end(), std::back_inserter(found));
+  const int ranges = static_cast<int>(parts.size());
+  for (int r = 0; r < ranges; ++r) {
+    const std::int32_t first = blocks.firstOf(r, ranges);
+    for (records::NumberedTraining& record : parts[static_cast<std::size_t>(r)].found) {
+      record.n += first;
+      found.push_back(std::move(record));
+    }
+  }
   return found;
 }
 

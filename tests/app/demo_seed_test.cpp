@@ -12,6 +12,7 @@
 #include "format/trim.h"
 #include "renewals/renewal_list.h"
 #include "renewals/renewal_periods.h"
+#include "scan/folder_blocks.h"
 #include "store/posix_file_system.h"
 #include "support/temp_folder.h"
 
@@ -111,7 +112,8 @@ TEST(DemoSeed, OnAnyDayTheRenewalsNoticeHasExpiredAndDueTrainings) {
     vm::renewals::RenewalQuery query;
     query.today = vm::format::automationDay(vm::format::toAutomationDate(day));
     query.dueWithin = 30;
-    const auto counts = vm::renewals::renewalList(files, active, renewed, query).counts;
+    const auto counts =
+        vm::renewals::renewalList(*vm::scan::folderBlocks(files), active, renewed, query).counts;
     EXPECT_GE(counts.expired, 3);
     EXPECT_GE(counts.due, 3);
     EXPECT_GT(counts.current, 2 * (counts.expired + counts.due));

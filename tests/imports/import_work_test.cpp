@@ -5,6 +5,7 @@
 
 #include "imports/on_file.h"
 #include "imports/workbook_builder.h"
+#include "scan/folder_blocks.h"
 #include "store/record_codec.h"
 #include "support/fault_sweep.h"
 #include "support/store_test.h"
@@ -49,7 +50,7 @@ const sheets::Workbook kBook{{
 ImportPlan planIn(store::FileTable& table) {
   std::vector<SheetChoice> choices = {guessChoice(kBook.sheets[0])};
   ImportPlan plan = planImport(kBook, choices, readOnFile(table), kNow);
-  settleTrainingOnFile(plan, trainingOnFile(table, plan.trainings));
+  settleTrainingOnFile(plan, trainingOnFile(*scan::folderBlocks(table), plan.trainings));
   return plan;
 }
 

@@ -6,6 +6,7 @@
 #include "format/trim.h"
 #include "imports/import_plan.h"
 #include "imports/on_file.h"
+#include "scan/folder_blocks.h"
 #include "search/training_matrix.h"
 #include "sheets/sheet_file.h"
 #include "sheets/typed_table.h"
@@ -85,8 +86,8 @@ TEST(RoundTrip, TheExportedMatrixImportsAsTheSameTrainingRecords) {
   std::vector<search::MatrixCourse> columns;
   for (const store::CourseRecord& c : courses)
     columns.push_back({format::trim(c.CourseCode), format::trim(c.CourseName), c.DateCreated});
-  const search::MatrixTable table =
-      search::matrixTable(search::trainingMatrix(from, rows, columns), "Name", names, columns);
+  const search::MatrixTable table = search::matrixTable(
+      search::trainingMatrix(*scan::folderBlocks(from), rows, columns), "Name", names, columns);
   const std::string path = (exported / "matrix.xlsx").string();
   sheets::writeWorkbook(
       path,
@@ -96,13 +97,13 @@ TEST(RoundTrip, TheExportedMatrixImportsAsTheSameTrainingRecords) {
   const SheetChoice choice = guessChoice(book.sheets.at(0));
   EXPECT_EQ(choice.kind, SheetKind::Matrix);
   ImportPlan plan = planImport(book, {choice}, readOnFile(to), kNow);
-  settleTrainingOnFile(plan, trainingOnFile(to, plan.trainings));
+  settleTrainingOnFile(plan, trainingOnFile(*scan::folderBlocks(to), plan.trainings));
   EXPECT_EQ(plan.count(Outcome::Refused), 0u);
   EXPECT_EQ(fileOf(plan.trainings), fileOf(std::vector{trainings[0], trainings[2], trainings[1]}));
 
   // Into the folder it came from, every cell is on file already.
   plan = planImport(book, {choice}, readOnFile(from), kNow);
-  settleTrainingOnFile(plan, trainingOnFile(from, plan.trainings));
+  settleTrainingOnFile(plan, trainingOnFile(*scan::folderBlocks(from), plan.trainings));
   EXPECT_EQ(plan.count(Outcome::OnFile), 3u);
   EXPECT_TRUE(plan.trainings.empty());
 }

@@ -15,6 +15,7 @@
 #include "format/automation_date.h"
 #include "format/date_text.h"
 #include "renewals/lapse_date.h"
+#include "scan/folder_blocks.h"
 #include "store/link_rule.h"
 #include "store/records.h"
 #include "support/store_test.h"
@@ -110,7 +111,7 @@ TEST_F(RenewalListTest, EachPersonsLatestTrainingPerCourseAsTheSlowWayFindsIt) {
   query.today = today;
   query.dueWithin = 30;
   query.neverTaken = true;
-  const RenewalList list = renewalList(table, rows, courses, query);
+  const RenewalList list = renewalList(*vm::scan::folderBlocks(table), rows, courses, query);
   const auto latest = latestByReference(table, rows, courses);
 
   ASSERT_EQ(list.entries.size(), rows.size() * courses.size());
@@ -163,8 +164,8 @@ TEST_F(RenewalListTest, EachPersonsLatestTrainingPerCourseAsTheSlowWayFindsIt) {
     EXPECT_LT(order(list.entries[i - 1]), order(list.entries[i])) << i;
   // Read in ranges, the file gives the same list.
   for (const int ranges : {2, 3, 7}) {
-    const RenewalList inRanges =
-        renewalList(table, rows, courses, query, {vm::scan::ScanProgress(), ranges});
+    const RenewalList inRanges = renewalList(*vm::scan::folderBlocks(table), rows, courses, query,
+                                             {vm::scan::ScanProgress(), ranges});
     ASSERT_EQ(inRanges.entries.size(), list.entries.size()) << ranges;
     for (std::size_t i = 0; i < list.entries.size(); ++i)
       EXPECT_EQ(order(inRanges.entries[i]), order(list.entries[i])) << i << " in " << ranges;
@@ -172,7 +173,7 @@ TEST_F(RenewalListTest, EachPersonsLatestTrainingPerCourseAsTheSlowWayFindsIt) {
 
   // Without the persons who never took a course, the rest is the same list.
   query.neverTaken = false;
-  const RenewalList taken = renewalList(table, rows, courses, query);
+  const RenewalList taken = renewalList(*vm::scan::folderBlocks(table), rows, courses, query);
   EXPECT_EQ(taken.entries.size(),
             list.entries.size() - static_cast<std::size_t>(counts.neverTaken));
   EXPECT_EQ(taken.counts.neverTaken, counts.neverTaken);
@@ -183,9 +184,9 @@ TEST_F(RenewalListTest, WithoutTrainingRecordsEveryoneNeverTookAnything) {
   const std::vector<RenewalCourse> courses = {{45000.25, 12}};
   RenewalQuery query;
   query.today = dayOf(2026, 12, 8);
-  const RenewalList none = renewalList(table, rows, courses, query);
+  const RenewalList none = renewalList(*vm::scan::folderBlocks(table), rows, courses, query);
   EXPECT_TRUE(none.entries.empty());
   EXPECT_EQ(none.counts.neverTaken, 2);
   EXPECT_FALSE(folder.has("Training.Records"));  // looked at, not made
-  EXPECT_TRUE(renewalList(table, rows, {}, query).entries.empty());
+  EXPECT_TRUE(renewalList(*vm::scan::folderBlocks(table), rows, {}, query).entries.empty());
 }

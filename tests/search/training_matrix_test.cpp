@@ -10,6 +10,7 @@
 #include "courses/course_files.h"
 #include "format/automation_date.h"
 #include "format/date_text.h"
+#include "scan/folder_blocks.h"
 #include "store/link_rule.h"
 #include "store/records.h"
 #include "support/store_test.h"
@@ -64,7 +65,7 @@ TEST_F(TrainingMatrixTest, EachCellIsTheLatestDateAndTheLastRowCountsThePersons)
       {"CPR-B", "CPR twin", kTwinOfCpr},  {"ZERO", "Zero", 0.0},
       {"NONE", "Never taken", 45000.0},
   };
-  const TrainingMatrix matrix = trainingMatrix(table, rows, courses);
+  const TrainingMatrix matrix = trainingMatrix(*vm::scan::folderBlocks(table), rows, courses);
   const MatrixTable shown = matrixTable(matrix, "List of all active persons",
                                         {{"Ann", "Bob", "Cy", "Bob again"}}, courses);
 
@@ -86,11 +87,12 @@ TEST_F(TrainingMatrixTest, NoFileNoPersonsOrNoCoursesGiveEmptyCells) {
   const std::vector<MatrixCourse> courses = {{"FA-101", "First Aid", kFirstAid}};
   const std::vector<double> one = {kAnn};
   const std::vector<std::string> name = {"Ann"};
-  const MatrixTable shown = matrixTable(trainingMatrix(table, one, courses), "Name", name, courses);
+  const MatrixTable shown = matrixTable(
+      trainingMatrix(*vm::scan::folderBlocks(table), one, courses), "Name", name, courses);
   EXPECT_EQ(shown.rows,
             (std::vector<std::vector<std::string>>{{"Ann", ""}, {"Persons trained", "0"}}));
-  EXPECT_EQ(trainingMatrix(table, {}, courses).rows(), 0u);
-  EXPECT_EQ(trainingMatrix(table, one, {}).courses(), 0u);
+  EXPECT_EQ(trainingMatrix(*vm::scan::folderBlocks(table), {}, courses).rows(), 0u);
+  EXPECT_EQ(trainingMatrix(*vm::scan::folderBlocks(table), one, {}).courses(), 0u);
 }
 
 // The one pass against the plain way: for every listed row and every course, the latest date of
@@ -119,8 +121,8 @@ TEST_F(TrainingMatrixTest, TheOnePassMatchesEveryPersonByEveryCourse) {
       stored.push_back(table.read<vm::store::TrainingRecord>(k));
   }
   for (const int ranges : {1, 2, 7}) {  // read in ranges, merged in file order
-    const TrainingMatrix matrix =
-        trainingMatrix(table, rows, courses, {vm::scan::ScanProgress(), ranges});
+    const TrainingMatrix matrix = trainingMatrix(*vm::scan::folderBlocks(table), rows, courses,
+                                                 {vm::scan::ScanProgress(), ranges});
     for (std::size_t r = 0; r < rows.size(); ++r) {
       for (std::size_t c = 0; c < courses.size(); ++c) {
         std::optional<double> latest;

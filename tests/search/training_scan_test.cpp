@@ -12,6 +12,7 @@
 #include "format/date_text.h"
 #include "format/number_text.h"
 #include "format/text_case.h"
+#include "scan/folder_blocks.h"
 #include "search/annual_summary.h"
 #include "search/criteria_entry.h"
 #include "search/match_search.h"
@@ -172,7 +173,8 @@ TEST_F(ScanTest, SearchFindsWhatAScanPerPersonFindsInBothModes) {
       ASSERT_FALSE(entry.error);
       for (const int ranges : {1, 2, 5}) {  // read in ranges, merged in file order
         const std::vector<int> found =
-            matchSearch(this->table, rows, entry.criteria, {vm::scan::ScanProgress(), ranges});
+            matchSearch(*vm::scan::folderBlocks(this->table), rows, entry.criteria,
+                        {vm::scan::ScanProgress(), ranges});
         EXPECT_EQ(found, reference.search(rows, entry.boxes, mode))
             << typed[0] << "|" << typed[1] << "|" << typed[2] << "|" << typed[3] << " mode "
             << static_cast<int>(mode) << " in " << ranges << " ranges";
@@ -181,17 +183,17 @@ TEST_F(ScanTest, SearchFindsWhatAScanPerPersonFindsInBothModes) {
   }
   // Persons without records are listed by every do-NOT-match search, and by no match.
   const CriteriaEntry none = checkCriteria({"", "", "", "no such words"}, MatchMode::DoNotMatch);
-  EXPECT_EQ(matchSearch(table, rows, none.criteria).size(), rows.size());
+  EXPECT_EQ(matchSearch(*vm::scan::folderBlocks(table), rows, none.criteria).size(), rows.size());
   const CriteriaEntry any = checkCriteria({"", "", "", ""}, MatchMode::Match);
-  EXPECT_EQ(matchSearch(table, rows, any.criteria).size(), 40u);
+  EXPECT_EQ(matchSearch(*vm::scan::folderBlocks(table), rows, any.criteria).size(), 40u);
 }
 
 TEST_F(ScanTest, SummaryEqualsAScanPerPersonForEveryYear) {
   const Reference reference(table);
   for (int year : {2003, 2004, 2005, 2006}) {
     for (const int ranges : {1, 2, 3, 7}) {  // the sums added in file order whatever the ranges
-      const AnnualSummary fast =
-          annualSummary(table, rows, year, {vm::scan::ScanProgress(), ranges});
+      const AnnualSummary fast = annualSummary(*vm::scan::folderBlocks(table), rows, year,
+                                               {vm::scan::ScanProgress(), ranges});
       const AnnualSummary slow = reference.summary(rows, year);
       ASSERT_EQ(fast.persons.size(), slow.persons.size()) << year;
       for (std::size_t i = 0; i < fast.persons.size(); ++i) {
@@ -202,7 +204,7 @@ TEST_F(ScanTest, SummaryEqualsAScanPerPersonForEveryYear) {
     }
   }
   // The two persons created in the same second share their records.
-  const AnnualSummary s = annualSummary(table, rows, 2004);
+  const AnnualSummary s = annualSummary(*vm::scan::folderBlocks(table), rows, 2004);
   ASSERT_GE(s.persons.size(), 2u);
   const auto at = [&](int row) {
     for (const PersonHours& p : s.persons)
@@ -216,7 +218,7 @@ TEST_F(ScanTest, SummaryEqualsAScanPerPersonForEveryYear) {
 TEST_F(ScanTest, ProgressRunsFromNothingToTheWholeFile) {
   std::vector<std::pair<std::int64_t, std::int64_t>> told;
   const auto tell = [&](std::int64_t done, std::int64_t total) { told.emplace_back(done, total); };
-  annualSummary(table, rows, 2004, tell);
+  annualSummary(*vm::scan::folderBlocks(table), rows, 2004, tell);
   ASSERT_GE(told.size(), 2u);
   const std::int64_t records = told.front().second;
   EXPECT_GT(records, 300);
@@ -244,16 +246,16 @@ TEST(AnnualHours, SumsShowAsTheRecordsAddUp) {
   folder.write("Training.Records", file);
 
   const std::vector<double> rows = {ann, bob, cid, dot};
-  const AnnualSummary y2004 = annualSummary(table, rows, 2004);
+  const AnnualSummary y2004 = annualSummary(*vm::scan::folderBlocks(table), rows, 2004);
   ASSERT_EQ(y2004.persons.size(), 3u);
   EXPECT_EQ(hoursText(y2004.persons[0].hours), "4");
   EXPECT_EQ(hoursText(y2004.persons[1].hours), "6.6");
   EXPECT_EQ(hoursText(y2004.persons[2].hours), "22");
   EXPECT_EQ(hoursText(y2004.total), "32.6");
-  const AnnualSummary y2003 = annualSummary(table, rows, 2003);
+  const AnnualSummary y2003 = annualSummary(*vm::scan::folderBlocks(table), rows, 2003);
   ASSERT_EQ(y2003.persons.size(), 2u);
   EXPECT_EQ(hoursText(y2003.persons[1].hours), "12.5");
   EXPECT_EQ(hoursText(y2003.total), "15.5");
-  EXPECT_TRUE(annualSummary(table, rows, 2005).persons.empty());
+  EXPECT_TRUE(annualSummary(*vm::scan::folderBlocks(table), rows, 2005).persons.empty());
   EXPECT_EQ(hoursAddend(2.2f), 2.2);
 }

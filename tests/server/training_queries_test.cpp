@@ -8,6 +8,7 @@
 #include <random>
 
 #include "format/automation_date.h"
+#include "scan/folder_blocks.h"
 #include "scan/link_index.h"
 #include "search/annual_summary.h"
 #include "search/match_search.h"
@@ -147,8 +148,8 @@ TEST_F(ServerQueries, TheRecordsPickedForASearchGiveTheSamePersonsAsTheWholeFile
     const std::size_t picked = pick(filter);
     for (const auto mode : {search::MatchMode::Match, search::MatchMode::DoNotMatch}) {
       criteria.mode = mode;
-      EXPECT_EQ(search::matchSearch(pickedFiles, personRows, criteria),
-                search::matchSearch(wholeFiles, personRows, criteria))
+      EXPECT_EQ(search::matchSearch(*scan::folderBlocks(pickedFiles), personRows, criteria),
+                search::matchSearch(*scan::folderBlocks(wholeFiles), personRows, criteria))
           << k.code << "|" << k.comments;
     }
     EXPECT_EQ(picked < ofListed, k.narrows) << k.code << "|" << k.comments;
@@ -174,7 +175,7 @@ TEST_F(ServerQueries, TheRecordsPickedForASearchGiveTheSamePersonsAsTheWholeFile
     for (std::size_t row = 0; row < personRows.size(); ++row)
       if (met[static_cast<std::size_t>(index.slotOfRow(row))])
         found.push_back(static_cast<int>(row));
-    EXPECT_EQ(found, search::matchSearch(wholeFiles, personRows, criteria))
+    EXPECT_EQ(found, search::matchSearch(*scan::folderBlocks(wholeFiles), personRows, criteria))
         << k.code << "|" << k.comments;
     if (k.exact) {
       EXPECT_LE(asked, 30) << k.code << "|" << k.comments;
@@ -188,8 +189,10 @@ TEST_F(ServerQueries, TheRecordsPickedForAYearGiveTheSameSummaryAsTheWholeFile) 
     filter.firstDay = dayOf(year, 1, 1);
     filter.lastDay = dayOf(year, 12, 31);
     pick(filter);
-    const search::AnnualSummary fromPicked = search::annualSummary(pickedFiles, personRows, year);
-    const search::AnnualSummary fromWhole = search::annualSummary(wholeFiles, personRows, year);
+    const search::AnnualSummary fromPicked =
+        search::annualSummary(*scan::folderBlocks(pickedFiles), personRows, year);
+    const search::AnnualSummary fromWhole =
+        search::annualSummary(*scan::folderBlocks(wholeFiles), personRows, year);
     ASSERT_EQ(fromPicked.persons.size(), fromWhole.persons.size()) << year;
     for (std::size_t i = 0; i < fromWhole.persons.size(); ++i) {
       EXPECT_EQ(fromPicked.persons[i].row, fromWhole.persons[i].row);

@@ -55,7 +55,8 @@ TEST_F(HistoryTest, AHistoryListsThePersonsRecordsOldestFirst) {
     const auto inRanges = training::historyRows(
         training::historyRecords(table, kAnn, {scan::ScanProgress(), ranges}));
     EXPECT_EQ(codes(inRanges), codes(rows)) << ranges;
-    EXPECT_EQ(inRanges[0].recNum, 2) << ranges;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+      EXPECT_EQ(inRanges[i].recNum, rows[i].recNum) << ranges;
   }
 }
 
