@@ -41,6 +41,9 @@ class SaveAsPdf final : public vm::ui::Dialogs {
   QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
     return file_;
   }
+  QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    return {};
+  }
   QAction* popupMenu(QMenu*, const QPoint&) override { return nullptr; }
   void runModal(QWidget*) override {}
 

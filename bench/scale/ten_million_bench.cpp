@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "access/user_rows.h"
+#include "app/folder_records.h"
 #include "backup/backup_copy.h"
 #include "backup/restore_copy.h"
 #include "courses/course_propagation.h"
@@ -319,7 +320,7 @@ int main(int argc, char** argv) {
        }},
       {"training history",
        [&](vm::store::FileTable& t, int r) {
-         return vm::training::readHistory(t, persons[777], {vm::scan::ScanProgress(), r}).size();
+         return vm::training::historyRecords(t, persons[777], {vm::scan::ScanProgress(), r}).size();
        }},
   };
 
@@ -387,7 +388,7 @@ int main(int argc, char** argv) {
     return measure(kRuns, [&] {
       vm::store::FileTable t(posix, folder.string());
       vm::store::finishInterruptedWork(t);
-      if (vm::access::readUserRows(t).empty()) std::exit(1);
+      if (vm::access::userRows(vm::app::FolderRecords(t).users()).empty()) std::exit(1);
     });
   };
   const Measure startFull = start(work), startEmpty = start(usersOnly);

@@ -129,7 +129,7 @@ int main() {
   const double read = seconds([&] { plainRead(records); });
   std::size_t listed = 0;
   const double history =
-      seconds([&] { listed = training::readHistory(table, personId(777)).size(); });
+      seconds([&] { listed = training::historyRecords(table, personId(777)).size(); });
   std::printf(
       "history of one person (%zu of %d records): %.3f s; plain read of the file %.3f s "
       "(%.1fx)\n",
@@ -160,9 +160,7 @@ int main() {
   credit.trainingDate = 46000;
   credit.comments = "Annual refresher";
   for (int n = 1; n <= 1000; ++n) credit.personRecNums.push_back(n * 30);
-  store::CourseRecord course;
-  const double credited =
-      seconds([&] { training::creditTraining(table, kAuthor, credit, course); });
+  const double credited = seconds([&] { training::creditTraining(table, kAuthor, credit); });
   std::printf("crediting 1,000 persons at once: %.3f s\n", credited);
 
   fs::remove_all(folder);
