@@ -18,6 +18,10 @@ void shutdownProgram(ui::AppState& state) {
     store::closeAndRemoveEmptyFiles(state.files);
     store::removeHolder(state.files.fileSystem(), state.files.folder());
   }
+  closeWindowsAndQuit();
+}
+
+void closeWindowsAndQuit() {
   for (QWidget* w : QApplication::topLevelWidgets()) w->close();
   QApplication::quit();
 }

@@ -11,4 +11,7 @@ namespace vm::access {
 // delete data files of length 0, close every window, end the event loop.
 void shutdownProgram(ui::AppState& state);
 
+// Closes every window and ends the event loop: the end of a run that holds no data folder.
+void closeWindowsAndQuit();
+
 }  // namespace vm::access

@@ -178,8 +178,8 @@ std::string sectionBody(const Section& section) {
 CommandLineRequest commandLineRequest(std::span<const std::string_view> arguments) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view a = arguments[i];
-    if (a == "--data-dir") {
-      ++i;  // its folder
+    if (a == "--data-dir" || a == "--server") {
+      ++i;  // its folder or connection string
     } else if (a == "--help" || a == "-h") {
       return CommandLineRequest::Help;
     } else if (a == "--version") {

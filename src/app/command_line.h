@@ -8,7 +8,8 @@
 namespace vm::app {
 
 // What the command line asks for besides running the program. The value after "--data-dir" is a
-// folder, whatever it reads; other arguments are the toolkit's or ignored.
+// folder and the value after "--server" a connection string, whatever they read; other arguments
+// are the toolkit's or ignored.
 enum class CommandLineRequest { Run, Help, Version };
 CommandLineRequest commandLineRequest(std::span<const std::string_view> arguments);
 

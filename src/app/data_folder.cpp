@@ -8,17 +8,23 @@
 
 namespace vm::app {
 
-QString chooseDataFolder(const QStringList& arguments, const QString& environmentValue,
-                         const DataFolderPlaces& places) {
-  QString chosen;
+QString optionValue(const QStringList& arguments, const QString& name) {
+  QString value;
+  const QString joined = name + QLatin1Char('=');
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& a = arguments[i];
-    if (a == QLatin1String("--data-dir") && i + 1 < arguments.size()) {
-      chosen = arguments[++i];
-    } else if (a.startsWith(QLatin1String("--data-dir="))) {
-      chosen = a.mid(11);
+    if (a == name && i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else if (a.startsWith(joined)) {
+      value = a.mid(joined.size());
     }
   }
+  return value;
+}
+
+QString chooseDataFolder(const QStringList& arguments, const QString& environmentValue,
+                         const DataFolderPlaces& places) {
+  QString chosen = optionValue(arguments, QStringLiteral("--data-dir"));
   if (chosen.isEmpty()) chosen = environmentValue;
   if (chosen.isEmpty()) {
     const bool ownFolder = places.programFolderWritable && !places.installedCopy;

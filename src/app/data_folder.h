@@ -15,6 +15,10 @@ struct DataFolderPlaces {
   QString perUserFolder;       // the platform's per-user application data folder
 };
 
+// The value of the last "NAME VALUE" or "NAME=VALUE" among the arguments (the first is the
+// program); empty when there is none.
+QString optionValue(const QStringList& arguments, const QString& name);
+
 // The data folder: "--data-dir DIR" (or "--data-dir=DIR") on the command line, else the
 // environment variable VERDIMARK_DATA_DIR, else the program's own folder when it can keep
 // the data there (writable, not an installed copy), else the per-user folder.

@@ -15,6 +15,7 @@
 #include "app/folder_records.h"
 #include "app/holder_watch.h"
 #include "app/program.h"
+#include "app/server_start.h"
 #include "format/clock.h"
 #include "store/file_table.h"
 #include "store/folder_holder.h"
@@ -64,6 +65,11 @@ int main(int argc, char** argv) {
   }
 
   vm::ui::QtDialogs dialogs;
+  // Copies on many computers share a server's records; none of them holds the data folder.
+  const QString server =
+      vm::app::optionValue(QApplication::arguments(), QStringLiteral("--server"));
+  if (!server.isEmpty()) return vm::app::runOnServer(server.toStdString(), folder, dialogs);
+
   const vm::access::SingleInstance instance(folder);
   // Someone else's copy holds the folder: this one may read it beside them, changing nothing.
   std::optional<vm::store::FolderHolder> holder;

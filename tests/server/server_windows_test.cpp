@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows on a server's records, as two desks meet them: what one desk saves, the other lists;
+// a save that another desk's save got ahead of is refused, saying who saved first, and the editor
+// shows the record as that desk left it.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/frm_lobby.h"
+#include "format/trim.h"
+#include "renewals/renewal_notice.h"
+#include "server/server_records.h"
+#include "server/server_test.h"
+#include "support/expect_box.h"
+#include "support/test_app.h"
+#include "ui/button/pellam_button.h"
+#include "ui/grid/grid.h"
+
+namespace vm::test {
+namespace {
+
+store::NameRecord person(const std::string& first, const std::string& last) {
+  store::NameRecord p;
+  p.FirstName = first;
+  p.LastName = last;
+  p.Active = store::kActive;
+  return p;
+}
+
+struct ServerWindows : ServerTest {
+  TestApp app;  // the desk's settings, dialogs and clock; its data folder stays empty
+  server::Connection deskA = connect();
+  server::Connection deskB = connect();
+  server::ServerRecords recordsA{deskA};
+  server::ServerRecords recordsB{deskB};
+  ui::AppState state{app.files, recordsA, app.settings, app.dialogs, app.clock};
+  const store::ChangeAuthor bea{"Bea Other", {2026, 12, 8, 10, 31, 5}};
+
+  ServerWindows() {
+    state.CurrentUserName = "Dana Demo";
+    state.CurrentAccessLevel = 4;
+    app.settings.setValue(renewals::noticeSettingKey(state.CurrentUserName), "NoShow");
+  }
+};
+
+TEST_F(ServerWindows, ASaveThatAnotherDeskGotAheadOfIsRefusedAndTheEditorShowsTheirs) {
+  recordsB.addPerson(bea, person("Ann", "Lee"));
+  recordsB.addPerson(bea, person("Bo", "Park"));
+  app::frmLobby lobby(state);
+  lobby.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return lobby.windowActivated(); }, 3000));
+  auto* grid = lobby.findChild<ui::Grid*>("gridName");
+  ASSERT_EQ(grid->rows(), 2);  // desk B's persons, listed from the server
+  grid->selectRow(1);
+  ASSERT_EQ(grid->text(1, 0), "Ann Lee");
+
+  QString shownOrganization;
+  app.dialogs.onModal("frmAddEditName", [&](QWidget* w) {
+    // Desk B saves Ann while desk A has her open.
+    recordsB.persons();
+    store::NameRecord theirs = recordsB.person(1);
+    theirs.Organization = "Stores";
+    recordsB.savePerson(bea, 1, theirs);
+
+    auto* organization = w->findChild<QLineEdit*>("txtField4");
+    QTest::keyClicks(organization, "Accounts");
+    w->findChild<QPushButton*>("cmdSave")->click();
+    shownOrganization = organization->text();
+    w->findChild<QPushButton*>("cmdCancel")->click();
+  });
+  app.dialogs.answer(ui::Answer::Ok);  // the refusal
+  lobby.findChild<ui::PellamButton*>("cmdEditName")->click();
+
+  const auto box = app.dialogs.lastMessage();
+  EXPECT_EQ(box.title, "Changed by Another User");
+  EXPECT_TRUE(box.text.startsWith("This person was changed by Bea Other on 12/08/2026 at "))
+      << box.text.toStdString();
+  EXPECT_EQ(shownOrganization, "Stores");
+  EXPECT_EQ(format::trim(recordsB.person(1).Organization), "Stores");
+
+  // A person desk A adds is on the server, with its line in the server's change log.
+  app.dialogs.onModal("frmAddEditName", [&](QWidget* w) {
+    QTest::keyClicks(w->findChild<QLineEdit*>("txtField1"), "Cy");
+    QTest::keyClicks(w->findChild<QLineEdit*>("txtField3"), "Diaz");
+    w->findChild<QPushButton*>("cmdSave")->click();
+  });
+  lobby.findChild<ui::PellamButton*>("cmdAddName")->click();
+  EXPECT_EQ(grid->rows(), 3);
+  EXPECT_EQ(recordsB.persons().size(), 3u);
+  server::Connection c = connect();
+  EXPECT_EQ(count(c, "change_log"), 4);  // two additions by B, B's save, A's addition
+}
+
+}  // namespace
+}  // namespace vm::test
