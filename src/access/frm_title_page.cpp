@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "access/frm_new_user.h"
+#include "access/server_choice.h"
 #include "access/title_texts.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
@@ -81,6 +82,11 @@ void frmTitlePage::buildControls() {
   cmdContinue_->setFixedSize(130, 40);
   connect(cmdContinue_, &ui::PellamButton::Click, this, &frmTitlePage::cmdContinue_Click);
 
+  // Beside the title window's own controls, in its corner: where the records are to be found.
+  cmdServer_ = ui::makeCommandButton(this, QStringLiteral("cmdServer"), {});
+  cmdServer_->setGeometry(width() - 182, height() - 40, 170, 28);
+  connect(cmdServer_, &ui::PellamButton::Click, this, &frmTitlePage::cmdServer_Click);
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 34, 24, 22);
   layout->setSpacing(4);
@@ -109,6 +115,14 @@ void frmTitlePage::firstActivation() {
   labelPellamContact_[0]->setText(QString::fromStdString(install.email));
   labelPellamContact_[1]->setText(QString::fromStdString(install.webHost));
   cmdContinue_->setCaption(QStringLiteral("&Continue"));
+  if (state_.Server.isEmpty()) {
+    cmdServer_->setCaption(QStringLiteral("Connect to a &Server..."));
+    cmdServer_->setToolTip(QStringLiteral(" Work on the records of a database server "));
+  } else {
+    cmdServer_->setCaption(QStringLiteral("Work on the &Data Folder"));
+    cmdServer_->setToolTip(" The records are on the server " + state_.Server +
+                           "; click here to work on the data folder instead ");
+  }
   cmdContinue_->setFocus();
   life_->fadeIn(10);
 }
@@ -136,6 +150,13 @@ void frmTitlePage::cmdContinue_Click() {
     close();
     if (state.showAdminWindow) state.showAdminWindow();
   });
+}
+
+void frmTitlePage::cmdServer_Click() {
+  if (state_.Server.isEmpty())
+    connectToServer(state_, this);
+  else
+    workOnDataFolder(state_);
 }
 
 void frmTitlePage::closeEvent(QCloseEvent* event) {

@@ -39,6 +39,7 @@ class frmTitlePage : public QWidget {
   void firstActivation();
   void labelPellamContact_Click(int index);
   void cmdContinue_Click();
+  void cmdServer_Click();
 
   ui::AppState& state_;
   ui::WindowLife* life_;
@@ -54,6 +55,7 @@ class frmTitlePage : public QWidget {
   QLabel* labelPellamAddress_ = nullptr;
   QLabel* labelPellamContact_[2] = {};
   ui::PellamButton* cmdContinue_ = nullptr;
+  ui::PellamButton* cmdServer_ = nullptr;
 };
 
 }  // namespace vm::access

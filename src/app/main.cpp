@@ -7,6 +7,7 @@
 
 #include "access/folder_holder_texts.h"
 #include "access/folder_holding.h"
+#include "access/server_choice.h"
 #include "access/shutdown.h"
 #include "access/single_instance.h"
 #include "app/app_icon.h"
@@ -66,8 +67,11 @@ int main(int argc, char** argv) {
 
   vm::ui::QtDialogs dialogs;
   // Copies on many computers share a server's records; none of them holds the data folder.
-  const QString server =
-      vm::app::optionValue(QApplication::arguments(), QStringLiteral("--server"));
+  QString server = vm::app::optionValue(QApplication::arguments(), QStringLiteral("--server"));
+  if (server.isEmpty() &&
+      vm::app::optionValue(QApplication::arguments(), QStringLiteral("--data-dir")).isEmpty() &&
+      qEnvironmentVariable("VERDIMARK_DATA_DIR").isEmpty())
+    server = vm::access::rememberedServer(vm::ui::Settings());
   if (!server.isEmpty()) return vm::app::runOnServer(server.toStdString(), folder, dialogs);
 
   const vm::access::SingleInstance instance(folder);

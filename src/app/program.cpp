@@ -4,6 +4,7 @@
 #include "access/frm_admin.h"
 #include "access/frm_title_page.h"
 #include "app/frm_lobby.h"
+#include "app/restart.h"
 #include "ui/app_state.h"
 #include "ui/help/frm_manual.h"
 
@@ -20,6 +21,7 @@ void startProgram(ui::AppState& state) {
     lobby->setAttribute(Qt::WA_DeleteOnClose);
     lobby->show();
   };
+  state.restartOn = [&state](const QString& conninfo) { restartProgram(state, conninfo); };
   (new access::frmTitlePage(state))->show();
 }
 

@@ -44,6 +44,7 @@ int runOnServer(const std::string& conninfo, const QString& folder, ui::Dialogs&
   ui::Settings settings;
   ui::AppState state(files, records, settings, dialogs, clock, ui::loadInstallValues(folder));
   state.holder = access::thisCopyAsHolder(clock);
+  state.Server = QString::fromStdString(connection->server());
   state.shutdown = [] { access::closeWindowsAndQuit(); };
   startProgram(state);
   return QApplication::exec();

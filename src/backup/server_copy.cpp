@@ -18,7 +18,7 @@
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
 #include "ui/dialogs.h"
-#include "ui/settings.h"
+#include "ui/server_connection_box.h"
 #include "ui/stoppable_work.h"
 
 namespace vm::backup {
@@ -29,23 +29,6 @@ const QString kToFolder = QStringLiteral("Copy the Server to a Data Folder");
 const QString kStopped = QStringLiteral("The copy was stopped with Esc.\n");
 const QString kNothingCopied = QStringLiteral("Nothing was copied.");
 const QString kNoFolder = QStringLiteral("No folder was written.");
-// The last connection string typed on this computer, without its password.
-const QString kConnectionKey = QStringLiteral("ServerConnection");
-
-QString askConnection(ui::AppState& state, QWidget* window, const QString& title,
-                      const QString& example) {
-  const QString typed =
-      state.dialogs
-          .input(window, title,
-                 "Type the connection string of the server's database, for example\n" + example,
-                 state.settings.value(kConnectionKey))
-          .trimmed();
-  if (typed.isEmpty()) return {};
-  if (const std::optional<std::string> kept = server::conninfoWithoutPassword(typed.toStdString()))
-    state.settings.setValue(kConnectionKey, QString::fromStdString(*kept));
-  return typed;
-}
-
 QString counted(std::int64_t n, const char* one, const char* many) {
   return QLocale(QLocale::English).toString(static_cast<qlonglong>(n)) + " " +
          QString::fromLatin1(n == 1 ? one : many);
@@ -112,7 +95,7 @@ void runCopy(ui::AppState& state, QWidget* window, const QString& title,
 void CopyFolderToServer(ui::AppState& state, QWidget* window) {
   // Another copy of the program may be writing the folder that this one only reads.
   if (state.ReadOnly) return;
-  const QString conninfo = askConnection(state, window, kToServer,
+  const QString conninfo = ui::askServerConnection(state, window, kToServer,
                                          "host=db1.example.org dbname=verdimark "
                                          "user=verdimark_owner");
   if (conninfo.isEmpty()) return;
@@ -146,7 +129,7 @@ void CopyFolderToServer(ui::AppState& state, QWidget* window) {
 }
 
 void CopyServerToFolder(ui::AppState& state, QWidget* window) {
-  const QString conninfo = askConnection(state, window, kToFolder,
+  const QString conninfo = ui::askServerConnection(state, window, kToFolder,
                                          "host=db1.example.org dbname=verdimark "
                                          "user=verdimark_program");
   if (conninfo.isEmpty()) return;

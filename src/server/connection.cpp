@@ -75,22 +75,29 @@ std::string field(const PGresult* r, int code) { return valueOr(PQresultErrorFie
 
 }  // namespace
 
-std::optional<std::string> conninfoWithoutPassword(const std::string& conninfo) {
+std::optional<PasswordApart> splitPassword(const std::string& conninfo) {
   PQconninfoOption* given = PQconninfoParse(conninfo.c_str(), nullptr);
   if (!given) return std::nullopt;
   std::string out;
-  bool password = false;
+  std::optional<std::string> password;
   for (PQconninfoOption* o = given; o->keyword; ++o) {
     if (!o->val || !*o->val) continue;
     if (std::string_view(o->keyword) == "password") {
-      password = true;
+      password = o->val;
       continue;
     }
     if (!out.empty()) out += ' ';
     out += std::string(o->keyword) + "=" + quotedValue(o->val);
   }
   PQconninfoFree(given);
-  return password ? out : conninfo;
+  if (!password) return PasswordApart{conninfo, {}};
+  return PasswordApart{out, *password};
+}
+
+std::optional<std::string> conninfoWithoutPassword(const std::string& conninfo) {
+  const std::optional<PasswordApart> apart = splitPassword(conninfo);
+  if (!apart) return std::nullopt;
+  return apart->conninfo;
 }
 
 Result::Result(Handle* handle) : handle_(handle) {}

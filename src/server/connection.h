@@ -33,6 +33,13 @@ enum class TxMode { Write, Snapshot };
 // holds none, else written again from what the client library reads in it; nothing when the
 // library cannot read it.
 std::optional<std::string> conninfoWithoutPassword(const std::string& conninfo);
+// The same, with the password that was taken out (empty when there was none), for a password to
+// travel apart from the string.
+struct PasswordApart {
+  std::string conninfo;
+  std::string password;
+};
+std::optional<PasswordApart> splitPassword(const std::string& conninfo);
 
 // The program's one connection to a database server, over the server's client library. The
 // connection string is the library's ("host=db1 dbname=verdimark user=desk"); text travels as

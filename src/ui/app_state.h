@@ -41,6 +41,10 @@ struct AppState {
   // The records, in the data folder or on a server: every list, edit and pass goes through them.
   records::Records& records;
 
+  // Where the records are: the server ("host:port") when they are a database server's, empty when
+  // they are the data folder's. Told to the user, never asked by the work on the records.
+  QString Server;
+
   // Set at start when another copy holds the data folder: this copy only reads it, through a file
   // system that refuses every change of it (store/read_only_folder.h).
   bool ReadOnly = false;
@@ -61,6 +65,9 @@ struct AppState {
   std::function<void(QWidget* owner)> showHelp;
   // Ends the program: closes the files, removes empty ones, closes every window.
   std::function<void()> shutdown;
+  // Ends the program and starts it again: on the server of the connection string, or on the data
+  // folder when it is empty.
+  std::function<void(const QString& conninfo)> restartOn;
 
   // Sets HelpTopic and opens the help viewer over the owner (every help button and F1).
   void openHelp(QWidget* owner, int topic);

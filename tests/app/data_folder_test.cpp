@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/restart.h"
 #include "support/temp_folder.h"
 
 using vm::app::chooseDataFolder;
@@ -92,4 +93,25 @@ TEST(DataFolder, MakesAMissingFolderAndLeavesAnExistingOneAsItIs) {
 
   home.write("file", "x");
   EXPECT_FALSE(vm::app::makeDataFolder(fromStd(home, "file/data"), true));
+}
+
+TEST(DataFolder, AStartAgainKeepsTheArgumentsButTheServerNamed) {
+  using vm::app::restartArguments;
+  const struct {
+    QStringList arguments;
+    QString conninfo;
+    QStringList expected;
+  } cases[] = {
+      {{"verdimark", "--data-dir", "/srv/a"},
+       "host=db1",
+       {"--data-dir", "/srv/a", "--server", "host=db1"}},
+      {{"verdimark", "--server", "host=old", "-style", "fusion"}, "", {"-style", "fusion"}},
+      {{"verdimark", "--server=host=old"}, "host=new", {"--server", "host=new"}},
+      {{"verdimark", "--server"}, "", {}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(restartArguments(c.arguments, c.conninfo), c.expected)
+        << c.arguments.join(' ').toStdString();
+  EXPECT_EQ(vm::app::optionValue({"verdimark", "--server", "a=1", "--server=b=2"}, "--server"),
+            "b=2");
 }

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "access/frm_title_page.h"
+#include "access/server_choice.h"
 #include "app/frm_lobby.h"
 #include "format/trim.h"
 #include "renewals/renewal_notice.h"
@@ -89,6 +91,41 @@ TEST_F(ServerWindows, ASaveThatAnotherDeskGotAheadOfIsRefusedAndTheEditorShowsTh
   EXPECT_EQ(recordsB.persons().size(), 3u);
   server::Connection c = connect();
   EXPECT_EQ(count(c, "change_log"), 4);  // two additions by B, B's save, A's addition
+}
+
+// The title window's command: a server that serves is remembered and the program started again on
+// it; one that does not is told, and nothing changes.
+TEST_F(ServerWindows, TheTitleWindowConnectsToAServerThatServesAndTellsOfOneThatDoesNot) {
+  QStringList restartedOn;
+  app.state.restartOn = [&](const QString& conninfo) { restartedOn << conninfo; };
+  const QString good = QString::fromStdString(cluster.conninfo(database, ServerCluster::kProgram));
+  const QString bad =
+      QString::fromStdString(cluster.conninfo("no_such_database", ServerCluster::kProgram));
+  for (const QString& conninfo : {bad, good}) {
+    auto* title = new access::frmTitlePage(app.state);
+    title->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(title));
+    auto* button = title->findChild<ui::PellamButton*>("cmdServer");
+    ASSERT_EQ(button->caption(), "Connect to a &Server...");
+    app.dialogs.answerInput(conninfo);
+    if (conninfo == bad) app.dialogs.answer(ui::Answer::Ok);
+    QTest::mouseClick(button, Qt::LeftButton);
+    title->close();
+  }
+  EXPECT_EQ(restartedOn, QStringList{good});
+  EXPECT_TRUE(app.dialogs.shown()[1].text.contains("no_such_database"))
+      << app.dialogs.shown()[1].text.toStdString();
+  EXPECT_EQ(access::rememberedServer(app.settings), good);
+
+  // On a server the same corner goes back to the data folder.
+  app.state.Server = "db1:5432";
+  auto* title = new access::frmTitlePage(app.state);
+  title->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(title));
+  QTest::mouseClick(title->findChild<ui::PellamButton*>("cmdServer"), Qt::LeftButton);
+  EXPECT_EQ(restartedOn, (QStringList{good, QString()}));
+  EXPECT_EQ(access::rememberedServer(app.settings), "");
+  title->close();
 }
 
 }  // namespace
