@@ -86,6 +86,8 @@ void frmTitlePage::buildControls() {
   cmdServer_ = ui::makeCommandButton(this, QStringLiteral("cmdServer"), {});
   cmdServer_->setGeometry(width() - 182, height() - 40, 170, 28);
   connect(cmdServer_, &ui::PellamButton::Click, this, &frmTitlePage::cmdServer_Click);
+  // Tab reaches it after the window's own controls, which keep their order.
+  setTabOrder(labelPellamContact_[1], cmdServer_);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 34, 24, 22);

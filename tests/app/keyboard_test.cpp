@@ -48,7 +48,7 @@ QStringList tabCycle(QWidget* window) {
 
 // Row by row as each window lays them out, from where the window puts the focus.
 const std::map<std::string, QStringList> kTabCycles = {
-    {"title window", {"cmdContinue", "labelPellamContact1", "labelPellamContact2"}},
+    {"title window", {"cmdContinue", "labelPellamContact1", "labelPellamContact2", "cmdServer"}},
     {"new-user overview", {"cmdContinue", "txtBox", "chkNoShow"}},
     {"admin window", {"cmdUserSelected", "cmdAdmin", "grid", "cmdHelp", "cmdQuit"}},
     {"admin window, fading offered",
