@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kBackup = 1;
 constexpr int kRestore = 2;
+constexpr int kExit = 4;
 constexpr int kToServer = 6;
 constexpr int kToFolder = 7;
 
@@ -37,8 +38,12 @@ BackupRestoreMenu::BackupRestoreMenu(ui::AppState& state, QWidget* window)
     QAction* item = caption.isEmpty() ? addSeparator() : addAction(caption);
     item->setObjectName(QStringLiteral("menuBackupRestore%1").arg(index));
     // A copy that only reads the folder backs it up but never puts a backup in its place, nor
-    // copies a folder that another copy may be writing to a server.
-    item->setEnabled((index != kRestore && index != kToServer) || !state.ReadOnly);
+    // copies a folder that another copy may be writing to a server. On a server the records are
+    // not the folder's: what is offered there is a copy of the server into a folder.
+    if (!state.Server.isEmpty())
+      item->setEnabled(index == kExit || index == kToFolder);
+    else
+      item->setEnabled((index != kRestore && index != kToServer) || !state.ReadOnly);
     ui::onMenuItem(item, this, this, [this, index] { menuBackupRestore_Click(index); });
   }
 }

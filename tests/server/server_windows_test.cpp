@@ -2,6 +2,7 @@
 // The windows on a server's records, as two desks meet them: what one desk saves, the other lists;
 // a save that another desk's save got ahead of is refused, saying who saved first, and the editor
 // shows the record as that desk left it.
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -39,6 +40,7 @@ struct ServerWindows : ServerTest {
   const store::ChangeAuthor bea{"Bea Other", {2026, 12, 8, 10, 31, 5}};
 
   ServerWindows() {
+    state.Server = "db1:5432";
     state.CurrentUserName = "Dana Demo";
     state.CurrentAccessLevel = 4;
     app.settings.setValue(renewals::noticeSettingKey(state.CurrentUserName), "NoShow");
@@ -53,6 +55,12 @@ TEST_F(ServerWindows, ASaveThatAnotherDeskGotAheadOfIsRefusedAndTheEditorShowsTh
   ASSERT_TRUE(QTest::qWaitFor([&] { return lobby.windowActivated(); }, 3000));
   auto* grid = lobby.findChild<ui::Grid*>("gridName");
   ASSERT_EQ(grid->rows(), 2);  // desk B's persons, listed from the server
+  // Of the backup menu, a copy of the server into a folder is what a server offers.
+  for (int item : {1, 2, 4, 6, 7}) {
+    auto* action = lobby.findChild<QAction*>(QStringLiteral("menuBackupRestore%1").arg(item));
+    ASSERT_NE(action, nullptr) << item;
+    EXPECT_EQ(action->isEnabled(), item == 4 || item == 7) << item;
+  }
   grid->selectRow(1);
   ASSERT_EQ(grid->text(1, 0), "Ann Lee");
 
