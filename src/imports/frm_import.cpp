@@ -89,7 +89,7 @@ frmImport::frmImport(ui::AppState& state, std::string path, sheets::Workbook boo
 
   {
     ui::BusyCursor busy(parent);
-    onFile_ = readOnFile(state_.files);
+    onFile_ = readOnFile(state_.records);
   }
   for (const sheets::Sheet& sheet : book_.sheets) choices_.push_back(guessChoice(sheet));
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/folder_records.h"
 #include "imports/on_file.h"
 #include "imports/workbook_builder.h"
 #include "scan/folder_blocks.h"
@@ -49,7 +50,8 @@ const sheets::Workbook kBook{{
 
 ImportPlan planIn(store::FileTable& table) {
   std::vector<SheetChoice> choices = {guessChoice(kBook.sheets[0])};
-  ImportPlan plan = planImport(kBook, choices, readOnFile(table), kNow);
+  app::FolderRecords records(table);
+  ImportPlan plan = planImport(kBook, choices, readOnFile(records), kNow);
   settleTrainingOnFile(plan, trainingOnFile(*scan::folderBlocks(table), plan.trainings));
   return plan;
 }
@@ -87,6 +89,20 @@ TEST_F(ImportWork, WritesTheRecordsAndTheirLinesAsOneWork) {
   const std::string log = folder.read("Change.Log");
   ASSERT_TRUE(writeImport(table, test::kAuthor, again, "records.xlsx"));
   EXPECT_EQ(folder.read("Change.Log"), log);
+}
+
+TEST_F(ImportWork, TombstonedPersonsAndCoursesAreNotOnFile) {
+  store::NameRecord gone = annLee();
+  gone.FirstName = " $Killed$";
+  store::CourseRecord course;
+  course.CourseCode = "$Killed$";
+  folder.write("Name.List", store::encoded(gone) + store::encoded(annLee()));
+  folder.write("Course.Index", store::encoded(course));
+  app::FolderRecords records(table);
+  const OnFile onFile = readOnFile(records);
+  ASSERT_EQ(onFile.persons.size(), 1u);
+  EXPECT_EQ(store::encoded(onFile.persons[0]), store::encoded(annLee()));
+  EXPECT_TRUE(onFile.courses.empty());
 }
 
 TEST_F(ImportWork, AnImportTooBigForOneJournalIsRefusedWhole) {
