@@ -65,7 +65,7 @@ TEST_F(ImportWork, WritesTheRecordsAndTheirLinesAsOneWork) {
   EXPECT_EQ(plan.count(Outcome::New), 2u);
   EXPECT_EQ(plan.count(Outcome::OnFile), 1u);
   EXPECT_EQ(plan.count(Outcome::Refused), 1u);
-  ASSERT_TRUE(writeImport(table, test::kAuthor, plan, "/home/ann/records.xlsx"));
+  ASSERT_TRUE(writeImport(table, test::kAuthor, importAdditions(plan, "/home/ann/records.xlsx")));
 
   EXPECT_EQ(folder.read("Name.List"), store::encoded(annLee()) + store::encoded(plan.persons[0]));
   EXPECT_EQ(folder.read("Course.Index"), store::encoded(plan.courses[0]));
@@ -87,7 +87,7 @@ TEST_F(ImportWork, WritesTheRecordsAndTheirLinesAsOneWork) {
   const ImportPlan again = planIn(table);
   EXPECT_EQ(again.count(Outcome::New), 0u);
   const std::string log = folder.read("Change.Log");
-  ASSERT_TRUE(writeImport(table, test::kAuthor, again, "records.xlsx"));
+  ASSERT_TRUE(writeImport(table, test::kAuthor, importAdditions(again, "records.xlsx")));
   EXPECT_EQ(folder.read("Change.Log"), log);
 }
 
@@ -120,12 +120,13 @@ TEST_F(ImportWork, AnImportTooBigForOneJournalIsRefusedWhole) {
 
 // Whichever call fails, the next start finds the folder as before the import or with all of it.
 TEST(ImportWorkFailures, EveryFaultLeavesTheFolderAsBeforeOrWithTheWholeImport) {
-  const auto count = test::sweepFaults(
-      {setUp,
-       [](store::FileTable& table) {
-         EXPECT_TRUE(writeImport(table, test::kAuthor, planIn(table), "records.xlsx"));
-       },
-       true});
+  const auto count =
+      test::sweepFaults({setUp,
+                         [](store::FileTable& table) {
+                           EXPECT_TRUE(writeImport(table, test::kAuthor,
+                                                   importAdditions(planIn(table), "records.xlsx")));
+                         },
+                         true});
   EXPECT_GT(count.powerCuts, 0);
 }
 
