@@ -4,6 +4,7 @@
 #include "access/user_store.h"
 #include "courses/course_propagation.h"
 #include "courses/course_store.h"
+#include "imports/import_work.h"
 #include "names/person_deletion.h"
 #include "names/person_store.h"
 #include "renewals/renewal_periods.h"
@@ -140,6 +141,11 @@ std::vector<store::RenewalRecord> FolderRecords::renewalPeriods() {
 std::vector<store::Change> FolderRecords::savePeriodChanges(
     const store::ChangeAuthor& author, std::span<const records::PeriodChange> changes) {
   return renewals::savePeriodChanges(files_, author, changes);
+}
+
+bool FolderRecords::addRecords(const store::ChangeAuthor& author,
+                               const records::Additions& additions) {
+  return imports::writeImport(files_, author, additions);
 }
 
 }  // namespace vm::app

@@ -57,6 +57,9 @@ class FolderRecords final : public records::Records {
   std::vector<store::Change> savePeriodChanges(
       const store::ChangeAuthor& author, std::span<const records::PeriodChange> changes) override;
 
+  // One piece of journalled work; false when its lines would not fit one journal.
+  bool addRecords(const store::ChangeAuthor& author, const records::Additions& additions) override;
+
  private:
   store::FileTable& files_;
 };

@@ -89,7 +89,7 @@ frmImport::frmImport(ui::AppState& state, std::string path, sheets::Workbook boo
 
   {
     ui::BusyCursor busy(parent);
-    onFile_ = readOnFile(state_.files);
+    onFile_ = readOnFile(state_.records);
   }
   for (const sheets::Sheet& sheet : book_.sheets) choices_.push_back(guessChoice(sheet));
 
@@ -243,7 +243,8 @@ void frmImport::replan() {
       counted(plan_.courses.size(), "course", "courses") + QStringLiteral(" and ") +
       counted(plan_.trainings.size(), "training record", "training records") +
       QStringLiteral(" to add."));
-  cmdImport_->setEnabled(!importSteps(plan_).empty());
+  cmdImport_->setEnabled(!plan_.persons.empty() || !plan_.courses.empty() ||
+                         !plan_.trainings.empty());
   cmdSaveRefused_->setEnabled(plan_.count(Outcome::Refused) > 0);
 }
 
@@ -288,7 +289,7 @@ void frmImport::cmdImport_Click() {
   bool written = false;
   {
     ui::BusyCursor busy(this);
-    written = writeImport(state_.files, ui::changeAuthor(state_), plan_, path_);
+    written = state_.records.addRecords(ui::changeAuthor(state_), importAdditions(plan_, path_));
   }
   if (!written) {
     state_.dialogs.message(

@@ -19,11 +19,11 @@ void appendStep(std::vector<store::WorkStep>& steps, const std::vector<Record>& 
 
 }  // namespace
 
-std::vector<store::WorkStep> importSteps(const ImportPlan& plan) {
+std::vector<store::WorkStep> importSteps(const records::Additions& additions) {
   std::vector<store::WorkStep> steps;
-  appendStep(steps, plan.persons);
-  appendStep(steps, plan.courses);
-  appendStep(steps, plan.trainings);
+  appendStep(steps, additions.persons);
+  appendStep(steps, additions.courses);
+  appendStep(steps, additions.trainings);
   return steps;
 }
 
@@ -40,6 +40,10 @@ std::vector<store::Change> importChanges(const ImportPlan& plan, std::string_vie
   return changes;
 }
 
+records::Additions importAdditions(const ImportPlan& plan, std::string_view file) {
+  return {plan.persons, plan.courses, plan.trainings, importChanges(plan, file)};
+}
+
 bool fitsOneImport(const std::vector<store::Change>& changes, const store::ChangeAuthor& author,
                    std::size_t longestLines) {
   std::size_t bytes = 0;
@@ -50,13 +54,12 @@ bool fitsOneImport(const std::vector<store::Change>& changes, const store::Chang
   return true;
 }
 
-bool writeImport(store::FileTable& table, const store::ChangeAuthor& author, const ImportPlan& plan,
-                 std::string_view file) {
-  std::vector<store::WorkStep> steps = importSteps(plan);
+bool writeImport(store::FileTable& table, const store::ChangeAuthor& author,
+                 const records::Additions& additions) {
+  std::vector<store::WorkStep> steps = importSteps(additions);
   if (steps.empty()) return true;
-  const std::vector<store::Change> changes = importChanges(plan, file);
-  if (!fitsOneImport(changes, author)) return false;
-  store::doWork(table, author, std::move(steps), changes);
+  if (!fitsOneImport(additions.changes, author)) return false;
+  store::doWork(table, author, std::move(steps), additions.changes);
   return true;
 }
 

@@ -5,21 +5,25 @@
 #include <vector>
 
 #include "imports/import_plan.h"
+#include "records/records.h"
 #include "store/change_log/change_line.h"
 #include "store/file_table.h"
 #include "store/work_step.h"
 
 namespace vm::imports {
 
-// The additions of a plan as one piece of journalled work: its persons appended to Name.List, its
-// courses to Course.Index, its training records to Training.Records (each file only when it gains
-// records), in the order the plan holds them.
-std::vector<store::WorkStep> importSteps(const ImportPlan& plan);
+// The additions as one piece of journalled work: the persons appended to Name.List, the courses to
+// Course.Index, the training records to Training.Records (each file only when it gains records),
+// in the order given.
+std::vector<store::WorkStep> importSteps(const records::Additions& additions);
 
 // The lines the work owes the change log: first the import's own ("data imported", the file and
 // what its rows came to), then "person added", "course added" and "training credited" for each
 // record, in the order of the records.
 std::vector<store::Change> importChanges(const ImportPlan& plan, std::string_view file);
+
+// What the plan adds, with those lines: what the records are given to write.
+records::Additions importAdditions(const ImportPlan& plan, std::string_view file);
 
 // The start-up reads journals up to 64 MiB; the lines are nearly all of one.
 inline constexpr std::size_t kLongestImportLines = 48u * 1024 * 1024;
@@ -30,10 +34,10 @@ inline constexpr std::size_t kLongestImportLines = 48u * 1024 * 1024;
 bool fitsOneImport(const std::vector<store::Change>& changes, const store::ChangeAuthor& author,
                    std::size_t longestLines = kLongestImportLines);
 
-// Writes the plan's records and their lines as one piece of work: all of them, or (after a
-// failure, however far it came, and the next start) none. Writes nothing when the plan adds
-// nothing. Returns false, writing nothing, when the work would not fit one import.
-bool writeImport(store::FileTable& table, const store::ChangeAuthor& author, const ImportPlan& plan,
-                 std::string_view file);
+// Writes the records and their lines into the data folder as one piece of work: all of them, or
+// (after a failure, however far it came, and the next start) none. Writes nothing when nothing is
+// added. Returns false, writing nothing, when the work would not fit one import.
+bool writeImport(store::FileTable& table, const store::ChangeAuthor& author,
+                 const records::Additions& additions);
 
 }  // namespace vm::imports

@@ -9,6 +9,7 @@
 #include "scan/range_pass.h"
 #include "store/compaction.h"
 #include "store/field_codec.h"
+#include "store/record_codec.h"
 #include "store/record_layouts.h"
 
 namespace vm::imports {
@@ -28,30 +29,19 @@ struct KeyHash {
   }
 };
 
+template <typename Record>
+bool tombstoned(const Record& record) {
+  return store::isTombstoned(store::RecordTraits<Record>::file, store::encoded(record));
+}
+
 }  // namespace
 
-OnFile readOnFile(store::FileTable& table) {
+OnFile readOnFile(records::Records& records) {
   OnFile onFile;
-  {
-    const store::OpenFile names(table, store::DataFile::Names);
-    onFile.persons.reserve(static_cast<std::size_t>(names.count()));
-    table.scan(store::DataFile::Names, 1, names.count(),
-               [&](std::int32_t, std::span<const char> bytes) {
-                 if (!store::isTombstoned(store::DataFile::Names, bytes))
-                   onFile.persons.push_back(store::decoded<store::NameRecord>(bytes));
-                 return true;
-               });
-  }
-  {
-    const store::OpenFile courses(table, store::DataFile::Courses);
-    onFile.courses.reserve(static_cast<std::size_t>(courses.count()));
-    table.scan(store::DataFile::Courses, 1, courses.count(),
-               [&](std::int32_t, std::span<const char> bytes) {
-                 if (!store::isTombstoned(store::DataFile::Courses, bytes))
-                   onFile.courses.push_back(store::decoded<store::CourseRecord>(bytes));
-                 return true;
-               });
-  }
+  onFile.persons = records.persons();
+  onFile.courses = records.courses();
+  std::erase_if(onFile.persons, tombstoned<store::NameRecord>);
+  std::erase_if(onFile.courses, tombstoned<store::CourseRecord>);
   return onFile;
 }
 

@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "imports/import_plan.h"
+#include "records/records.h"
 #include "scan/training_blocks.h"
-#include "store/file_table.h"
 
 namespace vm::imports {
 
-// The persons of Name.List and the courses of Course.Index, read once for an import. Opens and
-// closes the files.
-OnFile readOnFile(store::FileTable& table);
+// The persons and the courses of the records, read once for an import, without the tombstoned
+// ones that a data file written by another build may hold.
+OnFile readOnFile(records::Records& records);
 
 // For each training record, whether the training records hold one of the same person and course
 // on the same date: one pass over them, however many records are asked about.

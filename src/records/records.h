@@ -51,6 +51,15 @@ struct PeriodChange {
   std::string name{};
 };
 
+// Persons, courses and training records added together, as an import brings them: with their
+// DateCreated stamps and links as given, and the lines that tell them, in order.
+struct Additions {
+  std::vector<store::NameRecord> persons{};
+  std::vector<store::CourseRecord> courses{};
+  std::vector<store::TrainingRecord> trainings{};
+  std::vector<store::Change> changes{};
+};
+
 // Changes one training record's bytes (layout of Training.Records) in place.
 using TrainingEdit = std::function<void(std::span<char> record)>;
 
@@ -121,6 +130,10 @@ class Records {
   // Returns the changes told in the change log, none when nothing changed.
   virtual std::vector<store::Change> savePeriodChanges(const store::ChangeAuthor& author,
                                                        std::span<const PeriodChange> changes) = 0;
+
+  // Adds them all at the ends of their lists with their lines, or nothing. False, and nothing
+  // written, when a list would hold more than it can count or the store cannot take them at once.
+  virtual bool addRecords(const store::ChangeAuthor& author, const Additions& additions) = 0;
 };
 
 }  // namespace vm::records

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "server/edit_conflict.h"
+#include "server/record_additions.h"
 #include "server/record_edits.h"
 #include "server/renewal_edits.h"
 #include "server/server_rows.h"
@@ -264,6 +265,11 @@ std::vector<store::Change> ServerRecords::savePeriodChanges(
   for (const records::PeriodChange& c : changes)
     onServer.push_back({c.courseId, c.months, c.code, c.name});
   return server::savePeriodChanges(connection_, author, onServer);
+}
+
+bool ServerRecords::addRecords(const store::ChangeAuthor& author,
+                               const records::Additions& additions) {
+  return server::addRecords(connection_, author, additions);
 }
 
 }  // namespace vm::server

@@ -68,6 +68,9 @@ class ServerRecords final : public records::Records {
   std::vector<store::Change> savePeriodChanges(
       const store::ChangeAuthor& author, std::span<const records::PeriodChange> changes) override;
 
+  // One transaction. The numbers of the lists stay as listed: the additions follow them.
+  bool addRecords(const store::ChangeAuthor& author, const records::Additions& additions) override;
+
  private:
   template <typename Record>
   RowNumbers& numbers();

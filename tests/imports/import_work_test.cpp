@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/folder_records.h"
 #include "imports/on_file.h"
 #include "imports/workbook_builder.h"
 #include "scan/folder_blocks.h"
@@ -49,7 +50,8 @@ const sheets::Workbook kBook{{
 
 ImportPlan planIn(store::FileTable& table) {
   std::vector<SheetChoice> choices = {guessChoice(kBook.sheets[0])};
-  ImportPlan plan = planImport(kBook, choices, readOnFile(table), kNow);
+  app::FolderRecords records(table);
+  ImportPlan plan = planImport(kBook, choices, readOnFile(records), kNow);
   settleTrainingOnFile(plan, trainingOnFile(*scan::folderBlocks(table), plan.trainings));
   return plan;
 }
@@ -63,7 +65,7 @@ TEST_F(ImportWork, WritesTheRecordsAndTheirLinesAsOneWork) {
   EXPECT_EQ(plan.count(Outcome::New), 2u);
   EXPECT_EQ(plan.count(Outcome::OnFile), 1u);
   EXPECT_EQ(plan.count(Outcome::Refused), 1u);
-  ASSERT_TRUE(writeImport(table, test::kAuthor, plan, "/home/ann/records.xlsx"));
+  ASSERT_TRUE(writeImport(table, test::kAuthor, importAdditions(plan, "/home/ann/records.xlsx")));
 
   EXPECT_EQ(folder.read("Name.List"), store::encoded(annLee()) + store::encoded(plan.persons[0]));
   EXPECT_EQ(folder.read("Course.Index"), store::encoded(plan.courses[0]));
@@ -85,8 +87,22 @@ TEST_F(ImportWork, WritesTheRecordsAndTheirLinesAsOneWork) {
   const ImportPlan again = planIn(table);
   EXPECT_EQ(again.count(Outcome::New), 0u);
   const std::string log = folder.read("Change.Log");
-  ASSERT_TRUE(writeImport(table, test::kAuthor, again, "records.xlsx"));
+  ASSERT_TRUE(writeImport(table, test::kAuthor, importAdditions(again, "records.xlsx")));
   EXPECT_EQ(folder.read("Change.Log"), log);
+}
+
+TEST_F(ImportWork, TombstonedPersonsAndCoursesAreNotOnFile) {
+  store::NameRecord gone = annLee();
+  gone.FirstName = " $Killed$";
+  store::CourseRecord course;
+  course.CourseCode = "$Killed$";
+  folder.write("Name.List", store::encoded(gone) + store::encoded(annLee()));
+  folder.write("Course.Index", store::encoded(course));
+  app::FolderRecords records(table);
+  const OnFile onFile = readOnFile(records);
+  ASSERT_EQ(onFile.persons.size(), 1u);
+  EXPECT_EQ(store::encoded(onFile.persons[0]), store::encoded(annLee()));
+  EXPECT_TRUE(onFile.courses.empty());
 }
 
 TEST_F(ImportWork, AnImportTooBigForOneJournalIsRefusedWhole) {
@@ -104,12 +120,13 @@ TEST_F(ImportWork, AnImportTooBigForOneJournalIsRefusedWhole) {
 
 // Whichever call fails, the next start finds the folder as before the import or with all of it.
 TEST(ImportWorkFailures, EveryFaultLeavesTheFolderAsBeforeOrWithTheWholeImport) {
-  const auto count = test::sweepFaults(
-      {setUp,
-       [](store::FileTable& table) {
-         EXPECT_TRUE(writeImport(table, test::kAuthor, planIn(table), "records.xlsx"));
-       },
-       true});
+  const auto count =
+      test::sweepFaults({setUp,
+                         [](store::FileTable& table) {
+                           EXPECT_TRUE(writeImport(table, test::kAuthor,
+                                                   importAdditions(planIn(table), "records.xlsx")));
+                         },
+                         true});
   EXPECT_GT(count.powerCuts, 0);
 }
 

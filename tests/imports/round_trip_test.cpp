@@ -3,6 +3,7 @@
 // as the matrix window saves it, and a list of persons.
 #include <gtest/gtest.h>
 
+#include "app/folder_records.h"
 #include "format/trim.h"
 #include "imports/import_plan.h"
 #include "imports/on_file.h"
@@ -96,13 +97,14 @@ TEST(RoundTrip, TheExportedMatrixImportsAsTheSameTrainingRecords) {
   const sheets::Workbook book = sheets::readWorkbook(path);
   const SheetChoice choice = guessChoice(book.sheets.at(0));
   EXPECT_EQ(choice.kind, SheetKind::Matrix);
-  ImportPlan plan = planImport(book, {choice}, readOnFile(to), kNow);
+  app::FolderRecords toRecords(to), fromRecords(from);
+  ImportPlan plan = planImport(book, {choice}, readOnFile(toRecords), kNow);
   settleTrainingOnFile(plan, trainingOnFile(*scan::folderBlocks(to), plan.trainings));
   EXPECT_EQ(plan.count(Outcome::Refused), 0u);
   EXPECT_EQ(fileOf(plan.trainings), fileOf(std::vector{trainings[0], trainings[2], trainings[1]}));
 
   // Into the folder it came from, every cell is on file already.
-  plan = planImport(book, {choice}, readOnFile(from), kNow);
+  plan = planImport(book, {choice}, readOnFile(fromRecords), kNow);
   settleTrainingOnFile(plan, trainingOnFile(*scan::folderBlocks(from), plan.trainings));
   EXPECT_EQ(plan.count(Outcome::OnFile), 3u);
   EXPECT_TRUE(plan.trainings.empty());
