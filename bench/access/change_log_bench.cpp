@@ -20,6 +20,7 @@
 #include "format/clock.h"
 #include "store/change_log/change_log.h"
 #include "store/change_log/change_log_export.h"
+#include "store/change_log/change_log_reader.h"
 #include "store/posix_file_system.h"
 #include "store/work_journal.h"
 #include "ui/app_state.h"
@@ -106,7 +107,10 @@ int main(int argc, char** argv) {
   std::printf("a filter that finds nothing (reads the whole log)   %8.4f s\n", nothing);
 
   const std::string csv = (folder / "all.csv").string();
-  const double exported = best([&] { store::exportChangeLog(posix, log, {}, csv); });
+  const double exported = best([&] {
+    store::ChangeLogReader reader(posix, log);
+    store::exportChangeLog(reader, {}, posix, csv);
+  });
   std::printf("export of every line as CSV (%.0f MB)                %8.4f s\n",
               static_cast<double>(fs::file_size(csv)) / 1e6, exported);
   fs::remove(csv);

@@ -19,6 +19,7 @@
 #include "format/date_parse.h"
 #include "store/change_log/change_log.h"
 #include "store/change_log/change_log_export.h"
+#include "store/change_log/change_log_reader.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
@@ -222,8 +223,8 @@ void frmChangeLog::cmdExport_Click() {
   std::string written;
   const bool saved =
       ui::exportCsv(state_, this, QStringLiteral("Change Log"), [&](const std::string& path) {
-        rows = store::exportChangeLog(state_.files.fileSystem(), model_->logPath(),
-                                      model_->filter(), path);
+        store::ChangeLogReader lines(state_.files.fileSystem(), model_->logPath());
+        rows = store::exportChangeLog(lines, model_->filter(), state_.files.fileSystem(), path);
         written = path;
       });
   if (!saved) return;
