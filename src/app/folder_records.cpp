@@ -8,6 +8,9 @@
 #include "names/person_store.h"
 #include "renewals/renewal_periods.h"
 #include "scan/folder_blocks.h"
+#include "store/change_log/change_log.h"
+#include "store/change_log/change_log_reader.h"
+#include "store/user_log/user_log.h"
 #include "training/credit.h"
 #include "training/field_edit.h"
 #include "training/history_rows.h"
@@ -29,6 +32,10 @@ std::vector<Record> allRecords(store::FileTable& files, bool makeMissing) {
     return true;
   });
   return out;
+}
+
+std::string_view fileOf(records::Log log) {
+  return log == records::Log::User ? store::kUserLogName : store::kChangeLogName;
 }
 
 }  // namespace
@@ -140,6 +147,21 @@ std::vector<store::RenewalRecord> FolderRecords::renewalPeriods() {
 std::vector<store::Change> FolderRecords::savePeriodChanges(
     const store::ChangeAuthor& author, std::span<const records::PeriodChange> changes) {
   return renewals::savePeriodChanges(files_, author, changes);
+}
+
+bool FolderRecords::logExists(records::Log log) { return files_.exists(fileOf(log)); }
+
+bool FolderRecords::logHoldsAny(records::Log log) {
+  return files_.fileSize(fileOf(log)).value_or(0) > 0;
+}
+
+void FolderRecords::appendUserLog(std::string_view line) { store::appendUserLogLine(files_, line); }
+
+std::string FolderRecords::userLogText() { return store::readUserLogText(files_); }
+
+std::unique_ptr<store::ChangeLineSource> FolderRecords::changeLines() {
+  return std::make_unique<store::ChangeLogReader>(files_.fileSystem(),
+                                                  files_.pathOf(store::kChangeLogName));
 }
 
 }  // namespace vm::app

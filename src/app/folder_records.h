@@ -57,6 +57,12 @@ class FolderRecords final : public records::Records {
   std::vector<store::Change> savePeriodChanges(
       const store::ChangeAuthor& author, std::span<const records::PeriodChange> changes) override;
 
+  bool logExists(records::Log log) override;
+  bool logHoldsAny(records::Log log) override;
+  void appendUserLog(std::string_view line) override;
+  std::string userLogText() override;
+  std::unique_ptr<store::ChangeLineSource> changeLines() override;
+
  private:
   store::FileTable& files_;
 };

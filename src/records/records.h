@@ -14,6 +14,7 @@
 #include "scan/training_blocks.h"
 #include "scan/training_pass.h"
 #include "store/change_log/change_line.h"
+#include "store/change_log/change_line_source.h"
 #include "store/data_files.h"
 #include "store/pass_progress.h"
 #include "store/records.h"
@@ -50,6 +51,10 @@ struct PeriodChange {
   std::string code{};
   std::string name{};
 };
+
+// The two logs the records keep beside the lists: the user log of log-ins and log-outs, and the
+// change log of every change.
+enum class Log { User, Change };
 
 // Changes one training record's bytes (layout of Training.Records) in place.
 using TrainingEdit = std::function<void(std::span<char> record)>;
@@ -121,6 +126,18 @@ class Records {
   // Returns the changes told in the change log, none when nothing changed.
   virtual std::vector<store::Change> savePeriodChanges(const store::ChangeAuthor& author,
                                                        std::span<const PeriodChange> changes) = 0;
+
+  // Whether the log has been started, and whether it holds anything yet: a data folder's log may
+  // have been made and left empty.
+  virtual bool logExists(Log log) = 0;
+  virtual bool logHoldsAny(Log log) = 0;
+  // Adds the line (UTF-8, without its line end) to the user log, whole or not at all, kept for
+  // good when this returns.
+  virtual void appendUserLog(std::string_view line) = 0;
+  // The whole user log as UTF-8 text, line ends and all. The log must exist.
+  virtual std::string userLogText() = 0;
+  // The change log's lines as they are now, newest first, read a block at a time as asked for.
+  virtual std::unique_ptr<store::ChangeLineSource> changeLines() = 0;
 };
 
 }  // namespace vm::records

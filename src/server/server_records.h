@@ -68,6 +68,13 @@ class ServerRecords final : public records::Records {
   std::vector<store::Change> savePeriodChanges(
       const store::ChangeAuthor& author, std::span<const records::PeriodChange> changes) override;
 
+  // A log counts as started once it holds a line.
+  bool logExists(records::Log log) override;
+  bool logHoldsAny(records::Log log) override;
+  void appendUserLog(std::string_view line) override;
+  std::string userLogText() override;
+  std::unique_ptr<store::ChangeLineSource> changeLines() override;
+
  private:
   template <typename Record>
   RowNumbers& numbers();
