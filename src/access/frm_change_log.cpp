@@ -17,9 +17,7 @@
 
 #include "access/change_log_model.h"
 #include "format/date_parse.h"
-#include "store/change_log/change_log.h"
 #include "store/change_log/change_log_export.h"
-#include "store/change_log/change_log_reader.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
@@ -70,8 +68,7 @@ frmChangeLog::frmChangeLog(ui::AppState& state, QWidget* parent)
     : QDialog(parent),
       state_(state),
       life_(this, state),
-      model_(new ChangeLogModel(state.files.fileSystem(), state.files.pathOf(store::kChangeLogName),
-                                this)),
+      model_(new ChangeLogModel(state.records, this)),
       txtFind_(makeBox(this, "txtFind", QStringLiteral(" List the changes that hold this text "))),
       txtFrom_(
           makeBox(this, "txtFrom", QStringLiteral(" List the changes of this day and later "))),
@@ -223,8 +220,8 @@ void frmChangeLog::cmdExport_Click() {
   std::string written;
   const bool saved =
       ui::exportCsv(state_, this, QStringLiteral("Change Log"), [&](const std::string& path) {
-        store::ChangeLogReader lines(state_.files.fileSystem(), model_->logPath());
-        rows = store::exportChangeLog(lines, model_->filter(), state_.files.fileSystem(), path);
+        const std::unique_ptr<store::ChangeLineSource> lines = state_.records.changeLines();
+        rows = store::exportChangeLog(*lines, model_->filter(), state_.files.fileSystem(), path);
         written = path;
       });
   if (!saved) return;
