@@ -10,15 +10,15 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-ChangeLogModel::ChangeLogModel(store::FileSystem& fs, std::string logPath, QObject* parent)
-    : QAbstractTableModel(parent), fs_(fs), logPath_(std::move(logPath)) {
+ChangeLogModel::ChangeLogModel(records::Records& records, QObject* parent)
+    : QAbstractTableModel(parent), records_(records) {
   setFilter({});
 }
 
 void ChangeLogModel::setFilter(store::ChangeFilter filter) {
   beginResetModel();
   filter_ = std::move(filter);
-  reader_ = std::make_unique<store::ChangeLogReader>(fs_, logPath_);
+  lines_ = records_.changeLines();
   places_.clear();
   shown_.clear();
   endResetModel();
@@ -37,7 +37,7 @@ const store::ChangeEntry& ChangeLogModel::entry(int row) const {
   if (const auto it = shown_.find(row); it != shown_.end()) return it->second;
   if (shown_.size() >= kMostKept) shown_.clear();
   return shown_[row] =
-             store::parseChangeLine(reader_->lineAt(places_[static_cast<std::size_t>(row)]));
+             store::parseChangeLine(lines_->lineAt(places_[static_cast<std::size_t>(row)]));
 }
 
 QVariant ChangeLogModel::data(const QModelIndex& index, int role) const {
@@ -73,7 +73,7 @@ bool ChangeLogModel::canFetchMore(const QModelIndex& parent) const {
 void ChangeLogModel::fetchMore(const QModelIndex& parent) {
   if (!canFetchMore(parent)) return;
   std::vector<store::LinePlace> found;
-  reader_->readOlder([&](std::string_view line, store::LinePlace place) {
+  lines_->readOlder([&](std::string_view line, store::LinePlace place) {
     if (filter_.matches(line)) found.push_back(place);
     return found.size() < kPage;
   });

@@ -22,9 +22,7 @@
 #include "access/user_rows.h"
 #include "access/user_store.h"
 #include "format/number_parse.h"
-#include "store/change_log/change_log.h"
 #include "store/data_files.h"
-#include "store/file_table.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
 #include "ui/busy_cursor.h"
@@ -282,8 +280,8 @@ AdminView frmAdmin::view() const {
   AdminView v;
   v.mode = mode_;
   v.hasUsers = grid_->rows() > 0;
-  v.userLogExists = state_.files.exists(store::kUserLogName);
-  v.changeLogExists = state_.files.exists(store::kChangeLogName);
+  v.userLogExists = state_.records.logExists(records::Log::User);
+  v.changeLogExists = state_.records.logExists(records::Log::Change);
   v.passwordTyped = !txtPassword_->text().isEmpty();
   v.appTitle = ui::applicationTitle().toStdString();
   v.readOnly = state_.ReadOnly;
@@ -415,7 +413,7 @@ void frmAdmin::cmdDeleteUser_Click() {
 
 void frmAdmin::cmdReviewUserLog_Click() {
   if (mode_ != AdminMode::LogView) {
-    if (state_.files.fileSize(store::kUserLogName).value_or(0) < 1) {
+    if (!state_.records.logHoldsAny(records::Log::User)) {
       state_.dialogs.message(this, ui::makeMessage("Nothing to View",
                                                    "There is currently no data\n"
                                                    "in the 'User Log'.",
@@ -442,7 +440,7 @@ void frmAdmin::cmdReviewUserLog_Click() {
 }
 
 void frmAdmin::cmdReviewChangeLog_Click() {
-  if (state_.files.fileSize(store::kChangeLogName).value_or(0) < 1) {
+  if (!state_.records.logHoldsAny(records::Log::Change)) {
     state_.dialogs.message(this, ui::makeMessage("Nothing to View",
                                                  "There is currently no data\n"
                                                  "in the 'Change Log'.",

@@ -17,7 +17,6 @@
 
 #include "access/change_log_model.h"
 #include "format/date_parse.h"
-#include "store/change_log/change_log.h"
 #include "store/change_log/change_log_export.h"
 #include "ui/app_state.h"
 #include "ui/application_title.h"
@@ -69,8 +68,7 @@ frmChangeLog::frmChangeLog(ui::AppState& state, QWidget* parent)
     : QDialog(parent),
       state_(state),
       life_(this, state),
-      model_(new ChangeLogModel(state.files.fileSystem(), state.files.pathOf(store::kChangeLogName),
-                                this)),
+      model_(new ChangeLogModel(state.records, this)),
       txtFind_(makeBox(this, "txtFind", QStringLiteral(" List the changes that hold this text "))),
       txtFrom_(
           makeBox(this, "txtFrom", QStringLiteral(" List the changes of this day and later "))),
@@ -222,8 +220,8 @@ void frmChangeLog::cmdExport_Click() {
   std::string written;
   const bool saved =
       ui::exportCsv(state_, this, QStringLiteral("Change Log"), [&](const std::string& path) {
-        rows = store::exportChangeLog(state_.files.fileSystem(), model_->logPath(),
-                                      model_->filter(), path);
+        const std::unique_ptr<store::ChangeLineSource> lines = state_.records.changeLines();
+        rows = store::exportChangeLog(*lines, model_->filter(), state_.files.fileSystem(), path);
         written = path;
       });
   if (!saved) return;

@@ -18,7 +18,7 @@ namespace vm::access {
 
 class ChangeLogModel;
 
-// Who changed which record, when, from what to what: the lines of "Change.Log", newest first,
+// Who changed which record, when, from what to what: the lines of the change log, newest first,
 // filtered by a text and a range of days, and exported as a CSV file. Opened from the admin window
 // in editing mode. The list opens at once however long the log is; older lines load as it is
 // scrolled down.

@@ -5,7 +5,6 @@
 
 #include "format/trim.h"
 #include "store/store_error.h"
-#include "store/user_log/user_log.h"
 #include "ui/app_state.h"
 #include "ui/dialogs.h"
 
@@ -20,7 +19,7 @@ bool WriteUserLog(ui::AppState& state, UserLogKind kind, QWidget* owner) {
       store::userLogLine(kind, date, time, state.CurrentUserName.toStdString(),
                          state.accessLevelName(state.CurrentAccessLevel).toStdString());
   try {
-    store::appendUserLogLine(state.files, line);
+    state.records.appendUserLog(line);
     return true;
   } catch (const store::StoreError& e) {
     const QString what = kind == UserLogKind::LogIn ? "log-in" : "log-out";
@@ -35,7 +34,7 @@ bool WriteUserLog(ui::AppState& state, UserLogKind kind, QWidget* owner) {
 }
 
 QString readUserLog(const ui::AppState& state) {
-  return QString::fromStdString(format::trim(store::readUserLogText(state.files)));
+  return QString::fromStdString(format::trim(state.records.userLogText()));
 }
 
 }  // namespace vm::access

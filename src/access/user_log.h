@@ -15,7 +15,7 @@ namespace vm::access {
 
 using store::UserLogKind;
 
-// Appends the log-in or log-out line of the current user to "User.Log" (store/user_log/). A log
+// Appends the log-in or log-out line of the current user to the user log of the records. A log
 // that cannot be written is reported in a box over the owner, and the log-in or log-out goes on
 // without its line; returns whether the line was written. A copy that only reads the folder
 // writes no line.

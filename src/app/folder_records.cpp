@@ -9,6 +9,9 @@
 #include "names/person_store.h"
 #include "renewals/renewal_periods.h"
 #include "scan/folder_blocks.h"
+#include "store/change_log/change_log.h"
+#include "store/change_log/change_log_reader.h"
+#include "store/user_log/user_log.h"
 #include "training/credit.h"
 #include "training/field_edit.h"
 #include "training/history_rows.h"
@@ -30,6 +33,10 @@ std::vector<Record> allRecords(store::FileTable& files, bool makeMissing) {
     return true;
   });
   return out;
+}
+
+std::string_view fileOf(records::Log log) {
+  return log == records::Log::User ? store::kUserLogName : store::kChangeLogName;
 }
 
 }  // namespace
@@ -146,6 +153,21 @@ std::vector<store::Change> FolderRecords::savePeriodChanges(
 bool FolderRecords::addRecords(const store::ChangeAuthor& author,
                                const records::Additions& additions) {
   return imports::writeImport(files_, author, additions);
+}
+
+bool FolderRecords::logExists(records::Log log) { return files_.exists(fileOf(log)); }
+
+bool FolderRecords::logHoldsAny(records::Log log) {
+  return files_.fileSize(fileOf(log)).value_or(0) > 0;
+}
+
+void FolderRecords::appendUserLog(std::string_view line) { store::appendUserLogLine(files_, line); }
+
+std::string FolderRecords::userLogText() { return store::readUserLogText(files_); }
+
+std::unique_ptr<store::ChangeLineSource> FolderRecords::changeLines() {
+  return std::make_unique<store::ChangeLogReader>(files_.fileSystem(),
+                                                  files_.pathOf(store::kChangeLogName));
 }
 
 }  // namespace vm::app

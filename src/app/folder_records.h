@@ -60,6 +60,12 @@ class FolderRecords final : public records::Records {
   // One piece of journalled work; false when its lines would not fit one journal.
   bool addRecords(const store::ChangeAuthor& author, const records::Additions& additions) override;
 
+  bool logExists(records::Log log) override;
+  bool logHoldsAny(records::Log log) override;
+  void appendUserLog(std::string_view line) override;
+  std::string userLogText() override;
+  std::unique_ptr<store::ChangeLineSource> changeLines() override;
+
  private:
   store::FileTable& files_;
 };

@@ -14,6 +14,7 @@
 #include "scan/training_blocks.h"
 #include "scan/training_pass.h"
 #include "store/change_log/change_line.h"
+#include "store/change_log/change_line_source.h"
 #include "store/data_files.h"
 #include "store/pass_progress.h"
 #include "store/records.h"
@@ -59,6 +60,10 @@ struct Additions {
   std::vector<store::TrainingRecord> trainings{};
   std::vector<store::Change> changes{};
 };
+
+// The two logs the records keep beside the lists: the user log of log-ins and log-outs, and the
+// change log of every change.
+enum class Log { User, Change };
 
 // Changes one training record's bytes (layout of Training.Records) in place.
 using TrainingEdit = std::function<void(std::span<char> record)>;
@@ -134,6 +139,18 @@ class Records {
   // Adds them all at the ends of their lists with their lines, or nothing. False, and nothing
   // written, when a list would hold more than it can count or the store cannot take them at once.
   virtual bool addRecords(const store::ChangeAuthor& author, const Additions& additions) = 0;
+
+  // Whether the log has been started, and whether it holds anything yet: a data folder's log may
+  // have been made and left empty.
+  virtual bool logExists(Log log) = 0;
+  virtual bool logHoldsAny(Log log) = 0;
+  // Adds the line (UTF-8, without its line end) to the user log, whole or not at all, kept for
+  // good when this returns.
+  virtual void appendUserLog(std::string_view line) = 0;
+  // The whole user log as UTF-8 text, line ends and all. The log must exist.
+  virtual std::string userLogText() = 0;
+  // The change log's lines as they are now, newest first, read a block at a time as asked for.
+  virtual std::unique_ptr<store::ChangeLineSource> changeLines() = 0;
 };
 
 }  // namespace vm::records

@@ -65,6 +65,10 @@ std::string logBytes(Connection& c, std::string_view log) {
   return out;
 }
 
+bool logHoldsLines(Connection& c, std::string_view log) {
+  return c.exec("SELECT EXISTS (SELECT 1 FROM " + std::string(log) + ")").getBool(0, 0);
+}
+
 std::vector<LogLine> olderChangeLines(Connection& c, std::int64_t before, int count) {
   const Result result =
       c.exec("SELECT pos, line FROM change_log WHERE $1 = 0 OR pos < $1 ORDER BY pos DESC LIMIT $2",
@@ -73,6 +77,10 @@ std::vector<LogLine> olderChangeLines(Connection& c, std::int64_t before, int co
   for (int i = 0; i < result.rows(); ++i)
     lines.push_back({result.getInt64(i, 0), result.getText(i, 1)});
   return lines;
+}
+
+std::string changeLineAt(Connection& c, std::int64_t pos) {
+  return c.exec("SELECT line FROM change_log WHERE pos = $1", Params().add(pos)).getText(0, 0);
 }
 
 }  // namespace vm::server

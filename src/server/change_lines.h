@@ -33,6 +33,8 @@ void addLogLines(Connection& connection, std::string_view log, std::string_view 
 
 // The whole log as its file holds it.
 std::string logBytes(Connection& connection, std::string_view log);
+// Whether the log holds any line.
+bool logHoldsLines(Connection& connection, std::string_view log);
 
 // Up to `count` lines of the change log written before the line at `before` (from the newest when
 // `before` is 0), newest first, each without its line end: what the log's viewer reads a block at
@@ -42,6 +44,8 @@ struct LogLine {
   std::string bytes;
 };
 std::vector<LogLine> olderChangeLines(Connection& connection, std::int64_t before, int count);
+// The change log's line at `pos`, as olderChangeLines gave it.
+std::string changeLineAt(Connection& connection, std::int64_t pos);
 
 inline constexpr std::string_view kChangeLogTable = "change_log";
 inline constexpr std::string_view kUserLogTable = "user_log";

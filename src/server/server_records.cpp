@@ -3,10 +3,13 @@
 
 #include <algorithm>
 
+#include "format/cp1252.h"
+#include "server/change_lines.h"
 #include "server/edit_conflict.h"
 #include "server/record_additions.h"
 #include "server/record_edits.h"
 #include "server/renewal_edits.h"
+#include "server/server_change_lines.h"
 #include "server/server_rows.h"
 #include "server/training_blocks.h"
 #include "server/training_edits.h"
@@ -51,6 +54,10 @@ void toldWork(Connection& c, const store::PassProgress& progress, Work&& work) {
     const std::int32_t hits = work();
     if (progress) progress(1, 1, hits);
   });
+}
+
+std::string_view tableOf(records::Log log) {
+  return log == records::Log::User ? kUserLogTable : kChangeLogTable;
 }
 
 }  // namespace
@@ -270,6 +277,24 @@ std::vector<store::Change> ServerRecords::savePeriodChanges(
 bool ServerRecords::addRecords(const store::ChangeAuthor& author,
                                const records::Additions& additions) {
   return server::addRecords(connection_, author, additions);
+}
+
+bool ServerRecords::logExists(records::Log log) { return logHoldsAny(log); }
+
+bool ServerRecords::logHoldsAny(records::Log log) {
+  return logHoldsLines(connection_, tableOf(log));
+}
+
+void ServerRecords::appendUserLog(std::string_view line) {
+  addLogLines(connection_, kUserLogTable, format::utf8ToCp1252(line) + "\r\n");
+}
+
+std::string ServerRecords::userLogText() {
+  return format::cp1252ToUtf8(logBytes(connection_, kUserLogTable));
+}
+
+std::unique_ptr<store::ChangeLineSource> ServerRecords::changeLines() {
+  return std::make_unique<ServerChangeLines>(connection_);
 }
 
 }  // namespace vm::server

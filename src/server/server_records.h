@@ -71,6 +71,13 @@ class ServerRecords final : public records::Records {
   // One transaction. The numbers of the lists stay as listed: the additions follow them.
   bool addRecords(const store::ChangeAuthor& author, const records::Additions& additions) override;
 
+  // A log counts as started once it holds a line.
+  bool logExists(records::Log log) override;
+  bool logHoldsAny(records::Log log) override;
+  void appendUserLog(std::string_view line) override;
+  std::string userLogText() override;
+  std::unique_ptr<store::ChangeLineSource> changeLines() override;
+
  private:
   template <typename Record>
   RowNumbers& numbers();

@@ -4,19 +4,17 @@
 #include <array>
 
 #include "format/csv_text.h"
-#include "store/change_log/change_log_reader.h"
 #include "store/whole_file.h"
 
 namespace vm::store {
 
-std::int64_t exportChangeLog(FileSystem& fs, const std::string& logPath, const ChangeFilter& filter,
+std::int64_t exportChangeLog(ChangeLineSource& lines, const ChangeFilter& filter, FileSystem& fs,
                              const std::string& csvPath) {
   const std::array<std::string, 5> header = {"Date and Time", "User", "Action", "Record",
                                              "Details"};
   std::string csv = format::csvDocument(header, {});
   std::int64_t rows = 0;
-  ChangeLogReader reader(fs, logPath);
-  reader.readOlder([&](std::string_view line, LinePlace) {
+  lines.readOlder([&](std::string_view line, LinePlace) {
     if (!filter.matches(line)) return true;
     const ChangeEntry e = parseChangeLine(line);
     // Appended cell by cell rather than through a row of strings: a long log has a million rows.

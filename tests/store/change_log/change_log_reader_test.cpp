@@ -18,6 +18,11 @@ namespace {
 struct ChangeLogReaderTest : vm::test::StoreTest {
   std::string path() const { return folder.str() + "/Change.Log"; }
 
+  std::int64_t exportTo(const ChangeFilter& filter, const std::string& csv) {
+    ChangeLogReader reader(fs, path());
+    return exportChangeLog(reader, filter, fs, csv);
+  }
+
   // Every line the reader finds, newest first, each checked against what lineAt reads back.
   std::vector<std::string> linesOf(std::size_t blockSize) {
     ChangeLogReader reader(fs, path(), blockSize);
@@ -153,8 +158,7 @@ TEST_F(ChangeLogReaderTest, ExportsTheFilteredLinesNewestFirstAsCsv) {
       "03/04/2026 09:00:00\tAnn Lee\tcourse deleted\tFA-02, First Aid\t\r\n"
       "03/05/2026 09:00:00\tKim Ng\tperson edited\tZo\xEB Roy\tOrganization: \"\" -> \" x\"\r\n");
   const std::string csv = folder.str() + "/out.csv";
-  EXPECT_EQ(
-      exportChangeLog(fs, path(), ChangeFilter("zo\xC3\xAB", std::nullopt, std::nullopt), csv), 2);
+  EXPECT_EQ(exportTo(ChangeFilter("zo\xC3\xAB", std::nullopt, std::nullopt), csv), 2);
   EXPECT_EQ(folder.read("out.csv"),
             "\xEF\xBB\xBF"
             "Date and Time,User,Action,Record,Details\r\n"
@@ -181,7 +185,7 @@ TEST_F(ChangeLogReaderTest, ExportedValuesNeverOpenAsFormulas) {
     SCOPED_TRACE(c.line);
     folder.write("Change.Log", std::string(c.line) + "\r\n");
     const std::string csv = folder.str() + "/out.csv";
-    EXPECT_EQ(exportChangeLog(fs, path(), ChangeFilter(), csv), 1);
+    EXPECT_EQ(exportTo(ChangeFilter(), csv), 1);
     EXPECT_EQ(folder.read("out.csv"),
               "\xEF\xBB\xBF"
               "Date and Time,User,Action,Record,Details\r\n" +
@@ -196,14 +200,14 @@ TEST_F(ChangeLogReaderTest, AFailedExportLeavesTheOldFileAndNothingElse) {
   for (int i = 0; i < 25000; ++i) log += "03/05/2026 09:00:00\tKim Ng\tperson edited\tZo Roy\t\r\n";
   folder.write("Change.Log", log);
   const std::string csv = folder.str() + "/out.csv";
-  exportChangeLog(fs, path(), ChangeFilter(), csv);
+  exportTo(ChangeFilter(), csv);
   const std::string whole = folder.read("out.csv");
   for (int k = 1;; ++k) {
     SCOPED_TRACE(k);
     folder.write("out.csv", "an older export");
     fs.failCall(k);
     try {
-      exportChangeLog(fs, path(), ChangeFilter(), csv);
+      exportTo(ChangeFilter(), csv);
     } catch (const StoreError&) {
     }
     const bool struck = fs.faultReached();
