@@ -57,6 +57,9 @@ class FolderRecords final : public records::Records {
   std::vector<store::Change> savePeriodChanges(
       const store::ChangeAuthor& author, std::span<const records::PeriodChange> changes) override;
 
+  // One copy writes a folder, so nothing changes elsewhere.
+  records::ChangedLists changedElsewhere() override { return {}; }
+
  private:
   store::FileTable& files_;
 };

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "records/change_refused.h"
+#include "records/changed_lists.h"
 #include "scan/training_blocks.h"
 #include "scan/training_pass.h"
 #include "store/change_log/change_line.h"
@@ -121,6 +122,10 @@ class Records {
   // Returns the changes told in the change log, none when nothing changed.
   virtual std::vector<store::Change> savePeriodChanges(const store::ChangeAuthor& author,
                                                        std::span<const PeriodChange> changes) = 0;
+
+  // Which lists other desks changed since the last question, told at once without waiting on
+  // anything, so that a window may ask often. A change of this copy's own may be told too.
+  virtual ChangedLists changedElsewhere() = 0;
 };
 
 }  // namespace vm::records

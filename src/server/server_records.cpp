@@ -3,9 +3,11 @@
 
 #include <algorithm>
 
+#include "server/change_notes.h"
 #include "server/edit_conflict.h"
 #include "server/record_edits.h"
 #include "server/renewal_edits.h"
+#include "server/schema.h"
 #include "server/server_rows.h"
 #include "server/training_blocks.h"
 #include "server/training_edits.h"
@@ -53,6 +55,10 @@ void toldWork(Connection& c, const store::PassProgress& progress, Work&& work) {
 }
 
 }  // namespace
+
+ServerRecords::ServerRecords(Connection& connection) : connection_(connection) {
+  connection_.listen(kChangeChannel);
+}
 
 template <>
 RowNumbers& ServerRecords::numbers<UserRecord>() {
@@ -264,6 +270,12 @@ std::vector<store::Change> ServerRecords::savePeriodChanges(
   for (const records::PeriodChange& c : changes)
     onServer.push_back({c.courseId, c.months, c.code, c.name});
   return server::savePeriodChanges(connection_, author, onServer);
+}
+
+// The client library reads what the socket holds without waiting for more, so a window may ask
+// at any moment.
+records::ChangedLists ServerRecords::changedElsewhere() {
+  return changedLists(connection_.takeNotifications());
 }
 
 }  // namespace vm::server

@@ -17,8 +17,9 @@ namespace vm::server {
 // start and at the end of it, where a stop still takes the whole change back.
 class ServerRecords final : public records::Records {
  public:
-  // The connection outlives this.
-  explicit ServerRecords(Connection& connection) : connection_(connection) {}
+  // The connection outlives this. Listens on the change channel from the start, so that no change
+  // made after the first listing goes untold.
+  explicit ServerRecords(Connection& connection);
 
   // Any row counts as the list having been written.
   bool exists(store::DataFile list) override;
@@ -67,6 +68,9 @@ class ServerRecords final : public records::Records {
   std::vector<store::RenewalRecord> renewalPeriods() override;
   std::vector<store::Change> savePeriodChanges(
       const store::ChangeAuthor& author, std::span<const records::PeriodChange> changes) override;
+
+  // From the notifications the connection holds or can read at once.
+  records::ChangedLists changedElsewhere() override;
 
  private:
   template <typename Record>
