@@ -32,6 +32,7 @@
 #include "ui/change_author.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
+#include "ui/grid_place.h"
 #include "ui/keep_place.h"
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
@@ -333,12 +334,7 @@ int frmAdmin::currentRecNum() const {
 }
 
 void frmAdmin::selectRowWhere(int column, const QString& wanted) {
-  for (int row = 1; row <= grid_->rows(); ++row) {
-    if (grid_->text(row, column) == wanted) {
-      grid_->selectRow(row);
-      return;
-    }
-  }
+  if (const int row = ui::rowWhere(*grid_, column, wanted)) grid_->selectRow(row);
 }
 
 void frmAdmin::cmdAdmin_Click() {
