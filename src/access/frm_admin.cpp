@@ -31,6 +31,7 @@
 #include "ui/button/command_button.h"
 #include "ui/change_author.h"
 #include "ui/dialogs.h"
+#include "ui/elsewhere_watch.h"
 #include "ui/grid/grid.h"
 #include "ui/grid_place.h"
 #include "ui/keep_place.h"
@@ -71,6 +72,17 @@ frmAdmin::frmAdmin(ui::AppState& state, QWidget* parent)
   // activation.
   UpdateAdminButtons();
   life_->onFirstActivation([this] { firstActivation(); });
+  // Not over a password being typed or the user log being read.
+  new ui::ElsewhereWatch(
+      this, state_.records,
+      [this] {
+        return !activated() || leaving_ ||
+               (mode_ != AdminMode::Selection && mode_ != AdminMode::Editing);
+      },
+      [this](const records::ChangedLists& changed) {
+        if (changed.users) ui::refillInPlace(*grid_, kUserSortKey, [this] { UpdateUserGrid(); });
+        UpdateAdminButtons();
+      });
 }
 
 void frmAdmin::buildControls() {
