@@ -29,7 +29,9 @@
 #include "ui/button/command_button.h"
 #include "ui/change_author.h"
 #include "ui/dialogs.h"
+#include "ui/elsewhere_watch.h"
 #include "ui/grid/grid.h"
+#include "ui/grid_place.h"
 #include "ui/keep_place.h"
 #include "ui/open_modal.h"
 #include "ui/option_handlers.h"
@@ -68,6 +70,17 @@ frmAdmin::frmAdmin(ui::AppState& state, QWidget* parent)
   // activation.
   UpdateAdminButtons();
   life_->onFirstActivation([this] { firstActivation(); });
+  // Not over a password being typed or the user log being read.
+  new ui::ElsewhereWatch(
+      this, state_.records,
+      [this] {
+        return !activated() || leaving_ ||
+               (mode_ != AdminMode::Selection && mode_ != AdminMode::Editing);
+      },
+      [this](const records::ChangedLists& changed) {
+        if (changed.users) ui::refillInPlace(*grid_, kUserSortKey, [this] { UpdateUserGrid(); });
+        UpdateAdminButtons();
+      });
 }
 
 void frmAdmin::buildControls() {
@@ -331,12 +344,7 @@ int frmAdmin::currentRecNum() const {
 }
 
 void frmAdmin::selectRowWhere(int column, const QString& wanted) {
-  for (int row = 1; row <= grid_->rows(); ++row) {
-    if (grid_->text(row, column) == wanted) {
-      grid_->selectRow(row);
-      return;
-    }
-  }
+  if (const int row = ui::rowWhere(*grid_, column, wanted)) grid_->selectRow(row);
 }
 
 void frmAdmin::cmdAdmin_Click() {

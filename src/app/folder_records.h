@@ -66,6 +66,9 @@ class FolderRecords final : public records::Records {
   std::string userLogText() override;
   std::unique_ptr<store::ChangeLineSource> changeLines() override;
 
+  // One copy writes a folder, so nothing changes elsewhere.
+  records::ChangedLists changedElsewhere() override { return {}; }
+
  private:
   store::FileTable& files_;
 };

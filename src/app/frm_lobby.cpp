@@ -17,6 +17,7 @@
 #include "app/lobby_buttons.h"
 #include "backup/backup_restore_menu.h"
 #include "courses/course_index_tab.h"
+#include "courses/course_rows.h"
 #include "imports/import_command.h"
 #include "names/name_list_tab.h"
 #include "renewals/renewal_notice.h"
@@ -30,7 +31,9 @@
 #include "ui/button/command_button.h"
 #include "ui/button/geometry.h"
 #include "ui/dialogs.h"
+#include "ui/elsewhere_watch.h"
 #include "ui/grid/grid.h"
+#include "ui/grid_place.h"
 #include "ui/lobby_tab.h"
 #include "ui/open_modal.h"
 #include "ui/pictures.h"
@@ -136,6 +139,10 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
   connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this,
           &frmLobby::cmdRefresh_Click);
   life_.onFirstActivation([this] { Form_Activate(); });
+  // Not before the lists are first filled, nor in the middle of a find or a search.
+  new ui::ElsewhereWatch(
+      this, state_.records, [this] { return !activated_ || timerFlashButton_.isActive(); },
+      [this](const records::ChangedLists& changed) { listChangesElsewhere(changed); });
 
   // Room for the tabs' lists on a screen of 800 x 600, centred on larger ones.
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -263,6 +270,15 @@ void frmLobby::cmdRefresh_Click() {
     lblReadOnly_->setText(access::readOnlyStatus(state_.holder));
   }
   readListsAgain();
+}
+
+void frmLobby::listChangesElsewhere(const records::ChangedLists& changed) {
+  if (changed.persons)
+    ui::refillInPlace(*nameGrid(), names::NameListTab::kColDateCreated,
+                      [this] { updateNameGrid(); });
+  if (changed.courses)
+    ui::refillInPlace(*courseGrid(), courses::kId, [this] { updateCourseGrid(); });
+  refreshButtons();
 }
 
 void frmLobby::cmdAdminWindow_Click() {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 
+#include "records/changed_lists.h"
 #include "ui/flash_levels.h"
 #include "ui/lobby_services.h"
 #include "ui/window_life.h"
@@ -81,6 +82,8 @@ class frmLobby : public QWidget, public ui::LobbyServices {
   // Reads the lists again, for a copy that reads the folder beside the one that changes it.
   void cmdRefresh_Click();
   void timerFlashButton_Timer();
+  // Lists again, in place, what other desks changed.
+  void listChangesElsewhere(const records::ChangedLists& changed);
 
   ui::AppState& state_;
   ui::WindowLife life_;

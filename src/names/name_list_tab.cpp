@@ -17,6 +17,7 @@
 #include "ui/change_author.h"
 #include "ui/dialogs.h"
 #include "ui/grid/grid.h"
+#include "ui/grid_place.h"
 #include "ui/grid_report.h"
 #include "ui/keep_place.h"
 #include "ui/lobby_services.h"
@@ -331,12 +332,8 @@ void NameListTab::openEditor(std::int32_t recNum) {
 
 void NameListTab::reselect(const QString& dateCreated) {
   if (gridName_->rows() < 2) return;
-  for (int r = 1; r <= gridName_->rows(); ++r) {
-    if (gridName_->text(r, kColDateCreated) == dateCreated) {
-      gridName_->selectRow(r, true);
-      return;
-    }
-  }
+  if (const int row = ui::rowWhere(*gridName_, kColDateCreated, dateCreated))
+    gridName_->selectRow(row, true);
 }
 
 }  // namespace vm::names

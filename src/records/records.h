@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "records/change_refused.h"
+#include "records/changed_lists.h"
 #include "scan/training_blocks.h"
 #include "scan/training_pass.h"
 #include "store/change_log/change_line.h"
@@ -151,6 +152,10 @@ class Records {
   virtual std::string userLogText() = 0;
   // The change log's lines as they are now, newest first, read a block at a time as asked for.
   virtual std::unique_ptr<store::ChangeLineSource> changeLines() = 0;
+
+  // Which lists other desks changed since the last question, told at once without waiting on
+  // anything, so that a window may ask often. A change of this copy's own may be told too.
+  virtual ChangedLists changedElsewhere() = 0;
 };
 
 }  // namespace vm::records

@@ -5,10 +5,12 @@
 
 #include "format/cp1252.h"
 #include "server/change_lines.h"
+#include "server/change_notes.h"
 #include "server/edit_conflict.h"
 #include "server/record_additions.h"
 #include "server/record_edits.h"
 #include "server/renewal_edits.h"
+#include "server/schema.h"
 #include "server/server_change_lines.h"
 #include "server/server_rows.h"
 #include "server/training_blocks.h"
@@ -61,6 +63,10 @@ std::string_view tableOf(records::Log log) {
 }
 
 }  // namespace
+
+ServerRecords::ServerRecords(Connection& connection) : connection_(connection) {
+  connection_.listen(kChangeChannel);
+}
 
 template <>
 RowNumbers& ServerRecords::numbers<UserRecord>() {
@@ -295,6 +301,12 @@ std::string ServerRecords::userLogText() {
 
 std::unique_ptr<store::ChangeLineSource> ServerRecords::changeLines() {
   return std::make_unique<ServerChangeLines>(connection_);
+}
+
+// The client library reads what the socket holds without waiting for more, so a window may ask
+// at any moment.
+records::ChangedLists ServerRecords::changedElsewhere() {
+  return changedLists(connection_.takeNotifications());
 }
 
 }  // namespace vm::server

@@ -17,8 +17,9 @@ namespace vm::server {
 // start and at the end of it, where a stop still takes the whole change back.
 class ServerRecords final : public records::Records {
  public:
-  // The connection outlives this.
-  explicit ServerRecords(Connection& connection) : connection_(connection) {}
+  // The connection outlives this. Listens on the change channel from the start, so that no change
+  // made after the first listing goes untold.
+  explicit ServerRecords(Connection& connection);
 
   // Any row counts as the list having been written.
   bool exists(store::DataFile list) override;
@@ -77,6 +78,9 @@ class ServerRecords final : public records::Records {
   void appendUserLog(std::string_view line) override;
   std::string userLogText() override;
   std::unique_ptr<store::ChangeLineSource> changeLines() override;
+
+  // From the notifications the connection holds or can read at once.
+  records::ChangedLists changedElsewhere() override;
 
  private:
   template <typename Record>

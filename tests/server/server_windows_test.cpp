@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows on a server's records, as two desks meet them: what one desk saves, the other lists;
 // a save that another desk's save got ahead of is refused, saying who saved first, and the editor
-// shows the record as that desk left it.
+// shows the record as that desk left it; what the other desk changes shows by itself, in place.
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "access/frm_admin.h"
 #include "access/frm_title_page.h"
 #include "access/server_choice.h"
 #include "app/frm_lobby.h"
@@ -22,8 +23,9 @@
 namespace vm::test {
 namespace {
 
-store::NameRecord person(const std::string& first, const std::string& last) {
+store::NameRecord person(const std::string& first, const std::string& last, double created = 0) {
   store::NameRecord p;
+  p.DateCreated = created;
   p.FirstName = first;
   p.LastName = last;
   p.Active = store::kActive;
@@ -134,6 +136,56 @@ TEST_F(ServerWindows, TheTitleWindowConnectsToAServerThatServesAndTellsOfOneThat
   EXPECT_EQ(restartedOn, (QStringList{good, QString()}));
   EXPECT_EQ(access::rememberedServer(app.settings), "");
   title->close();
+}
+
+// Clicks a data row of a grid as the user does.
+void clickRow(ui::Grid* grid, int row) {
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                    grid->visualRect(grid->model()->index(row - 1, 0)).center());
+}
+
+TEST_F(ServerWindows, AnotherDesksChangesShowInTheListWithTheHighlightAndTopRowKept) {
+  for (int i = 10; i < 50; ++i) recordsB.addPerson(bea, person("P" + std::to_string(i), "Lee", i));
+  app::frmLobby lobby(state);
+  lobby.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return lobby.windowActivated(); }, 3000));
+  auto* grid = lobby.findChild<ui::Grid*>("gridName");
+  ASSERT_EQ(grid->rows(), 40);
+  grid->scrollTo(grid->model()->index(10, 0), QAbstractItemView::PositionAtTop);
+  clickRow(grid, 15);
+  ASSERT_EQ(grid->text(grid->currentRow(), 0), "P24 Lee");
+  ASSERT_EQ(grid->topRow(), 11);
+
+  // Desk B adds a person listed first and moves another to a new organization.
+  recordsB.addPerson(bea, person("Al", "Aaron", 60));
+  recordsB.persons();
+  store::NameRecord moved = recordsB.person(20);
+  moved.Organization = "Stores";
+  recordsB.savePerson(bea, 20, moved);
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return grid->rows() == 41; }, 2000));
+  EXPECT_EQ(grid->text(1, 0), "Al Aaron");
+  EXPECT_EQ(grid->text(21, 1), "Stores");
+  EXPECT_EQ(grid->currentRow(), 16);
+  EXPECT_EQ(grid->text(16, 0), "P24 Lee");
+  EXPECT_EQ(grid->topRow(), 11);
+  EXPECT_TRUE(grid->hasFocus());
+  EXPECT_EQ(app.dialogs.messages().size(), 0u);
+}
+
+TEST_F(ServerWindows, AnotherDesksNewUserShowsInTheAdminWindowWithTheHighlightKept) {
+  for (const char* last : {"Berg", "Cole"}) recordsB.addUser(bea, {1, "Kim", last, "", 1, ""});
+  auto* admin = new access::frmAdmin(state);
+  admin->show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return admin->activated(); }, 3000));
+  auto* grid = admin->findChild<ui::Grid*>("grid");
+  clickRow(grid, 2);
+  ASSERT_EQ(grid->text(2, 0), "Kim Cole");
+
+  recordsB.addUser(bea, {2, "Kim", "Abel", "", 1, ""});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return grid->rows() == 3; }, 2000));
+  EXPECT_EQ(grid->text(grid->currentRow(), 0), "Kim Cole");
+  delete admin;
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/elsewhere_watch.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "records/records.h"
+
+namespace vm::ui {
+
+ElsewhereWatch::ElsewhereWatch(QWidget* window, records::Records& records,
+                               std::function<bool()> busy, Relist relist)
+    : QObject(window),
+      window_(window),
+      records_(records),
+      busy_(std::move(busy)),
+      relist_(std::move(relist)) {
+  timer_.setObjectName(QStringLiteral("timerElsewhere"));
+  timer_.setInterval(1000);
+  connect(&timer_, &QTimer::timeout, this, &ElsewhereWatch::poll);
+  timer_.start();
+}
+
+void ElsewhereWatch::poll() {
+  if (!window_->isActiveWindow() || !window_->isEnabled() || QApplication::activeModalWidget() ||
+      QApplication::activePopupWidget() || busy_())
+    return;
+  const records::ChangedLists changed = records_.changedElsewhere();
+  if (!changed.any()) return;
+  const QPointer<QWidget> focused = window_->focusWidget();
+  relist_(changed);
+  if (focused && focused->isVisible() && focused->isEnabled()) focused->setFocus();
+}
+
+}  // namespace vm::ui
