@@ -96,8 +96,8 @@ void CopyFolderToServer(ui::AppState& state, QWidget* window) {
   // Another copy of the program may be writing the folder that this one only reads.
   if (state.ReadOnly) return;
   const QString conninfo = ui::askServerConnection(state, window, kToServer,
-                                         "host=db1.example.org dbname=verdimark "
-                                         "user=verdimark_owner");
+                                                   "host=db1.example.org dbname=verdimark "
+                                                   "user=verdimark_owner");
   if (conninfo.isEmpty()) return;
   runCopy(state, window, kToServer, kNothingCopied, [&] {
     std::optional<server::Connection> c;
@@ -130,8 +130,8 @@ void CopyFolderToServer(ui::AppState& state, QWidget* window) {
 
 void CopyServerToFolder(ui::AppState& state, QWidget* window) {
   const QString conninfo = ui::askServerConnection(state, window, kToFolder,
-                                         "host=db1.example.org dbname=verdimark "
-                                         "user=verdimark_program");
+                                                   "host=db1.example.org dbname=verdimark "
+                                                   "user=verdimark_program");
   if (conninfo.isEmpty()) return;
   const QString chosen =
       BrowseForFolder(state, window,
