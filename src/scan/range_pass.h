@@ -28,7 +28,8 @@ namespace vm::scan {
 // all the records gives is the same pass, only faster.
 //
 // `pass.progress` is told, on the calling thread alone, how many records all ranges have read of
-// the blocks' count, at the start, at most once per interval while the ranges run, and at the
+// the blocks' count (never more than that count, should it be an estimate that fell short), at
+// the start, at most once per interval while the ranges run, and at the
 // end. When it throws, the ranges stop, their threads are joined, and the throw goes on: a
 // progress that throws PassStopped is how a window stops a pass. A failure in a range stops the
 // others and is thrown on the calling thread (the first range's first).
@@ -37,7 +38,7 @@ std::vector<Part> passInRanges(TrainingBlocks& blocks, const PassOptions& pass, 
                                std::chrono::milliseconds interval = kProgressInterval) {
   using Clock = std::chrono::steady_clock;
   constexpr std::size_t kLength = store::layout::training::kLength;
-  const std::int64_t total = blocks.count();
+  const std::int64_t total = std::max<std::int64_t>(blocks.count(), 0);
   const ScanProgress& progress = pass.progress;
   const int ranged = blocks.ranges();
   int ranges = pass.ranges > 0 ? pass.ranges : ranged;
@@ -69,7 +70,7 @@ std::vector<Part> passInRanges(TrainingBlocks& blocks, const PassOptions& pass, 
   const auto readSoFar = [&] {
     std::int64_t sum = 0;
     for (const auto& d : done) sum += d.load(std::memory_order_relaxed);
-    return sum;
+    return std::min(sum, total);
   };
 
   if (progress) progress(0, total);

@@ -38,7 +38,8 @@ using TrainingBlockVisit = std::function<bool(std::span<const char> block)>;
 class TrainingBlocks {
  public:
   virtual ~TrainingBlocks() = default;
-  // How many records the pass reads at most: what its progress counts towards.
+  // About how many records the pass reads: what its progress counts towards. A store that cannot
+  // tell cheaply may estimate; a pass never reports more done than this.
   virtual std::int64_t count() const = 0;
   // How many ranges the records are best read in side by side; 1 when they come as one stream.
   virtual int ranges() const = 0;

@@ -116,6 +116,39 @@ TEST_F(RangePassTest, ProgressRunsOnTheCallingThreadFromNothingToTheWholeFile) {
   }
 }
 
+// Blocks whose count is an estimate that fell short of the records, as a server's may.
+struct ShortCount final : vm::scan::TrainingBlocks {
+  explicit ShortCount(std::unique_ptr<vm::scan::TrainingBlocks> all) : all(std::move(all)) {}
+  std::int64_t count() const override { return all->count() / 3; }
+  int ranges() const override { return all->ranges(); }
+  void scan(int range, int ranges, const vm::scan::TrainingBlockVisit& visit) override {
+    all->scan(range, ranges, visit);
+  }
+  std::unique_ptr<vm::scan::TrainingBlocks> all;
+};
+
+TEST_F(RangePassTest, ProgressNeverPassesACountThatFellShort) {
+  makeFile(9);
+  for (const bool threads : {false, true}) {
+    ShortCount blocks(this->blocks(threads));
+    std::vector<std::int64_t> told;
+    const std::vector<Seen> parts = vm::scan::passInRanges<Seen>(
+        blocks,
+        {[&](std::int64_t done, std::int64_t total) {
+           EXPECT_EQ(total, 3);
+           told.push_back(done);
+         },
+         3},
+        [] { return Seen{}; }, std::chrono::milliseconds(0));
+    std::size_t read = 0;
+    for (const Seen& part : parts) read += part.held.size();
+    EXPECT_EQ(read, 9u);
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back(), 3);
+    EXPECT_LE(*std::max_element(told.begin(), told.end()), 3);
+  }
+}
+
 TEST_F(RangePassTest, AStoppingProgressOrAFaultInAnyRangeReachesTheCaller) {
   makeFile(12);
   for (const bool threads : {false, true}) {

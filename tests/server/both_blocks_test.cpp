@@ -142,5 +142,15 @@ TEST_F(BothBlocks, EveryPassGivesOnTheServerWhatItGivesOnTheFolder) {
   }
 }
 
+// What a pass's progress counts towards: the records counted while the server has no statistics
+// of them, its estimate once it has.
+TEST_F(BothBlocks, TheServerCountsItsRecordsForProgressFromItsStatisticsOnceItHasThem) {
+  EXPECT_EQ(server::trainingBlocks(c, {})->count(), kRecords);
+  connect(ServerCluster::kOwner).run("ANALYZE training");
+  EXPECT_EQ(server::trainingBlocks(c, {})->count(), kRecords);
+  c.run("DELETE FROM training WHERE pos % 2 = 0");
+  EXPECT_EQ(server::trainingBlocks(c, {})->count(), kRecords);  // the statistics are as they were
+}
+
 }  // namespace
 }  // namespace vm::test
