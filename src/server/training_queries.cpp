@@ -5,6 +5,7 @@
 
 #include "format/automation_date.h"
 #include "format/number_text.h"
+#include "server/person_links.h"
 #include "server/row_codec.h"
 #include "store/field_codec.h"
 
@@ -14,8 +15,10 @@ namespace {
 namespace L = store::layout::training;
 constexpr double kSecond = 1.0 / 86400.0;
 
-// The WHERE clause of a filter and its parameters.
+// The rows of a filter (the table, joined to the persons' links when it names persons), its
+// WHERE clause and their parameters.
 struct Condition {
+  std::string from = "training";
   std::string sql = "true";
   Params params;
 
@@ -52,11 +55,11 @@ Condition conditionOf(const TrainingFilter& f, bool withPersons = true) {
   addPart(where, "course_code", f.courseCode);
   addPart(where, "comments", f.comments);
   if (f.persons && withPersons) {
-    // The persons' links are made once, into an array that each record is looked up in: as a
-    // join the planner could go through the persons again for every record.
-    where.add("person_link = ANY (ARRAY(SELECT verdimark_link(p) FROM unnest(" + where.next() +
-              ") p))");
-    where.params.doubles(*f.persons);
+    // The persons' links come as a constant array the planner knows the size of, so that it
+    // joins them through the index of person for a few persons and hashes many beside the
+    // other conditions' indexes. Each link is there once, so each record comes once.
+    where.from += " JOIN unnest(" + where.next() + ") person(link) ON person_link = person.link";
+    where.params.doubles(personLinks(*f.persons));
   }
   return where;
 }
@@ -72,10 +75,10 @@ bool eachRecord(std::span<const char> block, Each&& each) {
 
 void scanCandidates(Connection& c, const TrainingFilter& filter, const BlockVisit& visit) {
   const Condition where = conditionOf(filter);
-  scanQuery(
-      c, kTraining,
-      "SELECT " + columnList(kTraining) + " FROM training WHERE " + where.sql + " ORDER BY pos",
-      where.params, visit);
+  scanQuery(c, kTraining,
+            "SELECT " + columnList(kTraining) + " FROM " + where.from + " WHERE " + where.sql +
+                " ORDER BY pos",
+            where.params, visit);
 }
 
 void scanFirstMatches(Connection& c, const TrainingFilter& filter,
@@ -90,17 +93,16 @@ void scanFirstMatches(Connection& c, const TrainingFilter& filter,
         Condition where = conditionOf(filter, !anyRecord);
         std::string query;
         if (anyRecord) {
-          query = "SELECT " + columnList(kTraining) +
-                  " FROM (SELECT DISTINCT verdimark_link(p) AS link FROM unnest(" + where.next() +
-                  ") p) person CROSS JOIN LATERAL (SELECT pos, " + columnList(kTraining) +
+          query = "SELECT " + columnList(kTraining) + " FROM unnest(" + where.next() +
+                  ") person(link) CROSS JOIN LATERAL (SELECT pos, " + columnList(kTraining) +
                   " FROM training WHERE person_link = person.link ORDER BY pos LIMIT 1) first "
                   "ORDER BY pos";
-          where.params.doubles(*filter.persons);
+          where.params.doubles(personLinks(*filter.persons));
         } else {
           c.run("SET LOCAL work_mem = '64MB'");
           query = "SELECT " + columnList(kTraining) +
                   " FROM (SELECT DISTINCT ON (person_link) pos, " + columnList(kTraining) +
-                  " FROM training WHERE " + where.sql +
+                  " FROM " + where.from + " WHERE " + where.sql +
                   " ORDER BY person_link, pos) first ORDER BY pos";
         }
         std::vector<double> turnedDown;

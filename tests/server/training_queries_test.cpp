@@ -3,8 +3,11 @@
 // matching, run on those alone, must give what it gives on the whole file.
 #include "server/training_queries.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
 
 #include "format/automation_date.h"
@@ -14,6 +17,7 @@
 #include "search/match_search.h"
 #include "search/text_criterion.h"
 #include "server/folder_transfer.h"
+#include "server/person_links.h"
 #include "server/server_test.h"
 #include "store/field_codec.h"
 #include "store/posix_file_system.h"
@@ -244,6 +248,42 @@ TEST_F(ServerTest, ASearchAmongManyListedPersonsTakesMomentsWhateverThePlan) {
   });
   EXPECT_EQ(picked, 40000u);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+// The links the program sends for the persons asked for are those the server keeps beside each
+// record, stamp for stamp, each once.
+TEST_F(ServerTest, TheProgramMakesThePersonsLinksAsTheServerDoes) {
+  const double seventh = 44000 + 1.0 / 7;
+  const std::vector<double> stamps = {44000.5,
+                                      seventh,
+                                      std::nextafter(seventh, 1e9),
+                                      0.1 + 0.2,
+                                      0.0,
+                                      -0.0,
+                                      -36000.25,
+                                      1e300,
+                                      5e-324,
+                                      123456789012345.67,
+                                      std::numeric_limits<double>::infinity(),
+                                      -std::numeric_limits<double>::infinity(),
+                                      std::nan(""),
+                                      44000.5};
+  server::Connection c = connect();
+  std::vector<double> onServer;
+  for (const double stamp : stamps) {
+    const server::Result link = c.exec("SELECT verdimark_link($1)", server::Params().add(stamp));
+    const std::vector<double> mine = server::personLinks(std::span(&stamp, 1));
+    if (link.isNull(0, 0)) {
+      EXPECT_TRUE(mine.empty()) << stamp;
+      continue;
+    }
+    ASSERT_EQ(mine.size(), 1u) << stamp;
+    EXPECT_EQ(mine[0], link.getDouble(0, 0)) << stamp;
+    onServer.push_back(link.getDouble(0, 0));
+  }
+  std::sort(onServer.begin(), onServer.end());
+  onServer.erase(std::unique(onServer.begin(), onServer.end()), onServer.end());
+  EXPECT_EQ(server::personLinks(stamps), onServer);
 }
 
 }  // namespace
