@@ -35,8 +35,8 @@ TEST(ChangeNotes, EachTableNamesItsListAndTheLogsAndOtherChannelsNone) {
 TEST_F(ServerTest, AnotherDesksChangeIsToldOnceByItsList) {
   server::Connection c1 = connect(), c2 = connect();
   server::ServerRecords a{c1}, b{c2};
-  const ChangedLists all{.persons = true, .courses = true, .users = true, .training = true,
-                         .renewalPeriods = true};
+  const ChangedLists all{
+      .persons = true, .courses = true, .users = true, .training = true, .renewalPeriods = true};
   EXPECT_FALSE(a.changedElsewhere(all).any());
   b.addPerson(kDesk2, {1, "Ann", "", "Lee", "", "", "", store::kActive});
   b.addCourse(kDesk2, {2, "FA", "", "", 1, ""});
