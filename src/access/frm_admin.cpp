@@ -72,7 +72,7 @@ frmAdmin::frmAdmin(ui::AppState& state, QWidget* parent)
   life_->onFirstActivation([this] { firstActivation(); });
   // Not over a password being typed or the user log being read.
   new ui::ElsewhereWatch(
-      this, state_.records,
+      this, state_.records, {.users = true},
       [this] {
         return !activated() || leaving_ ||
                (mode_ != AdminMode::Selection && mode_ != AdminMode::Editing);

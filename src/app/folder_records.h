@@ -67,7 +67,7 @@ class FolderRecords final : public records::Records {
   std::unique_ptr<store::ChangeLineSource> changeLines() override;
 
   // One copy writes a folder, so nothing changes elsewhere.
-  records::ChangedLists changedElsewhere() override { return {}; }
+  records::ChangedLists changedElsewhere(const records::ChangedLists&) override { return {}; }
 
  private:
   store::FileTable& files_;

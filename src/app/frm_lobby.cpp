@@ -141,7 +141,8 @@ frmLobby::frmLobby(ui::AppState& state, QWidget* parent)
   life_.onFirstActivation([this] { Form_Activate(); });
   // Not before the lists are first filled, nor in the middle of a find or a search.
   new ui::ElsewhereWatch(
-      this, state_.records, [this] { return !activated_ || timerFlashButton_.isActive(); },
+      this, state_.records, {.persons = true, .courses = true},
+      [this] { return !activated_ || timerFlashButton_.isActive(); },
       [this](const records::ChangedLists& changed) { listChangesElsewhere(changed); });
 
   // Room for the tabs' lists on a screen of 800 x 600, centred on larger ones.

@@ -35,7 +35,7 @@ struct Credit {
   std::int32_t courseRecNum = 0;            // in the course list
   std::vector<std::int32_t> personRecNums;  // in the person list, in the order they were chosen
   double trainingDate = 0;
-  std::string comments;  // as stored: trimmed, line breaks CR LF
+  std::string comments{};  // as stored: trimmed, line breaks CR LF
 };
 
 // What carrying a course into its training records did.
@@ -153,9 +153,10 @@ class Records {
   // The change log's lines as they are now, newest first, read a block at a time as asked for.
   virtual std::unique_ptr<store::ChangeLineSource> changeLines() = 0;
 
-  // Which lists other desks changed since the last question, told at once without waiting on
-  // anything, so that a window may ask often. A change of this copy's own may be told too.
-  virtual ChangedLists changedElsewhere() = 0;
+  // Which of the `wanted` lists other desks changed since they were last asked for, told at once
+  // without waiting on anything, so that a window may ask often; changes to the other lists are
+  // kept for the windows that show them. A change of this copy's own may be told too.
+  virtual ChangedLists changedElsewhere(const ChangedLists& wanted) = 0;
 };
 
 }  // namespace vm::records

@@ -305,8 +305,9 @@ std::unique_ptr<store::ChangeLineSource> ServerRecords::changeLines() {
 
 // The client library reads what the socket holds without waiting for more, so a window may ask
 // at any moment.
-records::ChangedLists ServerRecords::changedElsewhere() {
-  return changedLists(connection_.takeNotifications());
+records::ChangedLists ServerRecords::changedElsewhere(const records::ChangedLists& wanted) {
+  unclaimed_.add(changedLists(connection_.takeNotifications()));
+  return unclaimed_.take(wanted);
 }
 
 }  // namespace vm::server

@@ -80,7 +80,7 @@ class ServerRecords final : public records::Records {
   std::unique_ptr<store::ChangeLineSource> changeLines() override;
 
   // From the notifications the connection holds or can read at once.
-  records::ChangedLists changedElsewhere() override;
+  records::ChangedLists changedElsewhere(const records::ChangedLists& wanted) override;
 
  private:
   template <typename Record>
@@ -100,6 +100,7 @@ class ServerRecords final : public records::Records {
   Connection& connection_;
   RowNumbers users_, persons_, courses_;
   std::map<std::int64_t, std::int32_t> trainingVersions_;  // by place, as trainingOf gave them
+  records::ChangedLists unclaimed_;  // told by the server, not yet asked for by a window
 };
 
 }  // namespace vm::server

@@ -27,6 +27,7 @@
 #include "ui/change_author.h"
 #include "ui/comments_box.h"
 #include "ui/dialogs.h"
+#include "ui/elsewhere_watch.h"
 #include "ui/escape_stops.h"
 #include "ui/field_colours.h"
 #include "ui/field_text.h"
@@ -189,6 +190,11 @@ frmTrainingHistory::frmTrainingHistory(ui::AppState& state, const ui::ListedPers
   connect(cmdCancelComments_, &ui::PellamButton::Click, this,
           &frmTrainingHistory::cmdCancelComments_Click);
   life_.onFirstActivation([this] { Form_Activate(); });
+  // Not before the first list, nor over a comment being written.
+  new ui::ElsewhereWatch(
+      this, state_.records, {.training = true},
+      [this] { return gridTraining_->isHidden() || !cmdCancelComments_->isHidden(); },
+      [this](const records::ChangedLists&) { listChangesElsewhere(); });
 }
 
 void frmTrainingHistory::Form_Activate() {
@@ -431,6 +437,16 @@ void frmTrainingHistory::cmdDeleteTraining_Click() {
 
 void frmTrainingHistory::cmdPrintTraining_Click() {
   ui::printGridReport(state_, print::ReportKind::TrainingHistory, *gridTraining_, this);
+}
+
+void frmTrainingHistory::listChangesElsewhere() {
+  const int row = gridTraining_->currentRow();
+  const int top = gridTraining_->topRow();
+  if (!fillGrid(false)) {
+    cmdReturn_Click();
+    return;
+  }
+  highlight(std::min(row, gridTraining_->rows()), top);
 }
 
 // The help window dims this one while it is open.

@@ -55,6 +55,9 @@ class frmTrainingHistory : public QDialog {
   void cmdPrintTraining_Click();
   void cmdHelp_Click();
   void cmdReturn_Click();
+  // Lists the records again after another desk changed training records, keeping the place; a
+  // person left with none is told so and the window closes.
+  void listChangesElsewhere();
 
   // Rebuilds the list from Training.Records; on the first fill highlights the first row. Returns
   // whether the person has training records (otherwise the person was told so).

@@ -9,10 +9,12 @@
 namespace vm::ui {
 
 ElsewhereWatch::ElsewhereWatch(QWidget* window, records::Records& records,
-                               std::function<bool()> busy, Relist relist)
+                               const records::ChangedLists& shown, std::function<bool()> busy,
+                               Relist relist)
     : QObject(window),
       window_(window),
       records_(records),
+      shown_(shown),
       busy_(std::move(busy)),
       relist_(std::move(relist)) {
   timer_.setObjectName(QStringLiteral("timerElsewhere"));
@@ -22,10 +24,11 @@ ElsewhereWatch::ElsewhereWatch(QWidget* window, records::Records& records,
 }
 
 void ElsewhereWatch::poll() {
-  if (!window_->isActiveWindow() || !window_->isEnabled() || QApplication::activeModalWidget() ||
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (!window_->isActiveWindow() || !window_->isEnabled() || (modal && modal != window_) ||
       QApplication::activePopupWidget() || busy_())
     return;
-  const records::ChangedLists changed = records_.changedElsewhere();
+  const records::ChangedLists changed = records_.changedElsewhere(shown_);
   if (!changed.any()) return;
   const QPointer<QWidget> focused = window_->focusWidget();
   relist_(changed);

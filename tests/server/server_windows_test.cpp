@@ -17,8 +17,10 @@
 #include "server/server_test.h"
 #include "support/expect_box.h"
 #include "support/test_app.h"
+#include "training/frm_training_history.h"
 #include "ui/button/pellam_button.h"
 #include "ui/grid/grid.h"
+#include "ui/open_modal.h"
 
 namespace vm::test {
 namespace {
@@ -186,6 +188,34 @@ TEST_F(ServerWindows, AnotherDesksNewUserShowsInTheAdminWindowWithTheHighlightKe
   ASSERT_TRUE(QTest::qWaitFor([&] { return grid->rows() == 3; }, 2000));
   EXPECT_EQ(grid->text(grid->currentRow(), 0), "Kim Cole");
   delete admin;
+}
+
+// The history another desk credits a course into lists it in place; when that desk removes the
+// person's last records, the history says so and closes.
+TEST_F(ServerWindows, AnotherDesksTrainingShowsInTheOpenHistoryUntilItHasNone) {
+  recordsB.addPerson(bea, person("Ann", "Lee"));
+  recordsB.addCourse(bea, {200, "FA", "First Aid", "", 8, ""});
+  recordsB.addCourse(bea, {201, "WH", "Heights", "", 4, ""});
+  recordsB.courses();
+  const double ann = recordsB.persons().front().DateCreated;
+  recordsB.credit(bea, {.courseRecNum = 1, .personRecNums = {1}, .trainingDate = 45000});
+  bool closed = false;
+  app.dialogs.onModal("frmTrainingHistory", [&](QWidget* w) {
+    auto* grid = w->findChild<ui::Grid*>("gridTraining");
+    ASSERT_EQ(grid->rows(), 1);
+    recordsB.credit(bea, {.courseRecNum = 2, .personRecNums = {1}, .trainingDate = 44000});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->rows() == 2; }, 2000));
+    EXPECT_EQ(grid->text(1, 1), "WH");  // oldest first
+    EXPECT_EQ(grid->currentRow(), 1);
+    for (const records::NumberedTraining& t : recordsB.trainingOf(ann, {}))
+      recordsB.removeTraining(bea, t.n, "Ann Lee", {});
+    closed = QTest::qWaitFor([&] { return !w->isVisible(); }, 2000);
+  });
+  app.dialogs.answer(ui::Answer::Ok);
+  ui::openModal(state, nullptr,
+                new training::frmTrainingHistory(state, {ann, 1, "Ann Lee", "", ""}));
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(app.dialogs.messages().back().title, "No records on file...");
 }
 
 }  // namespace
