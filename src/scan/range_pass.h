@@ -29,10 +29,10 @@ namespace vm::scan {
 //
 // `pass.progress` is told, on the calling thread alone, how many records all ranges have read of
 // the blocks' count (never more than that count, should it be an estimate that fell short), at
-// the start, at most once per interval while the ranges run, and at the
-// end. When it throws, the ranges stop, their threads are joined, and the throw goes on: a
-// progress that throws PassStopped is how a window stops a pass. A failure in a range stops the
-// others and is thrown on the calling thread (the first range's first).
+// the start, at most once per interval while the ranges run, and at the end. When it throws, the
+// ranges stop, their threads are joined, and the throw goes on: a progress that throws
+// PassStopped is how a window stops a pass. A failure in a range stops the others and is thrown
+// on the calling thread (the first range's first).
 template <typename Part, typename MakePart>
 std::vector<Part> passInRanges(TrainingBlocks& blocks, const PassOptions& pass, MakePart&& makePart,
                                std::chrono::milliseconds interval = kProgressInterval) {
