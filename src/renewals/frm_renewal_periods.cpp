@@ -14,8 +14,10 @@
 #include "ui/button/command_button.h"
 #include "ui/change_author.h"
 #include "ui/editor_buttons.h"
+#include "ui/elsewhere_watch.h"
 #include "ui/field_colours.h"
 #include "ui/grid/grid.h"
+#include "ui/grid_place.h"
 #include "ui/help/help_button.h"
 #include "ui/help/help_menu.h"
 #include "ui/tab_order.h"
@@ -85,6 +87,10 @@ frmRenewalPeriods::frmRenewalPeriods(ui::AppState& state, QWidget* parent)
   connect(cmdSave_, &ui::PellamButton::Click, this, &frmRenewalPeriods::cmdSave_Click);
   connect(cmdCancel_, &ui::PellamButton::Click, this, [this] { life_.closeWindow(); });
   life_.onFirstActivation([this] { Form_Activate(); });
+  new ui::ElsewhereWatch(
+      this, state_.records, {.courses = true, .renewalPeriods = true},
+      [this] { return anyTyped(); },
+      [this](const records::ChangedLists&) { listChangesElsewhere(); });
 }
 
 bool frmRenewalPeriods::mayEdit() const { return state_.changeLevel() >= 2; }
@@ -97,6 +103,18 @@ void frmRenewalPeriods::Form_Activate() {
   cmdSave_->setCaption(QStringLiteral("Save"));
   cmdSave_->setToolTip(QStringLiteral(" Save the renewal periods "));
   cmdCancel_->setCaption(mayEdit() ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+  fillGrid();
+  txtMonths_->setReadOnly(!mayEdit());
+  if (!rows_.empty()) {
+    gridPeriods_->selectRow(1);
+    gridPeriods_RowColChange(1);
+  } else {
+    txtMonths_->setEnabled(false);
+  }
+  gridPeriods_->setFocus();
+}
+
+void frmRenewalPeriods::fillGrid() {
   {
     const ui::BusyCursor busy(this);
     rows_ = periodRows(courses::courseRows(state_.records.courses()),
@@ -115,14 +133,14 @@ void frmRenewalPeriods::Form_Activate() {
   gridPeriods_->shadeAlternateRows(kCode, kMonths);
   gridPeriods_->setColumnWidthTwips(kName, 4800);
   gridPeriods_->fillWidthWith(kName);
-  txtMonths_->setReadOnly(!mayEdit());
-  if (!rows_.empty()) {
-    gridPeriods_->selectRow(1);
-    gridPeriods_RowColChange(1);
-  } else {
-    txtMonths_->setEnabled(false);
-  }
-  gridPeriods_->setFocus();
+}
+
+void frmRenewalPeriods::listChangesElsewhere() {
+  ui::refillInPlace(*gridPeriods_, kCode, [this] { fillGrid(); });
+  txtMonths_->setEnabled(!rows_.empty());
+  if (rows_.empty()) return;
+  if (gridPeriods_->currentRow() < 1) gridPeriods_->selectRow(1);
+  gridPeriods_RowColChange(gridPeriods_->currentRow());
 }
 
 void frmRenewalPeriods::gridPeriods_RowColChange(int row) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <algorithm>
 #include <vector>
 
 #include "renewals/renewal_courses.h"
@@ -31,6 +32,12 @@ class frmRenewalPeriods : public QDialog {
   enum Column { kCode = 0, kName = 1, kMonths = 2, kRow = 3 };
 
   void Form_Activate();
+  // Reads the courses and their periods and lists them.
+  void fillGrid();
+  // Lists again after another desk changed courses or periods, keeping the place; not while a
+  // period typed here waits to be saved.
+  void listChangesElsewhere();
+  bool anyTyped() const { return !std::ranges::equal(months_, rows_, {}, {}, &PeriodRow::months); }
   void gridPeriods_RowColChange(int row);
   void txtMonths_Change();
   void cmdSave_Click();

@@ -16,7 +16,8 @@ ElsewhereWatch::ElsewhereWatch(QWidget* window, records::Records& records,
       records_(records),
       shown_(shown),
       busy_(std::move(busy)),
-      relist_(std::move(relist)) {
+      relist_(std::move(relist)),
+      timer_(this) {
   timer_.setObjectName(QStringLiteral("timerElsewhere"));
   timer_.setInterval(1000);
   connect(&timer_, &QTimer::timeout, this, &ElsewhereWatch::poll);

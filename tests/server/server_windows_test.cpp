@@ -5,13 +5,16 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "access/frm_admin.h"
 #include "access/frm_title_page.h"
 #include "access/server_choice.h"
 #include "app/frm_lobby.h"
 #include "format/trim.h"
+#include "renewals/frm_renewal_periods.h"
 #include "renewals/renewal_notice.h"
 #include "server/server_records.h"
 #include "server/server_test.h"
@@ -216,6 +219,38 @@ TEST_F(ServerWindows, AnotherDesksTrainingShowsInTheOpenHistoryUntilItHasNone) {
                 new training::frmTrainingHistory(state, {ann, 1, "Ann Lee", "", ""}));
   EXPECT_TRUE(closed);
   EXPECT_EQ(app.dialogs.messages().back().title, "No records on file...");
+}
+
+// The renewal periods follow another desk's, keeping the highlight, but not over a period typed
+// here and not yet saved.
+TEST_F(ServerWindows, AnotherDesksRenewalPeriodsShowUnlessAPeriodWaitsToBeSaved) {
+  recordsB.addCourse(bea, {200, "FA", "First Aid", "", 8, ""});
+  recordsB.addCourse(bea, {201, "WH", "Heights", "", 4, ""});
+  const std::vector<store::CourseRecord> courses = recordsB.courses();
+  const auto period = [&](std::size_t course, int months) {
+    recordsB.savePeriodChanges(
+        bea, std::vector<records::PeriodChange>{
+                 {courses[course].DateCreated, months, courses[course].CourseCode, "name"}});
+  };
+  app.dialogs.onModal("frmRenewalPeriods", [&](QWidget* w) {
+    auto* grid = w->findChild<ui::Grid*>("gridPeriods");
+    auto* months = w->findChild<QLineEdit*>("txtMonths");
+    clickRow(grid, 2);
+    period(0, 24);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->text(1, 2) == "24"; }, 2000));
+    EXPECT_EQ(grid->currentRow(), 2);
+    EXPECT_EQ(months->text(), "");
+
+    QTest::keyClicks(months, "6");
+    period(1, 36);
+    // Once the server told this desk, the watch's next look must leave the typed period alone.
+    ASSERT_TRUE(deskA.waitForNotifications(std::chrono::seconds(2)));
+    QSignalSpy look(w->findChild<QTimer*>("timerElsewhere"), &QTimer::timeout);
+    ASSERT_TRUE(look.wait(2000));
+    EXPECT_EQ(months->text(), "6");
+    EXPECT_EQ(grid->text(2, 2), "6");
+  });
+  ui::openModal(state, nullptr, new renewals::frmRenewalPeriods(state));
 }
 
 }  // namespace
