@@ -5,8 +5,6 @@
 #include "backup/backup_messages.h"
 #include "backup/browse_for_folder.h"
 #include "backup/flow_steps.h"
-#include "backup/restore_copy.h"
-#include "store/carried_files.h"
 #include "ui/app_state.h"
 #include "ui/change_author.h"
 
@@ -14,6 +12,16 @@ namespace vm::backup {
 namespace {
 
 constexpr Flow kFlow = Flow::Restore;
+
+// Whether a restore would replace anything: the list of users has been written (a data folder's
+// mark of current data), or another list holds records.
+bool holdsCurrentData(records::Records& records) {
+  if (records.exists(store::DataFile::Users)) return true;
+  for (const store::DataFile list :
+       {store::DataFile::Names, store::DataFile::Courses, store::DataFile::Training})
+    if (records.count(list) > 0) return true;
+  return false;
+}
 
 // Runs the checks and the restore; returns the outcome to show.
 QString restoreFrom(ui::AppState& state, QWidget* window, const QString& chosen) {
@@ -27,12 +35,13 @@ QString restoreFrom(ui::AppState& state, QWidget* window, const QString& chosen)
     dialogs.message(window, requiredFilesMissingMessage(shown));
     return cancelledText(kFlow);
   }
-  if (state.files.exists(store::kBackupMark) &&
+  if (holdsCurrentData(state.records) &&
       dialogs.message(window, replaceCurrentDataMessage()) != ui::Answer::Yes)
     return cancelledText(kFlow);
-  const bool copied = copyShowingProgress(state, window, kFlow, [&](const FileStarted& started) {
-    return restoreFiles(state.files, folder, ui::changeAuthor(state), started);
-  });
+  const bool copied =
+      copyShowingProgress(state, window, kFlow, [&](const store::FileStarted& started) {
+        return state.records.restoreFrom(folder, ui::changeAuthor(state), started);
+      });
   if (!copied) return cancelledText(kFlow);
   state.DataRestored = true;
   return succeededText(kFlow);
