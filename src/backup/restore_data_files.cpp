@@ -13,16 +13,6 @@ namespace {
 
 constexpr Flow kFlow = Flow::Restore;
 
-// Whether a restore would replace anything: the list of users has been written (a data folder's
-// mark of current data), or another list holds records.
-bool holdsCurrentData(records::Records& records) {
-  if (records.exists(store::DataFile::Users)) return true;
-  for (const store::DataFile list :
-       {store::DataFile::Names, store::DataFile::Courses, store::DataFile::Training})
-    if (records.count(list) > 0) return true;
-  return false;
-}
-
 // Runs the checks and the restore; returns the outcome to show.
 QString restoreFrom(ui::AppState& state, QWidget* window, const QString& chosen) {
   ui::Dialogs& dialogs = state.dialogs;
@@ -35,7 +25,9 @@ QString restoreFrom(ui::AppState& state, QWidget* window, const QString& chosen)
     dialogs.message(window, requiredFilesMissingMessage(shown));
     return cancelledText(kFlow);
   }
-  if (holdsCurrentData(state.records) &&
+  // Current data: the list of users has been written (a data folder's User.List, a user on a
+  // server).
+  if (state.records.exists(store::DataFile::Users) &&
       dialogs.message(window, replaceCurrentDataMessage()) != ui::Answer::Yes)
     return cancelledText(kFlow);
   const bool copied =
