@@ -9,6 +9,8 @@
 #include "names/person_store.h"
 #include "renewals/renewal_periods.h"
 #include "scan/folder_blocks.h"
+#include "store/backup/backup_copy.h"
+#include "store/backup/restore_copy.h"
 #include "store/change_log/change_log.h"
 #include "store/change_log/change_log_reader.h"
 #include "store/user_log/user_log.h"
@@ -168,6 +170,26 @@ std::string FolderRecords::userLogText() { return store::readUserLogText(files_)
 std::unique_ptr<store::ChangeLineSource> FolderRecords::changeLines() {
   return std::make_unique<store::ChangeLogReader>(files_.fileSystem(),
                                                   files_.pathOf(store::kChangeLogName));
+}
+
+std::optional<std::string> FolderRecords::backUpInto(const std::string& folder,
+                                                     const store::ChangeAuthor& author,
+                                                     const store::FileStarted& started) {
+  // One line, in the backup's copy of the change log and then in the data folder's.
+  const store::Change change = store::backupChange(files_, folder);
+  const std::string line =
+      store::finishedLine(store::pendingLine(author, change), store::Tally::None, 0, 0);
+  if (auto failed = store::backUpFiles(files_.fileSystem(), files_.folder(), folder, started,
+                                       store::kCarriedFiles, line))
+    return failed;
+  if (files_.use() == store::FolderUse::Owner) store::logBackup(files_, author, change);
+  return std::nullopt;
+}
+
+std::optional<std::string> FolderRecords::restoreFrom(const std::string& folder,
+                                                      const store::ChangeAuthor& author,
+                                                      const store::FileStarted& started) {
+  return store::restoreFiles(files_, folder, author, started);
 }
 
 }  // namespace vm::app

@@ -66,6 +66,15 @@ class FolderRecords final : public records::Records {
   std::string userLogText() override;
   std::unique_ptr<store::ChangeLineSource> changeLines() override;
 
+  // Today's backup and restore of the data folder; a copy that only reads the folder leaves its
+  // log alone, the backup's copy having the line.
+  std::optional<std::string> backUpInto(const std::string& folder,
+                                        const store::ChangeAuthor& author,
+                                        const store::FileStarted& started) override;
+  std::optional<std::string> restoreFrom(const std::string& folder,
+                                         const store::ChangeAuthor& author,
+                                         const store::FileStarted& started) override;
+
   // One copy writes a folder, so nothing changes elsewhere.
   records::ChangedLists changedElsewhere(const records::ChangedLists&) override { return {}; }
 

@@ -39,9 +39,10 @@ BackupRestoreMenu::BackupRestoreMenu(ui::AppState& state, QWidget* window)
     item->setObjectName(QStringLiteral("menuBackupRestore%1").arg(index));
     // A copy that only reads the folder backs it up but never puts a backup in its place, nor
     // copies a folder that another copy may be writing to a server. On a server the records are
-    // not the folder's: what is offered there is a copy of the server into a folder.
+    // not the folder's: they are backed up, restored or copied into a folder, never copied to a
+    // server again.
     if (!state.Server.isEmpty())
-      item->setEnabled(index == kExit || index == kToFolder);
+      item->setEnabled(index != kToServer);
     else
       item->setEnabled((index != kRestore && index != kToServer) || !state.ReadOnly);
     ui::onMenuItem(item, this, this, [this, index] { menuBackupRestore_Click(index); });

@@ -23,8 +23,9 @@ std::optional<std::vector<std::string>> namesInChosenFolder(ui::AppState& state,
   }
 }
 
-bool copyShowingProgress(ui::AppState& state, QWidget* window, Flow flow,
-                         const std::function<std::optional<std::string>(FileStarted)>& copy) {
+bool copyShowingProgress(
+    ui::AppState& state, QWidget* window, Flow flow,
+    const std::function<std::optional<std::string>(store::FileStarted)>& copy) {
   std::optional<std::string> failed;
   try {
     CopyProgress progress(window, flow);

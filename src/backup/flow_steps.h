@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "backup/backup_messages.h"
-#include "backup/file_started.h"
+#include "store/backup/file_started.h"
 
 class QWidget;
 
@@ -28,6 +28,6 @@ std::optional<std::vector<std::string>> namesInChosenFolder(ui::AppState& state,
 // Runs the copy with its progress shown in the window; on a failure tells the user which file
 // failed and returns false. Esc stops the copy, which then changed nothing; returns false.
 bool copyShowingProgress(ui::AppState& state, QWidget* window, Flow flow,
-                         const std::function<std::optional<std::string>(FileStarted)>& copy);
+                         const std::function<std::optional<std::string>(store::FileStarted)>& copy);
 
 }  // namespace vm::backup

@@ -5,8 +5,6 @@
 #include "backup/backup_messages.h"
 #include "backup/browse_for_folder.h"
 #include "backup/flow_steps.h"
-#include "backup/restore_copy.h"
-#include "store/carried_files.h"
 #include "ui/app_state.h"
 #include "ui/change_author.h"
 
@@ -27,12 +25,15 @@ QString restoreFrom(ui::AppState& state, QWidget* window, const QString& chosen)
     dialogs.message(window, requiredFilesMissingMessage(shown));
     return cancelledText(kFlow);
   }
-  if (state.files.exists(store::kBackupMark) &&
+  // Current data: the list of users has been written (a data folder's User.List, a user on a
+  // server).
+  if (state.records.exists(store::DataFile::Users) &&
       dialogs.message(window, replaceCurrentDataMessage()) != ui::Answer::Yes)
     return cancelledText(kFlow);
-  const bool copied = copyShowingProgress(state, window, kFlow, [&](const FileStarted& started) {
-    return restoreFiles(state.files, folder, ui::changeAuthor(state), started);
-  });
+  const bool copied =
+      copyShowingProgress(state, window, kFlow, [&](const store::FileStarted& started) {
+        return state.records.restoreFrom(folder, ui::changeAuthor(state), started);
+      });
   if (!copied) return cancelledText(kFlow);
   state.DataRestored = true;
   return succeededText(kFlow);

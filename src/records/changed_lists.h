@@ -39,4 +39,7 @@ struct ChangedLists {
   }
 };
 
+inline constexpr ChangedLists kEveryList{
+    .persons = true, .courses = true, .users = true, .training = true, .renewalPeriods = true};
+
 }  // namespace vm::records

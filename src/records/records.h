@@ -14,6 +14,7 @@
 #include "records/changed_lists.h"
 #include "scan/training_blocks.h"
 #include "scan/training_pass.h"
+#include "store/backup/file_started.h"
 #include "store/change_log/change_line.h"
 #include "store/change_log/change_line_source.h"
 #include "store/data_files.h"
@@ -152,6 +153,22 @@ class Records {
   virtual std::string userLogText() = 0;
   // The change log's lines as they are now, newest first, read a block at a time as asked for.
   virtual std::unique_ptr<store::ChangeLineSource> changeLines() = 0;
+
+  // Backs the records up into the folder as a data folder's backup holds them
+  // (store/backup/backup_copy.h), all of them as of one moment or nothing: the backup's own line
+  // ends its copy of the change log and, once the backup is whole, the records' log too. Returns
+  // the name of the file that could not be written, nothing when the backup is done. `started` is
+  // told each file and may stop the backup (store::WorkStopped), which then changed nothing.
+  virtual std::optional<std::string> backUpInto(const std::string& folder,
+                                                const store::ChangeAuthor& author,
+                                                const store::FileStarted& started) = 0;
+  // Puts the records of the backup in the folder in place of these, all together or not at all
+  // (store/backup/restore_copy.h); the change log keeps every line and gets the restore's. Returns
+  // the name of the file that could not be restored, nothing when the restore is done. `started`
+  // is told each file and may stop the restore, which then changed nothing.
+  virtual std::optional<std::string> restoreFrom(const std::string& folder,
+                                                 const store::ChangeAuthor& author,
+                                                 const store::FileStarted& started) = 0;
 
   // Which of the `wanted` lists other desks changed since they were last asked for, told at once
   // without waiting on anything, so that a window may ask often; changes to the other lists are

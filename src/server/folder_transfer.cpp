@@ -9,10 +9,9 @@
 #include <vector>
 
 #include "server/change_lines.h"
-#include "server/copy_rows.h"
+#include "server/folder_rows.h"
 #include "server/row_writes.h"
 #include "store/carried_files.h"
-#include "store/field_codec.h"
 #include "store/file.h"
 #include "store/file_swap.h"
 #include "store/record_codec.h"
@@ -77,48 +76,6 @@ class IndexesSetAside {
   std::vector<std::string> made_;  // CREATE INDEX statements
 };
 
-std::int64_t copyRecords(Connection& c, store::FileTable& folder, const TableShape& shape,
-                         RecordTally& tally) {
-  if (!folder.exists(shape.file)) return 0;
-  const store::OpenFile file(folder, shape.file);
-  CopyRows copy(c, shape.table, copyColumns(shape));
-  folder.scan(shape.file, 1, file.count(), [&](std::int32_t, std::span<const char> record) {
-    copyRow(copy, shape, record, nullptr);
-    tally.step();
-    return true;
-  });
-  return copy.finish();
-}
-
-std::int64_t copyRenewals(Connection& c, store::FileTable& folder) {
-  constexpr auto kRenewals = store::DataFile::Renewals;
-  if (!folder.exists(kRenewals)) return 0;
-  const store::OpenFile file(folder, kRenewals);
-  CopyRows copy(c, "renewals", "(course_id, months, reserved)");
-  folder.scan(kRenewals, 1, file.count(), [&](std::int32_t, std::span<const char> record) {
-    copy.row(3);
-    copy.add(store::codec::getDouble(record, L::CourseID));
-    copy.add(store::codec::getInt16(record, L::Months));
-    copy.bytes(store::codec::rawText(record, L::Reserved));
-    return true;
-  });
-  return copy.finish();
-}
-
-std::string wholeFile(store::FileSystem& fs, const std::string& path) {
-  if (!fs.exists(path)) return {};
-  const store::File file(fs, path, store::FileSystem::Mode::Read);
-  std::string bytes(file.size(), '\0');
-  bytes.resize(file.read(0, bytes));
-  return bytes;
-}
-
-std::int64_t copyLog(Connection& c, store::FileTable& folder, std::string_view file,
-                     std::string_view table) {
-  addLogLines(c, table, wholeFile(folder.fileSystem(), folder.pathOf(file)));
-  return c.exec("SELECT count(*) FROM " + std::string(table)).getInt64(0, 0);
-}
-
 }  // namespace
 
 TransferCount copyFolderToServer(Connection& c, store::FileTable& folder,
@@ -143,15 +100,16 @@ TransferCount copyFolderToServer(Connection& c, store::FileTable& folder,
                             "\" already holds records.\nA data folder is copied only into a "
                             "database that holds none; nothing was copied.");
     IndexesSetAside indexes(c);
+    const std::function<void()> step = [&] { tally.step(); };
     TransferCount n;
-    n.users = copyRecords(c, folder, kUsers, tally);
-    n.persons = copyRecords(c, folder, kPersons, tally);
-    n.courses = copyRecords(c, folder, kCourses, tally);
-    n.training = copyRecords(c, folder, kTraining, tally);
+    n.users = copyFileRows(c, folder, kUsers, step, nullptr);
+    n.persons = copyFileRows(c, folder, kPersons, step, nullptr);
+    n.courses = copyFileRows(c, folder, kCourses, step, nullptr);
+    n.training = copyFileRows(c, folder, kTraining, step, nullptr);
     indexes.buildAgain();
-    n.renewals = copyRenewals(c, folder);
-    n.changeLines = copyLog(c, folder, store::kChangeLogName, kChangeLogTable);
-    n.userLogLines = copyLog(c, folder, store::kUserLogName, kUserLogTable);
+    n.renewals = copyRenewalRows(c, folder);
+    n.changeLines = copyLogLines(c, folder, store::kChangeLogName, kChangeLogTable);
+    n.userLogLines = copyLogLines(c, folder, store::kUserLogName, kUserLogTable);
     tally.end();
     return n;
   });

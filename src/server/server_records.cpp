@@ -11,6 +11,7 @@
 #include "server/record_edits.h"
 #include "server/renewal_edits.h"
 #include "server/schema.h"
+#include "server/server_backups.h"
 #include "server/server_change_lines.h"
 #include "server/server_rows.h"
 #include "server/training_blocks.h"
@@ -308,6 +309,18 @@ std::unique_ptr<store::ChangeLineSource> ServerRecords::changeLines() {
 records::ChangedLists ServerRecords::changedElsewhere(const records::ChangedLists& wanted) {
   unclaimed_.add(changedLists(connection_.takeNotifications()));
   return unclaimed_.take(wanted);
+}
+
+std::optional<std::string> ServerRecords::backUpInto(const std::string& folder,
+                                                     const store::ChangeAuthor& author,
+                                                     const store::FileStarted& started) {
+  return backUpServer(connection_, disk_, folder, author, started);
+}
+
+std::optional<std::string> ServerRecords::restoreFrom(const std::string& folder,
+                                                      const store::ChangeAuthor& author,
+                                                      const store::FileStarted& started) {
+  return restoreServer(connection_, disk_, folder, author, started);
 }
 
 }  // namespace vm::server

@@ -6,6 +6,7 @@
 #include "records/records.h"
 #include "server/connection.h"
 #include "server/row_numbers.h"
+#include "store/posix_file_system.h"
 
 namespace vm::server {
 
@@ -79,6 +80,14 @@ class ServerRecords final : public records::Records {
   std::string userLogText() override;
   std::unique_ptr<store::ChangeLineSource> changeLines() override;
 
+  // Through the folder of a data folder's backup (server_backups.h), on this machine's disk.
+  std::optional<std::string> backUpInto(const std::string& folder,
+                                        const store::ChangeAuthor& author,
+                                        const store::FileStarted& started) override;
+  std::optional<std::string> restoreFrom(const std::string& folder,
+                                         const store::ChangeAuthor& author,
+                                         const store::FileStarted& started) override;
+
   // From the notifications the connection holds or can read at once.
   records::ChangedLists changedElsewhere(const records::ChangedLists& wanted) override;
 
@@ -98,6 +107,7 @@ class ServerRecords final : public records::Records {
   Row<store::TrainingRecord> trainingSeen(std::int32_t n);
 
   Connection& connection_;
+  store::PosixFileSystem disk_;
   RowNumbers users_, persons_, courses_;
   std::map<std::int64_t, std::int32_t> trainingVersions_;  // by place, as trainingOf gave them
   records::ChangedLists unclaimed_;  // told by the server, not yet asked for by a window

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "backup/backup_copy.h"
+#include "store/backup/backup_copy.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "support/fault_sweep.h"
 
 using namespace vm;
-using backup::backUpFiles;
+using store::backUpFiles;
 using test::FolderFiles;
 using test::TempFolder;
 using test::TestFileSystem;
@@ -137,7 +137,7 @@ TEST_F(BackupCopyTest, TheBackupsCopyOfTheChangeLogEndsWithItsLine) {
 TEST(BackupCopyFaults, ABackupFolderIsNeverHalfOldAndHalfNew) {
   const std::string line = "12/08/2026 10:30:00\tDana Demo\tdata backed up\t/b\tUser.List\r\n";
   const auto backUpFiles = [&](TestFileSystem& fs, const std::string& from, const std::string& to) {
-    return backup::backUpFiles(fs, from, to, {}, store::kCarriedFiles, line);
+    return store::backUpFiles(fs, from, to, {}, store::kCarriedFiles, line);
   };
   const auto setUp = [](const TempFolder& data, const TempFolder& target) {
     test::writeDataSet(data, 'n');

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "backup/restore_copy.h"
+#include "store/backup/restore_copy.h"
 
 #include <gtest/gtest.h>
 #include <sys/time.h>
@@ -17,7 +17,7 @@
 #include "support/store_test.h"
 
 using namespace vm;
-using backup::restoreFiles;
+using store::restoreFiles;
 using test::FolderFiles;
 using test::TempFolder;
 

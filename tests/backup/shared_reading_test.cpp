@@ -10,9 +10,9 @@
 #include <set>
 #include <string>
 
-#include "backup/backup_copy.h"
-#include "backup/restore_copy.h"
 #include "names/person_store.h"
+#include "store/backup/backup_copy.h"
+#include "store/backup/restore_copy.h"
 #include "store/posix_file_system.h"
 #include "store/read_only_folder.h"
 #include "support/folder_snapshot.h"
@@ -60,7 +60,7 @@ std::string wholeFile(const std::filesystem::path& path) {
       note();
     }
     if (i % 10 == 9) {
-      vm::backup::restoreFiles(table, backup, vm::test::kAuthor);
+      vm::store::restoreFiles(table, backup, vm::test::kAuthor);
       note();
     }
   }
@@ -79,7 +79,7 @@ TEST(SharedReading, EveryListAReaderSeesIsOneTheWriterLeft) {
     FileTable table(disk, folder.str());
     for (int i = 0; i < 5; ++i)
       vm::names::PersonStore(table).add(vm::test::kAuthor, person("B" + std::to_string(i), "old"));
-    ASSERT_EQ(vm::backup::backUpFiles(disk, folder.str(), backup.str()), std::nullopt);
+    ASSERT_EQ(vm::store::backUpFiles(disk, folder.str(), backup.str()), std::nullopt);
   }
   const std::string states = (notes / "states").string();
   const pid_t writer = fork();
@@ -122,7 +122,7 @@ TEST(SharedReading, ABackupMadeByACopyThatOnlyReadsLeavesTheFolderAsItWas) {
   }
   const vm::test::FolderSnapshot before = vm::test::snapshotOf(folder.path());
   ReadOnlyFolder readOnly(disk, folder.str());
-  ASSERT_EQ(vm::backup::backUpFiles(readOnly, folder.str(), backup.str()), std::nullopt);
+  ASSERT_EQ(vm::store::backUpFiles(readOnly, folder.str(), backup.str()), std::nullopt);
   EXPECT_EQ(backup.read("Name.List"), folder.read("Name.List"));
   EXPECT_EQ(vm::test::snapshotOf(folder.path()), before);
 }

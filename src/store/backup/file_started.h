@@ -4,7 +4,7 @@
 #include <functional>
 #include <string_view>
 
-namespace vm::backup {
+namespace vm::store {
 
 // Told the name of each file as its copy begins, so that the window can show it, and again as the
 // copy goes on; it may stop the copy by throwing store::WorkStopped.
@@ -16,4 +16,4 @@ inline std::function<void()> goingOn(const FileStarted& started, std::string_vie
   return [&started, name] { started(name); };
 }
 
-}  // namespace vm::backup
+}  // namespace vm::store

@@ -5,13 +5,13 @@
 #include <span>
 #include <string>
 
-#include "backup/file_started.h"
+#include "store/backup/file_started.h"
 #include "store/carried_files.h"
 #include "store/change_log/change_line.h"
 #include "store/file_system.h"
 #include "store/file_table.h"
 
-namespace vm::backup {
+namespace vm::store {
 
 // Copies the carried files (store/carried_files.h; the first of them marks a backup) from the
 // data folder into the backup folder.
@@ -47,4 +47,4 @@ store::Change backupChange(store::FileTable& table, const std::string& backupFol
 void logBackup(store::FileTable& table, const store::ChangeAuthor& author,
                const store::Change& change);
 
-}  // namespace vm::backup
+}  // namespace vm::store

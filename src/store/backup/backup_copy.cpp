@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "backup/backup_copy.h"
+#include "store/backup/backup_copy.h"
 
 #include <vector>
 
-#include "backup/folder_path.h"
+#include "store/backup/folder_path.h"
 #include "store/carried_files.h"
 #include "store/change_log/record_changes.h"
 #include "store/file_copy.h"
@@ -11,7 +11,7 @@
 #include "store/work_journal.h"
 #include "store/work_stopped.h"
 
-namespace vm::backup {
+namespace vm::store {
 namespace {
 
 struct Planned {
@@ -110,4 +110,4 @@ void logBackup(store::FileTable& table, const store::ChangeAuthor& author,
   store::doWork(table, author, {}, {&change, 1});
 }
 
-}  // namespace vm::backup
+}  // namespace vm::store

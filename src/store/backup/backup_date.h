@@ -9,7 +9,7 @@
 #include "store/carried_files.h"
 #include "store/file_system.h"
 
-namespace vm::backup {
+namespace vm::store {
 
 // When the backup in a folder was made, as a restore's line tells it ("mm/dd/yyyy hh:nn:ss",
 // local time): the time of the backup's own line, which ends its copy of the change log and says
@@ -21,4 +21,4 @@ std::optional<std::string> backupDate(store::FileSystem& fs, const std::string& 
                                       std::span<const store::CarriedFile> files,
                                       std::string_view& reading);
 
-}  // namespace vm::backup
+}  // namespace vm::store

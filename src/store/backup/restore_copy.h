@@ -5,12 +5,18 @@
 #include <span>
 #include <string>
 
-#include "backup/file_started.h"
+#include "store/backup/file_started.h"
 #include "store/carried_files.h"
 #include "store/change_log/change_line.h"
+#include "store/file_system.h"
 #include "store/file_table.h"
 
-namespace vm::backup {
+namespace vm::store {
+
+// The first file that is always carried and that the backup in the folder lacks (or that cannot
+// be looked for); nothing when it holds them all.
+std::optional<std::string_view> missingFromBackup(FileSystem& fs, const std::string& folder,
+                                                  std::span<const CarriedFile> files);
 
 // Puts the carried files (store/carried_files.h) of the backup folder in place of the data
 // folder's, all together or not at all. A backup that lacks a file that is always carried is
@@ -32,4 +38,4 @@ std::optional<std::string> restoreFiles(
     const FileStarted& started = {},
     std::span<const store::CarriedFile> files = store::kCarriedFiles);
 
-}  // namespace vm::backup
+}  // namespace vm::store

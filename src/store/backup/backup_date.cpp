@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "backup/backup_date.h"
+#include "store/backup/backup_date.h"
 
 #include <algorithm>
 
-#include "backup/folder_path.h"
 #include "format/automation_date.h"
 #include "format/clock.h"
 #include "format/date_text.h"
+#include "store/backup/folder_path.h"
 #include "store/change_log/change_entry.h"
 #include "store/change_log/change_log.h"
 #include "store/change_log/change_log_reader.h"
 #include "store/change_log/record_changes.h"
 
-namespace vm::backup {
+namespace vm::store {
 namespace {
 
 // The time of the log's last line when it is the backup's own.
@@ -45,4 +45,4 @@ std::optional<std::string> backupDate(store::FileSystem& fs, const std::string& 
   return format::formatDate(date) + ' ' + format::formatTime(date);
 }
 
-}  // namespace vm::backup
+}  // namespace vm::store

@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
-namespace vm::backup {
+namespace vm::store {
 
 // The path of a file in a folder; the root folder keeps its single separator.
 inline std::string pathIn(const std::string& folder, std::string_view name) {
   return (folder.ends_with('/') ? folder : folder + '/') + std::string(name);
 }
 
-}  // namespace vm::backup
+}  // namespace vm::store

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "backup/restore_copy.h"
+#include "store/backup/restore_copy.h"
 
 #include <vector>
 
-#include "backup/backup_date.h"
-#include "backup/folder_path.h"
+#include "store/backup/backup_date.h"
+#include "store/backup/folder_path.h"
 #include "store/carried_files.h"
 #include "store/change_log/change_log.h"
 #include "store/change_log/record_changes.h"
@@ -13,22 +13,8 @@
 #include "store/store_error.h"
 #include "store/work_stopped.h"
 
-namespace vm::backup {
+namespace vm::store {
 namespace {
-
-// The first file that is always carried and that the backup lacks.
-std::optional<std::string_view> firstMissing(store::FileSystem& fs, const std::string& folder,
-                                             std::span<const store::CarriedFile> files) {
-  for (const store::CarriedFile& c : files) {
-    if (c.carry != store::Carry::Always) continue;
-    try {
-      if (!fs.exists(pathIn(folder, c.name))) return c.name;
-    } catch (const store::StoreError&) {
-      return c.name;
-    }
-  }
-  return std::nullopt;
-}
 
 // Copies every file under its staged name; returns the swap, or throws with `failed` naming
 // the file whose copy failed.
@@ -89,11 +75,24 @@ store::OwedLine restoreLine(store::FileTable& table, const std::string& backupFo
 
 }  // namespace
 
+std::optional<std::string_view> missingFromBackup(FileSystem& fs, const std::string& folder,
+                                                  std::span<const CarriedFile> files) {
+  for (const store::CarriedFile& c : files) {
+    if (c.carry != store::Carry::Always) continue;
+    try {
+      if (!fs.exists(pathIn(folder, c.name))) return c.name;
+    } catch (const store::StoreError&) {
+      return c.name;
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> restoreFiles(store::FileTable& table, const std::string& backupFolder,
                                         const store::ChangeAuthor& author,
                                         const FileStarted& started,
                                         std::span<const store::CarriedFile> files) {
-  if (const auto missing = firstMissing(table.fileSystem(), backupFolder, files))
+  if (const auto missing = missingFromBackup(table.fileSystem(), backupFolder, files))
     return std::string(*missing);
   table.closeAll();
   std::vector<store::SwapEntry> entries;
@@ -117,4 +116,4 @@ std::optional<std::string> restoreFiles(store::FileTable& table, const std::stri
   return std::nullopt;
 }
 
-}  // namespace vm::backup
+}  // namespace vm::store
