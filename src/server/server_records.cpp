@@ -2,6 +2,7 @@
 #include "server/server_records.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "format/cp1252.h"
 #include "server/change_lines.h"
@@ -291,8 +292,11 @@ bool ServerRecords::logHoldsAny(records::Log log) {
   return logHoldsLines(connection_, tableOf(log));
 }
 
+// In a transaction of its own, so that a connection lost before the answer says the line's fate is
+// not known.
 void ServerRecords::appendUserLog(std::string_view line) {
-  addLogLines(connection_, kUserLogTable, format::utf8ToCp1252(line) + "\r\n");
+  connection_.transaction(
+      [&] { addLogLines(connection_, kUserLogTable, format::utf8ToCp1252(line) + "\r\n"); });
 }
 
 std::string ServerRecords::userLogText() {
@@ -306,7 +310,14 @@ std::unique_ptr<store::ChangeLineSource> ServerRecords::changeLines() {
 // The client library reads what the socket holds without waiting for more, so a window may ask
 // at any moment.
 records::ChangedLists ServerRecords::changedElsewhere() {
-  return changedLists(connection_.takeNotifications());
+  records::ChangedLists changed = changedLists(connection_.takeNotifications());
+  if (std::exchange(untold_, false)) changed = {true, true, true, true, true};
+  return changed;
+}
+
+void ServerRecords::reconnect() {
+  connection_.reconnect();
+  untold_ = true;
 }
 
 }  // namespace vm::server

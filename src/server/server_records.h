@@ -79,8 +79,14 @@ class ServerRecords final : public records::Records {
   std::string userLogText() override;
   std::unique_ptr<store::ChangeLineSource> changeLines() override;
 
-  // From the notifications the connection holds or can read at once.
+  // From the notifications the connection holds or can read at once; after a reconnect, every
+  // list, since what other desks announced meanwhile went untold.
   records::ChangedLists changedElsewhere() override;
+
+  // Makes the lost connection again, listening again on the change channel. The numbers stay as
+  // listed: each keeps the version read under it, so a record changed meanwhile is refused rather
+  // than written over, and a change whose commit went unanswered is found as it landed.
+  void reconnect();
 
  private:
   template <typename Record>
@@ -100,6 +106,7 @@ class ServerRecords final : public records::Records {
   Connection& connection_;
   RowNumbers users_, persons_, courses_;
   std::map<std::int64_t, std::int32_t> trainingVersions_;  // by place, as trainingOf gave them
+  bool untold_ = false;  // notifications may have been missed while the connection was lost
 };
 
 }  // namespace vm::server
