@@ -36,24 +36,3 @@ TEST(GuardedApplication, AStoreFailureReachingTheEventLoopIsReportedWithTheSyste
   ASSERT_EQ(reported.size(), 1);
   EXPECT_EQ(reported[0], "Cannot write \"./Name.List\": No space left on device");
 }
-
-TEST(GuardedApplication, AFailureTheRecoveryHandlerTakesDropsTheEventAndTheProgramGoesOn) {
-  auto* app = static_cast<vm::ui::GuardedApplication*>(QCoreApplication::instance());
-  QStringList fatal, offered;
-  app->setFatalHandler([&](const QString& details) { fatal << details; });
-  for (const bool takes : {true, false}) {
-    app->setRecoveryHandler([&](const std::exception& failure) {
-      offered << failure.what();
-      return takes;
-    });
-    FailingReceiver receiver;
-    QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
-    QCoreApplication::processEvents();
-  }
-  app->setRecoveryHandler({});
-  app->setFatalHandler([](const QString& details) {
-    ADD_FAILURE() << "a failure reached the event loop: " << details.toStdString();
-  });
-  EXPECT_EQ(offered.size(), 2);
-  EXPECT_EQ(fatal.size(), 1);  // only the one not taken
-}
