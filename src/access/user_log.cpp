@@ -4,6 +4,7 @@
 #include <string>
 
 #include "format/trim.h"
+#include "server/server_error.h"
 #include "store/store_error.h"
 #include "ui/app_state.h"
 #include "ui/dialogs.h"
@@ -18,18 +19,23 @@ bool WriteUserLog(ui::AppState& state, UserLogKind kind, QWidget* owner) {
   const std::string line =
       store::userLogLine(kind, date, time, state.CurrentUserName.toStdString(),
                          state.accessLevelName(state.CurrentAccessLevel).toStdString());
+  const auto notWritten = [&](const std::string& why) {
+    const QString what = kind == UserLogKind::LogIn ? "log-in" : "log-out";
+    state.dialogs.message(owner, ui::makeMessage("User Log Not Written",
+                                                 "The 'User Log' could not be written to:\n" +
+                                                     QString::fromStdString(why) + "\n\nThis " +
+                                                     what + " goes on without being recorded.",
+                                                 ui::MessageIcon::Exclamation));
+    return false;
+  };
   try {
     state.records.appendUserLog(line);
     return true;
   } catch (const store::StoreError& e) {
-    const QString what = kind == UserLogKind::LogIn ? "log-in" : "log-out";
-    state.dialogs.message(
-        owner, ui::makeMessage("User Log Not Written",
-                               "The 'User Log' could not be written to:\n" +
-                                   QString::fromStdString(e.systemText()) + "\n\nThis " + what +
-                                   " goes on without being recorded.",
-                               ui::MessageIcon::Exclamation));
-    return false;
+    return notWritten(e.systemText());
+  } catch (const server::ServerError& e) {
+    // The server's message names it and says whether the line was saved.
+    return notWritten(e.what());
   }
 }
 

@@ -2,11 +2,13 @@
 #include "app/server_start.h"
 
 #include <QApplication>
+#include <cstdlib>
 #include <optional>
 
 #include "access/folder_holding.h"
 #include "access/shutdown.h"
 #include "app/program.h"
+#include "app/server_faults.h"
 #include "format/clock.h"
 #include "server/connection.h"
 #include "server/schema.h"
@@ -24,10 +26,12 @@ namespace vm::app {
 
 int runOnServer(const std::string& conninfo, const QString& folder, ui::Dialogs& dialogs) {
   std::optional<server::Connection> connection;
+  std::optional<server::ServerRecords> records;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   try {
     connection.emplace(conninfo);
     server::prepareSchema(*connection);
+    records.emplace(*connection);
   } catch (const server::ServerError& e) {
     QApplication::restoreOverrideCursor();
     ui::reportFatalError(QString::fromStdString(e.what()));
@@ -39,15 +43,18 @@ int runOnServer(const std::string& conninfo, const QString& folder, ui::Dialogs&
   store::PosixFileSystem disk;
   store::ReadOnlyFolder readOnly(disk, folder.toStdString());
   store::FileTable files(readOnly, folder.toStdString(), store::FolderUse::Reader);
-  server::ServerRecords records(*connection);
   const format::SystemClock clock;
   ui::Settings settings;
-  ui::AppState state(files, records, settings, dialogs, clock, ui::loadInstallValues(folder));
+  ui::AppState state(files, *records, settings, dialogs, clock, ui::loadInstallValues(folder));
   state.holder = access::thisCopyAsHolder(clock);
   state.Server = QString::fromStdString(connection->server());
   state.shutdown = [] { access::closeWindowsAndQuit(); };
+  auto* app = static_cast<ui::GuardedApplication*>(QCoreApplication::instance());
+  app->setRecoveryHandler(serverFaultHandler(state, *records, [] { std::exit(EXIT_FAILURE); }));
   startProgram(state);
-  return QApplication::exec();
+  const int code = QApplication::exec();
+  app->setRecoveryHandler({});
+  return code;
 }
 
 }  // namespace vm::app

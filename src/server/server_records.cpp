@@ -2,6 +2,7 @@
 #include "server/server_records.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "format/cp1252.h"
 #include "server/change_lines.h"
@@ -292,8 +293,11 @@ bool ServerRecords::logHoldsAny(records::Log log) {
   return logHoldsLines(connection_, tableOf(log));
 }
 
+// In a transaction of its own, so that a connection lost before the answer says the line's fate is
+// not known.
 void ServerRecords::appendUserLog(std::string_view line) {
-  addLogLines(connection_, kUserLogTable, format::utf8ToCp1252(line) + "\r\n");
+  connection_.transaction(
+      [&] { addLogLines(connection_, kUserLogTable, format::utf8ToCp1252(line) + "\r\n"); });
 }
 
 std::string ServerRecords::userLogText() {
@@ -321,6 +325,12 @@ std::optional<std::string> ServerRecords::restoreFrom(const std::string& folder,
                                                       const store::ChangeAuthor& author,
                                                       const store::FileStarted& started) {
   return restoreServer(connection_, disk_, folder, author, started);
+}
+
+void ServerRecords::reconnect() {
+  connection_.reconnect();
+  // What other desks announced while the connection was lost went untold.
+  unclaimed_ = records::kEveryList;
 }
 
 }  // namespace vm::server

@@ -91,6 +91,11 @@ class ServerRecords final : public records::Records {
   // From the notifications the connection holds or can read at once.
   records::ChangedLists changedElsewhere(const records::ChangedLists& wanted) override;
 
+  // Makes the lost connection again, listening again on the change channel. The numbers stay as
+  // listed: each keeps the version read under it, so a record changed meanwhile is refused rather
+  // than written over, and a change whose commit went unanswered is found as it landed.
+  void reconnect();
+
  private:
   template <typename Record>
   RowNumbers& numbers();

@@ -25,6 +25,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (const std::exception& e) {
+    if (recovery_ && recovery_(e)) return true;
     // StoreError carries the operation, the file and the system's text in what().
     fatal_(QString::fromStdString(e.what()));
   }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <chrono>
+#include <thread>
 
 #include "server/fault_text.h"
 #include "server/server_test.h"
@@ -116,6 +117,30 @@ TEST_F(ServerFaults, ALostConnectionIsToldAndMadeAgainOnRequest) {
   EXPECT_NE(message.find("was not saved"), std::string::npos) << message;
   c.reconnect();
   EXPECT_EQ(c.exec("SELECT 41 + 1").getInt32(0, 0), 42);
+}
+
+// The server's end closes the connection: a statement under way fails at once, not after a wait,
+// and the connection is made again, listening again, once the server is back.
+TEST_F(ServerFaults, AStatementUnderWayWhenTheServerStopsFailsAtOnce) {
+  server::Connection c(cluster.conninfo(database), std::chrono::seconds(2));
+  c.listen("verdimark_changes");
+  std::thread stopper([&] {
+    server::Connection watcher = connect();
+    while (watcher.exec("SELECT count(*) FROM pg_stat_activity WHERE query = 'SELECT pg_sleep(60)'")
+               .getInt64(0, 0) == 0) {
+    }
+    cluster.stop();
+  });
+  const auto start = std::chrono::steady_clock::now();
+  faultOf(Fault::ConnectionLost, [&] { c.exec("SELECT pg_sleep(60)"); });
+  stopper.join();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  faultOf(Fault::CannotReach, [&] { c.reconnect(); });
+  cluster.start();
+  c.reconnect();
+  server::Connection writer = connect();
+  writer.run("INSERT INTO user_log (line) VALUES ('x')");
+  EXPECT_TRUE(c.waitForNotifications(std::chrono::seconds(2)));
 }
 
 TEST_F(ServerFaults, ARecordLockedElsewhereIsWaitedForOnlyAsLongAsTheConnectTimeOut) {

@@ -141,6 +141,7 @@ void ServerCluster::watch() {
 }
 
 void ServerCluster::start() {
+  if (running_) return;
   run(asServerUser(bin_ + "pg_ctl -D " + shellQuoted(folder_ + "/data") + " -l " +
                    shellQuoted(folder_ + "/server.log") + " -w -t 60 start >/dev/null"));
   running_ = true;

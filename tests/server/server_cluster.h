@@ -36,7 +36,8 @@ class ServerCluster {
   // A database with nothing in it, made by the setup script, not readied.
   std::string emptyDatabase();
 
-  // Stops the server at once, as a crash or a pulled plug would, and starts it again.
+  // Stops the server at once, as a crash or a pulled plug would, and starts it again (a server
+  // that runs is left as it is).
   void stop();
   void start();
 
