@@ -131,10 +131,13 @@ int main() {
     return static_cast<double>(
         search::matchSearch(*scan::folderBlocks(wholeFiles), persons, criteria).size());
   };
-  // Every record that may meet the criteria, searched by the program as the folder is.
+  // The records that may meet the criteria, asked for as the search asks, searched by the program
+  // as the folder is.
   const auto allCandidates = [&] {
     return static_cast<double>(
-        search::matchSearch(*server::trainingBlocks(c, filter), persons, criteria).size());
+        search::matchSearch(*server::trainingBlocks(c, search::matchHint(persons, criteria)),
+                            persons, criteria)
+            .size());
   };
   // As a search that needs one record of each person asks: the first record of each that may
   // meet the criteria, decided by the program's own matching.
@@ -164,15 +167,13 @@ int main() {
   });
 
   constexpr int kYear = 2015;
-  filter = {};
-  filter.firstDay = format::automationDay(format::automationDateOf(kYear, 1, 1));
-  filter.lastDay = format::automationDay(format::automationDateOf(kYear, 12, 31));
-  filter.persons = persons;
   same &= row(
       "annual summary",
       [&] { return search::annualSummary(*scan::folderBlocks(wholeFiles), persons, kYear).total; },
       [&] {
-        return search::annualSummary(*server::trainingBlocks(c, filter), persons, kYear).total;
+        return search::annualSummary(
+                   *server::trainingBlocks(c, search::summaryHint(persons, kYear)), persons, kYear)
+            .total;
       });
 
   // A course credited to 100 persons, in a folder of its own and on the server.

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "store/record_layouts.h"
+
 namespace vm::scan {
 
 // What a pass over the training records will look at, so that a store that can pick records out
@@ -22,6 +24,12 @@ struct TrainingHint {
   std::string comments;    // a part of the comments, likewise
   // The persons, by their DateCreated, whose records count; all when not given.
   std::optional<std::vector<double>> persons;
+  // The fields the pass reads, all when empty: a store may hand over the others blank or zero,
+  // and so send less.
+  std::vector<store::layout::Field> fields;
+  // Whether the pass's result depends on the order of the records (a sum does; which persons have
+  // a record does not); when not, a store may hand them over in any order.
+  bool inFileOrder = true;
 };
 
 // The hint of a pass that takes the records of these persons alone.
@@ -34,7 +42,7 @@ inline TrainingHint personsHint(std::span<const double> persons) {
 // A block of whole records in the layout of Training.Records; false ends the range early.
 using TrainingBlockVisit = std::function<bool(std::span<const char> block)>;
 
-// The training records of one store for one pass, in file order.
+// The training records of one store for one pass, in file order unless the hint lets it go.
 class TrainingBlocks {
  public:
   virtual ~TrainingBlocks() = default;

@@ -133,6 +133,8 @@ scan::TrainingHint summaryHint(std::span<const double> persons, int year) {
     hint.firstDay = days.first();
     hint.lastDay = days.last();
   }
+  namespace L = store::layout::training;
+  hint.fields = {L::PersonID, L::TrainingDate, L::Hours};
   return hint;
 }
 

@@ -75,6 +75,9 @@ scan::TrainingHint matchHint(std::span<const double> persons, const MatchCriteri
   }
   hint.courseCode = criteria.courseCode;
   hint.comments = criteria.comments;
+  namespace L = store::layout::training;
+  hint.fields = {L::PersonID, L::TrainingDate, L::CourseCode, L::Comments};
+  hint.inFileOrder = false;  // a person met by any record is met
   return hint;
 }
 

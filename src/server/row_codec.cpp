@@ -2,6 +2,7 @@
 #include "server/row_codec.h"
 
 #include <algorithm>
+#include <bit>
 #include <vector>
 
 #include "format/cp1252.h"
@@ -47,14 +48,22 @@ void putColumnText(std::span<char> record, store::layout::Field f, std::string_v
 
 void recordOf(const TableShape& shape, const Result& result, int row, int first,
               std::span<char> record) {
-  const int raw = first + static_cast<int>(shape.columns.size());
-  if (!result.isNull(row, raw)) {
+  recordOf(ColumnPick{&shape}, result, row, first, record);
+}
+
+void recordOf(const ColumnPick& pick, const Result& result, int row, int first,
+              std::span<char> record) {
+  const std::span<const ColumnShape> columns = pick.shape->columns;
+  const int raw = first + std::popcount(pick.columns & ((1u << columns.size()) - 1));
+  if (pick.raw && !result.isNull(row, raw)) {
     const std::string_view bytes = result.raw(row, raw);
     std::copy_n(bytes.begin(), std::min(bytes.size(), record.size()), record.begin());
     return;
   }
   int column = first;
-  for (const ColumnShape& c : shape.columns) {
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    if (!pick.has(i)) continue;
+    const ColumnShape& c = columns[i];
     switch (c.kind) {
       case ColumnKind::Date:
         codec::putDouble(record, c.field, result.getDouble(row, column));
@@ -71,6 +80,28 @@ void recordOf(const TableShape& shape, const Result& result, int row, int first,
     }
     ++column;
   }
+}
+
+ColumnPick pickColumns(const TableShape& shape, std::span<const store::layout::Field> fields) {
+  ColumnPick pick{&shape, 0, false};
+  for (std::size_t i = 0; i < shape.columns.size(); ++i) {
+    const ColumnShape& c = shape.columns[i];
+    if (std::none_of(fields.begin(), fields.end(),
+                     [&](store::layout::Field f) { return f.offset == c.field.offset; }))
+      continue;
+    pick.columns |= 1u << i;
+    pick.raw |= c.kind == ColumnKind::Text;
+  }
+  return pick.columns ? pick : ColumnPick{&shape};
+}
+
+std::string columnList(const ColumnPick& pick) {
+  std::string out;
+  for (std::size_t i = 0; i < pick.shape->columns.size(); ++i)
+    if (pick.has(i)) out += std::string(pick.shape->columns[i].name) + ", ";
+  if (pick.raw) return out + "raw";
+  out.resize(out.size() - 2);
+  return out;
 }
 
 std::string columnList(const TableShape& shape) {

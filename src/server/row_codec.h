@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <cstdint>
 
 #include "server/record_tables.h"
 #include "server/result.h"
@@ -59,5 +60,27 @@ void recordOf(const TableShape& shape, const Result& result, int row, int first,
 
 // "name, name, ..., raw", the columns putColumns hands and recordOf takes, in order.
 std::string columnList(const TableShape& shape);
+
+// The columns a read that needs only some fields of the records asks for: those fields' columns,
+// and `raw` when one is text (a text column alone may not give its field back). The other fields
+// come back blank or zero.
+struct ColumnPick {
+  const TableShape* shape = nullptr;
+  std::uint32_t columns = ~0u;  // a bit for each of the shape's columns, in its order
+  bool raw = true;
+
+  bool has(std::size_t column) const { return (columns >> column) & 1u; }
+};
+
+// Every column when `fields` is empty or names none of the shape's.
+ColumnPick pickColumns(const TableShape& shape, std::span<const store::layout::Field> fields);
+
+// "name, ..." of the pick, in its order: what recordOf takes.
+std::string columnList(const ColumnPick& pick);
+
+// The record, its unpicked fields left as they are, of a result row whose columns from `first` on
+// are the pick's.
+void recordOf(const ColumnPick& pick, const Result& result, int row, int first,
+              std::span<char> record);
 
 }  // namespace vm::server

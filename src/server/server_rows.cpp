@@ -77,9 +77,9 @@ std::vector<RenewalRow> listRenewals(Connection& c) {
   return rows;
 }
 
-void scanQuery(Connection& c, const TableShape& shape, const std::string& query,
+void scanQuery(Connection& c, const ColumnPick& pick, const std::string& query,
                const Params& params, const BlockVisit& visit) {
-  const std::size_t length = store::recordLength(shape.file);
+  const std::size_t length = store::recordLength(pick.shape->file);
   // A name of its own, should a scan that failed have left its cursor in the caller's transaction.
   static std::atomic<int> scans{0};
   const std::string cursor = "verdimark_scan_" + std::to_string(++scans);
@@ -96,7 +96,7 @@ void scanQuery(Connection& c, const TableShape& shape, const std::string& query,
           if (result.rows() == 0) break;
           block.assign(length * static_cast<std::size_t>(result.rows()), '\0');
           for (int i = 0; i < result.rows(); ++i)
-            recordOf(shape, result, i, 0,
+            recordOf(pick, result, i, 0,
                      std::span<char>(block).subspan(length * static_cast<std::size_t>(i), length));
           if (!visit(block)) break;
         }
@@ -106,7 +106,7 @@ void scanQuery(Connection& c, const TableShape& shape, const std::string& query,
 }
 
 void scanRecords(Connection& c, const TableShape& shape, const BlockVisit& visit) {
-  scanQuery(c, shape,
+  scanQuery(c, {&shape},
             "SELECT " + columnList(shape) + " FROM " + std::string(shape.table) + " ORDER BY pos",
             {}, visit);
 }

@@ -10,6 +10,7 @@
 
 #include "server/connection.h"
 #include "server/record_tables.h"
+#include "server/row_codec.h"
 #include "store/records.h"
 
 namespace vm::server {
@@ -83,8 +84,8 @@ using BlockVisit = std::function<bool(std::span<const char> block)>;
 void scanTraining(Connection& connection, const BlockVisit& visit);
 // The same for the records of any list.
 void scanRecords(Connection& connection, const TableShape& shape, const BlockVisit& visit);
-// The same for the records a query gives, its columns those of the table and then `raw`.
-void scanQuery(Connection& connection, const TableShape& shape, const std::string& query,
+// The same for the records a query gives, its columns those of the pick (row_codec.h), in order.
+void scanQuery(Connection& connection, const ColumnPick& pick, const std::string& query,
                const Params& params, const BlockVisit& visit);
 
 // What a SELECT of a table's rows lists ("pos, version, <columns>, raw"), and the row it gives.

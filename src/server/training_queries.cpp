@@ -75,9 +75,10 @@ bool eachRecord(std::span<const char> block, Each&& each) {
 
 void scanCandidates(Connection& c, const TrainingFilter& filter, const BlockVisit& visit) {
   const Condition where = conditionOf(filter);
-  scanQuery(c, kTraining,
-            "SELECT " + columnList(kTraining) + " FROM " + where.from + " WHERE " + where.sql +
-                " ORDER BY pos",
+  const ColumnPick pick = pickColumns(kTraining, filter.fields);
+  scanQuery(c, pick,
+            "SELECT " + columnList(pick) + " FROM " + where.from + " WHERE " + where.sql +
+                (filter.inFileOrder ? " ORDER BY pos" : ""),
             where.params, visit);
 }
 
@@ -106,7 +107,7 @@ void scanFirstMatches(Connection& c, const TrainingFilter& filter,
                   " ORDER BY person_link, pos) first ORDER BY pos";
         }
         std::vector<double> turnedDown;
-        scanQuery(c, kTraining, query, where.params, [&](std::span<const char> block) {
+        scanQuery(c, {&kTraining}, query, where.params, [&](std::span<const char> block) {
           return eachRecord(block, [&](std::span<const char> record) {
             if (!meets(record)) turnedDown.push_back(store::codec::getDouble(record, L::PersonID));
             return true;
@@ -115,6 +116,7 @@ void scanFirstMatches(Connection& c, const TrainingFilter& filter,
         if (turnedDown.empty()) return;
         TrainingFilter again = filter;
         again.persons = turnedDown;
+        again.inFileOrder = true;
         std::set<std::string> taken;  // persons by the link rule
         scanCandidates(c, again, [&](std::span<const char> block) {
           return eachRecord(block, [&](std::span<const char> record) {

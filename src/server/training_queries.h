@@ -22,9 +22,9 @@ namespace vm::server {
 // records that matter come over the network.
 using TrainingFilter = scan::TrainingHint;
 
-// Hands the records that may meet the filter to `visit`, in file order, in blocks of whole records
-// in the layout of Training.Records, as of one moment; the pass ends early when `visit` returns
-// false.
+// Hands the records that may meet the filter to `visit`, in file order unless the filter lets it
+// go, in blocks of whole records in the layout of Training.Records (only the filter's fields
+// filled in when it names some), as of one moment; the pass ends early when `visit` returns false.
 void scanCandidates(Connection& connection, const TrainingFilter& filter, const BlockVisit& visit);
 
 // For a search that needs one record per person: hands `meets` the first record of each person

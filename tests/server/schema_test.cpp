@@ -36,15 +36,21 @@ TEST_F(ServerSchema, TheOwnerMakesTheTablesOnceAndTheDesksFindThemReady) {
   EXPECT_EQ(server::prepareSchema(desk), server::kSchemaVersion);
 }
 
+// Whether the index of dates holds the summary's columns beside the date.
+constexpr const char* kDatesCoverSummary =
+    "(SELECT indexrelid FROM pg_index WHERE indexrelid = 'training_training_date'::regclass AND "
+    "indnatts = 5)";
+
 TEST_F(ServerSchema, OlderTablesAreBroughtUpToDateKeepingTheirRecords) {
   // From each older version: the indexes it lacks come, the record it held stays and is found
   // through them.
-  for (const int older : {1, 2}) {
+  for (const int older : {1, 2, 3}) {
     database = cluster.emptyDatabase();
     server::Connection c = owner();
     server::prepareSchema(c, older);
     EXPECT_EQ(has(c, "to_regclass('training_comments_trigrams')"), older >= 2) << older;
-    EXPECT_FALSE(has(c, "to_regclass('training_course_code_trigrams')")) << older;
+    EXPECT_EQ(has(c, "to_regclass('training_course_code_trigrams')"), older >= 3) << older;
+    EXPECT_FALSE(has(c, kDatesCoverSummary)) << older;
     server::Connection desk(cluster.conninfo(database));
     desk.run(
         "INSERT INTO training (training_date, person_id, course_id, course_code, course_name, "
@@ -56,6 +62,7 @@ TEST_F(ServerSchema, OlderTablesAreBroughtUpToDateKeepingTheirRecords) {
     EXPECT_EQ(server::schemaVersion(c), server::kSchemaVersion);
     EXPECT_TRUE(has(c, "to_regclass('training_comments_trigrams')")) << older;
     EXPECT_TRUE(has(c, "to_regclass('training_course_code_trigrams')")) << older;
+    EXPECT_TRUE(has(c, kDatesCoverSummary)) << older;
     desk.run("SET enable_seqscan = off");
     for (const char* found :
          {"verdimark_fold(comments) LIKE '%pass%'", "verdimark_fold(course_code) LIKE '%fa-%'"})
@@ -68,7 +75,7 @@ TEST_F(ServerSchema, OlderTablesAreBroughtUpToDateKeepingTheirRecords) {
 TEST_F(ServerSchema, AnUpgradeThatFailsPartWayLeavesTheOlderTablesWhole) {
   server::Connection c = owner();
   server::prepareSchema(c, 1);
-  // Something already takes the name the last step gives its index: the steps before it are
+  // Something already takes the name a later step gives its index: the steps before it are
   // undone with it.
   c.run("CREATE TABLE training_course_code_trigrams (x int)");
   faultOf(Fault::Failed, [&] { server::prepareSchema(c); });

@@ -78,7 +78,7 @@ ServerCluster::ServerCluster() {
     std::ofstream conf(folder_ + "/data/postgresql.conf", std::ios::app);
     conf << "listen_addresses = ''\nunix_socket_directories = '" << folder_ << "'\nport = " << port_
          << "\nfsync = off\nfull_page_writes = off\n"
-            "shared_buffers = 32MB\nmax_connections = 40\n";
+            "shared_buffers = 512MB\nmax_connections = 40\n";
     std::ofstream hba(folder_ + "/data/pg_hba.conf", std::ios::trunc);
     hba << "local all " << kLocked << " scram-sha-256\nlocal all all trust\n";
   }
