@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
-#include <cstdint>
 
 #include "server/record_tables.h"
 #include "server/result.h"
