@@ -206,6 +206,51 @@ TEST_F(ServerQueries, TheRecordsPickedForAYearGiveTheSameSummaryAsTheWholeFile) 
   }
 }
 
+TEST_F(ServerQueries, APassGetsTheFieldsItNamesAsTheFileHoldsThemAndTheOthersZero) {
+  const std::string file = whole.read("Training.Records");
+  // The fields named, and whether the records come whole (a text field brings the bytes kept
+  // beside the columns, whole, for the record whose comment holds NUL).
+  const std::pair<std::vector<store::layout::Field>, bool> cases[] = {
+      {{L::PersonID, L::Hours}, false}, {{L::Comments}, true}, {{}, true}};
+  for (const auto& [fields, whole] : cases) {
+    server::TrainingFilter filter;
+    filter.fields = fields;
+    ASSERT_EQ(pick(filter), 3000u);
+    const std::string records = picked.read("Training.Records");
+    for (std::size_t at = 0; at < file.size(); at += L::kLength) {
+      const std::string_view got(records.data() + at, L::kLength),
+          was(file.data() + at, L::kLength);
+      for (const store::layout::Field f : fields)
+        ASSERT_EQ(got.substr(f.offset, f.width), was.substr(f.offset, f.width)) << at;
+      if (whole &&
+          was.substr(L::Comments.offset, L::Comments.width).find('\0') != std::string_view::npos)
+        ASSERT_EQ(got, was) << at;
+      if (!whole)
+        ASSERT_EQ(got.substr(L::CourseCode.offset, L::CourseCode.width),
+                  std::string(L::CourseCode.width, '\0'))
+            << at;
+    }
+  }
+}
+
+TEST_F(ServerQueries, ThePersonsAreAskedForOnlyWhileTheyAreFewerThanHalfThoseHeld) {
+  server::TrainingFilter listedOnly;
+  listedOnly.persons = listed;  // 30
+  server::Connection owner = connect(ServerCluster::kOwner);
+  // The persons the server holds as last counted (not yet counted: -1); whether the records of
+  // others are left out.
+  const std::pair<int, bool> cases[] = {{-1, true}, {0, false}, {60, false}, {61, true}};
+  for (const auto& [held, narrows] : cases) {
+    if (held >= 0)
+      owner.run(
+          "DELETE FROM persons; INSERT INTO persons (date_created, first_name, middle_name, "
+          "last_name, organization, employee_id, comments, active) SELECT g, '', '', '', '', '', "
+          "'', 1 FROM generate_series(1, " +
+          std::to_string(held) + ") g; ANALYZE persons");
+    EXPECT_EQ(pick(listedOnly) < 3000u, narrows) << held;
+  }
+}
+
 }  // namespace
 }  // namespace vm::test
 
