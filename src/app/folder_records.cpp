@@ -153,7 +153,9 @@ std::vector<store::Change> FolderRecords::savePeriodChanges(
 }
 
 bool FolderRecords::addRecords(const store::ChangeAuthor& author,
-                               const records::Additions& additions) {
+                               const records::Additions& additions,
+                               const store::PassProgress& progress) {
+  if (progress) progress(0, 1, 0);
   return imports::writeImport(files_, author, additions);
 }
 

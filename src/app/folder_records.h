@@ -58,7 +58,9 @@ class FolderRecords final : public records::Records {
       const store::ChangeAuthor& author, std::span<const records::PeriodChange> changes) override;
 
   // One piece of journalled work; false when its lines would not fit one journal.
-  bool addRecords(const store::ChangeAuthor& author, const records::Additions& additions) override;
+  // Told only at the start: the appends are journalled and quick.
+  bool addRecords(const store::ChangeAuthor& author, const records::Additions& additions,
+                  const store::PassProgress& progress) override;
 
   bool logExists(records::Log log) override;
   bool logHoldsAny(records::Log log) override;

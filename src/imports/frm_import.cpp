@@ -26,6 +26,7 @@
 #include "ui/grid/grid_export.h"
 #include "ui/help/help_button.h"
 #include "ui/help/help_menu.h"
+#include "ui/stoppable_work.h"
 
 namespace vm::imports {
 namespace {
@@ -287,10 +288,12 @@ void frmImport::cmdImport_Click() {
                       ui::MessageIcon::Question, ui::MessageButtons::YesNo, ui::Answer::No);
   if (state_.dialogs.message(this, question) != ui::Answer::Yes) return;
   bool written = false;
-  {
-    ui::BusyCursor busy(this);
-    written = state_.records.addRecords(ui::changeAuthor(state_), importAdditions(plan_, path_));
-  }
+  // Stopped with Esc, the import wrote nothing and its window stays as it was.
+  if (!ui::runStoppable(this, [&](const store::PassProgress& progress) {
+        written = state_.records.addRecords(ui::changeAuthor(state_), importAdditions(plan_, path_),
+                                            progress);
+      }))
+    return;
   if (!written) {
     state_.dialogs.message(
         this, ui::makeMessage(kTitle,

@@ -140,7 +140,9 @@ class Records {
 
   // Adds them all at the ends of their lists with their lines, or nothing. False, and nothing
   // written, when a list would hold more than it can count or the store cannot take them at once.
-  virtual bool addRecords(const store::ChangeAuthor& author, const Additions& additions) = 0;
+  // `progress` may stop the addition, which then wrote nothing.
+  virtual bool addRecords(const store::ChangeAuthor& author, const Additions& additions,
+                          const store::PassProgress& progress) = 0;
 
   // Whether the log has been started, and whether it holds anything yet: a data folder's log may
   // have been made and left empty.

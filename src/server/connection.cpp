@@ -226,31 +226,90 @@ bool succeeded(const PGresult* r) {
 }  // namespace
 
 Result Connection::exec(std::string_view sql, const Params& params) {
-  const std::size_t n = params.size();
-  std::vector<const char*> values(n);
-  std::vector<int> lengths(n);
-  std::vector<int> formats(n, 1);
-  std::vector<Oid> types(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    values[i] = params.isNull(i) ? nullptr : params.value(i).data();
-    lengths[i] = static_cast<int>(params.value(i).size());
-    types[i] = params.type(i);
-  }
-  const std::string statement(sql);
-  PGresult* r = PQexecParams(impl_->conn, statement.c_str(), static_cast<int>(n), types.data(),
-                             values.data(), lengths.data(), formats.data(), 1);
-  Result result(new Result::Handle{r});
-  if (r && succeeded(r)) return result;
+  Result result = answer(std::string(sql), &params, true);
+  if (succeeded(result.handle_->result)) return result;
   failOn(result);
 }
 
-void Connection::run(std::string_view sql) {
-  const std::string script(sql);
-  PGresult* r = PQexec(impl_->conn, script.c_str());
-  const Result result(new Result::Handle{r});
-  if (r && succeeded(r)) return;
+void Connection::run(std::string_view sql) { runScript(sql, true); }
+
+void Connection::runScript(std::string_view sql, bool stoppable) {
+  const Result result = answer(std::string(sql), nullptr, stoppable);
+  if (succeeded(result.handle_->result)) return;
   failOn(result);
 }
+
+Result Connection::answer(const std::string& sql, const Params* params, bool stoppable) {
+  PGconn* conn = impl_->conn;
+  int sent = 0;
+  if (params) {
+    const std::size_t n = params->size();
+    std::vector<const char*> values(n);
+    std::vector<int> lengths(n);
+    std::vector<int> formats(n, 1);
+    std::vector<Oid> types(n);
+    for (std::size_t i = 0; i < n; ++i) {
+      values[i] = params->isNull(i) ? nullptr : params->value(i).data();
+      lengths[i] = static_cast<int>(params->value(i).size());
+      types[i] = params->type(i);
+    }
+    sent = PQsendQueryParams(conn, sql.c_str(), static_cast<int>(n), types.data(), values.data(),
+                             lengths.data(), formats.data(), 1);
+  } else {
+    sent = PQsendQuery(conn, sql.c_str());
+  }
+  if (sent && stoppable && stopCheck_) awaitAnswer();
+  std::optional<Result> kept;
+  while (PGresult* r = sent ? PQgetResult(conn) : nullptr) {
+    Result result(new Result::Handle{r});
+    const ExecStatusType status = PQresultStatus(r);
+    if (!kept || succeeded(kept->handle_->result)) kept.emplace(std::move(result));
+    // A copy's result stands until the copy ends, which is startCopy's business.
+    if (status == PGRES_COPY_IN || status == PGRES_COPY_OUT || status == PGRES_COPY_BOTH) break;
+  }
+  if (kept) return std::move(*kept);
+  return Result(new Result::Handle{nullptr});
+}
+
+// Reads what comes while the statement runs, asking the stop check between reads; a stop cancels
+// the statement and waits for the server to end it. A connection lost meanwhile is left to the
+// results to tell.
+void Connection::awaitAnswer() {
+  using Clock = std::chrono::steady_clock;
+  constexpr std::chrono::milliseconds kEvery{40};
+  PGconn* conn = impl_->conn;
+  auto asked = Clock::now();
+  awaiting_ = true;
+  try {
+    while (PQconsumeInput(conn) && PQisBusy(conn)) {
+      if (Clock::now() - asked >= kEvery) {
+        stopCheck_();
+        asked = Clock::now();
+      }
+      pollfd watched{PQsocket(conn), POLLIN, 0};
+      ::poll(&watched, 1, static_cast<int>(kEvery.count()));
+    }
+  } catch (...) {
+    awaiting_ = false;
+    cancelStatement();
+    throw;
+  }
+  awaiting_ = false;
+}
+
+void Connection::cancelStatement() noexcept {
+  if (PGcancel* cancel = PQgetCancel(impl_->conn)) {
+    char error[256];
+    PQcancel(cancel, error, sizeof error);
+    PQfreeCancel(cancel);
+  }
+  while (PGresult* r = PQgetResult(impl_->conn)) PQclear(r);
+}
+
+Connection::StopCheck::StopCheck(Connection& connection, std::function<void()> check)
+    : connection_(connection), outer_(std::exchange(connection.stopCheck_, std::move(check))) {}
+
+Connection::StopCheck::~StopCheck() { connection_.stopCheck_ = std::move(outer_); }
 
 void Connection::begin(TxMode mode) {
   run(mode == TxMode::Snapshot ? "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY" : "BEGIN");
@@ -259,7 +318,7 @@ void Connection::begin(TxMode mode) {
 
 void Connection::commit() {
   try {
-    run("COMMIT");
+    runScript("COMMIT", false);
   } catch (const ServerError& e) {
     depth_ = 0;
     if (e.fault() == Fault::ConnectionLost && e.sqlState().empty())
@@ -271,8 +330,12 @@ void Connection::commit() {
 
 void Connection::rollback() noexcept {
   depth_ = 0;
-  if (PQstatus(impl_->conn) != CONNECTION_OK) return;
-  PQclear(PQexec(impl_->conn, "ROLLBACK"));
+  // A cancel that reached the server late may stop the first ROLLBACK; the second ends the
+  // transaction all the same.
+  for (int i = 0; i < 2 && PQstatus(impl_->conn) == CONNECTION_OK &&
+                  PQtransactionStatus(impl_->conn) != PQTRANS_IDLE;
+       ++i)
+    PQclear(PQexec(impl_->conn, "ROLLBACK"));
 }
 
 void Connection::pauseBeforeAttempt(int attempt) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,6 +73,26 @@ class Connection {
   template <typename Work>
   auto transaction(Work&& work, TxMode mode = TxMode::Write) -> std::invoke_result_t<Work&>;
   bool inTransaction() const { return depth_ > 0; }
+  // Whether a statement's answer is being awaited, with the stop check consulted: what the check
+  // lets run meanwhile (a window's timer) must not send a statement of its own.
+  bool awaitingAnswer() const { return awaiting_; }
+
+  // While it lives, `check` is called every few hundredths of a second while the answer to a
+  // statement is awaited, on the caller's thread (a window's check repaints it and looks for Esc).
+  // What the check throws cancels the statement on the server and goes on to the caller, so that
+  // the transaction is rolled back and the work changes nothing. A commit is never stopped: once
+  // sent, its answer is awaited whatever the check would say.
+  class StopCheck {
+   public:
+    StopCheck(Connection& connection, std::function<void()> check);
+    ~StopCheck();
+    StopCheck(const StopCheck&) = delete;
+    StopCheck& operator=(const StopCheck&) = delete;
+
+   private:
+    Connection& connection_;
+    std::function<void()> outer_;
+  };
 
   // Notifications: LISTEN on a channel, then take what arrived. waitForNotifications returns
   // whether any arrived within `wait`; socket() is what an event loop watches for them.
@@ -98,6 +119,12 @@ class Connection {
 
   void connect();
   void consumeNotifications();
+  void runScript(std::string_view sql, bool stoppable);
+  // Sends the statement(s) and gives the first failed result, else the last; `stoppable` lets the
+  // stop check be consulted meanwhile.
+  Result answer(const std::string& sql, const Params* params, bool stoppable);
+  void awaitAnswer();
+  void cancelStatement() noexcept;
   [[noreturn]] void failOn(const Result& failed);
   void begin(TxMode mode);
   void commit();
@@ -107,6 +134,8 @@ class Connection {
   struct Impl;
   std::unique_ptr<Impl> impl_;
   int depth_ = 0;
+  std::function<void()> stopCheck_;
+  bool awaiting_ = false;
 };
 
 template <typename Work>

@@ -23,17 +23,29 @@ namespace {
 
 namespace L = store::layout::renewal;
 
-// The records of the four record files copied so far, told to the progress.
+// The records of the four record files copied so far, told to the progress; told again while a
+// long statement of the copy runs (building an index, counting), so that a stop is not kept
+// waiting for it.
 class RecordTally {
  public:
-  RecordTally(const store::PassProgress& progress, std::int64_t total)
-      : teller_(progress, static_cast<std::int32_t>(std::min<std::int64_t>(
-                              total, std::numeric_limits<std::int32_t>::max()))) {}
+  RecordTally(Connection& c, const store::PassProgress& progress, std::int64_t total)
+      : progress_(progress),
+        total_(static_cast<std::int32_t>(
+            std::min<std::int64_t>(total, std::numeric_limits<std::int32_t>::max()))),
+        teller_(progress, total_),
+        check_(c, [this] { again(); }) {}
   void step() { teller_.at(++done_, 0); }
   void end() const { teller_.end(0); }
 
  private:
+  void again() const {
+    if (progress_) progress_(done_, total_, 0);
+  }
+
+  const store::PassProgress& progress_;
+  std::int32_t total_;
   store::ProgressTeller teller_;
+  Connection::StopCheck check_;
   std::int32_t done_ = 0;
 };
 
@@ -86,7 +98,7 @@ TransferCount copyFolderToServer(Connection& c, store::FileTable& folder,
                           "folder with Verdimark once, which finishes it; then copy it.");
   const std::int64_t total = progress ? recordsIn(folder) : 0;
   return c.transaction([&] {
-    RecordTally tally(progress, total);
+    RecordTally tally(c, progress, total);
     for (const store::DataFile list : store::kRecordFiles) holdList(c, list);
     const bool empty =
         c.exec(
@@ -134,7 +146,7 @@ TransferCount copyServerToFolder(Connection& c, store::FileSystem& fs, const std
           if (progress)
             for (const TableShape* shape : kRecordTables)
               total += c.exec("SELECT count(*) FROM " + std::string(shape->table)).getInt64(0, 0);
-          RecordTally tally(progress, total);
+          RecordTally tally(c, progress, total);
           using Piece = std::function<void(std::string_view)>;
           const auto records = [&](const TableShape& shape, std::int64_t& count) {
             return [&](const Piece& put) {

@@ -50,9 +50,13 @@ std::string_view whatIs(DataFile list) {
 }
 
 // Runs `work`, which gives what to tell as hits, in one transaction, telling `progress` at its
-// start and its end; a stop at either takes the whole of it back.
+// start, again and again while a statement of it runs, and at its end; a stop at any of these
+// cancels what runs and takes the whole of it back.
 template <typename Work>
 void toldWork(Connection& c, const store::PassProgress& progress, Work&& work) {
+  const Connection::StopCheck check(c, [&] {
+    if (progress) progress(0, 1, 0);
+  });
   c.transaction([&] {
     if (progress) progress(0, 1, 0);
     const std::int32_t hits = work();
@@ -283,8 +287,14 @@ std::vector<store::Change> ServerRecords::savePeriodChanges(
 }
 
 bool ServerRecords::addRecords(const store::ChangeAuthor& author,
-                               const records::Additions& additions) {
-  return server::addRecords(connection_, author, additions);
+                               const records::Additions& additions,
+                               const store::PassProgress& progress) {
+  bool added = false;
+  toldWork(connection_, progress, [&] {
+    added = server::addRecords(connection_, author, additions);
+    return 0;
+  });
+  return added;
 }
 
 bool ServerRecords::logExists(records::Log log) { return logHoldsAny(log); }
@@ -309,8 +319,10 @@ std::unique_ptr<store::ChangeLineSource> ServerRecords::changeLines() {
 }
 
 // The client library reads what the socket holds without waiting for more, so a window may ask
-// at any moment.
+// at any moment; while long work of this desk awaits a statement (its window's timers run
+// meanwhile), nothing is told, so that no window lists anew over it, and the changes wait.
 records::ChangedLists ServerRecords::changedElsewhere(const records::ChangedLists& wanted) {
+  if (connection_.awaitingAnswer()) return {};
   unclaimed_.add(changedLists(connection_.takeNotifications()));
   return unclaimed_.take(wanted);
 }

@@ -14,8 +14,9 @@ namespace vm::server {
 // numbered by their last listing (RowNumbers), training records by their lasting place; each
 // number keeps the version the caller last read under it, so that a save or removal of a record
 // another desk changed or removed meanwhile is refused (EditConflict) rather than written over,
-// and never lands on another record. Every change is one transaction; a progress is told at the
-// start and at the end of it, where a stop still takes the whole change back.
+// and never lands on another record. Every change is one transaction; a progress is told at its
+// start, while its statements run and at its end, and a stop at any of these cancels the change on
+// the server and takes the whole of it back.
 class ServerRecords final : public records::Records {
  public:
   // The connection outlives this. Listens on the change channel from the start, so that no change
@@ -52,7 +53,7 @@ class ServerRecords final : public records::Records {
                                  const store::CourseRecord& course) override;
   void removeCourse(const store::ChangeAuthor& author, std::int32_t n,
                     const store::PassProgress& progress) override;
-  // Told, and so stoppable, only at the start and the end of the one transaction that carries it.
+  // Stoppable at any moment of the one transaction that carries it, which then changes nothing.
   records::CarryCount carryCourse(const store::ChangeAuthor& author, std::int32_t n,
                                   const store::PassProgress& progress) override;
 
@@ -71,7 +72,8 @@ class ServerRecords final : public records::Records {
       const store::ChangeAuthor& author, std::span<const records::PeriodChange> changes) override;
 
   // One transaction. The numbers of the lists stay as listed: the additions follow them.
-  bool addRecords(const store::ChangeAuthor& author, const records::Additions& additions) override;
+  bool addRecords(const store::ChangeAuthor& author, const records::Additions& additions,
+                  const store::PassProgress& progress) override;
 
   // A log counts as started once it holds a line.
   bool logExists(records::Log log) override;

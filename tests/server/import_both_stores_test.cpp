@@ -55,8 +55,8 @@ TEST_F(ServerImport, AnImportLeavesTheSameFilesAndLinesAsOnTheDataFolder) {
   for (records::Records* r :
        {static_cast<records::Records*>(&inFolder), static_cast<records::Records*>(&onServer)}) {
     r->addPerson(kDesk1, kAnn);
-    EXPECT_TRUE(r->addRecords(kDesk1, planned(*r)));
-    EXPECT_TRUE(r->addRecords(kDesk1, planned(*r)));  // all on file: nothing more written
+    EXPECT_TRUE(r->addRecords(kDesk1, planned(*r), {}));
+    EXPECT_TRUE(r->addRecords(kDesk1, planned(*r), {}));  // all on file: nothing more written
   }
 
   TempFolder out;
@@ -90,9 +90,9 @@ TEST_F(ServerImport, AFailedImportLeavesNothing) {
     cluster.superuserSql(database, k.meanwhile);
     const auto before = counts();
     if (k.throws)
-      EXPECT_THROW(onServer.addRecords(kDesk1, additions), server::ServerError);
+      EXPECT_THROW(onServer.addRecords(kDesk1, additions, {}), server::ServerError);
     else
-      EXPECT_FALSE(onServer.addRecords(kDesk1, additions));
+      EXPECT_FALSE(onServer.addRecords(kDesk1, additions, {}));
     EXPECT_EQ(counts(), before) << k.meanwhile;
   }
 }
@@ -105,7 +105,7 @@ TEST_F(ServerImport, AStampTakenMeanwhileMovesOnWithItsTraining) {
   onServer.addPerson(kDesk1, kAnn);
   const records::Additions additions = planned(onServer, kDesk2.when);
   desk2.addPerson(kDesk2, {0, "Cy", "", "Ng", "", "E-3", "", store::kActive});
-  ASSERT_TRUE(onServer.addRecords(kDesk1, additions));
+  ASSERT_TRUE(onServer.addRecords(kDesk1, additions, {}));
 
   const std::vector<store::NameRecord> persons = onServer.persons();
   ASSERT_EQ(persons.size(), 3u);
