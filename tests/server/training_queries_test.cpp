@@ -223,12 +223,14 @@ TEST_F(ServerQueries, APassGetsTheFieldsItNamesAsTheFileHoldsThemAndTheOthersZer
       for (const store::layout::Field f : fields)
         ASSERT_EQ(got.substr(f.offset, f.width), was.substr(f.offset, f.width)) << at;
       if (whole &&
-          was.substr(L::Comments.offset, L::Comments.width).find('\0') != std::string_view::npos)
+          was.substr(L::Comments.offset, L::Comments.width).find('\0') != std::string_view::npos) {
         ASSERT_EQ(got, was) << at;
-      if (!whole)
+      }
+      if (!whole) {
         ASSERT_EQ(got.substr(L::CourseCode.offset, L::CourseCode.width),
                   std::string(L::CourseCode.width, '\0'))
             << at;
+      }
     }
   }
 }
