@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "backup/backup_copy.h"
-#include "backup/restore_copy.h"
+#include "store/backup/backup_copy.h"
+#include "store/backup/restore_copy.h"
 #include "store/carried_files.h"
 #include "store/file_table.h"
 #include "store/posix_file_system.h"
@@ -91,10 +91,10 @@ int main() {
   for (int round = 0; round < kRounds; ++round) {
     bestPlain = std::min(bestPlain, seconds([&] { plainCopy(data, plain); }));
     bestBackup = std::min(bestBackup, seconds([&] {
-                            ok = ok && !backup::backUpFiles(posix, data.string(), backup.string());
+                            ok = ok && !store::backUpFiles(posix, data.string(), backup.string());
                           }));
     bestRestore = std::min(bestRestore, seconds([&] {
-                             ok = ok && !backup::restoreFiles(table, backup.string(), kAuthor);
+                             ok = ok && !store::restoreFiles(table, backup.string(), kAuthor);
                            }));
   }
   fs::remove_all(root);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/folder_records.h"
 #include "format/automation_date.h"
 #include "format/date_text.h"
 #include "imports/import_plan.h"
@@ -105,17 +106,19 @@ int main() {
 
   store::PosixFileSystem fs;
   store::FileTable table(fs, folder.string());
+  app::FolderRecords records(table);
   const format::DateTime now{2026, 12, 8, 10, 30, 0};
   auto start = Clock::now();
   const sheets::Workbook workbook = sheets::readWorkbook(book);
   const double read = secondsSince(start);
   const std::vector<imports::SheetChoice> choices = {imports::guessChoice(workbook.sheets.at(0))};
   imports::ImportPlan plan =
-      imports::planImport(workbook, choices, imports::readOnFile(table), now);
+      imports::planImport(workbook, choices, imports::readOnFile(records), now);
   imports::settleTrainingOnFile(
       plan, imports::trainingOnFile(*scan::folderBlocks(table), plan.trainings));
   const double preview = secondsSince(start) - read;
-  const bool written = imports::writeImport(table, {"Bench", now}, plan, book);
+  const bool written =
+      imports::writeImport(table, {"Bench", now}, imports::importAdditions(plan, book));
   const double total = secondsSince(start);
   std::printf(
       "import of %d training rows from .xlsx: %.2f s (file read %.2f s, preview %.2f s, "

@@ -23,8 +23,6 @@
 
 #include "access/user_rows.h"
 #include "app/folder_records.h"
-#include "backup/backup_copy.h"
-#include "backup/restore_copy.h"
 #include "courses/course_propagation.h"
 #include "format/automation_date.h"
 #include "names/person_deletion.h"
@@ -33,6 +31,8 @@
 #include "search/annual_summary.h"
 #include "search/match_search.h"
 #include "search/training_matrix.h"
+#include "store/backup/backup_copy.h"
+#include "store/backup/restore_copy.h"
 #include "store/field_codec.h"
 #include "store/file_table.h"
 #include "store/posix_file_system.h"
@@ -55,7 +55,7 @@ const vm::store::ChangeAuthor kAuthor{"Dana Demo", {2026, 12, 8, 10, 30, 0}};
 // The windows hand every long write a progress that may stop it, and so the store keeps what it
 // would need to take the work back: the write passes are timed that way.
 const vm::store::PassProgress kWindowsProgress = [](std::int32_t, std::int32_t, std::int32_t) {};
-const vm::backup::FileStarted kWindowsCopy = [](std::string_view) {};
+const vm::store::FileStarted kWindowsCopy = [](std::string_view) {};
 const char* const kComments[] = {"",
                                  "",
                                  "",
@@ -420,13 +420,13 @@ int main(int argc, char** argv) {
        }},
       {"backup",
        [&] {
-         if (vm::backup::backUpFiles(posix, work.string(), backup.string(), kWindowsCopy))
+         if (vm::store::backUpFiles(posix, work.string(), backup.string(), kWindowsCopy))
            std::exit(1);
        }},
       {"restore",
        [&] {
          vm::store::FileTable t(posix, work.string());
-         if (vm::backup::restoreFiles(t, backup.string(), kAuthor, kWindowsCopy)) std::exit(1);
+         if (vm::store::restoreFiles(t, backup.string(), kAuthor, kWindowsCopy)) std::exit(1);
        }},
       {"propagating a course all hold",
        [&] {
