@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -30,6 +31,10 @@ struct TrainingHint {
   // Whether the pass's result depends on the order of the records (a sum does; which persons have
   // a record does not); when not, a store may hand them over in any order.
   bool inFileOrder = true;
+  // Whether the pass asks only whether each person has a record that meets the hint (a search
+  // does): a store may then hand over only some of the records of each person that seem to it to
+  // meet the hint, and says so (TrainingBlocks::someOfEachPerson).
+  bool anyOfPerson = false;
 };
 
 // The hint of a pass that takes the records of these persons alone.
@@ -54,6 +59,15 @@ class TrainingBlocks {
   // Hands the records of range `range` (0-based) of `ranges` to `visit`, a block at a time; may
   // be called for different ranges from different threads at once when ranges() is above 1.
   virtual void scan(int range, int ranges, const TrainingBlockVisit& visit) = 0;
+
+  // Whether, asked for anyOfPerson, the store hands over only some of each person's records that
+  // seem to it to meet the hint; told before the pass reads the blocks.
+  virtual bool someOfEachPerson() const { return false; }
+  // Of a store that hands over only some: the blocks of every record of these persons (by their
+  // DateCreated) that may meet the hint, for the persons whose records the pass turned down.
+  virtual std::unique_ptr<TrainingBlocks> everyRecordOf(std::vector<double>) const {
+    return nullptr;
+  }
 };
 
 }  // namespace vm::scan

@@ -26,12 +26,18 @@ std::vector<int> matchSearch(scan::TrainingBlocks& blocks, std::span<const doubl
   const std::size_t slots = static_cast<std::size_t>(listed.persons());
   const std::unique_ptr<std::atomic<bool>[]> met(new std::atomic<bool>[slots]());
   std::atomic<int> unmet = listed.persons();
+  // Of a store that hands over only some records of each person, the persons whose records were
+  // turned down: they are asked for again, every record of theirs that may meet the criteria.
+  const bool some = blocks.someOfEachPerson();
+  const std::unique_ptr<std::atomic<bool>[]> doubted(some ? new std::atomic<bool>[slots]()
+                                                          : nullptr);
   struct Part {
     const MatchCriteria& criteria;
     const TextCriterion& code;
     const TextCriterion& comments;
     std::atomic<bool>* met;
     std::atomic<int>& unmet;
+    std::atomic<bool>* doubted;
     scan::LinkIndex persons;
 
     // The date lies beside PersonID at the start of the record and is asked first; the texts
@@ -42,22 +48,40 @@ std::vector<int> matchSearch(scan::TrainingBlocks& blocks, std::span<const doubl
     void ahead(std::span<const char> r) const {
       if (inRange(r)) persons.prefetch(r);
     }
+    bool turnDown(std::span<const char> r) {
+      if (!doubted) return true;
+      const int slot = persons.find(r);
+      if (slot >= 0) doubted[static_cast<std::size_t>(slot)].store(true, std::memory_order_relaxed);
+      return true;
+    }
     bool visit(std::span<const char> r) {
-      if (!inRange(r)) return true;
+      if (!inRange(r)) return turnDown(r);
       const int slot = persons.find(r);
       if (slot < 0) return unmet.load(std::memory_order_relaxed) > 0;
       std::atomic<bool>& mine = met[static_cast<std::size_t>(slot)];
       if (mine.load(std::memory_order_relaxed)) return unmet.load(std::memory_order_relaxed) > 0;
-      if (!code.empty() && !code.metBy(rawText(r, L::CourseCode))) return true;
-      if (!comments.empty() && !comments.metBy(rawText(r, L::Comments))) return true;
+      if (!code.empty() && !code.metBy(rawText(r, L::CourseCode))) return turnDown(r);
+      if (!comments.empty() && !comments.metBy(rawText(r, L::Comments))) return turnDown(r);
       if (!mine.exchange(true, std::memory_order_relaxed))
         return unmet.fetch_sub(1, std::memory_order_relaxed) > 1;
       return true;
     }
   };
   if (slots > 0)
-    scan::passInRanges<Part>(
-        blocks, pass, [&] { return Part{criteria, code, comments, met.get(), unmet, listed}; });
+    scan::passInRanges<Part>(blocks, pass, [&] {
+      return Part{criteria, code, comments, met.get(), unmet, doubted.get(), listed};
+    });
+  if (some) {
+    std::vector<double> again;
+    for (std::size_t row = 0; row < personRows.size(); ++row) {
+      const auto slot = static_cast<std::size_t>(listed.slotOfRow(row));
+      if (doubted[slot].exchange(false) && !met[slot].load()) again.push_back(personRows[row]);
+    }
+    if (!again.empty())
+      scan::passInRanges<Part>(*blocks.everyRecordOf(std::move(again)), pass, [&] {
+        return Part{criteria, code, comments, met.get(), unmet, nullptr, listed};
+      });
+  }
 
   const bool wanted = criteria.mode == MatchMode::Match;
   std::vector<int> found;
@@ -76,8 +100,12 @@ scan::TrainingHint matchHint(std::span<const double> persons, const MatchCriteri
   hint.courseCode = criteria.courseCode;
   hint.comments = criteria.comments;
   namespace L = store::layout::training;
-  hint.fields = {L::PersonID, L::TrainingDate, L::CourseCode, L::Comments};
+  hint.fields = {L::PersonID};
+  if (criteria.days) hint.fields.push_back(L::TrainingDate);
+  if (!criteria.courseCode.empty()) hint.fields.push_back(L::CourseCode);
+  if (!criteria.comments.empty()) hint.fields.push_back(L::Comments);
   hint.inFileOrder = false;  // a person met by any record is met
+  hint.anyOfPerson = true;
   return hint;
 }
 

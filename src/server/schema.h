@@ -8,7 +8,7 @@ namespace vm::server {
 // The version of the tables this build makes and works with. Version 1 holds the records, the
 // renewal periods and the two logs; version 2 adds what finds a part of a comment quickly (a
 // trigram index over the text in small letters); version 3 the same over the course codes.
-inline constexpr int kSchemaVersion = 4;
+inline constexpr int kSchemaVersion = 5;
 
 // The channel on which every change of a table is announced, with the table's name.
 inline constexpr const char* kChangeChannel = "verdimark_changes";

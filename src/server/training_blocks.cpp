@@ -10,7 +10,7 @@ namespace {
 class ServerBlocks final : public scan::TrainingBlocks {
  public:
   ServerBlocks(Connection& connection, const scan::TrainingHint& hint)
-      : connection_(connection), hint_(hint) {}
+      : connection_(connection), hint_(hint), some_(someOfEachPersonPays(connection, hint)) {}
 
   // Progress counts towards every record on the server, as the planner estimates them (its
   // records a page at the last statistics, times the pages the table has now): counting them, or
@@ -27,12 +27,24 @@ class ServerBlocks final : public scan::TrainingBlocks {
   // One stream: the first range holds every record, so a pass told to read in more ranges
   // still reads each once.
   void scan(int range, int, const scan::TrainingBlockVisit& visit) override {
-    if (range == 0) scanCandidates(connection_, hint_, visit);
+    if (range != 0) return;
+    if (some_)
+      scanSomeOfEachPerson(connection_, hint_, visit);
+    else
+      scanCandidates(connection_, hint_, visit);
+  }
+  bool someOfEachPerson() const override { return some_; }
+  std::unique_ptr<scan::TrainingBlocks> everyRecordOf(std::vector<double> persons) const override {
+    scan::TrainingHint every = hint_;
+    every.persons = std::move(persons);
+    every.anyOfPerson = false;
+    return std::make_unique<ServerBlocks>(connection_, every);
   }
 
  private:
   Connection& connection_;
   scan::TrainingHint hint_;
+  bool some_;
 };
 
 }  // namespace

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "server/training_queries.h"
 
-#include <set>
-
 #include "format/automation_date.h"
-#include "format/number_text.h"
 #include "server/person_links.h"
 #include "server/row_codec.h"
-#include "store/field_codec.h"
 
 namespace vm::server {
 namespace {
 
-namespace L = store::layout::training;
 constexpr double kSecond = 1.0 / 86400.0;
+// Up to this many different texts in a field, going through them in the index costs less than
+// reading the records that hold the part.
+constexpr double kFewTexts = 5000;
 
 // The rows of a filter (the table, joined to the persons' links when it names persons), its
 // WHERE clause and their parameters.
@@ -29,13 +27,20 @@ struct Condition {
 // A part of a field, as a LIKE pattern over the field in small letters. Blanks at its end may
 // match the padding, which the columns leave out, so they are left out here too; a part that
 // server text cannot hold asks nothing of the server.
-void addPart(Condition& where, const std::string& column, const std::string& part) {
-  const std::size_t end = part.find_last_not_of(' ');
-  if (end == std::string::npos || part.find('\0') != std::string::npos) return;
+bool asksServer(const std::string& part) {
+  return part.find_last_not_of(' ') != std::string::npos && part.find('\0') == std::string::npos;
+}
+
+// The condition that `text`, in small letters, holds the part, its LIKE pattern a parameter.
+std::string holdsPart(Condition& where, const std::string& text, const std::string& part) {
   const std::string p = where.next();
-  where.add("verdimark_fold(" + column + ") LIKE '%' || replace(replace(replace(verdimark_fold(" +
-            p + "), '\\', '\\\\'), '%', '\\%'), '_', '\\_') || '%'");
-  where.params.text(part.substr(0, end + 1));
+  where.params.text(part.substr(0, part.find_last_not_of(' ') + 1));
+  return text + " LIKE '%' || replace(replace(replace(verdimark_fold(" + p +
+         "), '\\', '\\\\'), '%', '\\%'), '_', '\\_') || '%'";
+}
+
+void addPart(Condition& where, const std::string& column, const std::string& part) {
+  if (asksServer(part)) where.add(holdsPart(where, "verdimark_fold(" + column + ")", part));
 }
 
 // The filter's condition; the persons' only when `withPersons`, for a query that takes them apart.
@@ -64,13 +69,6 @@ Condition conditionOf(const TrainingFilter& f, bool withPersons = true) {
   return where;
 }
 
-template <typename Each>
-bool eachRecord(std::span<const char> block, Each&& each) {
-  for (std::size_t at = 0; at + L::kLength <= block.size(); at += L::kLength)
-    if (!each(block.subspan(at, L::kLength))) return false;
-  return true;
-}
-
 // Whether naming the persons leaves out enough records to pay: not when they are half or more of
 // those the server holds (as the planner estimates them), for then the look-up of the many costs
 // more than the few records it saves, and the pass finds its persons itself.
@@ -93,52 +91,40 @@ void scanCandidates(Connection& c, const TrainingFilter& filter, const BlockVisi
             where.params, visit);
 }
 
-void scanFirstMatches(Connection& c, const TrainingFilter& filter,
-                      const std::function<bool(std::span<const char> record)>& meets) {
-  c.transaction(
-      [&] {
-        // The records that may meet the filter are sorted by person and the first of each taken;
-        // with nothing asked but given persons, each person's first record is found through the
-        // index of person and place.
-        const bool anyRecord = filter.persons && !filter.firstDay && !filter.lastDay &&
-                               filter.courseCode.empty() && filter.comments.empty();
-        Condition where = conditionOf(filter, !anyRecord);
-        std::string query;
-        if (anyRecord) {
-          query = "SELECT " + columnList(kTraining) + " FROM unnest(" + where.next() +
-                  ") person(link) CROSS JOIN LATERAL (SELECT pos, " + columnList(kTraining) +
-                  " FROM training WHERE person_link = person.link ORDER BY pos LIMIT 1) first "
-                  "ORDER BY pos";
-          where.params.doubles(personLinks(*filter.persons));
-        } else {
-          c.run("SET LOCAL work_mem = '64MB'");
-          query = "SELECT " + columnList(kTraining) +
-                  " FROM (SELECT DISTINCT ON (person_link) pos, " + columnList(kTraining) +
-                  " FROM " + where.from + " WHERE " + where.sql +
-                  " ORDER BY person_link, pos) first ORDER BY pos";
-        }
-        std::vector<double> turnedDown;
-        scanQuery(c, {&kTraining}, query, where.params, [&](std::span<const char> block) {
-          return eachRecord(block, [&](std::span<const char> record) {
-            if (!meets(record)) turnedDown.push_back(store::codec::getDouble(record, L::PersonID));
-            return true;
-          });
-        });
-        if (turnedDown.empty()) return;
-        TrainingFilter again = filter;
-        again.persons = turnedDown;
-        again.inFileOrder = true;
-        std::set<std::string> taken;  // persons by the link rule
-        scanCandidates(c, again, [&](std::span<const char> block) {
-          return eachRecord(block, [&](std::span<const char> record) {
-            const std::string person =
-                format::generalNumber(store::codec::getDouble(record, L::PersonID));
-            if (!taken.count(person) && meets(record)) taken.insert(person);
-            return true;
-          });
-        });
-      },
-      TxMode::Snapshot);
+bool someOfEachPersonPays(Connection& c, const TrainingFilter& f) {
+  if (!f.anyOfPerson || asksServer(f.courseCode) == asksServer(f.comments)) return false;
+  // None before the server first looked at the table.
+  const Result distinct =
+      c.exec("SELECT coalesce(verdimark_different_texts($1::regclass), 0)",
+             Params().text(asksServer(f.courseCode) ? "training_course_code_persons"
+                                                    : "training_comments_persons"));
+  const double texts = distinct.getDouble(0, 0);
+  return texts > 0 && texts <= kFewTexts;
+}
+
+void scanSomeOfEachPerson(Connection& c, const TrainingFilter& filter, const BlockVisit& visit) {
+  const bool byCode = asksServer(filter.courseCode);
+  const std::string text = byCode ? "verdimark_fold(course_code)" : "verdimark_fold(comments)";
+  TrainingFilter rest = filter;
+  rest.courseCode.clear();
+  rest.comments.clear();
+  Condition where = conditionOf(rest, personsPay(c, filter));
+  const std::string holds =
+      holdsPart(where, "texts.t", byCode ? filter.courseCode : filter.comments);
+  const ColumnPick pick = pickColumns(kTraining, filter.fields);
+  // The different texts are gone through one by one in the index of text and person, each the
+  // least above the one before; for each text that holds the part, the first entry of each person
+  // under it. The index holds what the records give, so the table is not read.
+  scanQuery(c, pick,
+            "WITH RECURSIVE texts(t) AS (SELECT min(" + text +
+                ") FROM training UNION ALL SELECT "
+                "(SELECT min(" +
+                text + ") FROM training WHERE " + text +
+                " > texts.t) FROM texts WHERE t IS NOT NULL) SELECT firsts.* FROM texts CROSS JOIN "
+                "LATERAL (SELECT DISTINCT ON (person_link) " +
+                columnList(pick) + " FROM " + where.from + " WHERE " + text + " = texts.t AND " +
+                where.sql + " ORDER BY person_link) firsts WHERE " + holds,
+            where.params, visit);
 }
 
 }  // namespace vm::server

@@ -2,9 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -27,12 +25,17 @@ using TrainingFilter = scan::TrainingHint;
 // filled in when it names some), as of one moment; the pass ends early when `visit` returns false.
 void scanCandidates(Connection& connection, const TrainingFilter& filter, const BlockVisit& visit);
 
-// For a search that needs one record per person: hands `meets` the first record of each person
-// that may meet the filter, in file order; `meets` decides on it exactly (and notes the person).
-// For a person whose first record it turned down, hands it that person's further records in file
-// order until it takes one. So `meets` takes a record of every person who has one that it takes,
-// the same persons a pass over every record would find, while most persons cost one record.
-void scanFirstMatches(Connection& connection, const TrainingFilter& filter,
-                      const std::function<bool(std::span<const char> record)>& meets);
+// Whether a pass that asks only whether each person has a record that meets the filter
+// (anyOfPerson) is best handed some of each person's records: when the filter asks for a part of
+// one text field, and that field holds few different texts (course codes do), as the server's
+// statistics tell.
+bool someOfEachPersonPays(Connection& connection, const TrainingFilter& filter);
+
+// Hands over, for each different text of that field that may hold the part, one record of each
+// person with that text that may meet the rest of the filter: found in the server's index of text
+// and person, without reading the table. A person turned down on these may have other records
+// that meet the filter (scanCandidates finds them all).
+void scanSomeOfEachPerson(Connection& connection, const TrainingFilter& filter,
+                          const BlockVisit& visit);
 
 }  // namespace vm::server
