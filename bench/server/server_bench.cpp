@@ -106,6 +106,13 @@ int main() {
   const std::vector<double> persons = bench::listedPersons(kPersons);
   test::TempFolder whole;
   whole.write("Training.Records", trainingFile(persons));
+  // The persons on the Name List too, so that the server knows how many there are; room is left
+  // for the 100 credited below.
+  std::string names;
+  for (std::size_t p = 0; p + 100 < persons.size(); ++p)
+    names +=
+        store::encoded(store::NameRecord{persons[p], "P", "", "Lee", "", "", "", store::kActive});
+  whole.write("Name.List", names);
   store::PosixFileSystem fs;
   store::FileTable wholeFiles(fs, whole.str());
   {
