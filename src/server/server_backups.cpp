@@ -107,6 +107,11 @@ std::optional<std::string> restoreServer(Connection& c, store::FileSystem& fs,
   try {
     const std::optional<std::string> backedUp =
         store::backupDate(readOnly, folder, store::kCarriedFiles, failed);
+    // Told again while a statement of the restore runs (another desk's hold, a removal of many
+    // records), so that Esc is heard then too, not only between files.
+    const Connection::StopCheck check(c, [&] {
+      if (started) started(failed.empty() ? store::kBackupMark : failed);
+    });
     c.transaction([&] {
       for (const store::DataFile list : store::kRecordFiles) holdList(c, list);
       const bool hadPeriods = c.exec("SELECT EXISTS (SELECT FROM renewals)").getBool(0, 0);

@@ -194,6 +194,22 @@ TEST_F(ServerBackups, WhatCannotBeWholeLeavesTheServerAsItWas) {
   }
 }
 
+// Esc is heard while the server keeps a restore waiting (here on another desk's hold of the
+// training records), not only between files; the server stays as it was.
+TEST_F(ServerBackups, EscStopsARestoreTheServerKeepsWaiting) {
+  seedBoth();
+  const std::string backup = folder("backup");
+  ASSERT_EQ(app.records.backUpInto(backup, kDesk1, {}), std::nullopt);
+  const Files before = serverFiles();
+  server::Connection other = connect();
+  other.run("BEGIN; LOCK TABLE training IN SHARE MODE");
+  EXPECT_THROW(
+      onServer.restoreFrom(backup, kDesk1, [](std::string_view) { throw store::WorkStopped(); }),
+      store::WorkStopped);
+  other.run("ROLLBACK");
+  EXPECT_EQ(serverFiles(), before);
+}
+
 // The way a user goes on a server: the backup and the restore through the main window's menu,
 // with the boxes a data folder's backup and restore show.
 TEST_F(ServerBackups, TheMenuBacksUpAndRestoresTheServerAsItDoesAFolder) {
