@@ -35,19 +35,29 @@ class ServerFaults {
     if (lost && QString::fromStdString(fault->server()) == state_.Server)
       connectAgain(*fault);
     else
-      state_.dialogs.message(
-          QApplication::activeWindow(),
-          ui::makeMessage(QStringLiteral("Server Error"), QString::fromStdString(fault->what()),
-                          ui::MessageIcon::Exclamation));
+      state_.dialogs.message(windowInFront(), ui::makeMessage(QStringLiteral("Server Error"),
+                                                              QString::fromStdString(fault->what()),
+                                                              ui::MessageIcon::Exclamation));
     handling_ = false;
     return true;
   }
 
  private:
+  // The window the box stands over, as every box of the program does: the one in front, else
+  // (no window has the focus, as when a box of the work just closed) one that is shown.
+  static QWidget* windowInFront() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+        return w;
+    return nullptr;
+  }
+
   void connectAgain(const ServerError& lost) {
     QString told = QString::fromStdString(lost.what());
     for (;;) {
-      QWidget* window = QApplication::activeWindow();
+      QWidget* window = windowInFront();
       const ui::Answer answer = state_.dialogs.message(
           window, ui::makeMessage(QStringLiteral("Connection Lost"), told + kAgain,
                                   ui::MessageIcon::Critical, ui::MessageButtons::RetryCancel,

@@ -11,7 +11,11 @@ bool holds(std::string_view text, std::string_view part) {
 std::string withDetail(std::string message, std::string_view detail) {
   while (!detail.empty() && (detail.back() == '\n' || detail.back() == ' '))
     detail.remove_suffix(1);
-  if (!detail.empty()) message += "\n\n" + std::string(detail);
+  if (detail.empty()) return message;
+  // The client library indents its lines of advice with a tab, which a box shows as a gap.
+  message += "\n\n";
+  for (std::size_t i = 0; i < detail.size(); ++i)
+    if (detail[i] != '\t' || (i > 0 && detail[i - 1] != '\n')) message += detail[i];
   return message;
 }
 

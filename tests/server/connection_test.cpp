@@ -31,6 +31,7 @@ TEST(ServerConnection, EachWayOfFailingToConnectHasItsOwnFaultNamingTheServer) {
     const std::string message =
         faultOf(c.fault, [&] { server::Connection connection(c.conninfo); });
     EXPECT_NE(message.find("\"" + c.names + "\""), std::string::npos) << message;
+    EXPECT_EQ(message.find('\t'), std::string::npos) << message;  // no gap in the box
   }
   // The right password is let in.
   server::Connection(cluster.conninfo("postgres", ServerCluster::kLocked) +
