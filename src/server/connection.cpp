@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "server/fault_text.h"
+#include "server/host_lookup.h"
 
 namespace vm::server {
 
@@ -163,18 +164,30 @@ void Connection::connect() {
   const std::string seconds = std::to_string(impl_->timeout.count());
   const std::string idle = std::to_string(std::max<long>(1, impl_->timeout.count() / 2));
   const std::string userTimeout = std::to_string(impl_->timeout.count() * 1000);
+  std::optional<HostAddresses> looked;
+  try {
+    looked = lookUpHosts(impl_->conninfo, impl_->timeout);
+  } catch (const HostLookupTooSlow& slow) {
+    fail(Fault::CannotReach,
+         "The address of \"" + slow.host + "\" was not found within " + seconds + " seconds.");
+  }
   // Settings before the connection string are the program's defaults, which the string may
-  // override; the encoding after it is always the program's.
-  const char* keywords[] = {"connect_timeout",  "keepalives",
-                            "keepalives_idle",  "keepalives_interval",
-                            "keepalives_count", "tcp_user_timeout",
-                            "application_name", "dbname",
-                            "client_encoding",  nullptr};
-  const char* values[] = {
-      seconds.c_str(),         "1",    idle.c_str(), "1", "3", userTimeout.c_str(), "Verdimark",
-      impl_->conninfo.c_str(), "UTF8", nullptr};
+  // override; the addresses looked up and the encoding after it are always the program's.
+  std::vector<const char*> keywords = {
+      "connect_timeout",     "keepalives",       "keepalives_idle",
+      "keepalives_interval", "keepalives_count", "tcp_user_timeout",
+      "application_name",    "dbname",           "client_encoding"};
+  std::vector<const char*> values = {
+      seconds.c_str(),         "1",   idle.c_str(), "1", "3", userTimeout.c_str(), "Verdimark",
+      impl_->conninfo.c_str(), "UTF8"};
+  if (looked) {
+    keywords.insert(keywords.end(), {"host", "hostaddr"});
+    values.insert(values.end(), {looked->hosts.c_str(), looked->addresses.c_str()});
+  }
+  keywords.push_back(nullptr);
+  values.push_back(nullptr);
   PQfinish(impl_->conn);
-  impl_->conn = PQconnectdbParams(keywords, values, 1);
+  impl_->conn = PQconnectdbParams(keywords.data(), values.data(), 1);
   if (!impl_->conn) fail(Fault::CannotReach, "out of memory");
   if (PQstatus(impl_->conn) != CONNECTION_OK) {
     const std::string text = PQerrorMessage(impl_->conn);
