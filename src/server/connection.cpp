@@ -3,10 +3,12 @@
 
 #include <libpq-fe.h>
 #include <poll.h>
+#include <sys/socket.h>
 
 #include <algorithm>
 #include <optional>
 #include <random>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -311,12 +313,32 @@ void Connection::awaitAnswer() {
 }
 
 void Connection::cancelStatement() noexcept {
-  if (PGcancel* cancel = PQgetCancel(impl_->conn)) {
-    char error[256];
-    PQcancel(cancel, error, sizeof error);
-    PQfreeCancel(cancel);
+  using Clock = std::chrono::steady_clock;
+  PGconn* conn = impl_->conn;
+  // The request goes on a thread of its own, for the library waits for the server to take it.
+  if (PGcancel* cancel = PQgetCancel(conn)) {
+    try {
+      std::thread([cancel] {
+        char error[256];
+        PQcancel(cancel, error, sizeof error);
+        PQfreeCancel(cancel);
+      }).detach();
+    } catch (const std::system_error&) {
+      PQfreeCancel(cancel);
+    }
   }
-  while (PGresult* r = PQgetResult(impl_->conn)) PQclear(r);
+  // The statement's end is waited for as long as a connection is; a server that does not answer
+  // by then answers nothing, and the connection is given up (the next statement finds it lost).
+  const auto until = Clock::now() + impl_->timeout;
+  while (PQconsumeInput(conn) && PQisBusy(conn)) {
+    if (Clock::now() >= until) {
+      ::shutdown(PQsocket(conn), SHUT_RDWR);
+      break;
+    }
+    pollfd watched{PQsocket(conn), POLLIN, 0};
+    ::poll(&watched, 1, 100);
+  }
+  while (PGresult* r = PQgetResult(conn)) PQclear(r);
 }
 
 Connection::StopCheck::StopCheck(Connection& connection, std::function<void()> check)

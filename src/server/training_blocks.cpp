@@ -28,6 +28,9 @@ class ServerBlocks final : public scan::TrainingBlocks {
   // still reads each once.
   void scan(int range, int, const scan::TrainingBlockVisit& visit) override {
     if (range != 0) return;
+    // While the server works on a statement of the pass, the pass is handed an empty block now
+    // and then, so that it tells its progress and hears a stop meanwhile, not only between blocks.
+    const Connection::StopCheck check(connection_, [&] { visit({}); });
     if (some_)
       scanSomeOfEachPerson(connection_, hint_, visit);
     else

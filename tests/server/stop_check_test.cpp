@@ -2,6 +2,8 @@
 // A connection's stop check: consulted while a statement runs, its stop cancels the statement on
 // the server and takes the transaction back; a commit is never stopped; a lost connection is still
 // told as lost.
+#include <signal.h>
+
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -89,6 +91,25 @@ TEST_F(StopCheckTest, AConnectionLostWhileTheCheckIsConsultedIsToldAsLost) {
   faultOf(server::Fault::ConnectionLost, [&] { c.exec("SELECT pg_sleep(60)"); });
   killer.join();
   EXPECT_GT(asked, 0);
+}
+
+// A server that takes a statement and then answers nothing, not even its cancel (here its process
+// is stopped): the stop is told within the connect time-out, and the connection is found lost.
+TEST_F(StopCheckTest, AStopOnAServerThatAnswersNothingIsToldWithinTheConnectTimeOut) {
+  server::Connection hung(cluster.conninfo(database), std::chrono::seconds(2));
+  const pid_t backend = hung.exec("SELECT pg_backend_pid()").getInt32(0, 0);
+  if (::kill(backend, SIGSTOP) != 0) GTEST_SKIP() << "the server's process cannot be stopped";
+  int asked = 0;
+  const auto start = Clock::now();
+  {
+    const server::Connection::StopCheck check(hung, [&] {
+      if (++asked == 2) throw store::WorkStopped();
+    });
+    EXPECT_THROW(hung.exec("SELECT 1"), store::WorkStopped);
+  }
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
+  ::kill(backend, SIGCONT);
+  faultOf(server::Fault::ConnectionLost, [&] { hung.exec("SELECT 1"); });
 }
 
 // What the check lets run meanwhile (a window's timer asking for other desks' changes) is told

@@ -3,6 +3,8 @@
 // matching, run on those alone, must give what it gives on the whole file.
 #include "server/training_queries.h"
 
+#include <signal.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -172,6 +174,30 @@ TEST_F(ServerQueries, TheRecordsPickedForASearchGiveTheSamePersonsAsTheWholeFile
           << k.code << "|" << k.comments;
     }
   }
+}
+
+// A pass on a server that takes its statement and then answers nothing (here its process is
+// stopped) hears the window's stop while it waits, and ends within the connect time-out.
+TEST_F(ServerQueries, APassOnAServerThatStopsAnsweringIsStoppedWithinTheConnectTimeOut) {
+  server::Connection hung(cluster.conninfo(database), std::chrono::seconds(2));
+  const pid_t backend = hung.exec("SELECT pg_backend_pid()").getInt32(0, 0);
+  if (::kill(backend, 0) != 0) GTEST_SKIP() << "the server's process cannot be stopped";
+  bool held = false;
+  scan::PassOptions pass;
+  pass.progress = [&](std::int64_t done, std::int64_t total) {
+    if (!held) {
+      held = ::kill(backend, SIGSTOP) == 0;  // once the pass has counted its records
+    } else if (done < total) {
+      throw scan::PassStopped();
+    }
+  };
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_THROW(
+      search::annualSummary(*server::trainingBlocks(hung, search::summaryHint(personRows, 2023)),
+                            personRows, 2023, pass),
+      scan::PassStopped);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  ::kill(backend, SIGCONT);
 }
 
 TEST_F(ServerQueries, TheRecordsPickedForAYearGiveTheSameSummaryAsTheWholeFile) {
