@@ -273,7 +273,7 @@ Result Connection::answer(const std::string& sql, const Params* params, bool sto
   } else {
     sent = PQsendQuery(conn, sql.c_str());
   }
-  if (sent && stoppable && stopCheck_) awaitAnswer();
+  if (sent && stoppable) awaitAnswer();
   std::optional<Result> kept;
   while (PGresult* r = sent ? PQgetResult(conn) : nullptr) {
     Result result(new Result::Handle{r});
@@ -294,11 +294,21 @@ void Connection::awaitAnswer() {
   constexpr std::chrono::milliseconds kEvery{40};
   PGconn* conn = impl_->conn;
   auto asked = Clock::now();
+  // Without a stop check the statement is one of the quick ones of everyday work: a server that
+  // has not answered it within twice the connect time-out (a lock is waited for once) is not
+  // answering at all, as a machine that hangs, and the connection is given up rather than the
+  // window held for good.
+  const auto patience = 2 * impl_->timeout;
+  const auto deadline = asked + patience;
   awaiting_ = true;
   try {
     while (PQconsumeInput(conn) && PQisBusy(conn)) {
       if (Clock::now() - asked >= kEvery) {
-        stopCheck_();
+        if (stopCheck_)
+          stopCheck_();
+        else if (Clock::now() >= deadline)
+          fail(Fault::ConnectionLost, "The server gave no answer within " +
+                                          std::to_string(patience.count()) + " seconds.");
         asked = Clock::now();
       }
       pollfd watched{PQsocket(conn), POLLIN, 0};

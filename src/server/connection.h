@@ -81,7 +81,9 @@ class Connection {
   // statement is awaited, on the caller's thread (a window's check repaints it and looks for Esc).
   // What the check throws cancels the statement on the server and goes on to the caller, so that
   // the transaction is rolled back and the work changes nothing. A commit is never stopped: once
-  // sent, its answer is awaited whatever the check would say.
+  // sent, its answer is awaited whatever the check would say. Without a check, a statement the
+  // server has not answered within twice the connect time-out gives the connection up
+  // (Fault::ConnectionLost): long work installs a check, even one that never stops.
   class StopCheck {
    public:
     StopCheck(Connection& connection, std::function<void()> check);

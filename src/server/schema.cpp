@@ -247,6 +247,8 @@ int schemaVersion(Connection& c) {
 }
 
 int prepareSchema(Connection& c, int target) {
+  // An upgrade builds indexes over every record, which may take long: it is waited for.
+  const Connection::StopCheck patient(c, [] {});
   return c.transaction([&] {
     c.exec("SELECT pg_advisory_xact_lock($1)", Params().add(kSchemaLock));
     const std::string encoding =

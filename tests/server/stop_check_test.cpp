@@ -112,6 +112,19 @@ TEST_F(StopCheckTest, AStopOnAServerThatAnswersNothingIsToldWithinTheConnectTime
   faultOf(server::Fault::ConnectionLost, [&] { hung.exec("SELECT 1"); });
 }
 
+// Without a stop check, as in a save, a server that answers nothing is given up after twice the
+// connect time-out, and told as a lost connection, rather than waited for for good.
+TEST_F(StopCheckTest, AQuickStatementTheServerDoesNotAnswerIsGivenUp) {
+  server::Connection hung(cluster.conninfo(database), std::chrono::seconds(2));
+  const pid_t backend = hung.exec("SELECT pg_backend_pid()").getInt32(0, 0);
+  if (::kill(backend, SIGSTOP) != 0) GTEST_SKIP() << "the server's process cannot be stopped";
+  const auto start = Clock::now();
+  faultOf(server::Fault::ConnectionLost, [&] { hung.exec("SELECT 1"); });
+  EXPECT_GE(Clock::now() - start, std::chrono::seconds(4));
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(9));
+  ::kill(backend, SIGCONT);
+}
+
 // What the check lets run meanwhile (a window's timer asking for other desks' changes) is told
 // nothing until the statement is answered, so that no list is read in the middle of it.
 TEST_F(StopCheckTest, OtherDesksChangesWaitUntilTheStatementIsAnswered) {
