@@ -24,14 +24,15 @@ struct Condition {
   std::string next() const { return "$" + std::to_string(params.size() + 1); }
 };
 
-// A part of a field, as a LIKE pattern over the field in small letters. Blanks at its end may
-// match the padding, which the columns leave out, so they are left out here too; a part that
-// server text cannot hold asks nothing of the server.
+// Whether a part of a field asks anything of the server: not one of blanks alone, nor one that
+// server text cannot hold.
 bool asksServer(const std::string& part) {
   return part.find_last_not_of(' ') != std::string::npos && part.find('\0') == std::string::npos;
 }
 
 // The condition that `text`, in small letters, holds the part, its LIKE pattern a parameter.
+// Blanks at the part's end may match the padding, which the columns leave out, so they are left
+// out here too.
 std::string holdsPart(Condition& where, const std::string& text, const std::string& part) {
   const std::string p = where.next();
   where.params.text(part.substr(0, part.find_last_not_of(' ') + 1));
@@ -115,15 +116,16 @@ void scanSomeOfEachPerson(Connection& c, const TrainingFilter& filter, const Blo
   // The different texts are gone through one by one in the index of text and person, each the
   // least above the one before; for each text that holds the part, the first entry of each person
   // under it. The index holds what the records give, so the table is not read.
+  const std::string texts = "WITH RECURSIVE texts(t) AS (SELECT min(" + text +
+                            ") FROM training UNION ALL SELECT (SELECT min(" + text +
+                            ") FROM training WHERE " + text +
+                            " > texts.t) FROM texts WHERE t IS NOT NULL) ";
+  const std::string firsts = "SELECT DISTINCT ON (person_link) " + columnList(pick) + " FROM " +
+                             where.from + " WHERE " + text + " = texts.t AND " + where.sql +
+                             " ORDER BY person_link";
   scanQuery(c, pick,
-            "WITH RECURSIVE texts(t) AS (SELECT min(" + text +
-                ") FROM training UNION ALL SELECT "
-                "(SELECT min(" +
-                text + ") FROM training WHERE " + text +
-                " > texts.t) FROM texts WHERE t IS NOT NULL) SELECT firsts.* FROM texts CROSS JOIN "
-                "LATERAL (SELECT DISTINCT ON (person_link) " +
-                columnList(pick) + " FROM " + where.from + " WHERE " + text + " = texts.t AND " +
-                where.sql + " ORDER BY person_link) firsts WHERE " + holds,
+            texts + "SELECT firsts.* FROM texts CROSS JOIN LATERAL (" + firsts + ") firsts WHERE " +
+                holds,
             where.params, visit);
 }
 
